@@ -1,0 +1,49 @@
+# Shared build helpers, so that a folder adds sources, tests, tools or data without editing the top file.
+
+function(kelzo_link_dependencies target)
+  get_target_property(kind ${target} TYPE)
+  if(kind STREQUAL "INTERFACE_LIBRARY")
+    set(scope INTERFACE)
+  else()
+    set(scope PUBLIC)
+  endif()
+  target_include_directories(${target} ${scope} ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${target} ${scope}
+    PkgConfig::SDL PkgConfig::SDL_TTF PkgConfig::SDL_MIXER PkgConfig::SFML_NET
+    PkgConfig::GLES PkgConfig::EGL PkgConfig::PNG PkgConfig::ZLIB Threads::Threads)
+endfunction()
+
+# One GoogleTest executable per folder of tests/, from every .cpp in it.
+# Tests run with the built data folder reachable through KELZO_DATA_DIR.
+function(kelzo_test_folder name dir)
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(test_${name} ${sources})
+  target_link_libraries(test_${name} PRIVATE kelzo_lib GTest::gtest GTest::gtest_main GTest::gmock)
+  target_compile_definitions(test_${name} PRIVATE
+    KELZO_DATA_DIR="${KELZO_DATA_DIR}"
+    KELZO_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+    KELZO_TEST_DIR="${CMAKE_SOURCE_DIR}/tests")
+  add_dependencies(test_${name} kelzo_data)
+  include(GoogleTest)
+  file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/${name})
+  gtest_discover_tests(test_${name} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/${name}
+    DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()
+
+# Adds every subfolder that has its own CMakeLists.txt.
+function(kelzo_add_subfolders)
+  file(GLOB children RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(child ${children})
+    if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${child} AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
+
+# Makes a data target part of the data folder build.
+function(kelzo_add_data target)
+  add_dependencies(kelzo_data ${target})
+endfunction()

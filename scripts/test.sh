@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Sets up what is missing, then builds and runs every test: the normal build,
+# then the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/install-deps.sh"
+jobs="$(nproc 2>/dev/null || echo 2)"
+
+echo "== normal build"
+"$root/scripts/build.sh" "$root/build"
+(cd "$root/build" && ctest --output-on-failure -j "$jobs")
+
+echo "== sanitizer build (ASan + UBSan)"
+"$root/scripts/build.sh" "$root/build-asan" -DKELZO_SANITIZE=ON -DKELZO_BENCH=OFF
+(cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+   ctest --output-on-failure -j "$jobs")
