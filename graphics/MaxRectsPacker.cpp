@@ -108,26 +108,16 @@ Rect MaxRectsPacker::scoreRect(int width, int height, int method, int& score1, i
 
 Rect MaxRectsPacker::findBestShortSideFit(int width, int height, int& bestShort, int& bestLong) const
 {
-    Rect best;
-    bestShort = kWorst;
-    bestLong = kWorst;
-    for (const Rect& f : freeRectangles_) {
-        if (f.width < width || f.height < height)
-            continue;
-        int leftoverX = std::abs(f.width - width);
-        int leftoverY = std::abs(f.height - height);
-        int shortSide = std::min(leftoverX, leftoverY);
-        int longSide = std::max(leftoverX, leftoverY);
-        if (shortSide < bestShort || (shortSide == bestShort && longSide < bestLong)) {
-            best = Rect{f.x, f.y, width, height};
-            bestShort = shortSide;
-            bestLong = longSide;
-        }
-    }
-    return best;
+    return findBySideLeftovers(width, height, false, bestShort, bestLong);
 }
 
 Rect MaxRectsPacker::findBestLongSideFit(int width, int height, int& bestShort, int& bestLong) const
+{
+    return findBySideLeftovers(width, height, true, bestShort, bestLong);
+}
+
+// Both side-fit rules score the two leftovers; they differ only in which one decides first.
+Rect MaxRectsPacker::findBySideLeftovers(int width, int height, bool longFirst, int& bestShort, int& bestLong) const
 {
     Rect best;
     bestShort = kWorst;
@@ -139,7 +129,11 @@ Rect MaxRectsPacker::findBestLongSideFit(int width, int height, int& bestShort, 
         int leftoverY = std::abs(f.height - height);
         int shortSide = std::min(leftoverX, leftoverY);
         int longSide = std::max(leftoverX, leftoverY);
-        if (longSide < bestLong || (longSide == bestLong && shortSide < bestShort)) {
+        int first = longFirst ? longSide : shortSide;
+        int second = longFirst ? shortSide : longSide;
+        int bestFirst = longFirst ? bestLong : bestShort;
+        int bestSecond = longFirst ? bestShort : bestLong;
+        if (first < bestFirst || (first == bestFirst && second < bestSecond)) {
             best = Rect{f.x, f.y, width, height};
             bestShort = shortSide;
             bestLong = longSide;

@@ -46,6 +46,7 @@ private:
     Rect scoreRect(int width, int height, int method, int& score1, int& score2) const;
     Rect findBestShortSideFit(int width, int height, int& bestShort, int& bestLong) const;
     Rect findBestLongSideFit(int width, int height, int& bestShort, int& bestLong) const;
+    Rect findBySideLeftovers(int width, int height, bool longFirst, int& bestShort, int& bestLong) const;
     Rect findBestAreaFit(int width, int height, int& bestArea, int& bestShort) const;
     Rect findBottomLeft(int width, int height, int& bestY, int& bestX) const;
     Rect findContactPoint(int width, int height, int& bestScore) const;
