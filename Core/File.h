@@ -1,0 +1,77 @@
+#ifndef KELZO_CORE_FILE_H
+#define KELZO_CORE_FILE_H
+
+#include <cstdio>
+
+#include "Core/Stream.h"
+#include "Core/String.h"
+
+// A file on disk, usable as input and as output stream. Every operation on a
+// File without an open file does nothing and returns 0.
+//
+// Saving is safe by itself: a File opened for writing (not appending) writes
+// to "<name>.tmp" in the same folder, remembers any short write, and only
+// when every write went through does close() (or the destructor) flush it to
+// disk and rename it over <name>. A crash, a full disk or a failed write
+// leaves the old file as it was. A saver therefore just does:
+//
+//     bool ok = false;
+//     File file("gameState.dat", false, false, true, &ok);
+//     if (ok) { writeInt32(file, makeTag("fr01")); ...; ok = file.close(); }
+//
+// close() tells whether the new file is in place; discard() drops a save
+// the saver decides not to finish. Appending ("ab"/"a") writes in place.
+class File : public StreamIo {
+public:
+    File() = default;
+    // Opens `name` for reading ("rb").
+    File(const char* name, bool* ok);
+    File(const String& name, bool* ok);
+    // Opens `name` for writing. createNew: fail, without touching anything,
+    // when the file already exists. Mode: binary ? (append ? "ab" : "wb")
+    // : (append ? "a" : "w"); the non-append forms are safe saves.
+    File(const char* name, bool createNew, bool append, bool binary, bool* ok);
+    File(const String& name, bool createNew, bool append, bool binary, bool* ok);
+    ~File() override;
+
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+
+    bool isOk() override { return true; }
+    int read(void* buffer, int count) override;
+    int write(const void* buffer, int count) override;
+    int seek(int position) override;
+    int skip(int count) override;
+    int tell() override;
+    int flush() override;
+
+    // Opens a File that has none open: "rb", or for write a safe save
+    // opened "wb+". True when it opened.
+    virtual bool open(const char* name, bool write);
+    // Closes the file. For a save: true only when the new file replaced the
+    // old one; otherwise the old file is kept and the partial one removed.
+    virtual bool close();
+
+    // Gives up a save in progress: the old file stays as it was.
+    void discard();
+
+    int seekEnd();
+    // The bytes from the current position to the end.
+    String readAll();
+
+    bool isOpen() const { return handle_ != nullptr; }
+
+private:
+    bool openSave(const char* name, const char* mode);
+    bool finishSave();
+
+    FILE* handle_ = nullptr;
+    String targetName_;     // set while a safe save is open
+    String tempName_;
+    bool writeFailed_ = false;
+};
+
+// True when `name` can be opened for reading.
+bool fileExists(const char* name);
+
+#endif
