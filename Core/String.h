@@ -34,7 +34,9 @@ public:
     int length() const { return length_; }
     int capacity() const { return capacity_; }
     bool isEmpty() const { return length_ == 0; }
+    // No bounds check, as with a C string.
     char operator[](int index) const { return data_[index]; }
+    char& operator[](int index) { return data_[index]; }
 
     String& operator+=(const char* text);
     String& operator+=(const String& text);

@@ -58,7 +58,8 @@ TEST(String, LengthConstructorLeavesRoomForTheCaller)
     EXPECT_EQ(s.length(), 5);
     EXPECT_EQ(s.capacity(), 8);
     memcpy(s.data(), "abcde", 5);
-    EXPECT_EQ(s, "abcde");
+    s[0] = 'A';
+    EXPECT_EQ(s, "Abcde");
 }
 
 TEST(String, FormatCutsTextsLongerThanItsBuffer)
