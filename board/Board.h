@@ -1,0 +1,165 @@
+#ifndef KELZO_BOARD_BOARD_H
+#define KELZO_BOARD_BOARD_H
+
+#include <cstdint>
+
+#include "Core/Array.h"
+#include "board/BoardCell.h"
+#include "board/LevelRecord.h"
+#include "board/MoveEntry.h"
+#include "board/MovingFurball.h"
+#include "board/PositionSet.h"
+#include "board/TimedEffect.h"
+
+class StreamIn;
+class StreamOut;
+
+// The pulsing pointer on the furball of the next hint.
+struct HintPointer {
+    uint8_t active = 0;
+    int32_t durationMs = -1;   // 1500 or 500
+    int32_t x = -1;
+    int32_t y = -1;
+    int32_t startMs = -1;      // clock running value at which the pulse starts
+    int32_t dx = 0;
+    int32_t dy = 0;
+    int32_t timeSet = -1;
+};
+
+// A furball taken off the board during the last move.
+struct LiftedFurball {
+    int32_t x = -1;
+    int32_t y = -1;
+    int32_t colour = -1;
+};
+
+// Colours given so far during one build: count per colour 1..8.
+struct ColourTally {
+    int32_t counts[9] = {};
+    int distinct = 0;
+};
+
+// One puzzle board: 7 columns by 8 rows of furballs inside a 16 x 16 grid
+// whose other cells are walls, the puzzle it came from, its history, the
+// record of the last move for undo, the hint pointer and its play timers.
+class Board {
+public:
+    static const int kColumns = 7;
+    static const int kRows = 8;
+    static const int kGrid = 16;
+    static const int kMaxSearchFurballs = 16;
+
+    Board();
+    ~Board();
+    Board(const Board&) = delete;
+    Board& operator=(const Board&) = delete;
+
+    // ---- building
+    // A new board of `count` furballs at random cells with colours 1..kinds.
+    static Board* createRandom(int count, int kinds);
+    // Places the furballs of `record` with their faces and colours; colours
+    // follow from (colourSeedId, cell, furball count, level) alone.
+    void buildFromRecord(const LevelRecord& record, int colourSeedId);
+    int chooseColour(int puzzleId, int x, int y, ColourTally& tally, int furballCount, int forLevel) const;
+    void fillRandom(int count, int kinds);
+
+    // ---- cells
+    static void resetCell(BoardCell& cell);
+    BoardCell& cellAt(int x, int y) { return cells[x + kGrid * y]; }
+    const BoardCell& cellAt(int x, int y) const { return cells[x + kGrid * y]; }
+    bool hasFurballAt(int x, int y) const { return isPlayableCell(x, y) && cellAt(x, y).colour != 0; }
+    int colourAt(int x, int y) const { return cellAt(x, y).colour; }
+    void placeFurballAt(int x, int y, const BoardCell& cell);
+    void removeFurballAt(int x, int y);
+    void clearPositions();
+    void liftFurball(CellPos pos);
+    void markInFlight(CellPos pos);
+    int furballCount() const { return positions.size(); }
+
+    // ---- moves
+    // Throws the furball at pos; 1 when the move was made, 0 when refused.
+    int tryMove(CellPos pos, int dx, int dy, bool silent, int delay, float speed);
+    bool isValidMoveFrom(CellPos pos, int dx, int dy, bool colourRule) const;
+
+    // ---- undo, history and hints
+    int undo();
+    int findHintMove(MoveEntry* move);
+    bool sameAsStoredMove(const MoveEntry& playerMove, const MoveEntry& storedMove, int k) const;
+    void showHint(int mode);
+    void setHintMarker(const MoveEntry& move, int delay);
+    bool hintPending() const { return hintedThrough > history.size(); }
+    float hintPulseScale(int x, int y);
+    // Play time so far in ms (frozen time when frozen).
+    int elapsedMs() const;
+
+    // ---- board tests
+    int hasPossibleMove() const;
+    int scanDirection(CellPos pos, int dx, int dy) const;
+    int countColourMoves() const;
+    int32_t hash() const;
+
+    // ---- solution search (colours play no part)
+    int findSolvingMove(CellPos* pos, int* dx, int* dy);
+    void trySearchMove(CellPos pos, int dx, int dy, int& count);
+    void countSolutions(int& count);
+
+    // ---- Frenzy hints
+    int findColourMoveWithin3(CellPos* pos, int* dx, int* dy);
+    int searchColourMoves(CellPos* pos, int* dx, int* dy, int depth, bool stopAtFirst);
+
+    // ---- saved games
+    void save(StreamOut& out) const;
+    bool load(StreamIn& in);
+
+    // ---- fields
+    PositionSet positions;
+    BoardCell cells[kGrid * kGrid];
+    int32_t puzzleId = -1;
+    int32_t scheme = -1;
+    int32_t level = -1;
+    LevelRecord record{};
+    float complexity = -1.0f;
+    uint8_t touchActive = 0;
+    int32_t touchX = -1;
+    int32_t touchY = -1;
+    int32_t touchTime = -1;
+    HintPointer hint;
+    Array<CellPos> placedList;
+    Array<LiftedFurball> liftedList;
+    Array<BoardCell> liftedCells;
+    Array<MoveEntry> history;
+    uint8_t modeFlag = 0;
+    uint8_t carriedFlag = 0;
+    int32_t hintedThrough = 0;
+    int32_t undoCount = 0;
+    uint8_t replayFlag = 0;
+    int32_t startTime = 0;
+    int32_t frozenAt = -1;
+    uint8_t frozen = 0;
+    int32_t lastUndoTime = 0;
+    int32_t undoFrozenAt = -1;
+    uint8_t undoFrozen = 0;
+    uint8_t ended = 0;
+    Array<MovingFurball> movingFurballs;
+    uint8_t givenUp = 0;
+    int32_t displayWords[2] = {0, 0};
+    TimedEffect timedEffects[kGrid * kGrid];
+
+private:
+    struct LineTables;
+    bool isDeadEnd(const LineTables& lines) const;
+    void buildLineTables(LineTables& lines) const;
+    void appendLifted(int x, int y, const BoardCell& cell);
+    bool reverseWalkIsConsistent(const MoveEntry& entry) const;
+    void reverseWalk(const MoveEntry& entry);
+    bool searchColourMoveQualifies(CellPos pos, int dx, int dy, int depth);
+    void refuseMove(CellPos pos, int dx, int dy, CellPos met, bool neighbour, int delay, float speed);
+};
+
+// The level a puzzle id belongs to.
+inline int levelOfPuzzleId(int puzzleId)
+{
+    return puzzleId / 10000;
+}
+
+#endif

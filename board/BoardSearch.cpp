@@ -1,0 +1,332 @@
+#include <cstdlib>
+
+#include "board/Board.h"
+
+// Furballs of each row and column at one node of the search, and the lines
+// holding two or more, in the order they received their second furball
+// while the position set is walked.
+struct Board::LineTables {
+    int8_t rowX[kRows][kColumns];
+    int8_t rowCount[kRows];
+    int8_t columnY[kColumns][kRows];
+    int8_t columnCount[kColumns];
+    int8_t rowList[kRows];
+    int8_t columnList[kColumns];
+    int rowListCount;
+    int columnListCount;
+};
+
+// ---- stuck test and colour lines
+
+int Board::hasPossibleMove() const
+{
+    for (int y = 0; y < kRows; y++) {
+        int seen = 0;
+        for (int x = 0; x < kColumns; x++) {
+            if (colourAt(x, y) == 0)
+                continue;
+            if (x >= 1 && seen > 0 && colourAt(x - 1, y) == 0)
+                return 1;
+            seen++;
+        }
+    }
+    for (int x = 0; x < kColumns; x++) {
+        int seen = 0;
+        for (int y = 0; y < kRows; y++) {
+            if (colourAt(x, y) == 0)
+                continue;
+            if (y >= 1 && seen > 0 && colourAt(x, y - 1) == 0)
+                return 1;
+            seen++;
+        }
+    }
+    return 0;
+}
+
+int Board::scanDirection(CellPos pos, int dx, int dy) const
+{
+    int colour = colourAt(pos.x, pos.y);
+    bool met = false;
+    int steps = 0;
+    for (int x = pos.x + dx, y = pos.y + dy; isPlayableCell(x, y); x += dx, y += dy) {
+        steps++;
+        int here = colourAt(x, y);
+        if (here == 0)
+            continue;
+        if (here != colour || steps == 1)
+            return 0;
+        met = true;
+    }
+    return met ? 1 : 0;
+}
+
+int Board::countColourMoves() const
+{
+    static const int kDx[4] = {1, -1, 0, 0};
+    static const int kDy[4] = {0, 0, 1, -1};
+    int count = 0;
+    for (const CellPos& pos : positions)
+        for (int d = 0; d < 4; d++)
+            count += scanDirection(pos, kDx[d], kDy[d]);
+    return count;
+}
+
+int32_t Board::hash() const
+{
+    uint32_t h = 0;
+    for (int y = 0; y < kRows; y++)
+        for (int x = 0; x < kColumns; x++)
+            h = h * 13u + uint32_t(colourAt(x, y)) * 17u;
+    for (const CellPos& pos : positions) {
+        h = h * 13u + uint32_t(pos.x) * 17u;
+        h = h * 13u + uint32_t(pos.y) * 17u;
+    }
+    return int32_t(h);
+}
+
+// ---- solution search
+
+int Board::findSolvingMove(CellPos* pos, int* dx, int* dy)
+{
+    int count = positions.size();
+    if (count < 2)
+        return 0;
+    if (count == 2) {
+        int random = rand();
+        CellPos a = positions[0];
+        CellPos b = positions[1];
+        if (std::abs(a.x - b.x) + std::abs(a.y - b.y) == 1 || (a.x != b.x && a.y != b.y))
+            return 0;
+        CellPos thrower = (random & 1) ? a : b;
+        CellPos other = (random & 1) ? b : a;
+        *pos = thrower;
+        *dx = other.x > thrower.x ? 1 : (other.x < thrower.x ? -1 : 0);
+        *dy = other.y > thrower.y ? 1 : (other.y < thrower.y ? -1 : 0);
+        return 1;
+    }
+    // The search is made for boards of up to 16 furballs; a larger board gets no hint.
+    if (count > kMaxSearchFurballs)
+        return 0;
+    CellPos start[kMaxSearchFurballs];
+    for (int i = 0; i < count; i++)
+        start[i] = positions[i];
+    static const int kDx[4] = {1, -1, 0, 0};
+    static const int kDy[4] = {0, 0, -1, 1};
+    for (int i = 0; i < count; i++) {
+        for (int d = 0; d < 4; d++) {
+            int solutions = 0;
+            trySearchMove(start[i], kDx[d], kDy[d], solutions);
+            if (solutions > 0) {
+                *pos = start[i];
+                *dx = kDx[d];
+                *dy = kDy[d];
+                return 1;
+            }
+        }
+    }
+    return 0;
+}
+
+void Board::trySearchMove(CellPos pos, int dx, int dy, int& count)
+{
+    if (count > 1)
+        return;
+    int nx = pos.x + dx;
+    int ny = pos.y + dy;
+    if (!isPlayableCell(nx, ny) || colourAt(nx, ny) != 0)
+        return;
+    int wx = nx + dx;
+    int wy = ny + dy;
+    while (isPlayableCell(wx, wy) && colourAt(wx, wy) == 0) {
+        wx += dx;
+        wy += dy;
+    }
+    if (!isPlayableCell(wx, wy))
+        return;
+
+    // Apply in place: take the thrower off; each furball met is taken off and
+    // a placeholder stands where its pusher stops; the last one leaves.
+    // Every touched cell's 13 bytes are kept so the board comes back exactly.
+    CellPos taken[8];
+    BoardCell takenCells[8];
+    CellPos placed[8];
+    BoardCell placedWas[8];
+    int takenCount = 0;
+    int placedCount = 0;
+    taken[takenCount] = pos;
+    takenCells[takenCount++] = cellAt(pos.x, pos.y);
+    removeFurballAt(pos.x, pos.y);
+    for (int x = nx, y = ny; isPlayableCell(x, y); x += dx, y += dy) {
+        if (colourAt(x, y) == 0)
+            continue;
+        taken[takenCount] = CellPos{x, y};
+        takenCells[takenCount++] = cellAt(x, y);
+        removeFurballAt(x, y);
+        CellPos stop{x - dx, y - dy};
+        placed[placedCount] = stop;
+        placedWas[placedCount++] = cellAt(stop.x, stop.y);
+        placeFurballAt(stop.x, stop.y, freshCell());
+    }
+
+    countSolutions(count);
+
+    for (int i = 0; i < placedCount; i++)
+        removeFurballAt(placed[i].x, placed[i].y);
+    for (int i = placedCount - 1; i >= 0; i--)
+        cellAt(placed[i].x, placed[i].y) = placedWas[i];
+    for (int i = 0; i < takenCount; i++) {
+        positions.insert(taken[i].x, taken[i].y);
+        cellAt(taken[i].x, taken[i].y) = takenCells[i];
+    }
+}
+
+void Board::buildLineTables(LineTables& lines) const
+{
+    for (int y = 0; y < kRows; y++)
+        lines.rowCount[y] = 0;
+    for (int x = 0; x < kColumns; x++)
+        lines.columnCount[x] = 0;
+    lines.rowListCount = 0;
+    lines.columnListCount = 0;
+    for (const CellPos& p : positions) {
+        lines.rowX[p.y][lines.rowCount[p.y]++] = int8_t(p.x);
+        if (lines.rowCount[p.y] == 2)
+            lines.rowList[lines.rowListCount++] = int8_t(p.y);
+        lines.columnY[p.x][lines.columnCount[p.x]++] = int8_t(p.y);
+        if (lines.columnCount[p.x] == 2)
+            lines.columnList[lines.columnListCount++] = int8_t(p.x);
+    }
+}
+
+namespace {
+
+bool evenlySpaced(const int8_t* at, int n)
+{
+    for (int i = 1; i < n; i++)
+        if (at[i] - at[i - 1] != 2)
+            return false;
+    return true;
+}
+
+} // namespace
+
+void Board::countSolutions(int& count)
+{
+    int furballs = positions.size();
+    if (furballs < 2)
+        return;
+    if (furballs == 2) {
+        CellPos a = positions[0];
+        CellPos b = positions[1];
+        if ((a.y == b.y && std::abs(a.x - b.x) >= 2) || (a.x == b.x && std::abs(a.y - b.y) >= 2))
+            count++;
+        return;
+    }
+    LineTables lines;
+    buildLineTables(lines);
+    if (isDeadEnd(lines))
+        return;
+
+    // Rows, then columns. In an evenly spaced line the first furball thrown
+    // forward gives the same position as the last one thrown back: skip it.
+    for (int axis = 0; axis < 2; axis++) {
+        bool rows = axis == 0;
+        int listCount = rows ? lines.rowListCount : lines.columnListCount;
+        for (int l = 0; l < listCount; l++) {
+            int line = rows ? lines.rowList[l] : lines.columnList[l];
+            const int8_t* at = rows ? lines.rowX[line] : lines.columnY[line];
+            int n = rows ? lines.rowCount[line] : lines.columnCount[line];
+            auto tryAlong = [&](int i, int step) {
+                CellPos p = rows ? CellPos{at[i], line} : CellPos{line, at[i]};
+                trySearchMove(p, rows ? step : 0, rows ? 0 : step, count);
+                return count > 1;
+            };
+            if (evenlySpaced(at, n)) {
+                if (tryAlong(n - 1, -1))
+                    return;
+                for (int i = 1; i <= n - 2; i++) {
+                    if (tryAlong(i, -1) || tryAlong(i, 1))
+                        return;
+                }
+            } else {
+                for (int i = 0; i < n; i++) {
+                    if (i > 0 && at[i] - at[i - 1] > 1 && tryAlong(i, -1))
+                        return;
+                    if (i < n - 1 && at[i + 1] - at[i] > 1 && tryAlong(i, 1))
+                        return;
+                }
+            }
+        }
+    }
+}
+
+bool Board::isDeadEnd(const LineTables& lines) const
+{
+    if (lines.rowListCount == 0 && lines.columnListCount == 0)
+        return true;
+    int furballs = positions.size();
+    int minX = 99, maxX = -1, minY = 99, maxY = -1;
+    for (const CellPos& p : positions) {
+        minX = p.x < minX ? p.x : minX;
+        maxX = p.x > maxX ? p.x : maxX;
+        minY = p.y < minY ? p.y : minY;
+        maxY = p.y > maxY ? p.y : maxY;
+    }
+    // A box two cells wide or high can never be brought down to one furball.
+    if (maxX - minX == 1 || maxY - minY == 1)
+        return true;
+
+    for (const CellPos& corner : positions) {
+        if ((corner.x != minX && corner.x != maxX) || (corner.y != minY && corner.y != maxY))
+            continue;
+        int inRow = lines.rowCount[corner.y];
+        int inColumn = lines.columnCount[corner.x];
+        if (inRow == 1 && inColumn == 1)
+            return true;
+        int minXo = 9999, maxXo = -1, minYo = 9999, maxYo = -1;
+        for (const CellPos& p : positions) {
+            if (p.y != corner.y) {
+                minXo = p.x < minXo ? p.x : minXo;
+                maxXo = p.x > maxXo ? p.x : maxXo;
+            }
+            if (p.x != corner.x) {
+                minYo = p.y < minYo ? p.y : minYo;
+                maxYo = p.y > maxYo ? p.y : maxYo;
+            }
+        }
+        const int8_t* rowX = lines.rowX[corner.y];
+        const int8_t* columnY = lines.columnY[corner.x];
+
+        bool rowOneSided = false;
+        if (inRow >= 2) {
+            if (maxXo == -1)
+                return maxX - minX + 1 == furballs;
+            if (!(inRow == 2 && rowX[1] - rowX[0] == 1)) {
+                bool allBefore = true, allAfter = true;
+                for (int i = 0; i < inRow; i++) {
+                    allBefore = allBefore && rowX[i] <= minXo;
+                    allAfter = allAfter && rowX[i] >= maxXo;
+                }
+                if (!allBefore && !allAfter)
+                    continue;
+                rowOneSided = true;
+            }
+        }
+        if (inColumn <= 1)
+            return true;
+        if (maxYo == -1)
+            return maxY - minY + 1 == furballs;
+        if (inColumn == 2 && columnY[1] - columnY[0] == 1)
+            return true;
+        if (rowOneSided)
+            continue;
+        bool allBefore = true, allAfter = true;
+        for (int i = 0; i < inColumn; i++) {
+            allBefore = allBefore && columnY[i] <= minYo;
+            allAfter = allAfter && columnY[i] >= maxYo;
+        }
+        if (allBefore || allAfter)
+            return true;
+    }
+    return false;
+}

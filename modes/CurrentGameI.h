@@ -1,0 +1,42 @@
+#ifndef KELZO_MODES_CURRENTGAMEI_H
+#define KELZO_MODES_CURRENTGAMEI_H
+
+#include <cstdint>
+
+#include "Core/OwnedPtr.h"
+
+class Board;
+
+// Game type ids; the same number selects the mode in the settings and tags a saved game.
+enum GameType {
+    kGameArcade = 0,
+    kGameFrenzy = 1,
+    kGameFreePlay = 2,
+    kGameChallenge = 3,
+    kGameBlitz = 4,
+    kGameTwoPlayer = 5,
+    kGameBeatTheClock = 6,
+};
+
+// The base of every game mode, as far as the board uses it: the board it owns
+// and the counters the board reads. The modes add their rules around it.
+class CurrentGameI {
+public:
+    CurrentGameI();
+    virtual ~CurrentGameI();
+
+    // Told after every move attempt that was not silent; true when the chain
+    // left the board.
+    virtual void moveMade(bool chainLeftBoard);
+
+    GameType gameType = kGameArcade;
+    int level = 1;
+    OwnedPtr<Board> board;
+    int32_t hintCounter = 0;
+    int32_t movesLeft = 0;   // Frenzy
+};
+
+// True when the game's moves left are below 1 (asked in Frenzy only).
+bool outOfMoves(const CurrentGameI& game);
+
+#endif
