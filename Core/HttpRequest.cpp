@@ -1,0 +1,240 @@
+#include "Core/HttpRequest.h"
+
+#include <SFML/Network.hpp>
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+namespace {
+
+const int kDefaultTimeoutSeconds = 25;
+const size_t kMaxReplyBytes = 16 * 1024 * 1024;
+
+struct HttpReply {
+    int status = 0;  // 0: no complete answer
+    std::string body;
+};
+
+using Clock = std::chrono::steady_clock;
+
+sf::Time timeLeft(Clock::time_point deadline)
+{
+    auto left = std::chrono::duration_cast<std::chrono::microseconds>(deadline - Clock::now());
+    return sf::microseconds(std::max<long long>(left.count(), 0));
+}
+
+bool iequalsPrefix(const std::string& text, size_t at, const char* word)
+{
+    size_t n = strlen(word);
+    if (text.size() < at + n)
+        return false;
+    for (size_t i = 0; i < n; ++i)
+        if (tolower(static_cast<unsigned char>(text[at + i])) != word[i])
+            return false;
+    return true;
+}
+
+// The value of header `name` (lower case, with colon) in the header block; empty when absent.
+std::string headerValue(const std::string& headers, const char* name)
+{
+    size_t lineStart = 0;
+    while (lineStart < headers.size()) {
+        size_t lineEnd = headers.find('\n', lineStart);
+        if (lineEnd == std::string::npos)
+            lineEnd = headers.size();
+        if (iequalsPrefix(headers, lineStart, name)) {
+            std::string value = headers.substr(lineStart + strlen(name), lineEnd - lineStart - strlen(name));
+            size_t first = value.find_first_not_of(" \t\r");
+            size_t last = value.find_last_not_of(" \t\r");
+            return first == std::string::npos ? std::string() : value.substr(first, last - first + 1);
+        }
+        lineStart = lineEnd + 1;
+    }
+    return std::string();
+}
+
+// Decodes a chunked body; false while it is not complete yet.
+bool decodeChunked(const std::string& raw, std::string* body)
+{
+    body->clear();
+    size_t at = 0;
+    for (;;) {
+        size_t lineEnd = raw.find("\r\n", at);
+        if (lineEnd == std::string::npos)
+            return false;
+        char* end = nullptr;
+        std::string sizeText = raw.substr(at, lineEnd - at);
+        unsigned long size = strtoul(sizeText.c_str(), &end, 16);
+        if (end == sizeText.c_str() || size > kMaxReplyBytes)
+            return false;
+        at = lineEnd + 2;
+        if (size == 0)
+            return true;  // trailers, if any, are of no interest
+        if (raw.size() < at + size + 2)
+            return false;
+        body->append(raw, at, size);
+        at += size + 2;
+    }
+}
+
+// Parses what came so far; true once the reply is complete.
+bool parseReply(const std::string& raw, bool closed, HttpReply* reply)
+{
+    size_t headerEnd = raw.find("\r\n\r\n");
+    size_t bodyStart = headerEnd + 4;
+    if (headerEnd == std::string::npos)
+        return false;
+    if (raw.compare(0, 5, "HTTP/") != 0)
+        return false;
+    size_t space = raw.find(' ');
+    if (space == std::string::npos || space > headerEnd)
+        return false;
+    int status = atoi(raw.c_str() + space + 1);
+    std::string headers = raw.substr(0, headerEnd + 2);
+    std::string rest = raw.substr(bodyStart);
+
+    std::string encoding = headerValue(headers, "transfer-encoding:");
+    std::transform(encoding.begin(), encoding.end(), encoding.begin(), ::tolower);
+    if (encoding.find("chunked") != std::string::npos) {
+        if (!decodeChunked(rest, &reply->body))
+            return false;
+    } else {
+        std::string length = headerValue(headers, "content-length:");
+        if (!length.empty()) {
+            size_t wanted = strtoul(length.c_str(), nullptr, 10);
+            if (rest.size() < wanted)
+                return false;
+            rest.resize(wanted);
+        } else if (!closed) {
+            return false;  // the body runs until the server closes
+        }
+        reply->body = rest;
+    }
+    reply->status = status;
+    return true;
+}
+
+bool sendAll(sf::TcpSocket& socket, const std::string& data, Clock::time_point deadline)
+{
+    size_t done = 0;
+    while (done < data.size()) {
+        std::size_t sent = 0;
+        sf::Socket::Status status = socket.send(data.data() + done, data.size() - done, sent);
+        done += sent;
+        if (status == sf::Socket::Done)
+            return true;
+        if (status != sf::Socket::Partial && status != sf::Socket::NotReady)
+            return false;
+        if (Clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+HttpReply exchange(const HttpTarget& target, const std::string& postBody, int timeoutSeconds)
+{
+    HttpReply reply;
+    Clock::time_point deadline = Clock::now() + std::chrono::seconds(timeoutSeconds);
+    sf::IpAddress address(target.host);
+    if (address == sf::IpAddress::None)
+        return reply;
+    sf::TcpSocket socket;
+    if (socket.connect(address, target.port, timeLeft(deadline)) != sf::Socket::Done)
+        return reply;
+    socket.setBlocking(false);
+
+    std::string request = (postBody.empty() ? "GET " : "POST ") + target.path + " HTTP/1.1\r\n";
+    request += "Host: " + target.hostHeader + "\r\nUser-Agent: Kelzo\r\nConnection: close\r\n";
+    if (!postBody.empty()) {
+        request += "Content-Type: application/x-www-form-urlencoded\r\n";
+        request += "Content-Length: " + std::to_string(postBody.size()) + "\r\n";
+    }
+    request += "\r\n" + postBody;
+    if (!sendAll(socket, request, deadline))
+        return reply;
+
+    sf::SocketSelector selector;
+    selector.add(socket);
+    std::string raw;
+    char buffer[4096];
+    for (;;) {
+        sf::Time left = timeLeft(deadline);
+        if (left == sf::Time::Zero || !selector.wait(left))
+            return HttpReply();  // the server took too long
+        std::size_t got = 0;
+        sf::Socket::Status status = socket.receive(buffer, sizeof buffer, got);
+        if (status == sf::Socket::Done) {
+            raw.append(buffer, got);
+            if (raw.size() > kMaxReplyBytes)
+                return HttpReply();
+            if (parseReply(raw, false, &reply))
+                return reply;
+        } else if (status == sf::Socket::Disconnected) {
+            if (!parseReply(raw, true, &reply))
+                reply = HttpReply();
+            return reply;
+        } else if (status != sf::Socket::NotReady) {
+            return HttpReply();
+        }
+    }
+}
+
+}  // namespace
+
+HttpTarget httpTargetOf(const String& url)
+{
+    HttpTarget target;
+    Array<String> pieces = url.split('/');
+    if (pieces.size() < 3 || !(pieces[0] == "http:") || pieces[2].isEmpty())
+        return target;
+    std::string host = pieces[2].c_str();
+    target.hostHeader = host;
+    size_t colon = host.rfind(':');
+    bool bracketed = !host.empty() && host[0] == '[';
+    if (colon != std::string::npos && (!bracketed || host.find(']') < colon)) {
+        int port = atoi(host.c_str() + colon + 1);
+        if (port < 1 || port > 65535)
+            return target;
+        target.port = static_cast<unsigned short>(port);
+        host.resize(colon);
+    }
+    if (bracketed && host.size() >= 2 && host.back() == ']')
+        host = host.substr(1, host.size() - 2);
+    target.host = host;
+    for (int i = 3; i < pieces.size(); ++i)
+        target.path += std::string("/") + pieces[i].c_str();
+    if (target.path.empty())
+        target.path = "/";
+    target.valid = true;
+    return target;
+}
+
+void httpRequest(String* body, const String& url, const String& postBody, bool* ok, bool* hadFailure,
+                 int timeoutSeconds, int attempts)
+{
+    *body = String();
+    *ok = false;
+    *hadFailure = false;
+    if (attempts < 1)
+        return;
+    HttpTarget target = httpTargetOf(url);
+    if (!target.valid) {
+        *hadFailure = true;
+        return;
+    }
+    if (timeoutSeconds <= 0)
+        timeoutSeconds = kDefaultTimeoutSeconds;
+    std::string post(postBody.c_str(), postBody.length());
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        HttpReply reply = exchange(target, post, timeoutSeconds);
+        if (reply.status == 200) {
+            *body = String(reply.body.c_str());
+            *ok = true;
+            return;
+        }
+        *hadFailure = true;
+    }
+}

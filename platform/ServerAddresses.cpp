@@ -1,0 +1,6 @@
+#include "platform/ServerAddresses.h"
+
+const char kLoopbackServerHost[] = "127.0.0.1:8470";
+const char* gStatisticsServerHost = kLoopbackServerHost;
+const char* gScoreServerHost = kLoopbackServerHost;
+const char* gSupportServerHost = kLoopbackServerHost;

@@ -1,0 +1,10 @@
+#pragma once
+
+// Hosts (with port) of the game's servers: the statistics report, the score server and the
+// feedback form. Callers build "http://" + host + path. None of these servers exists here, so all
+// of them point at this machine and no run of the game sends anything elsewhere.
+// Tests point them at the loopback server they start.
+extern const char kLoopbackServerHost[];  // "127.0.0.1:8470"
+extern const char* gStatisticsServerHost;
+extern const char* gScoreServerHost;
+extern const char* gSupportServerHost;

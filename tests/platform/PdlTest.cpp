@@ -1,0 +1,187 @@
+#include "platform/Pdl.h"
+#include "platform/ServerAddresses.h"
+
+#include "tests/support/LinkCatcher.h"
+#include "tests/support/TempFolder.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+bool isHexId(const std::string& id)
+{
+    return !id.empty() && id.size() <= 64 && id.find_first_not_of("0123456789abcdef") == std::string::npos;
+}
+
+std::string uniqueId()
+{
+    char buffer[65];
+    EXPECT_EQ(PDL_GetUniqueID(buffer, sizeof buffer), PdlOk);
+    return buffer;
+}
+
+// Restores the locale variables a test changes.
+class LocaleVariables {
+public:
+    LocaleVariables()
+    {
+        for (int i = 0; i < 3; ++i) {
+            const char* value = getenv(kNames[i]);
+            had_[i] = value != nullptr;
+            saved_[i] = value ? value : "";
+        }
+    }
+    ~LocaleVariables()
+    {
+        for (int i = 0; i < 3; ++i)
+            had_[i] ? setenv(kNames[i], saved_[i].c_str(), 1) : unsetenv(kNames[i]);
+    }
+    void set(const char* all, const char* messages, const char* lang)
+    {
+        const char* values[] = {all, messages, lang};
+        for (int i = 0; i < 3; ++i)
+            values[i] ? setenv(kNames[i], values[i], 1) : unsetenv(kNames[i]);
+    }
+
+private:
+    static constexpr const char* kNames[3] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    bool had_[3];
+    std::string saved_[3];
+};
+
+class PdlLinkTest : public TempFolderTest {};
+
+}  // namespace
+
+TEST(Pdl, DeviceIdIsStableHexAndCanBeSet)
+{
+    pdlSetUniqueId(nullptr);
+    std::string id = uniqueId();
+    EXPECT_TRUE(isHexId(id)) << id;
+    EXPECT_EQ(uniqueId(), id);
+
+    pdlSetUniqueId("0123abcd");
+    EXPECT_EQ(uniqueId(), "0123abcd");
+    char small[5];
+    PDL_GetUniqueID(small, sizeof small);
+    EXPECT_STREQ(small, "0123") << "cut to the caller's buffer";
+    pdlSetUniqueId("");
+    EXPECT_EQ(uniqueId(), id);
+}
+
+TEST(Pdl, LanguageFromTheLocale)
+{
+    LocaleVariables restore;
+    struct Case {
+        const char *all, *messages, *lang, *expected;
+    } cases[] = {
+        {nullptr, nullptr, nullptr, "en_US"},     {nullptr, nullptr, "de_DE.UTF-8", "de_DE"},
+        {nullptr, "fr_FR", "de_DE", "fr_FR"},     {"it_IT@euro", "fr_FR", "de_DE", "it_IT"},
+        {"", "", "es_ES", "es_ES"},               {"C", nullptr, "de_DE", "en_US"},
+        {nullptr, nullptr, "POSIX", "en_US"},
+    };
+    for (const Case& c : cases) {
+        restore.set(c.all, c.messages, c.lang);
+        char buffer[64];
+        EXPECT_EQ(PDL_GetLanguage(buffer, sizeof buffer), PdlOk);
+        EXPECT_STREQ(buffer, c.expected);
+    }
+}
+
+TEST(Pdl, SystemFacts)
+{
+    PdlOsVersion version;
+    ASSERT_EQ(PDL_GetOSVersion(&version), PdlOk);
+    EXPECT_GT(strlen(version.text), 0u);
+    EXPECT_GT(version.majorVersion, 0);
+    EXPECT_NE(pdlHardwareName(PDL_GetHardware()), nullptr);
+    EXPECT_EQ(pdlHardwareName(99), nullptr);
+}
+
+TEST(Pdl, StateCalls)
+{
+    EXPECT_EQ(PDL_Init(0), PdlOk);
+    EXPECT_TRUE(pdlIsInitialised());
+    EXPECT_EQ(PDL_NotifyMusicPlaying(true), PdlOk);
+    EXPECT_TRUE(pdlMusicPlaying());
+    EXPECT_EQ(PDL_SetTouchAggression(2), PdlOk);
+    EXPECT_EQ(pdlTouchAggression(), 2);
+    EXPECT_EQ(PDL_Quit(), PdlOk);
+    EXPECT_FALSE(pdlIsInitialised());
+}
+
+namespace {
+
+struct StatusReply {
+    int calls = 0;
+    bool hasFlag = false;
+    std::string flag;
+    std::string missing = "unset";
+};
+
+bool onStatus(PdlServiceParams* params, void* context)
+{
+    StatusReply* reply = static_cast<StatusReply*>(context);
+    ++reply->calls;
+    reply->hasFlag = PDL_ParamExists(params, "isInternetConnectionAvailable");
+    char buffer[16];
+    PDL_GetParamString(params, "isInternetConnectionAvailable", buffer, sizeof buffer);
+    reply->flag = buffer;
+    PDL_GetParamString(params, "noSuchParam", buffer, sizeof buffer);
+    reply->missing = buffer;
+    return true;
+}
+
+}  // namespace
+
+TEST(Pdl, ConnectionStatusService)
+{
+    StatusReply reply;
+    EXPECT_EQ(PDL_ServiceCallWithCallback(kConnectionStatusService, "{}", onStatus, &reply, true), PdlOk);
+    EXPECT_EQ(reply.calls, 1);
+    EXPECT_TRUE(reply.hasFlag);
+    EXPECT_TRUE(reply.flag == "true" || reply.flag == "false") << reply.flag;
+    EXPECT_EQ(reply.missing, "");
+
+    StatusReply other;
+    EXPECT_NE(PDL_ServiceCallWithCallback("palm://com.example/none", "{}", onStatus, &other, true), PdlOk);
+    EXPECT_EQ(other.calls, 0);
+}
+
+TEST(Pdl, ServersDefaultToThisMachine)
+{
+    for (const char* host : {gStatisticsServerHost, gScoreServerHost, gSupportServerHost})
+        EXPECT_EQ(std::string(host).rfind("127.0.0.1:", 0), 0u) << host;
+}
+
+TEST_F(PdlLinkTest, LinksReachTheOpenerAsOneArgumentWithoutAShell)
+{
+    LinkCatcher links(folder());
+    const char* tricky = "http://127.0.0.1/a b;touch pwned$(touch pwned2)`touch pwned3`'\"|&";
+    EXPECT_EQ(PDL_LaunchBrowser(tricky), PdlOk);
+    EXPECT_EQ(links.link(), tricky);
+    EXPECT_EQ(readFile("pwned"), "<missing>");
+    EXPECT_EQ(readFile("pwned2"), "<missing>");
+    EXPECT_EQ(readFile("pwned3"), "<missing>");
+
+    EXPECT_EQ(PDL_LaunchEmail("Hi there", "a&b=c\n"), PdlOk);
+    EXPECT_EQ(links.link(), "mailto:?subject=Hi%20there&body=a%26b%3dc%0a");
+}
+
+TEST_F(PdlLinkTest, OnlyWebAndMailLinksAreOpened)
+{
+    LinkCatcher links(folder());
+    for (const char* link : {"file:///etc/passwd", "--help", "javascript:x", ""})
+        EXPECT_NE(PDL_LaunchBrowser(link), PdlOk) << link;
+    EXPECT_EQ(PDL_LaunchBrowser("HTTPS://127.0.0.1/"), PdlOk);
+    EXPECT_EQ(links.link(), "HTTPS://127.0.0.1/") << "the refused links never reached the opener";
+}
+
+TEST_F(PdlLinkTest, MissingOpenerIsReportedNotFatal)
+{
+    pdlSetOpenCommand("/nonexistent/opener");
+    EXPECT_EQ(PDL_LaunchBrowser("http://127.0.0.1/"), PdlFailed);
+    pdlSetOpenCommand(nullptr);
+}
