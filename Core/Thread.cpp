@@ -1,5 +1,7 @@
 #include "Core/Thread.h"
 
+#include "Core/Log.h"
+
 #include <cerrno>
 #include <cstring>
 #include <sched.h>
@@ -47,8 +49,10 @@ bool Thread::start(int priority, int /*flag*/)
         return false;
     joinIfFinished();
     running = true;
-    if (pthread_create(&handle, nullptr, &Thread::entry, this) != 0) {
+    int error = pthread_create(&handle, nullptr, &Thread::entry, this);
+    if (error != 0) {
         running = false;
+        logPrintf("ERR", "cannot start thread %s (%s)", name ? name : "?", strerror(error));
         return false;
     }
     joinable = true;

@@ -36,13 +36,22 @@ const int kMaxDeviceIdLength = 64;
 // The kernel refuses a single program argument longer than 128 KiB.
 const size_t kMaxLinkLength = 120 * 1024;
 
-Mutex gPdlMutex;
+Mutex gPdlMutex;  // ready before any constructor runs
 std::atomic<bool> gInitialised{false};
 std::atomic<bool> gMusicPlaying{false};
 std::atomic<int> gTouchAggression{0};
-std::string gDeviceIdOverride;
-std::string gDeviceId;  // worked out once per run
-std::string gOpenCommand = "xdg-open";
+// Made on first use: other globals' constructors ask for the device id before ours would have run.
+struct PdlTexts {
+    std::string deviceIdOverride;
+    std::string deviceId;  // worked out once per run
+    std::string openCommand = "xdg-open";
+};
+
+PdlTexts& texts()
+{
+    static PdlTexts made;
+    return made;
+}
 
 // Copies `text` into the caller's buffer, cut to fit and NUL-terminated.
 int copyOut(const std::string& text, char* buffer, int bufferLength)
@@ -164,7 +173,7 @@ int openLink(const std::string& link)
     std::string program;
     {
         MutexLock lock(&gPdlMutex);
-        program = gOpenCommand;
+        program = texts().openCommand;
     }
     return openLinkWith(program.c_str(), link.c_str()) ? PdlOk : PdlFailed;
 }
@@ -202,17 +211,18 @@ bool pdlIsInitialised() { return gInitialised; }
 int PDL_GetUniqueID(char* buffer, int bufferLength)
 {
     MutexLock lock(&gPdlMutex);
-    if (!gDeviceIdOverride.empty())
-        return copyOut(gDeviceIdOverride, buffer, bufferLength);
-    if (gDeviceId.empty())
-        gDeviceId = machineDeviceId();
-    return copyOut(gDeviceId, buffer, bufferLength);
+    PdlTexts& t = texts();
+    if (!t.deviceIdOverride.empty())
+        return copyOut(t.deviceIdOverride, buffer, bufferLength);
+    if (t.deviceId.empty())
+        t.deviceId = machineDeviceId();
+    return copyOut(t.deviceId, buffer, bufferLength);
 }
 
 void pdlSetUniqueId(const char* id)
 {
     MutexLock lock(&gPdlMutex);
-    gDeviceIdOverride = id ? std::string(id, strnlen(id, kMaxDeviceIdLength)) : std::string();
+    texts().deviceIdOverride = id ? std::string(id, strnlen(id, kMaxDeviceIdLength)) : std::string();
 }
 
 int PDL_GetLanguage(char* buffer, int bufferLength) { return copyOut(localeLanguage(), buffer, bufferLength); }
@@ -283,7 +293,7 @@ int PDL_LaunchBrowser(const char* url)
 void pdlSetOpenCommand(const char* program)
 {
     MutexLock lock(&gPdlMutex);
-    gOpenCommand = program && *program ? program : "xdg-open";
+    texts().openCommand = program && *program ? program : "xdg-open";
 }
 
 int PDL_NotifyMusicPlaying(bool playing)
