@@ -118,25 +118,6 @@ std::string randomDeviceId()
     return hex;
 }
 
-std::string machineDeviceId()
-{
-    for (const char* path : {"/etc/machine-id", "/var/lib/dbus/machine-id"}) {
-        std::string machineId = firstLineOf(path);
-        if (!machineId.empty())
-            return hexDigestOf(machineId);
-    }
-    std::string kept = firstLineOf(kDeviceIdFile);
-    if (isDeviceId(kept))
-        return kept;
-    std::string made = randomDeviceId();
-    FILE* file = fopen(kDeviceIdFile, "wb");
-    if (!file || fprintf(file, "%s\n", made.c_str()) < 0)
-        logPrintf("ERR", "cannot keep the device id in %s", kDeviceIdFile);
-    if (file)
-        fclose(file);
-    return made;
-}
-
 // "de_DE.UTF-8@euro" -> "de_DE"; the C locale counts as none.
 std::string localeLanguage()
 {
@@ -215,8 +196,27 @@ int PDL_GetUniqueID(char* buffer, int bufferLength)
     if (!t.deviceIdOverride.empty())
         return copyOut(t.deviceIdOverride, buffer, bufferLength);
     if (t.deviceId.empty())
-        t.deviceId = machineDeviceId();
+        t.deviceId = pdlDeviceIdFrom("/etc/machine-id", "/var/lib/dbus/machine-id", kDeviceIdFile);
     return copyOut(t.deviceId, buffer, bufferLength);
+}
+
+std::string pdlDeviceIdFrom(const char* machineIdFile, const char* otherMachineIdFile, const char* keptFile)
+{
+    for (const char* path : {machineIdFile, otherMachineIdFile}) {
+        std::string machineId = firstLineOf(path);
+        if (!machineId.empty())
+            return hexDigestOf(machineId);
+    }
+    std::string kept = firstLineOf(keptFile);
+    if (isDeviceId(kept))
+        return kept;
+    std::string made = randomDeviceId();
+    FILE* file = fopen(keptFile, "wb");
+    if (!file || fprintf(file, "%s\n", made.c_str()) < 0)
+        logPrintf("ERR", "cannot keep the device id in %s", keptFile);
+    if (file)
+        fclose(file);
+    return made;
 }
 
 void pdlSetUniqueId(const char* id)

@@ -17,6 +17,9 @@ bool pdlIsInitialised();
 // the machine has none, a random id kept in "deviceId.txt" of the working directory. Cut to fit
 // the buffer (always NUL-terminated).
 int PDL_GetUniqueID(char* buffer, int bufferLength);
+// How the id is found: a hash of the first machine-id file that holds one, else the id kept in
+// keptFile, which is made (random) when it is missing or damaged.
+std::string pdlDeviceIdFrom(const char* machineIdFile, const char* otherMachineIdFile, const char* keptFile);
 // Test hook: use this id from now on (null or "" goes back to the machine's own).
 void pdlSetUniqueId(const char* id);
 

@@ -51,7 +51,7 @@ private:
     std::string saved_[3];
 };
 
-class PdlLinkTest : public TempFolderTest {};
+class PdlFolderTest : public TempFolderTest {};
 
 }  // namespace
 
@@ -69,6 +69,27 @@ TEST(Pdl, DeviceIdIsStableHexAndCanBeSet)
     EXPECT_STREQ(small, "0123") << "cut to the caller's buffer";
     pdlSetUniqueId("");
     EXPECT_EQ(uniqueId(), id);
+}
+
+TEST_F(PdlFolderTest, DeviceIdSources)
+{
+    writeFile("machine-id", "0123456789abcdef0123456789abcdef\n");
+    std::string hashed = pdlDeviceIdFrom("absent", "machine-id", "kept.txt");
+    EXPECT_TRUE(isHexId(hashed)) << hashed;
+    EXPECT_EQ(hashed.find("0123456789abcdef"), std::string::npos) << "the machine id itself is never sent";
+    EXPECT_EQ(pdlDeviceIdFrom("machine-id", "absent", "kept.txt"), hashed);
+    writeFile("other-id", "fedcba9876543210fedcba9876543210\n");
+    EXPECT_NE(pdlDeviceIdFrom("other-id", "machine-id", "kept.txt"), hashed);
+    EXPECT_EQ(readFile("kept.txt"), "<missing>");
+
+    // No machine id: a random id, kept, and the same on the next run.
+    std::string made = pdlDeviceIdFrom("absent", "absent", "kept.txt");
+    EXPECT_TRUE(isHexId(made)) << made;
+    EXPECT_EQ(pdlDeviceIdFrom("absent", "absent", "kept.txt"), made);
+    writeFile("kept.txt", "NOT-HEX\n");
+    std::string remade = pdlDeviceIdFrom("absent", "absent", "kept.txt");
+    EXPECT_TRUE(isHexId(remade)) << remade;
+    EXPECT_EQ(readFile("kept.txt"), remade + "\n");
 }
 
 TEST(Pdl, LanguageFromTheLocale)
@@ -156,7 +177,7 @@ TEST(Pdl, ServersDefaultToThisMachine)
         EXPECT_EQ(std::string(host).rfind("127.0.0.1:", 0), 0u) << host;
 }
 
-TEST_F(PdlLinkTest, LinksReachTheOpenerAsOneArgumentWithoutAShell)
+TEST_F(PdlFolderTest, LinksReachTheOpenerAsOneArgumentWithoutAShell)
 {
     LinkCatcher links(folder());
     const char* tricky = "http://127.0.0.1/a b;touch pwned$(touch pwned2)`touch pwned3`'\"|&";
@@ -170,7 +191,7 @@ TEST_F(PdlLinkTest, LinksReachTheOpenerAsOneArgumentWithoutAShell)
     EXPECT_EQ(links.link(), "mailto:?subject=Hi%20there&body=a%26b%3dc%0a");
 }
 
-TEST_F(PdlLinkTest, OnlyWebAndMailLinksAreOpened)
+TEST_F(PdlFolderTest, OnlyWebAndMailLinksAreOpened)
 {
     LinkCatcher links(folder());
     for (const char* link : {"file:///etc/passwd", "--help", "javascript:x", ""})
@@ -179,7 +200,7 @@ TEST_F(PdlLinkTest, OnlyWebAndMailLinksAreOpened)
     EXPECT_EQ(links.link(), "HTTPS://127.0.0.1/") << "the refused links never reached the opener";
 }
 
-TEST_F(PdlLinkTest, MissingOpenerIsReportedNotFatal)
+TEST_F(PdlFolderTest, MissingOpenerIsReportedNotFatal)
 {
     pdlSetOpenCommand("/nonexistent/opener");
     EXPECT_EQ(PDL_LaunchBrowser("http://127.0.0.1/"), PdlFailed);
