@@ -25,6 +25,15 @@ const int* gChosenThemeCounter = nullptr;
 std::unique_ptr<Language> gEnglishReference;
 std::vector<bool> gMismatchLogged;  // per text id of the current language
 
+// The last language goes at program exit.
+struct LanguageAtExit {
+    ~LanguageAtExit()
+    {
+        delete gLanguage;
+        gLanguage = nullptr;
+    }
+} gLanguageAtExit;
+
 bool validLanguage(int id) { return id >= 0 && id < kLanguageCount; }
 
 const Array<String>& englishTexts()

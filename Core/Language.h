@@ -43,7 +43,7 @@ bool isLanguage(int id);
 // Loads the language, makes it current and stores the choice; false when "lang.dat" could not be written.
 bool setLanguage(int id);
 void loadLanguageChoice();
-void unloadLanguage();  // at exit
+void unloadLanguage();  // also done by itself at program exit
 // "59 seconds", "1 minute", "2 minutes 5s", with the words of the current language.
 String formatDurationText(int seconds);
 
