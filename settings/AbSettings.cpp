@@ -1,6 +1,6 @@
 #include "settings/AbSettings.h"
 
-#include "platform/Platform.h"
+#include "Core/Platform.h"
 #include "settings/Statistics.h"
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "Core/File.h"
 #include "Core/MemoryStream.h"
+#include "Core/Platform.h"
 #include "Core/Random.h"
 #include "settings/DigitCodes.h"
 #include "settings/Statistics.h"
@@ -182,7 +183,7 @@ void AbTester::writeVariations(StreamOut& out)
 bool AbTester::loadCounters()
 {
     bool ok = false;
-    File file(kCountersFileName, &ok);
+    File file(dataFilePath(kCountersFileName), &ok);
     if (!ok)
         return false;
     for (int i = 0; i < counters.size(); i++) {
@@ -197,12 +198,12 @@ bool AbTester::loadCounters()
 void AbTester::load()
 {
     bool ok = false;
-    File current(kVariationsFileName, &ok);
+    File current(dataFilePath(kVariationsFileName), &ok);
     if (ok) {
         if (!loadVariations(current, true))
             assignVariations();
     } else {
-        File old(kOldVariationsFileName, &ok);
+        File old(dataFilePath(kOldVariationsFileName), &ok);
         if (!ok || !loadVariations(old, false))
             assignVariations();
         migrateFromSettingsFile();
@@ -216,7 +217,7 @@ bool AbTester::save()
     bool ok = false;
     bool allSaved = true;
     {
-        File file(kVariationsFileName, false, false, true, &ok);
+        File file(dataFilePath(kVariationsFileName), false, false, true, &ok);
         if (ok) {
             writeVariations(file);
             ok = file.close();
@@ -224,7 +225,7 @@ bool AbTester::save()
         allSaved = allSaved && ok;
     }
     {
-        File file(kCountersFileName, false, false, true, &ok);
+        File file(dataFilePath(kCountersFileName), false, false, true, &ok);
         if (ok) {
             for (int i = 0; i < counters.size(); i++)
                 writeInt32(file, counters[i]);

@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "Core/File.h"
+#include "Core/Platform.h"
 #include "settings/Settings.h"
 
 AbTesterDeluxe::AbTesterDeluxe(int version, int counterCount, const String& id)
@@ -64,7 +65,7 @@ static int intAt(const String& bytes, int offset)
 void AbTesterDeluxe::migrateFromSettingsFile()
 {
     bool ok = false;
-    File file(kSettingsFileName, &ok);
+    File file(dataFilePath(kSettingsFileName), &ok);
     if (!ok)
         return;
     String bytes = file.readAll();

@@ -5,7 +5,7 @@
 
 #include "Core/File.h"
 #include "Core/MemoryStream.h"
-#include "platform/Platform.h"
+#include "Core/Platform.h"
 #include "settings/AbSettings.h"
 #include "settings/Statistics.h"
 
@@ -34,7 +34,7 @@ unsigned settingsSeed(const String& id)
 bool readOverrideFile(const char* name, int* value)
 {
     bool ok = false;
-    File file(name, &ok);
+    File file(dataFilePath(name), &ok);
     int stored = -1;
     if (!ok || !readInt(file, &stored) || stored < 0)
         return false;
@@ -136,7 +136,7 @@ Settings::~Settings()
 void Settings::load(const char* filePath)
 {
     if (gSettings == nullptr)
-        gSettings = new Settings(filePath);
+        gSettings = new Settings(dataFilePath(filePath).c_str());
 }
 
 void Settings::release()

@@ -83,8 +83,10 @@ TEST_F(AbSettingsTest, FreshInstallDrawsFromTheDeviceId)
         // Installing again gives the same values.
         remove("settings2b.dat");
         remove("settings3.dat");
-        AbSettings again(d.id);
-        EXPECT_EQ(valuesOf(again), expected);
+        {
+            AbSettings again(d.id);
+            EXPECT_EQ(valuesOf(again), expected);
+        }
         remove("settings2b.dat");
         remove("settings3.dat");
     }
@@ -156,6 +158,7 @@ TEST_F(AbSettingsTest, FilesReadBackAndRewriteToTheSameBytes)
         ab.findVariation("sll")->generation = 3;
         for (int i = 0; i < StatisticCount; i++)
             ab.setCounter(i, i * 3 - 5);
+        ab.setCounter(StatChosenTheme, 4);
         ASSERT_TRUE(ab.save());
     }
     std::vector<unsigned char> values = readBytes("settings2b.dat");
@@ -176,7 +179,7 @@ TEST_F(AbSettingsTest, FilesReadBackAndRewriteToTheSameBytes)
 TEST_F(AbSettingsTest, StoredValuesCarryTheirGeneration)
 {
     struct { int stored, value, generation; } cases[] = {
-        {100003, 3, 1}, {90000, 90000, 0}, {90001, -99999, 1}, {200005, 5, 2}, {-1, -1, 0}, {99999, -1, 1},
+        {100003, 3, 1}, {90000, 90000, 0}, {90001, -9999, 1}, {200005, 5, 2}, {-1, -1, 0}, {99999, -1, 1},
     };
     for (auto c : cases) {
         int generation = -7;
@@ -220,15 +223,17 @@ TEST_F(AbSettingsTest, OlderFileGivesNewVariationsTheirOldPlayerTreatment)
         AbSettings ab("deadbeef");
         std::vector<int> values = valuesOf(ab);
         for (int i = 0; i < count; i++) {
-            if (i != kMemIndex)
+            if (i != kMemIndex) {
                 EXPECT_EQ(values[i], stored[i]) << ab.variations[i].key;
+            }
         }
         for (int i = count; i < 78; i++) {
             const Variation& v = ab.variations[i];
-            if (v.drawForOldUsers)
+            if (v.drawForOldUsers) {
                 EXPECT_TRUE(v.inRange(values[i])) << v.key << " " << values[i];
-            else
+            } else {
                 EXPECT_EQ(values[i], -1) << v.key;
+            }
         }
         EXPECT_EQ(ab.runs, 9);
         EXPECT_EQ(ab.realRuns, 8);
