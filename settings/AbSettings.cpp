@@ -101,15 +101,26 @@ const int kCounterCount = StatisticCount;
 
 AbSettings gAbSettings;
 
-AbSettings::AbSettings() : AbSettings(getUniqueDeviceId())
+AbSettings::AbSettings() : AbTesterDeluxe(kVersion, kCounterCount, String())
 {
+    registerVariations();
 }
 
-AbSettings::AbSettings(const String& id) : AbTesterDeluxe(kVersion, kCounterCount, id)
+AbSettings::AbSettings(const String& id) : AbSettings()
 {
-    for (const VariationRow& row : kVariationRows)
-        this->*row.member = -1;
-    registerVariations();
+    loadAtStart(id);
+}
+
+void AbSettings::loadAtStart()
+{
+    loadAtStart(getUniqueDeviceId());
+}
+
+void AbSettings::loadAtStart(const String& id)
+{
+    if (isLoaded())
+        return;
+    deviceId = id;
     load();
     mem = 1;
     counters[StatChosenTheme] = chosenTheme();
@@ -119,6 +130,7 @@ AbSettings::AbSettings(const String& id) : AbTesterDeluxe(kVersion, kCounterCoun
 void AbSettings::registerVariations()
 {
     for (const VariationRow& row : kVariationRows) {
+        this->*row.member = -1;
         Variation v;
         v.target = &(this->*row.member);
         v.key = row.key;

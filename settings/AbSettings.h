@@ -13,10 +13,18 @@ public:
     static const int kVersion = 162;
     static const int kThemeCount = 6;
 
-    // Registers the variations, loads the files (or draws afresh from the
-    // device id), forces "mem" to 1 and saves.
-    AbSettings();                                // the platform's device id
+    // Only registers the variations (all -1 until loaded). The global engine
+    // is made this way: static initialisation must not reach into the
+    // platform layer, whose own globals may not exist yet.
+    AbSettings();
+    // Registers and loads at once, for this device id.
     explicit AbSettings(const String& deviceId);
+
+    // Loads the files (or draws afresh from the device id), forces "mem" to
+    // 1 and saves. The program calls it first thing at start-up, before the
+    // settings record is loaded; later calls do nothing.
+    void loadAtStart();                          // the platform's device id
+    void loadAtStart(const String& deviceId);
 
     // Number of furball colours (5..8) for a level, by "cpl".
     int kindCountForLevel(int level, int count) const;
@@ -40,7 +48,7 @@ private:
     void registerVariations();
 };
 
-// The one engine of the game, built before main runs.
+// The one engine of the game; values are -1 until loadAtStart has run.
 extern AbSettings gAbSettings;
 
 // Whether the game-mode menu offers a level choice for this mode.

@@ -197,6 +197,7 @@ bool AbTester::loadCounters()
 
 void AbTester::load()
 {
+    loaded = true;
     bool ok = false;
     File current(dataFilePath(kVariationsFileName), &ok);
     if (ok) {

@@ -46,6 +46,9 @@ public:
     // Reads "settings2b.dat" (or the old "settings2.dat") and "settings3.dat";
     // whatever is missing or damaged is drawn afresh or left at 0.
     void load();
+    // Whether load() has run: an engine that never loaded has nothing of the
+    // player's to save.
+    bool isLoaded() const { return loaded; }
     // Writes both files, each through a temporary file renamed into place.
     // False when either could not be written (the values in memory stay).
     bool save();
@@ -84,6 +87,8 @@ public:
 
 private:
     int drawValue(const Variation& variation);
+
+    bool loaded = false;
     bool loadCounters();
 };
 

@@ -17,7 +17,8 @@ AbTesterDeluxe::AbTesterDeluxe(int version, int counterCount, const String& id)
 
 AbTesterDeluxe::~AbTesterDeluxe()
 {
-    save();
+    if (isLoaded())
+        save();
 }
 
 bool AbTesterDeluxe::loadHeader(StreamIn& in)

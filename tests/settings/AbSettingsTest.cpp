@@ -92,6 +92,26 @@ TEST_F(AbSettingsTest, FreshInstallDrawsFromTheDeviceId)
     }
 }
 
+TEST_F(AbSettingsTest, EngineTouchesNoFileBeforeItIsLoaded)
+{
+    {
+        AbSettings ab;
+        EXPECT_EQ(ab.cpl, -1);
+        EXPECT_EQ(ab.variationValue("tat"), -1);
+    }
+    EXPECT_FALSE(exists("settings2b.dat"));
+    EXPECT_FALSE(exists("settings3.dat"));
+
+    AbSettings ab;
+    ab.loadAtStart("ff");
+    std::vector<int> expected = drawnFor("ff");
+    expected[kMemIndex] = 1;
+    EXPECT_EQ(valuesOf(ab), expected);
+    EXPECT_TRUE(exists("settings2b.dat"));
+    ab.loadAtStart("deadbeef");   // only the first call loads
+    EXPECT_EQ(valuesOf(ab), expected);
+}
+
 TEST_F(AbSettingsTest, RegistrationMatchesTheVariationTable)
 {
     AbSettings ab("ff");
