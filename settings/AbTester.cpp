@@ -11,9 +11,7 @@
 #include "settings/DigitCodes.h"
 #include "settings/Statistics.h"
 
-// Counters come from files too; a damaged one near the int limit must not
-// overflow (it wraps, and a negative count is reported as 0).
-static int wrappingAdd(int a, int b)
+int wrappingAdd(int a, int b)
 {
     return static_cast<int>(static_cast<unsigned>(a) + static_cast<unsigned>(b));
 }

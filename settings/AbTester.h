@@ -22,6 +22,10 @@ extern const char* const kCountersFileName;        // "settings3.dat": the usage
 int decodeStoredVariation(int stored, int* generation);
 int encodeStoredVariation(int value, int generation);
 
+// a + b, wrapping at the int range instead of overflowing: counts come from
+// files too, and a damaged one may sit at the limit.
+int wrappingAdd(int a, int b);
+
 // The experiment engine: a list of variations, each drawn once per device
 // from a seed made of the device id, and the usage counters; both are saved
 // and loaded here.

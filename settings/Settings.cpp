@@ -7,6 +7,7 @@
 #include "Core/MemoryStream.h"
 #include "Core/Platform.h"
 #include "settings/AbSettings.h"
+#include "settings/ReportFacts.h"
 #include "settings/Statistics.h"
 
 const char* const kSettingsFileName = "settings.dat";
@@ -397,14 +398,50 @@ bool Settings::save()
     return file.close();
 }
 
+ReportFactsI* gReportFacts = nullptr;
+
+// Whole seconds of a float sum, kept inside the int range.
+static int wholeSeconds(float seconds)
+{
+    if (!(seconds > 0.0f))
+        return 0;
+    return seconds >= 2147483520.0f ? 2147483647 : static_cast<int>(seconds);
+}
+
 void Settings::getReportData(Array<int>& playTimes, String& data)
 {
+    float total = 0.0f;
+    float byKind[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+    int historyCount = gReportFacts ? gReportFacts->playHistoryCount() : 0;
+    for (int i = 0; i < historyCount; i++) {
+        int elapsedMs = 0, kind = -1, flags = 0;
+        gReportFacts->playHistoryRecord(i, &elapsedMs, &kind, &flags);
+        if (flags & 4)
+            continue;   // replays do not count as time played
+        float seconds = static_cast<float>(elapsedMs) * 0.001f;
+        total += seconds;
+        if (kind >= 0 && kind < 4)
+            byKind[kind] += seconds;
+    }
     playTimes.setSize(5);
-    playTimes[0] = playTimeTotal;
+    playTimes[0] = wholeSeconds(total + static_cast<float>(playTimeTotal));
     for (int i = 0; i < 4; i++)
-        playTimes[i + 1] = playTimeByMode[i];
+        playTimes[i + 1] = static_cast<int>(static_cast<unsigned>(wholeSeconds(byKind[i])) +
+                                            static_cast<unsigned>(playTimeByMode[i]));
     for (int i = 0; i < 5; i++)
         gAbSettings.setCounter(StatTpt + i, playTimes[i]);
+
+    int elapsedMs = 0, undos = 0;
+    bool hasMove = true;
+    if (gReportFacts && gReportFacts->currentBoard(&elapsedMs, &undos, &hasMove)) {
+        gAbSettings.setCounter(StatCurTime, elapsedMs / 1000);
+        gAbSettings.setCounter(StatCurUndos, undos);
+        gAbSettings.setCounter(StatCurStuck, hasMove ? 0 : 1);
+    } else {
+        gAbSettings.setCounter(StatCurTime, -1);
+        gAbSettings.setCounter(StatCurUndos, -1);
+        gAbSettings.setCounter(StatCurStuck, -1);
+    }
 
     StringStream text(512);
     text << "ll_" << mainVariation << "_dm_" << defaultModeDraw << "_sfC_" << slowdownB << "_mh_"
