@@ -1,5 +1,6 @@
 #include "settings/AbSettings.h"
 
+#include "Core/Language.h"
 #include "Core/Platform.h"
 #include "settings/Statistics.h"
 
@@ -104,6 +105,11 @@ AbSettings gAbSettings;
 AbSettings::AbSettings() : AbTesterDeluxe(kVersion, kCounterCount, String())
 {
     registerVariations();
+    // The language records the loaded language in a counter and words some
+    // texts by the chosen theme; only the game's own engine lives long enough
+    // to be pointed at.
+    if (this == &gAbSettings)
+        setLanguageCounters(&counters[StatLang], &counters[StatChosenTheme]);
 }
 
 AbSettings::AbSettings(const String& id) : AbSettings()

@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "Core/File.h"
+#include "Core/Language.h"
 #include "Core/MemoryStream.h"
 #include "Core/Platform.h"
 #include "settings/AbSettings.h"
@@ -487,4 +488,16 @@ float Settings::ivFactorEarly() const
     if (instructionsVariation < 103 || instructionsVariation > 106)
         return 0.0f;
     return kEarly[instructionsVariation - 103];
+}
+
+String difficultyNameText(const Settings& settings)
+{
+    if (settings.difficulty == 0)
+        return getText(19);
+    return getText(settings.difficulty == 1 ? 20 : 21);
+}
+
+String themeNameText(const Settings&)
+{
+    return getText(72 + gAbSettings.chosenTheme());
 }

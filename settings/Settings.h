@@ -130,4 +130,8 @@ private:
 
 extern Settings* gSettings;
 
+// Localised names for the menus: the difficulty, and the chosen theme.
+String difficultyNameText(const Settings& settings);
+String themeNameText(const Settings& settings);
+
 #endif

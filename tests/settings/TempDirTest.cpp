@@ -1,42 +1,22 @@
 #include "TempDirTest.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <unistd.h>
-
-void TempDirTest::SetUp()
-{
-    char cwd[4096];
-    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-    previousDir = cwd;
-    char pattern[] = "/tmp/kelzo-settings-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-    ASSERT_EQ(chdir(dir.c_str()), 0);
-}
-
-void TempDirTest::TearDown()
-{
-    ASSERT_EQ(chdir(previousDir.c_str()), 0);
-    std::error_code error;
-    std::filesystem::remove_all(dir, error);
-    EXPECT_FALSE(error) << error.message();
-}
 
 std::vector<unsigned char> TempDirTest::readBytes(const char* name)
 {
-    std::ifstream in(name, std::ios::binary);
-    return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string bytes;
+    if (!readFileBytes(name, &bytes))
+        return {};
+    return std::vector<unsigned char>(bytes.begin(), bytes.end());
 }
 
 void TempDirTest::writeBytes(const char* name, const std::vector<unsigned char>& bytes)
 {
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    FILE* file = fopen(name, "wb");
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
+    fclose(file);
 }
 
 void TempDirTest::writeInts(const char* name, const std::vector<int>& values)
