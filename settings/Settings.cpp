@@ -16,6 +16,7 @@ const char* const kFixedVariationFileName = "fv.dat";
 const char* const kFixedInstructionsFileName = "fiv.dat";
 
 bool gSettingsSaveSuppressed = false;
+bool& gSaveSuppressed = gSettingsSaveSuppressed;
 Settings* gSettings = nullptr;
 
 namespace {

@@ -14,6 +14,8 @@ extern const char* const kFixedInstructionsFileName;     // "fiv.dat"
 // that honour it): the reset commands set it right before the process ends,
 // so the destructors that run on the way out cannot undo the reset.
 extern bool gSettingsSaveSuppressed;
+// The same flag, under the name the game-state and score savers use.
+extern bool& gSaveSuppressed;
 
 // The player's options and the per-device experiment values of the settings
 // page, kept in "settings.dat" (194 bytes, tagged at both ends).
