@@ -61,7 +61,7 @@ void LoadingScreen::drawBar() {
 int LoadingScreen::finishFrame() {
     host_->swapBuffers();
     if (!host_->isActive()) {
-        Thread::sleepMs(800);
+        Thread::sleepMs(inactivePauseMs);
         while (host_->pollAndDispatchEvent()) {
         }
     } else {

@@ -38,6 +38,8 @@ public:
     float barX = 0, barY = 0, barWidth = 0, barHeight = 0;
     int progress = 0;
     Texture* splash = nullptr;
+    // How long a frame rests while the application is in the background, before it takes the pending events.
+    int inactivePauseMs = 800;
 
 private:
     void drawSplash();
