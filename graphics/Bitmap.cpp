@@ -82,39 +82,37 @@ Bitmap* Bitmap::centreStretch(int dy, int dx) const {
 
 static unsigned char overChannel(int src, int dst, int a) { return (unsigned char)((a * src + (255 - a) * dst) / 255); }
 
+RGBA* Bitmap::blendTarget(int x, int y, RGBA c, bool storeOpaque) {
+    if (!contains(x, y) || c.a == 0) return nullptr;
+    RGBA* d = &at(x, y);
+    if (storeOpaque && c.a == 255) {
+        *d = c;
+        return nullptr;
+    }
+    return d;
+}
+
 void Bitmap::plotOver(int x, int y, uint32_t colour) {
     RGBA c = rgbaFromWord(colour);
-    if (!contains(x, y) || c.a == 0) return;
-    RGBA& d = at(x, y);
-    if (c.a == 255) {
-        d = c;
-        return;
-    }
-    d = RGBA{overChannel(c.r, d.r, c.a), overChannel(c.g, d.g, c.a), overChannel(c.b, d.b, c.a), 255};
+    if (RGBA* d = blendTarget(x, y, c, true))
+        *d = RGBA{overChannel(c.r, d->r, c.a), overChannel(c.g, d->g, c.a), overChannel(c.b, d->b, c.a), 255};
 }
 
 void Bitmap::plotOverMaxAlpha(int x, int y, uint32_t colour) {
     RGBA c = rgbaFromWord(colour);
-    if (!contains(x, y) || c.a == 0) return;
-    RGBA& d = at(x, y);
-    unsigned char alpha = std::max(d.a, c.a);
-    d = RGBA{overChannel(c.r, d.r, c.a), overChannel(c.g, d.g, c.a), overChannel(c.b, d.b, c.a), alpha};
+    if (RGBA* d = blendTarget(x, y, c, false))
+        *d = RGBA{overChannel(c.r, d->r, c.a), overChannel(c.g, d->g, c.a), overChannel(c.b, d->b, c.a),
+                  std::max(d->a, c.a)};
 }
 
 void Bitmap::plotPremultiplied(int x, int y, uint32_t colour) {
     RGBA c = rgbaFromWord(colour);
-    if (!contains(x, y) || c.a == 0) return;
-    RGBA& d = at(x, y);
-    if (c.a == 255) {
-        d = c;
-        return;
-    }
+    RGBA* d = blendTarget(x, y, c, true);
+    if (!d) return;
     // A premultiplied source over a premultiplied destination: src + dst x (1 - A).
-    int keep = 255 - c.a;
-    d.r = (unsigned char)std::min(c.r + (d.r * keep + 127) / 255, 255);
-    d.g = (unsigned char)std::min(c.g + (d.g * keep + 127) / 255, 255);
-    d.b = (unsigned char)std::min(c.b + (d.b * keep + 127) / 255, 255);
-    d.a = (unsigned char)std::min(c.a + (d.a * keep + 127) / 255, 255);
+    const int keep = 255 - c.a;
+    auto channel = [keep](int src, int dst) { return (unsigned char)std::min(src + (dst * keep + 127) / 255, 255); };
+    *d = RGBA{channel(c.r, d->r), channel(c.g, d->g), channel(c.b, d->b), channel(c.a, d->a)};
 }
 
 void Bitmap::plotIfVisible(int x, int y, uint32_t colour) {
@@ -123,15 +121,10 @@ void Bitmap::plotIfVisible(int x, int y, uint32_t colour) {
 
 void Bitmap::plotAdd(int x, int y, uint32_t colour) {
     RGBA c = rgbaFromWord(colour);
-    if (!contains(x, y) || c.a == 0) return;
-    RGBA& d = at(x, y);
-    if (c.a == 255) {
-        d = c;
-        return;
-    }
-    d.r = (unsigned char)std::min(d.r + (c.a * c.r >> 8), 255);
-    d.g = (unsigned char)std::min(d.g + (c.a * c.g >> 8), 255);
-    d.b = (unsigned char)std::min(d.b + (c.a * c.b >> 8), 255);
+    RGBA* d = blendTarget(x, y, c, true);
+    if (!d) return;
+    auto channel = [&c](int src, int dst) { return (unsigned char)std::min(dst + (c.a * src >> 8), 255); };
+    *d = RGBA{channel(c.r, d->r), channel(c.g, d->g), channel(c.b, d->b), d->a};
 }
 
 // Calls plot(dstX, dstY, srcX, srcY) for the part of a w x h source at (x, y) that falls inside dst's visible picture.

@@ -131,6 +131,9 @@ protected:
     // Sizes the bitmap from a PNG header and decodes into it; anything unreadable gives cleared pixels and a
     // log line naming `what`.
     void decodeFrom(const unsigned char* data, int size, bool pow2, const char* what);
+    // The pixel a blending plot changes; null when the colour is invisible or the point outside, and also when
+    // the colour is opaque and storeOpaque is set, which stores it as it is.
+    RGBA* blendTarget(int x, int y, RGBA colour, bool storeOpaque);
     void resetRect() {
         rectX = rectY = 0;
         rectW = width;

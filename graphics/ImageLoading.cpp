@@ -102,7 +102,17 @@ void copyRows(png_bytepp rows, int channels, int w, int h, int x, int y, RGBA* d
 
 }  // namespace
 
-bool readPngHeader(const unsigned char* data, int size, int* width, int* height) {
+namespace {
+
+// Where a decoded picture goes; see decodePng.
+struct PngTarget {
+    RGBA* dst;
+    int x, y, dstW, dstH, maxW, maxH;
+};
+
+// Reads a PNG from memory: its size, and with a target the whole picture into it. Any library error ends here,
+// with the structures freed and nothing written.
+bool readPng(const unsigned char* data, int size, int* width, int* height, const PngTarget* target) {
     if (!isPng(data, size)) return false;
     PngSource source{data, (size_t)size, 0};
     png_infop info = nullptr;
@@ -112,32 +122,40 @@ bool readPngHeader(const unsigned char* data, int size, int* width, int* height)
         png_destroy_read_struct(&png, &info, nullptr);
         return false;
     }
-    png_read_info(png, info);
+    bool ok = true;
+    if (!target) {
+        png_read_info(png, info);
+    } else {
+        // Palette, grey and 16-bit pictures are brought to 8-bit RGB or RGBA; a transparency chunk becomes alpha.
+        png_read_png(png, info, PNG_TRANSFORM_EXPAND | PNG_TRANSFORM_STRIP_16 | PNG_TRANSFORM_GRAY_TO_RGB, nullptr);
+        int channels = png_get_channels(png, info);
+        ok = channels == 3 || channels == 4;
+        if (ok)
+            copyRows(png_get_rows(png, info), channels, (int)png_get_image_width(png, info),
+                     (int)png_get_image_height(png, info), target->x, target->y, target->dst, target->dstW,
+                     target->dstH, target->maxW, target->maxH);
+    }
     *width = (int)png_get_image_width(png, info);
     *height = (int)png_get_image_height(png, info);
     png_destroy_read_struct(&png, &info, nullptr);
+    return ok;
+}
+
+}  // namespace
+
+bool readPngHeader(const unsigned char* data, int size, int* width, int* height) {
+    int w, h;
+    if (!readPng(data, size, &w, &h, nullptr)) return false;
+    *width = w;
+    *height = h;
     return true;
 }
 
 bool decodePng(const unsigned char* data, int size, int x, int y, RGBA* dst, int dstW, int dstH, int maxW, int maxH) {
-    if (!isPng(data, size) || !dst) return false;
-    PngSource source{data, (size_t)size, 0};
-    png_infop info = nullptr;
-    png_structp png = createReader(&source, &info);
-    if (!png) return false;
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        return false;
-    }
-    // Palette, grey and 16-bit pictures are brought to 8-bit RGB or RGBA; a transparency chunk becomes alpha.
-    png_read_png(png, info, PNG_TRANSFORM_EXPAND | PNG_TRANSFORM_STRIP_16 | PNG_TRANSFORM_GRAY_TO_RGB, nullptr);
-    int channels = png_get_channels(png, info);
-    bool ok = channels == 3 || channels == 4;
-    if (ok)
-        copyRows(png_get_rows(png, info), channels, (int)png_get_image_width(png, info),
-                 (int)png_get_image_height(png, info), x, y, dst, dstW, dstH, maxW, maxH);
-    png_destroy_read_struct(&png, &info, nullptr);
-    return ok;
+    if (!dst) return false;
+    PngTarget target{dst, x, y, dstW, dstH, maxW, maxH};
+    int w, h;
+    return readPng(data, size, &w, &h, &target);
 }
 
 // --- Bitmaps from files ---------------------------------------------------------------------------------------

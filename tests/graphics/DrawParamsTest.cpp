@@ -82,32 +82,33 @@ TEST_F(DrawParamsTest, LargeTexturesDrawOnlyTheirVisiblePart) {
     discard();
 }
 
-TEST_F(DrawParamsTest, CentringAndScaling) {
+TEST_F(DrawParamsTest, CentringScalingAndParts) {
     std::unique_ptr<Texture> t(solidTexture(64, 32, RGBA{255, 255, 255, 255}));
-    DrawParams p;
-    p.centreX = p.centreY = 1;
-    p.scaleX = 2;
-    drawTexture(t.get(), 100, 100, p);
-    expectBox({36, 68, 164, 132}, "centred at scale 2");
-    discard();
-
-    DrawParams half;
+    DrawParams centred, half, stretched, part;
+    centred.centreX = centred.centreY = 1;
+    centred.scaleX = 2;
     half.scaleX = 0.5f;
-    drawTexture(t.get(), 0, 0, half);
-    expectBox({0, 0, 32, 16}, "scaleY -1 follows scaleX");
-    discard();
-    half.scaleY = 2;
-    drawTexture(t.get(), 0, 0, half);
-    expectBox({0, 0, 32, 64}, "separate scales stretch");
-    discard();
-
-    DrawParams part;
+    stretched.scaleX = 0.5f;
+    stretched.scaleY = 2;
     part.uLeft = 0.25f;
     part.uRight = 0.75f;
-    drawTexture(t.get(), 0, 0, part);
-    expectBox({0, 0, 32, 32}, "half the width");
-    expectAt(where(0.25f, 0), 0, 0, "part starts at the corner");
-    discard();
+    struct Case {
+        const char* what;
+        DrawParams params;
+        float x, y;
+        Box box;
+    } cases[] = {
+        {"centred at scale 2", centred, 100, 100, {36, 68, 164, 132}},
+        {"scaleY -1 follows scaleX", half, 0, 0, {0, 0, 32, 16}},
+        {"separate scales stretch", stretched, 0, 0, {0, 0, 32, 64}},
+        {"half the width", part, 5, 0, {5, 0, 37, 32}},
+    };
+    for (const Case& c : cases) {
+        drawTexture(t.get(), c.x, c.y, c.params);
+        expectBox(c.box, c.what);
+        expectAt(where(c.params.uLeft, 0), c.box.left, c.box.top, c.what);
+        discard();
+    }
 }
 
 TEST_F(DrawParamsTest, QuarterTurnsMirrorsAndTranspose) {

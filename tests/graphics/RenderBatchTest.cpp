@@ -121,19 +121,19 @@ TEST_F(RenderBatchTest, BatchingStatisticSampledOncePerSecond) {
     EXPECT_EQ(gRenderBatch.lastSampleTime, gGameClock.now()) << "the first frame only starts the clock";
     EXPECT_EQ(gRenderBatch.batchingPercent, 0);
 
-    for (int i = 0; i < 3; ++i) add(t.get(), BlendPremultiplied);
-    add(u.get(), BlendPremultiplied);
-    gGameClock.updateAt(5999);
-    gRenderBatch.endFrame();
-    EXPECT_EQ(gRenderBatch.batchingPercent, 0) << "not a second yet";
-    EXPECT_EQ(gRenderBatch.quadsThisFrame, 0);
-
-    for (int i = 0; i < 3; ++i) add(t.get(), BlendPremultiplied);
-    add(u.get(), BlendPremultiplied);
-    gGameClock.updateAt(6000);
-    gRenderBatch.endFrame();
-    EXPECT_EQ(gRenderBatch.batchingPercent, 50) << "two draw calls for four quads";
-    EXPECT_EQ(gRenderBatch.drawCallsThisFrame, 0);
+    // Frames of four quads in two draw calls; only the one at least a second on is sampled.
+    struct Case {
+        int now, percent;
+    } frames[] = {{5999, 0}, {6000, 50}};
+    for (const Case& f : frames) {
+        for (int i = 0; i < 3; ++i) add(t.get(), BlendPremultiplied);
+        add(u.get(), BlendPremultiplied);
+        gGameClock.updateAt(f.now);
+        gRenderBatch.endFrame();
+        EXPECT_EQ(gRenderBatch.batchingPercent, f.percent) << f.now;
+        EXPECT_EQ(gRenderBatch.quadsThisFrame, 0);
+        EXPECT_EQ(gRenderBatch.drawCallsThisFrame, 0);
+    }
 
     gGameClock.updateAt(7000);
     gRenderBatch.endFrame();
