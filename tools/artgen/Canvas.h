@@ -1,0 +1,88 @@
+#pragma once
+#include <cairo.h>
+
+#include <cstdint>
+#include <string>
+
+// Small drawing kit shared by every picture of the generator: colours, a seeded random source,
+// value noise and the cairo path helpers the pictures keep asking for.
+
+struct Colour {
+    double r = 0, g = 0, b = 0, a = 1;
+};
+
+Colour rgb(int hex, double alpha = 1.0);
+Colour mix(const Colour& a, const Colour& b, double t);
+Colour lighter(const Colour& c, double t);  // towards white
+Colour darker(const Colour& c, double t);   // towards black
+Colour withAlpha(const Colour& c, double a);
+
+void setColour(cairo_t* cr, const Colour& c);
+void addStop(cairo_pattern_t* p, double offset, const Colour& c);
+
+void circlePath(cairo_t* cr, double x, double y, double radius);
+void ellipsePath(cairo_t* cr, double x, double y, double rx, double ry);
+void roundedRectPath(cairo_t* cr, double x, double y, double w, double h, double radius);
+
+// Fills a circle with a radial gradient from `inner` at the centre to `outer` at the edge.
+void fillRadial(cairo_t* cr, double x, double y, double radius, const Colour& inner, const Colour& outer);
+// A soft round blob fading from `c` at the centre to transparent at the radius.
+void softSpot(cairo_t* cr, double x, double y, double radius, const Colour& c);
+// A glossy white highlight ellipse.
+void gloss(cairo_t* cr, double x, double y, double rx, double ry, double alpha);
+
+// Deterministic random numbers: the same seed gives the same pictures on every machine.
+class Rng {
+public:
+    explicit Rng(uint64_t seed);
+    uint32_t next();
+    double uniform();                      // 0 .. 1
+    double range(double lo, double hi);
+    int below(int n);
+
+private:
+    uint64_t state_;
+};
+
+// Smooth value noise in 0..1 and its fractal sum.
+double valueNoise(double x, double y, uint32_t seed);
+double fractalNoise(double x, double y, int octaves, uint32_t seed);
+
+// A new transparent ARGB32 surface with a context, released together.
+struct Canvas {
+    Canvas(int width, int height);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    int width;
+    int height;
+    cairo_surface_t* surface;
+    cairo_t* cr;
+};
+
+// Writes a surface as an ordinary (straight alpha) PNG; cairo's writer un-premultiplies.
+bool writePng(cairo_surface_t* surface, const std::string& path);
+
+// Per-pixel painting for textures: fn(x, y) returns a straight-alpha colour.
+template <class Fn>
+void paintPixels(cairo_surface_t* surface, int x0, int y0, int w, int h, Fn fn)
+{
+    cairo_surface_flush(surface);
+    unsigned char* data = cairo_image_surface_get_data(surface);
+    int stride = cairo_image_surface_get_stride(surface);
+    for (int y = y0; y < y0 + h; ++y) {
+        uint32_t* row = reinterpret_cast<uint32_t*>(data + y * stride);
+        for (int x = x0; x < x0 + w; ++x) {
+            Colour c = fn(x, y);
+            auto channel = [&](double v) {
+                v = v < 0 ? 0 : (v > 1 ? 1 : v);
+                return static_cast<uint32_t>(v * c.a * 255.0 + 0.5);
+            };
+            double a = c.a < 0 ? 0 : (c.a > 1 ? 1 : c.a);
+            uint32_t alpha = static_cast<uint32_t>(a * 255.0 + 0.5);
+            row[x] = alpha << 24 | channel(c.r) << 16 | channel(c.g) << 8 | channel(c.b);
+        }
+    }
+    cairo_surface_mark_dirty(surface);
+}

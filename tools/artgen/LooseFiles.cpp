@@ -1,0 +1,37 @@
+#include "LooseFiles.h"
+
+#include "Backgrounds.h"
+#include "Canvas.h"
+#include "HudPictures.h"
+
+#include <functional>
+
+namespace {
+
+bool writePicture(const std::string& dir, const char* name, int w, int h, const std::function<void(cairo_t*)>& draw,
+                  std::string& error)
+{
+    Canvas canvas(w, h);
+    draw(canvas.cr);
+    std::string path = dir + "/" + name;
+    if (cairo_status(canvas.cr) != CAIRO_STATUS_SUCCESS || !writePng(canvas.surface, path)) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool writeLooseFiles(const std::string& dir, std::string& error)
+{
+    return writePicture(dir, "Level_box.png", 36, 28, [](cairo_t* cr) { drawNumberBox(cr, 36, 28, true); }, error) &&
+           writePicture(dir, "SkipLevel.png", 64, 28, drawSkipLevelBox, error) &&
+           writePicture(dir, "Time_Circle.png", 36, 36, drawTimeCircleBox, error) &&
+           writePicture(dir, "Timer_box.png", 80, 28, [](cairo_t* cr) { drawNumberBox(cr, 80, 28, false); }, error) &&
+           writePicture(dir, "2_digit_box.png", 34, 28, [](cairo_t* cr) { drawNumberBox(cr, 34, 28, false); },
+                        error) &&
+           writePicture(dir, "ScoreboardBackground.png", 320, kScoreBoardHeight, drawScoreBoard, error) &&
+           writePicture(dir, "Right_140x9.png", 140, 9, drawFrenzyGroove, error) &&
+           writePicture(dir, "Restart_33x27.png", 33, 27, drawRestartIcon, error);
+}

@@ -1,0 +1,40 @@
+// Draws every picture of the play screen and writes the files the game reads into the data folder.
+#include "CommonSheet.h"
+#include "LooseFiles.h"
+#include "ThemeSheets.h"
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <data folder>\n", argv[0]);
+        return 2;
+    }
+    std::string dir = argv[1];
+    std::vector<std::function<bool(std::string&)>> jobs;
+    for (int theme = 0; theme < kThemeCount; ++theme)
+        jobs.push_back([theme, dir](std::string& e) { return buildThemeSheet(theme, dir, e); });
+    jobs.push_back([dir](std::string& e) { return buildCommonSheet(dir, e); });
+    jobs.push_back([dir](std::string& e) { return writeLooseFiles(dir, e) && writeLaunchPicture(dir, e); });
+
+    std::vector<std::string> errors(jobs.size());
+    std::vector<char> ok(jobs.size(), 0);
+    std::vector<std::thread> threads;
+    for (size_t i = 0; i < jobs.size(); ++i)
+        threads.emplace_back([&, i] { ok[i] = jobs[i](errors[i]); });
+    for (std::thread& t : threads)
+        t.join();
+    int failed = 0;
+    for (size_t i = 0; i < jobs.size(); ++i) {
+        if (!ok[i]) {
+            std::fprintf(stderr, "artgen: %s\n", errors[i].c_str());
+            ++failed;
+        }
+    }
+    return failed ? 1 : 0;
+}
