@@ -31,7 +31,7 @@ TurtlePose poseFor(int row)
         return p;
     }
     p.smile = row >= 18;
-    p.out = p.smile ? 1.15 : 1.0;
+    p.out = p.smile ? 1.08 : 1.0;
     p.look = glanceAt((row % 18) * 2);
     return p;
 }
@@ -60,7 +60,7 @@ void drawHead(cairo_t* cr, double cx, double neckY, const TurtlePose& pose)
     double angle = pose.look.lookX * 0.45;
     double reach = 6.6 * pose.out;
     double hx = cx + reach * std::sin(angle), hy = neckY - reach * std::cos(angle);
-    circlePath(cr, hx, hy, 6.9);
+    circlePath(cr, hx, hy, 6.5);
     skinShape(cr);
     softSpot(cr, hx - 2, hy - 2.5, 3, Colour{1, 1, 1, 0.35});
     for (int side = -1; side <= 1; side += 2) {
@@ -106,7 +106,7 @@ void drawTurtle(cairo_t* cr, int size, int row, int colour)
 {
     TurtlePose pose = poseFor(row);
     Colour shell = rgb(kShell[colour]);
-    double cx = size / 2.0, cy = size / 2.0 + 3.5;
+    double cx = size / 2.0, cy = size / 2.0 + 4;
     cairo_save(cr);
     // Legs and tail, pulled in with the head.
     double legOut = pose.out > 0.3 ? 1.0 : 0.55;
@@ -120,12 +120,12 @@ void drawTurtle(cairo_t* cr, int size, int row, int colour)
         skinShape(cr);
     }
     cairo_move_to(cr, cx - 2.2, cy + 14);
-    cairo_line_to(cr, cx, cy + 18 * (pose.out > 0.3 ? 1 : 0.88));
+    cairo_line_to(cr, cx, cy + 16.3 * (pose.out > 0.3 ? 1 : 0.92));
     cairo_line_to(cr, cx + 2.2, cy + 14);
     cairo_close_path(cr);
     skinShape(cr);
     if (pose.out > 0.3)
-        drawHead(cr, cx, cy - 12.5, pose);
+        drawHead(cr, cx, cy - 11.5, pose);
     // Shell.
     ellipsePath(cr, cx, cy, 15.4, 16.4);
     setColour(cr, darker(shell, 0.55));
