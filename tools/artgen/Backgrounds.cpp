@@ -11,15 +11,13 @@ const Colour kMenuWood = rgb(0xb07a48);
 
 void drawWood(cairo_t* cr, int w, int h, const Colour& base, uint32_t seed, int plankHeight)
 {
-    Canvas tex(w, h);
-    paintPixels(tex.surface, 0, 0, w, h, [&](int x, int y) {
+    paintTexture(cr, 0, 0, w, h, [&](int x, int y) {
         int plank = plankHeight > 0 ? y / plankHeight : 0;
         double offset = plank * 137.0;
         double n = fractalNoise((x + offset) * 0.012, y * 0.09, 4, seed + plank * 7);
         double rings = 0.5 + 0.5 * std::sin(y * 0.42 + n * 16.0 + plank);
         double fine = fractalNoise((x + offset) * 0.25, y * 1.7, 2, seed + 31);
-        double knot = 0;
-        double shade = 0.78 + 0.13 * rings + 0.12 * (fine - 0.5) + 0.1 * (n - 0.5) - knot;
+        double shade = 0.78 + 0.13 * rings + 0.12 * (fine - 0.5) + 0.1 * (n - 0.5);
         if (plankHeight > 0) {
             int inPlank = y % plankHeight;
             if (inPlank == 0)
@@ -31,8 +29,6 @@ void drawWood(cairo_t* cr, int w, int h, const Colour& base, uint32_t seed, int 
         }
         return Colour{base.r * shade, base.g * shade, base.b * shade, 1};
     });
-    cairo_set_source_surface(cr, tex.surface, 0, 0);
-    cairo_paint(cr);
 }
 
 void drawScoreBoard(cairo_t* cr)
@@ -40,24 +36,13 @@ void drawScoreBoard(cairo_t* cr)
     cairo_save(cr);
     drawWood(cr, 320, kScoreBoardHeight, kHudWood, 11, 0);
     // Bevel: light top edge, dark bottom edge, a little vignette towards the sides.
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, kScoreBoardHeight);
-    addStop(p, 0, Colour{1, 0.95, 0.85, 0.28});
-    addStop(p, 0.06, Colour{1, 0.95, 0.85, 0.0});
-    addStop(p, 0.85, Colour{0, 0, 0, 0.0});
-    addStop(p, 1, Colour{0, 0, 0, 0.35});
     cairo_rectangle(cr, 0, 0, 320, kScoreBoardHeight);
-    cairo_set_source(cr, p);
+    setLinear(cr, {0, 0, 0, kScoreBoardHeight}, {{0, Colour{1, 0.95, 0.85, 0.28}}, {0.06, Colour{1, 0.95, 0.85, 0.0}}, {0.85, Colour{0, 0, 0, 0.0}}, {1, Colour{0, 0, 0, 0.35}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
-    p = cairo_pattern_create_linear(0, 0, 320, 0);
-    addStop(p, 0, Colour{0, 0, 0, 0.25});
-    addStop(p, 0.08, Colour{0, 0, 0, 0});
-    addStop(p, 0.92, Colour{0, 0, 0, 0});
-    addStop(p, 1, Colour{0, 0, 0, 0.25});
     cairo_rectangle(cr, 0, 0, 320, kScoreBoardHeight);
-    cairo_set_source(cr, p);
+    setLinear(cr, {0, 0, 320, 0},
+              {{0, Colour{0, 0, 0, 0.25}}, {0.08, Colour{0, 0, 0, 0}}, {0.92, Colour{0, 0, 0, 0}}, {1, Colour{0, 0, 0, 0.25}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
     // Brass screws in the corners.
     for (double x : {7.0, 313.0}) {
         for (double y : {7.0, 63.0}) {
@@ -76,18 +61,11 @@ void drawBottomBar(cairo_t* cr)
 {
     cairo_save(cr);
     cairo_translate(cr, 0, kBottomBarTop);
-    int h = 480 - kBottomBarTop;
+    const int h = 480 - kBottomBarTop;
     drawWood(cr, 320, h, kHudWood, 23, 0);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, h);
-    addStop(p, 0, Colour{0, 0, 0, 0.45});
-    addStop(p, 0.1, Colour{0, 0, 0, 0.0});
-    addStop(p, 0.14, Colour{1, 0.95, 0.85, 0.18});
-    addStop(p, 0.25, Colour{1, 0.95, 0.85, 0.0});
-    addStop(p, 1, Colour{0, 0, 0, 0.25});
     cairo_rectangle(cr, 0, 0, 320, h);
-    cairo_set_source(cr, p);
+    setLinear(cr, {0, 0, 0, h}, {{0, Colour{0, 0, 0, 0.45}}, {0.1, Colour{0, 0, 0, 0.0}}, {0.14, Colour{1, 0.95, 0.85, 0.18}}, {0.25, Colour{1, 0.95, 0.85, 0.0}}, {1, Colour{0, 0, 0, 0.25}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
     cairo_restore(cr);
 }
 
@@ -109,12 +87,7 @@ void drawMenuWood(cairo_t* cr)
 
 void drawShade(cairo_t* cr)
 {
-    cairo_pattern_t* p = cairo_pattern_create_radial(160, 220, 60, 160, 240, 330);
-    addStop(p, 0, Colour{0.05, 0.02, 0, 0.25});
-    addStop(p, 0.6, Colour{0.05, 0.02, 0, 0.55});
-    addStop(p, 1, Colour{0.03, 0.01, 0, 0.92});
     cairo_rectangle(cr, 0, 0, 320, 480);
-    cairo_set_source(cr, p);
+    setRadial(cr, {160, 220, 60, 160, 240, 330}, {{0, Colour{0.05, 0.02, 0, 0.25}}, {0.6, Colour{0.05, 0.02, 0, 0.55}}, {1, Colour{0.03, 0.01, 0, 0.92}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
 }

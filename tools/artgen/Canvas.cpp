@@ -59,9 +59,40 @@ void setColour(cairo_t* cr, const Colour& c)
     cairo_set_source_rgba(cr, clamp01(c.r), clamp01(c.g), clamp01(c.b), clamp01(c.a));
 }
 
-void addStop(cairo_pattern_t* p, double offset, const Colour& c)
+namespace {
+
+void setGradient(cairo_t* cr, cairo_pattern_t* p, std::initializer_list<GradientStop> stops)
 {
-    cairo_pattern_add_color_stop_rgba(p, offset, clamp01(c.r), clamp01(c.g), clamp01(c.b), clamp01(c.a));
+    for (const GradientStop& s : stops)
+        cairo_pattern_add_color_stop_rgba(p, s.offset, clamp01(s.colour.r), clamp01(s.colour.g),
+                                          clamp01(s.colour.b), clamp01(s.colour.a));
+    cairo_set_source(cr, p);
+    cairo_pattern_destroy(p);
+}
+
+}  // namespace
+
+void setLinear(cairo_t* cr, const GradientLine& l, std::initializer_list<GradientStop> stops)
+{
+    setGradient(cr, cairo_pattern_create_linear(l.x0, l.y0, l.x1, l.y1), stops);
+}
+
+void setRadial(cairo_t* cr, const GradientCircles& c, std::initializer_list<GradientStop> stops)
+{
+    setGradient(cr, cairo_pattern_create_radial(c.x0, c.y0, c.r0, c.x1, c.y1, c.r1), stops);
+}
+
+void starPath(cairo_t* cr, double cx, double cy, double outer, double inner, int points, double rotation)
+{
+    for (int i = 0; i < points * 2; ++i) {
+        double a = rotation - M_PI / 2 + i * M_PI / points;
+        double r = i % 2 ? inner : outer;
+        if (i == 0)
+            cairo_move_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+        else
+            cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+    }
+    cairo_close_path(cr);
 }
 
 void circlePath(cairo_t* cr, double x, double y, double radius)
@@ -98,25 +129,16 @@ void roundedRectPath(cairo_t* cr, double x, double y, double w, double h, double
 
 void fillRadial(cairo_t* cr, double x, double y, double radius, const Colour& inner, const Colour& outer)
 {
-    cairo_pattern_t* p = cairo_pattern_create_radial(x, y, 0, x, y, radius);
-    addStop(p, 0, inner);
-    addStop(p, 1, outer);
     circlePath(cr, x, y, radius);
-    cairo_set_source(cr, p);
+    setRadial(cr, {x, y, 0, x, y, radius}, {{0, inner}, {1, outer}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
 }
 
 void softSpot(cairo_t* cr, double x, double y, double radius, const Colour& c)
 {
-    cairo_pattern_t* p = cairo_pattern_create_radial(x, y, 0, x, y, radius);
-    addStop(p, 0, c);
-    addStop(p, 0.5, withAlpha(c, c.a * 0.45));
-    addStop(p, 1, withAlpha(c, 0));
     circlePath(cr, x, y, radius);
-    cairo_set_source(cr, p);
+    setRadial(cr, {x, y, 0, x, y, radius}, {{0, c}, {0.5, withAlpha(c, c.a * 0.45)}, {1, withAlpha(c, 0)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
 }
 
 void gloss(cairo_t* cr, double x, double y, double rx, double ry, double alpha)
@@ -124,13 +146,9 @@ void gloss(cairo_t* cr, double x, double y, double rx, double ry, double alpha)
     cairo_save(cr);
     cairo_translate(cr, x, y);
     cairo_scale(cr, rx, ry);
-    cairo_pattern_t* p = cairo_pattern_create_radial(0, -0.3, 0, 0, 0, 1);
-    addStop(p, 0, Colour{1, 1, 1, alpha});
-    addStop(p, 1, Colour{1, 1, 1, 0});
     circlePath(cr, 0, 0, 1);
-    cairo_set_source(cr, p);
+    setRadial(cr, {0, -0.3, 0, 0, 0, 1}, {{0, Colour{1, 1, 1, alpha}}, {1, Colour{1, 1, 1, 0}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
     cairo_restore(cr);
 }
 
@@ -201,4 +219,16 @@ bool writePng(cairo_surface_t* surface, const std::string& path)
 {
     cairo_surface_flush(surface);
     return cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
+void softShadow(cairo_t* cr, double cx, double cy, double r, double squash, double alpha)
+{
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, 1.0, squash);
+    circlePath(cr, 0, 0, r);
+    setRadial(cr, {0, 0, 0, 0, 0, r},
+              {{0, Colour{0, 0, 0, alpha}}, {0.58, Colour{0, 0, 0, alpha * 0.75}}, {1, Colour{0, 0, 0, 0}}});
+    cairo_fill(cr);
+    cairo_restore(cr);
 }

@@ -2,6 +2,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 // Small drawing kit shared by every picture of the generator: colours, a seeded random source,
@@ -18,10 +19,25 @@ Colour darker(const Colour& c, double t);   // towards black
 Colour withAlpha(const Colour& c, double a);
 
 void setColour(cairo_t* cr, const Colour& c);
-void addStop(cairo_pattern_t* p, double offset, const Colour& c);
+
+struct GradientStop {
+    double offset;
+    Colour colour;
+};
+struct GradientLine {
+    double x0, y0, x1, y1;
+};
+struct GradientCircles {
+    double x0, y0, r0, x1, y1, r1;
+};
+// Gradient sources: from (x0, y0) to (x1, y1), or from one circle to another.
+void setLinear(cairo_t* cr, const GradientLine& line, std::initializer_list<GradientStop> stops);
+void setRadial(cairo_t* cr, const GradientCircles& circles, std::initializer_list<GradientStop> stops);
 
 void circlePath(cairo_t* cr, double x, double y, double radius);
 void ellipsePath(cairo_t* cr, double x, double y, double rx, double ry);
+// A star of `points` tips between the outer and inner radius, first tip at `rotation` from up.
+void starPath(cairo_t* cr, double cx, double cy, double outer, double inner, int points, double rotation);
 void roundedRectPath(cairo_t* cr, double x, double y, double w, double h, double radius);
 
 // Fills a circle with a radial gradient from `inner` at the centre to `outer` at the edge.
@@ -86,3 +102,17 @@ void paintPixels(cairo_surface_t* surface, int x0, int y0, int w, int h, Fn fn)
     }
     cairo_surface_mark_dirty(surface);
 }
+
+// Paints fn(x, y) over the area (x0, y0, w, h) of cr's user space, through a scratch surface of
+// the area's size so it works wherever cr is translated to.
+template <class Fn>
+void paintTexture(cairo_t* cr, int x0, int y0, int w, int h, Fn fn)
+{
+    Canvas tex(w, h);
+    paintPixels(tex.surface, 0, 0, w, h, [&](int x, int y) { return fn(x + x0, y + y0); });
+    cairo_set_source_surface(cr, tex.surface, x0, y0);
+    cairo_paint(cr);
+}
+
+// A soft shadow: an ellipse of radius r squashed vertically, darkest in the middle.
+void softShadow(cairo_t* cr, double cx, double cy, double r, double squash, double alpha);

@@ -11,35 +11,11 @@ namespace {
 const int kSparkColours[10] = {0xfff1b8, 0xff3b30, 0xffe02e, 0x6cf03a, 0xff5fb0,
                                0x3d9bff, 0xff9210, 0x2cf0ff, 0xb86bff, 0x5a4a44};
 
-void fourPointStar(cairo_t* cr, double cx, double cy, double outer, double inner, double rotation)
-{
-    for (int i = 0; i < 8; ++i) {
-        double a = rotation + i * M_PI / 4;
-        double r = i % 2 ? inner : outer;
-        if (i == 0)
-            cairo_move_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
-        else
-            cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
-    }
-    cairo_close_path(cr);
-}
-
 }  // namespace
 
 void drawFurballShadow(cairo_t* cr)
 {
-    cairo_save(cr);
-    cairo_translate(cr, 22.5, 24.5);
-    cairo_scale(cr, 1.0, 0.9);
-    cairo_pattern_t* p = cairo_pattern_create_radial(0, 0, 0, 0, 0, 21);
-    addStop(p, 0, Colour{0, 0, 0, 0.6});
-    addStop(p, 0.55, Colour{0, 0, 0, 0.45});
-    addStop(p, 1, Colour{0, 0, 0, 0});
-    circlePath(cr, 0, 0, 21);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
-    cairo_restore(cr);
+    softShadow(cr, 22.5, 24.5, 21, 0.9, 0.6);
 }
 
 void drawFurballShading(cairo_t* cr)
@@ -48,13 +24,8 @@ void drawFurballShading(cairo_t* cr)
     circlePath(cr, 20.5, 20.5, 18.5);
     cairo_clip(cr);
     // Darker towards the lower right, light from the upper left.
-    cairo_pattern_t* p = cairo_pattern_create_radial(15, 14, 4, 20.5, 20.5, 22);
-    addStop(p, 0, Colour{0, 0, 0, 0});
-    addStop(p, 0.65, Colour{0, 0, 0, 0.0});
-    addStop(p, 1, Colour{0.05, 0.0, 0.1, 0.38});
-    cairo_set_source(cr, p);
+    setRadial(cr, {15, 14, 4, 20.5, 20.5, 22}, {{0, Colour{0, 0, 0, 0}}, {0.65, Colour{0, 0, 0, 0.0}}, {1, Colour{0.05, 0.0, 0.1, 0.38}}});
     cairo_paint(cr);
-    cairo_pattern_destroy(p);
     cairo_restore(cr);
     gloss(cr, 13.5, 10.5, 8.5, 5.5, 0.55);
     softSpot(cr, 12, 9.5, 2.2, Colour{1, 1, 1, 0.7});
@@ -62,15 +33,9 @@ void drawFurballShading(cairo_t* cr)
 
 void drawCellGlow(cairo_t* cr)
 {
-    cairo_pattern_t* p = cairo_pattern_create_radial(64, 64, 0, 64, 64, 64);
-    addStop(p, 0, Colour{1, 0.97, 0.8, 1});
-    addStop(p, 0.35, Colour{1, 0.9, 0.55, 0.65});
-    addStop(p, 0.7, Colour{1, 0.8, 0.35, 0.2});
-    addStop(p, 1, Colour{1, 0.75, 0.3, 0});
     circlePath(cr, 64, 64, 64);
-    cairo_set_source(cr, p);
+    setRadial(cr, {64, 64, 0, 64, 64, 64}, {{0, Colour{1, 0.97, 0.8, 1}}, {0.35, Colour{1, 0.9, 0.55, 0.65}}, {0.7, Colour{1, 0.8, 0.35, 0.2}}, {1, Colour{1, 0.75, 0.3, 0}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
 }
 
 void drawSpark(cairo_t* cr, int family, int step)
@@ -78,14 +43,9 @@ void drawSpark(cairo_t* cr, int family, int step)
     Colour c = rgb(kSparkColours[family]);
     double cx = 8.5, cy = 8.5;
     softSpot(cr, cx, cy, 7.5, withAlpha(c, 0.75));
-    fourPointStar(cr, cx, cy, 7.3, 1.7, step * M_PI / 12);
-    cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, 0, cx, cy, 7.3);
-    addStop(p, 0, family == 9 ? rgb(0xd8d0c8) : lighter(c, 0.85));
-    addStop(p, 0.45, c);
-    addStop(p, 1, withAlpha(family == 9 ? c : darker(c, 0.1), 0.6));
-    cairo_set_source(cr, p);
+    starPath(cr, cx, cy, 7.3, 1.7, 4, step * M_PI / 12 + M_PI / 2);
+    setRadial(cr, {cx, cy, 0, cx, cy, 7.3}, {{0, family == 9 ? rgb(0xd8d0c8) : lighter(c, 0.85)}, {0.45, c}, {1, withAlpha(family == 9 ? c : darker(c, 0.1), 0.6)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
     circlePath(cr, cx, cy, 1.6);
     setColour(cr, Colour{1, 1, 1, 0.95});
     cairo_fill(cr);
@@ -94,7 +54,7 @@ void drawSpark(cairo_t* cr, int family, int step)
 void drawSparkle(cairo_t* cr)
 {
     softSpot(cr, 12, 12, 10, Colour{1, 0.95, 0.7, 0.7});
-    fourPointStar(cr, 12, 12, 11.5, 2.2, -M_PI / 2);
+    starPath(cr, 12, 12, 11.5, 2.2, 4, 0);
     setColour(cr, Colour{1, 1, 0.92, 1});
     cairo_fill(cr);
 }
@@ -123,13 +83,8 @@ void drawFinger(cairo_t* cr)
     setColour(cr, outline);
     cairo_set_line_width(cr, 2.4);
     cairo_stroke_preserve(cr);
-    cairo_pattern_t* p = cairo_pattern_create_linear(7, 0, 32, 0);
-    addStop(p, 0, skin);
-    addStop(p, 0.6, skin);
-    addStop(p, 1, shade);
-    cairo_set_source(cr, p);
+    setLinear(cr, {7, 0, 32, 0}, {{0, skin}, {0.6, skin}, {1, shade}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
     // Knuckle lines and the nail.
     setColour(cr, withAlpha(outline, 0.6));
     cairo_set_line_width(cr, 1.1);
@@ -171,13 +126,9 @@ void drawWrongMoveCross(cairo_t* cr)
     cairo_set_line_width(cr, 16);
     cairo_stroke(cr);
     cross();
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 10, 0, 61);
-    addStop(p, 0, rgb(0xff6a5a));
-    addStop(p, 1, rgb(0xc0141a));
-    cairo_set_source(cr, p);
+    setLinear(cr, {0, 10, 0, 61}, {{0, rgb(0xff6a5a)}, {1, rgb(0xc0141a)}});
     cairo_set_line_width(cr, 10.5);
     cairo_stroke(cr);
-    cairo_pattern_destroy(p);
     cairo_restore(cr);
 }
 
@@ -222,26 +173,16 @@ void drawBubbleTail(cairo_t* cr)
 
 void drawTopBanner(cairo_t* cr)
 {
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, 14);
-    addStop(p, 0, Colour{0.18, 0.1, 0.04, 0.95});
-    addStop(p, 0.2, Colour{0.1, 0.05, 0.02, 0.6});
-    addStop(p, 0.5, Colour{0, 0, 0, 0.22});
-    addStop(p, 1, Colour{0, 0, 0, 0});
     cairo_rectangle(cr, 0, 0, 320, 14);
-    cairo_set_source(cr, p);
+    setLinear(cr, {0, 0, 0, 14}, {{0, Colour{0.18, 0.1, 0.04, 0.95}}, {0.2, Colour{0.1, 0.05, 0.02, 0.6}}, {0.5, Colour{0, 0, 0, 0.22}}, {1, Colour{0, 0, 0, 0}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
 }
 
 void drawScoreboardShadow(cairo_t* cr)
 {
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, 16);
-    addStop(p, 0, Colour{0, 0, 0, 0.55});
-    addStop(p, 1, Colour{0, 0, 0, 0});
     cairo_rectangle(cr, 0, 0, 320, 16);
-    cairo_set_source(cr, p);
+    setLinear(cr, {0, 0, 0, 16}, {{0, Colour{0, 0, 0, 0.55}}, {1, Colour{0, 0, 0, 0}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
 }
 
 void drawSoftBar(cairo_t* cr, int w, int h, double alpha)
@@ -249,14 +190,9 @@ void drawSoftBar(cairo_t* cr, int w, int h, double alpha)
     cairo_save(cr);
     cairo_translate(cr, w / 2.0, h / 2.0);
     cairo_scale(cr, w / 2.0, h / 2.0);
-    cairo_pattern_t* p = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-    addStop(p, 0, Colour{1, 0.97, 0.85, alpha});
-    addStop(p, 0.6, Colour{1, 0.93, 0.7, alpha * 0.45});
-    addStop(p, 1, Colour{1, 0.9, 0.6, 0});
     circlePath(cr, 0, 0, 1);
-    cairo_set_source(cr, p);
+    setRadial(cr, {0, 0, 0, 0, 0, 1}, {{0, Colour{1, 0.97, 0.85, alpha}}, {0.6, Colour{1, 0.93, 0.7, alpha * 0.45}}, {1, Colour{1, 0.9, 0.6, 0}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
     cairo_restore(cr);
 }
 
@@ -272,12 +208,8 @@ void drawGlowBox(cairo_t* cr, int w, int h)
     roundedRectPath(cr, 17, 17, w - 34, h - 34, 8);
     setColour(cr, Colour{0, 0, 0, 0});
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_pattern_t* p = cairo_pattern_create_radial(w / 2.0, h / 2.0, 0, w / 2.0, h / 2.0, h / 2.0);
-    addStop(p, 0, Colour{1, 0.95, 0.75, 0.08});
-    addStop(p, 1, Colour{1, 0.93, 0.65, 0.25});
-    cairo_set_source(cr, p);
+    setRadial(cr, {w / 2.0, h / 2.0, 0, w / 2.0, h / 2.0, h / 2.0}, {{0, Colour{1, 0.95, 0.75, 0.08}}, {1, Colour{1, 0.93, 0.65, 0.25}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
 }
 
@@ -318,12 +250,8 @@ void drawLevelEndPanel(cairo_t* cr)
     setColour(cr, Colour{0, 0, 0, 0.35});
     cairo_fill(cr);
     roundedRectPath(cr, 2, 2, 236, 92, 16);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 2, 0, 94);
-    addStop(p, 0, rgb(0x5a3418, 0.94));
-    addStop(p, 1, rgb(0x2a160a, 0.94));
-    cairo_set_source(cr, p);
+    setLinear(cr, {0, 2, 0, 94}, {{0, rgb(0x5a3418, 0.94)}, {1, rgb(0x2a160a, 0.94)}});
     cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
     setColour(cr, rgb(0xf7c531));
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
@@ -350,7 +278,7 @@ void drawLevelEndGlow(cairo_t* cr)
         double y = i % 2 ? (i % 3 == 0 ? rng.range(3, 12) : rng.range(108, 117)) : rng.range(10, 110);
         double r = rng.range(4, 8);
         softSpot(cr, x, y, r * 1.6, Colour{1, 0.95, 0.6, 0.6});
-        fourPointStar(cr, x, y, r, r * 0.22, -M_PI / 2);
+        starPath(cr, x, y, r, r * 0.22, 4, 0);
         setColour(cr, Colour{1, 1, 0.9, 0.95});
         cairo_fill(cr);
     }

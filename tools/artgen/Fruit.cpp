@@ -17,13 +17,8 @@ std::string key(int frame, int colour)
 void shadeBody(cairo_t* cr, double cx, double cy, double r, const Colour& c)
 {
     // Called with the fruit's outline as the current path.
-    cairo_pattern_t* p = cairo_pattern_create_radial(cx - r * 0.35, cy - r * 0.4, r * 0.1, cx, cy, r * 1.15);
-    addStop(p, 0, lighter(c, 0.4));
-    addStop(p, 0.55, c);
-    addStop(p, 1, darker(c, 0.45));
-    cairo_set_source(cr, p);
+    setRadial(cr, {cx - r * 0.35, cy - r * 0.4, r * 0.1, cx, cy, r * 1.15}, {{0, lighter(c, 0.4)}, {0.55, c}, {1, darker(c, 0.45)}});
     cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
     setColour(cr, darker(c, 0.6));
     cairo_set_line_width(cr, 1.0);
     cairo_stroke(cr);
@@ -243,8 +238,7 @@ void drawFruit(cairo_t* cr, int size, int frame, int colour)
 
 void drawTablecloth(cairo_t* cr)
 {
-    Canvas tex(320, 480);
-    paintPixels(tex.surface, 0, 70, 320, 363, [](int x, int y) {
+    paintTexture(cr, 0, 70, 320, 363, [](int x, int y) {
         // Gingham: bands of 22.5 pixels cross, light where neither band is coloured.
         bool bandX = ((x - kBoardLeft + 450) * 2 / kCell) % 2 == 0;
         bool bandY = ((y - kBoardTop + 450) * 2 / kCell) % 2 == 0;
@@ -257,17 +251,10 @@ void drawTablecloth(cairo_t* cr)
         double n = fractalNoise(x * 0.03, y * 0.03, 3, 55);
         return darker(lighter(c, weave), 0.12 * n);
     });
-    cairo_set_source_surface(cr, tex.surface, 0, 0);
-    cairo_paint(cr);
     // Soft folds in the cloth.
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 70, 320, 433);
-    addStop(p, 0, Colour{0, 0, 0.1, 0.08});
-    addStop(p, 0.5, Colour{1, 1, 1, 0.05});
-    addStop(p, 1, Colour{0, 0, 0.1, 0.12});
     cairo_rectangle(cr, 0, 70, 320, 363);
-    cairo_set_source(cr, p);
+    setLinear(cr, {0, 70, 320, 433}, {{0, Colour{0, 0, 0.1, 0.08}}, {0.5, Colour{1, 1, 1, 0.05}}, {1, Colour{0, 0, 0.1, 0.12}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
 }
 
 }  // namespace

@@ -106,13 +106,9 @@ void drawEye(cairo_t* cr, double x, double y, double rx, double ry, const Face& 
     ellipsePath(cr, x, y, rx + 0.9, ry + 0.9);
     setColour(cr, outline);
     cairo_fill(cr);
-    cairo_pattern_t* p = cairo_pattern_create_radial(x, y - ry * 0.3, 0, x, y, ry * 1.1);
-    addStop(p, 0, rgb(0xffffff));
-    addStop(p, 1, rgb(0xdfe6ee));
     ellipsePath(cr, x, y, rx, ry);
-    cairo_set_source(cr, p);
+    setRadial(cr, {x, y - ry * 0.3, 0, x, y, ry * 1.1}, {{0, rgb(0xffffff)}, {1, rgb(0xdfe6ee)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
 
     double pupil = f.expression == 2 ? rx * 0.42 : rx * 0.62;
     double px = x + f.lookX * (rx - pupil - 0.3);
@@ -207,8 +203,7 @@ void drawFurball(cairo_t* cr, int size, int frame, int colour)
 
 void drawGrass(cairo_t* cr)
 {
-    Canvas tex(320, 480);
-    paintPixels(tex.surface, 0, 70, 320, 363, [](int x, int y) {
+    paintTexture(cr, 0, 70, 320, 363, [](int x, int y) {
         double n = fractalNoise(x * 0.05, y * 0.05, 4, 77);
         double fine = fractalNoise(x * 0.6, y * 0.18, 2, 78);
         Colour base = mix(rgb(0x3f8a2c), rgb(0x5aa83a), n);
@@ -221,8 +216,6 @@ void drawGrass(cairo_t* cr)
             base = darker(base, 0.05);
         return darker(base, 0.18 * (fine - 0.5));
     });
-    cairo_set_source_surface(cr, tex.surface, 0, 0);
-    cairo_paint(cr);
     // Blades of grass.
     Rng rng(79);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -253,28 +246,22 @@ void drawGrass(cairo_t* cr)
         setColour(cr, rgb(0xf9a825));
         cairo_fill(cr);
     }
-    // The grid of the cells.
-    setColour(cr, rgb(0x1f4d14, 0.35));
+    // The grid of the cells: a dark line with a light one beside it, like a groove.
+    const Colour lines[2] = {rgb(0x1f4d14, 0.35), rgb(0xc8f0a0, 0.18)};
     cairo_set_line_width(cr, 1.0);
-    for (int i = 0; i <= kBoardColumns; ++i) {
-        cairo_move_to(cr, kBoardLeft + i * kCell + 0.5, kBoardTop);
-        cairo_line_to(cr, kBoardLeft + i * kCell + 0.5, kBoardTop + kBoardRows * kCell);
+    for (int pass = 0; pass < 2; ++pass) {
+        double offset = 0.5 + pass;
+        for (int i = 0; i <= kBoardColumns; ++i) {
+            cairo_move_to(cr, kBoardLeft + i * kCell + offset, kBoardTop);
+            cairo_line_to(cr, kBoardLeft + i * kCell + offset, kBoardTop + kBoardRows * kCell);
+        }
+        for (int j = 0; j <= kBoardRows; ++j) {
+            cairo_move_to(cr, kBoardLeft, kBoardTop + j * kCell + offset);
+            cairo_line_to(cr, kBoardLeft + kBoardColumns * kCell, kBoardTop + j * kCell + offset);
+        }
+        setColour(cr, lines[pass]);
+        cairo_stroke(cr);
     }
-    for (int j = 0; j <= kBoardRows; ++j) {
-        cairo_move_to(cr, kBoardLeft, kBoardTop + j * kCell + 0.5);
-        cairo_line_to(cr, kBoardLeft + kBoardColumns * kCell, kBoardTop + j * kCell + 0.5);
-    }
-    cairo_stroke(cr);
-    setColour(cr, rgb(0xc8f0a0, 0.18));
-    for (int i = 0; i <= kBoardColumns; ++i) {
-        cairo_move_to(cr, kBoardLeft + i * kCell + 1.5, kBoardTop);
-        cairo_line_to(cr, kBoardLeft + i * kCell + 1.5, kBoardTop + kBoardRows * kCell);
-    }
-    for (int j = 0; j <= kBoardRows; ++j) {
-        cairo_move_to(cr, kBoardLeft, kBoardTop + j * kCell + 1.5);
-        cairo_line_to(cr, kBoardLeft + kBoardColumns * kCell, kBoardTop + j * kCell + 1.5);
-    }
-    cairo_stroke(cr);
 }
 
 }  // namespace

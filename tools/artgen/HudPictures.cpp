@@ -25,25 +25,7 @@ void metalGradient(cairo_t* cr, double x, double y, double r, int grade)
     static const int light[3] = {0xf3b27a, 0xf4f6f8, 0xfff3a0};
     static const int mid[3] = {0xc7773a, 0xb9c0c8, 0xf7c531};
     static const int dark[3] = {0x7a3f16, 0x6e7680, 0xb07a10};
-    cairo_pattern_t* p = cairo_pattern_create_radial(x - r * 0.35, y - r * 0.4, r * 0.1, x, y, r);
-    addStop(p, 0, rgb(light[grade]));
-    addStop(p, 0.6, rgb(mid[grade]));
-    addStop(p, 1, rgb(dark[grade]));
-    cairo_set_source(cr, p);
-    cairo_pattern_destroy(p);
-}
-
-void starPath(cairo_t* cr, double cx, double cy, double outer, double inner, int points, double rotation)
-{
-    for (int i = 0; i < points * 2; ++i) {
-        double a = rotation - M_PI / 2 + i * M_PI / points;
-        double r = i % 2 ? inner : outer;
-        if (i == 0)
-            cairo_move_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
-        else
-            cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
-    }
-    cairo_close_path(cr);
+    setRadial(cr, {x - r * 0.35, y - r * 0.4, r * 0.1, x, y, r}, {{0, rgb(light[grade])}, {0.6, rgb(mid[grade])}, {1, rgb(dark[grade])}});
 }
 
 Colour remainingColour(double remaining)
@@ -64,14 +46,9 @@ void engrave(cairo_t* cr, void (*path)(cairo_t*, double, double, double, double)
     path(cr, x, y, w, h);
     setColour(cr, rgb(0x1a1410));
     cairo_fill(cr);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
-    addStop(p, 0, rgb(0x0e0a08));
-    addStop(p, 0.35, rgb(0x2c241e));
-    addStop(p, 1, rgb(0x3a3028));
     path(cr, x + 1, y + 1.5, w - 2, h - 2.5);
-    cairo_set_source(cr, p);
+    setLinear(cr, {0, y, 0, y + h}, {{0, rgb(0x0e0a08)}, {0.35, rgb(0x2c241e)}, {1, rgb(0x3a3028)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
 }
 
 void boxPath(cairo_t* cr, double x, double y, double w, double h)
@@ -98,13 +75,8 @@ void drawDigit(cairo_t* cr, int digit)
     setColour(cr, rgb(0x3b2412));
     cairo_set_line_width(cr, 6.5);
     cairo_stroke_preserve(cr);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 5, 0, 45);
-    addStop(p, 0, rgb(0xffffff));
-    addStop(p, 0.5, rgb(0xfff6d8));
-    addStop(p, 1, rgb(0xffd45a));
-    cairo_set_source(cr, p);
+    setLinear(cr, {0, 5, 0, 45}, {{0, rgb(0xffffff)}, {0.5, rgb(0xfff6d8)}, {1, rgb(0xffd45a)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
     cairo_restore(cr);
 }
 
@@ -136,12 +108,8 @@ void drawClockFrame(cairo_t* cr, int frame)
         softSpot(cr, cx, cy, 18, rgb(0xff3020, 0.9));
     // Bezel and face.
     circlePath(cr, cx, cy, r + 1.8);
-    cairo_pattern_t* bezel = cairo_pattern_create_linear(0, cy - r, 0, cy + r);
-    addStop(bezel, 0, blink ? rgb(0xffb0a0) : rgb(0xfff1c0));
-    addStop(bezel, 1, blink ? rgb(0xb71c1c) : rgb(0xa0702a));
-    cairo_set_source(cr, bezel);
+    setLinear(cr, {0, cy - r, 0, cy + r}, {{0, blink ? rgb(0xffb0a0) : rgb(0xfff1c0)}, {1, blink ? rgb(0xb71c1c) : rgb(0xa0702a)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(bezel);
     fillRadial(cr, cx, cy - 2, r + 1, blink ? rgb(0xffe8e4) : rgb(0xfffdf4), blink ? rgb(0xf3b0a8) : rgb(0xe8dcc0));
     // The time that is left, as a wedge that shrinks clockwise from twelve o'clock.
     double start = -M_PI / 2 + used * 2 * M_PI;
@@ -150,12 +118,8 @@ void drawClockFrame(cairo_t* cr, int frame)
     cairo_move_to(cr, cx, cy);
     cairo_arc(cr, cx, cy, r - 1.2, start, end);
     cairo_close_path(cr);
-    cairo_pattern_t* p = cairo_pattern_create_radial(cx - 4, cy - 5, 1, cx, cy, r);
-    addStop(p, 0, lighter(c, 0.35));
-    addStop(p, 1, c);
-    cairo_set_source(cr, p);
+    setRadial(cr, {cx - 4, cy - 5, 1, cx, cy, r}, {{0, lighter(c, 0.35)}, {1, c}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
     // Ticks.
     setColour(cr, rgb(0x4a3020, 0.8));
     cairo_set_line_width(cr, 1.2);
@@ -249,13 +213,8 @@ void drawHintIcon(cairo_t* cr)
     softSpot(cr, 12.5, 13.5, 13.5, rgb(0xfff3a0, 0.55));
     // Screw base.
     roundedRectPath(cr, 7, 24, 11, 10, 2.5);
-    cairo_pattern_t* p = cairo_pattern_create_linear(7, 0, 18, 0);
-    addStop(p, 0, rgb(0x707880));
-    addStop(p, 0.4, rgb(0xe4e8ec));
-    addStop(p, 1, rgb(0x5a6066));
-    cairo_set_source(cr, p);
+    setLinear(cr, {7, 0, 18, 0}, {{0, rgb(0x707880)}, {0.4, rgb(0xe4e8ec)}, {1, rgb(0x5a6066)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
     setColour(cr, rgb(0x3a4046, 0.7));
     cairo_set_line_width(cr, 0.9);
     for (double y : {27.0, 30.0}) {
@@ -273,13 +232,8 @@ void drawHintIcon(cairo_t* cr)
     setColour(cr, rgb(0x8a5200));
     cairo_set_line_width(cr, 2.2);
     cairo_stroke_preserve(cr);
-    cairo_pattern_t* glass = cairo_pattern_create_radial(9, 9, 1, 12.5, 13, 13);
-    addStop(glass, 0, rgb(0xfffbe0));
-    addStop(glass, 0.55, rgb(0xffd740));
-    addStop(glass, 1, rgb(0xf59a00));
-    cairo_set_source(cr, glass);
+    setRadial(cr, {9, 9, 1, 12.5, 13, 13}, {{0, rgb(0xfffbe0)}, {0.55, rgb(0xffd740)}, {1, rgb(0xf59a00)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(glass);
     gloss(cr, 8.5, 6.5, 4.5, 3, 0.8);
     cairo_restore(cr);
 }
@@ -373,13 +327,8 @@ void drawPadlock(cairo_t* cr)
     setColour(cr, rgb(0x6a4008));
     cairo_fill(cr);
     roundedRectPath(cr, 5.2, 20.2, 33.6, 27.6, 6);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 20, 0, 48);
-    addStop(p, 0, rgb(0xffe680));
-    addStop(p, 0.45, rgb(0xf6b61e));
-    addStop(p, 1, rgb(0xb8740a));
-    cairo_set_source(cr, p);
+    setLinear(cr, {0, 20, 0, 48}, {{0, rgb(0xffe680)}, {0.45, rgb(0xf6b61e)}, {1, rgb(0xb8740a)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
     gloss(cr, 16, 23.5, 11, 3, 0.6);
     // Keyhole, low enough to leave room for a level number.
     circlePath(cr, 22, 41.5, 2);
@@ -408,49 +357,30 @@ void drawFrenzyBarBack(cairo_t* cr)
 
 void drawFrenzyBarFill(cairo_t* cr)
 {
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, 5);
-    addStop(p, 0, rgb(0xd8ff9a));
-    addStop(p, 0.5, rgb(0x7ed321));
-    addStop(p, 1, rgb(0x3f8a10));
     cairo_rectangle(cr, 0, 0, 16, 5);
-    cairo_set_source(cr, p);
+    setLinear(cr, {0, 0, 0, 5}, {{0, rgb(0xd8ff9a)}, {0.5, rgb(0x7ed321)}, {1, rgb(0x3f8a10)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
 }
 
 void drawFrenzyBarEnd(cairo_t* cr)
 {
     circlePath(cr, 2.5, 2.5, 2.5);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, 5);
-    addStop(p, 0, rgb(0xffffff));
-    addStop(p, 1, rgb(0x8ee03a));
-    cairo_set_source(cr, p);
+    setLinear(cr, {0, 0, 0, 5}, {{0, rgb(0xffffff)}, {1, rgb(0x8ee03a)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
 }
 
 void drawProgressCap(cairo_t* cr)
 {
     roundedRectPath(cr, 0.5, 0, 11, 4, 2);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 12, 0);
-    addStop(p, 0, rgb(0xb07a10));
-    addStop(p, 0.4, rgb(0xfff3a0));
-    addStop(p, 1, rgb(0xb07a10));
-    cairo_set_source(cr, p);
+    setLinear(cr, {0, 0, 12, 0}, {{0, rgb(0xb07a10)}, {0.4, rgb(0xfff3a0)}, {1, rgb(0xb07a10)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
 }
 
 void drawProgressFill(cairo_t* cr)
 {
     cairo_rectangle(cr, 1.5, 0, 9, 24);
-    cairo_pattern_t* p = cairo_pattern_create_linear(1.5, 0, 10.5, 0);
-    addStop(p, 0, rgb(0xc88a10));
-    addStop(p, 0.4, rgb(0xffe066));
-    addStop(p, 1, rgb(0xc88a10));
-    cairo_set_source(cr, p);
+    setLinear(cr, {1.5, 0, 10.5, 0}, {{0, rgb(0xc88a10)}, {0.4, rgb(0xffe066)}, {1, rgb(0xc88a10)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
 }
 
 void drawClockSeparator(cairo_t* cr)

@@ -10,13 +10,9 @@ namespace {
 
 void drawSky(cairo_t* cr)
 {
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, 330);
-    addStop(p, 0, rgb(0x3aa6f0));
-    addStop(p, 1, rgb(0xc4ecff));
     cairo_rectangle(cr, 0, 0, 320, 480);
-    cairo_set_source(cr, p);
+    setLinear(cr, {0, 0, 0, 330}, {{0, rgb(0x3aa6f0)}, {1, rgb(0xc4ecff)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
     softSpot(cr, 270, 55, 95, Colour{1, 0.98, 0.8, 0.75});
     fillRadial(cr, 270, 55, 26, rgb(0xfffbe0), rgb(0xffe066));
     Rng rng(9);
@@ -39,12 +35,8 @@ void hill(cairo_t* cr, double top, double amplitude, double phase, const Colour&
         cairo_line_to(cr, x, top + amplitude * std::sin(x * 0.018 + phase) + amplitude * 0.5 * std::sin(x * 0.041));
     cairo_line_to(cr, 320, 480);
     cairo_close_path(cr);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, top - amplitude, 0, 480);
-    addStop(p, 0, light);
-    addStop(p, 1, dark);
-    cairo_set_source(cr, p);
+    setLinear(cr, {0, top - amplitude, 0, 480}, {{0, light}, {1, dark}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
 }
 
 void drawTitle(cairo_t* cr)
@@ -87,13 +79,8 @@ void drawTitle(cairo_t* cr)
                 cairo_stroke(cr);
             } else {
                 Colour c = rgb(colours[i]);
-                cairo_pattern_t* p = cairo_pattern_create_linear(0, -70, 0, 5);
-                addStop(p, 0, lighter(c, 0.45));
-                addStop(p, 0.55, c);
-                addStop(p, 1, darker(c, 0.2));
-                cairo_set_source(cr, p);
+                setLinear(cr, {0, -70, 0, 5}, {{0, lighter(c, 0.45)}, {0.55, c}, {1, darker(c, 0.2)}});
                 cairo_fill(cr);
-                cairo_pattern_destroy(p);
             }
             cairo_restore(cr);
             lx += widths[i];

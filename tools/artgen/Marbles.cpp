@@ -35,13 +35,8 @@ void drawMarble(cairo_t* cr, int size, int row, int colour)
     double angle = (row % 18) * (2 * M_PI / 3) / 18;
     cairo_save(cr);
     circlePath(cr, cx, cy, R);
-    cairo_pattern_t* p = cairo_pattern_create_radial(cx - 3, cy - 4, 1, cx, cy, R);
-    addStop(p, 0, lighter(c, 0.35));
-    addStop(p, 0.7, c);
-    addStop(p, 1, darker(c, 0.55));
-    cairo_set_source(cr, p);
+    setRadial(cr, {cx - 3, cy - 4, 1, cx, cy, R}, {{0, lighter(c, 0.35)}, {0.7, c}, {1, darker(c, 0.55)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
 
     cairo_save(cr);
     circlePath(cr, cx, cy, R - 2.5);
@@ -93,18 +88,7 @@ void drawMarble(cairo_t* cr, int size, int row, int colour)
 
 void drawMarbleShadow(cairo_t* cr)
 {
-    cairo_save(cr);
-    cairo_translate(cr, 25, 27.5);
-    cairo_scale(cr, 1.0, 0.82);
-    cairo_pattern_t* p = cairo_pattern_create_radial(0, 0, 0, 0, 0, 19);
-    addStop(p, 0, Colour{0, 0, 0, 0.55});
-    addStop(p, 0.6, Colour{0, 0, 0, 0.4});
-    addStop(p, 1, Colour{0, 0, 0, 0});
-    circlePath(cr, 0, 0, 19);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
-    cairo_restore(cr);
+    softShadow(cr, 25, 27.5, 19, 0.82, 0.55);
     // The glass focuses a little light into its own shadow.
     softSpot(cr, 28, 31, 6, Colour{1, 1, 0.9, 0.3});
 }
@@ -137,34 +121,22 @@ void drawCaustics(cairo_t* cr)
 
 void drawVelvet(cairo_t* cr)
 {
-    Canvas tex(320, 480);
-    paintPixels(tex.surface, 0, 70, 320, 363, [](int x, int y) {
+    paintTexture(cr, 0, 70, 320, 363, [](int x, int y) {
         double n = fractalNoise(x * 0.015, y * 0.015, 4, 505);
         double fibre = fractalNoise(x * 1.3, y * 0.25, 2, 506);
         Colour c = mix(rgb(0x2a1f52), rgb(0x3d2b6e), n);
         return lighter(darker(c, 0.15 * fibre), 0.06 * (1 - fibre));
     });
-    cairo_set_source_surface(cr, tex.surface, 0, 0);
-    cairo_paint(cr);
-    cairo_pattern_t* v = cairo_pattern_create_radial(160, 250, 60, 160, 250, 260);
-    addStop(v, 0, Colour{1, 0.9, 1, 0.08});
-    addStop(v, 1, Colour{0, 0, 0, 0.3});
     cairo_rectangle(cr, 0, 70, 320, 363);
-    cairo_set_source(cr, v);
+    setRadial(cr, {160, 250, 60, 160, 250, 260}, {{0, Colour{1, 0.9, 1, 0.08}}, {1, Colour{0, 0, 0, 0.3}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(v);
     // A hollow for every cell, lit from the upper left.
     for (int y = 0; y < kBoardRows; ++y)
         for (int x = 0; x < kBoardColumns; ++x) {
             double cx = kBoardLeft + x * kCell + 22.5, cy = kBoardTop + y * kCell + 22.5;
-            cairo_pattern_t* p = cairo_pattern_create_radial(cx - 3, cy - 3, 4, cx, cy, 18);
-            addStop(p, 0, Colour{0.05, 0.02, 0.12, 0.55});
-            addStop(p, 0.8, Colour{0.05, 0.02, 0.12, 0.35});
-            addStop(p, 1, Colour{0.8, 0.7, 1, 0.18});
             circlePath(cr, cx, cy, 17.5);
-            cairo_set_source(cr, p);
+            setRadial(cr, {cx - 3, cy - 3, 4, cx, cy, 18}, {{0, Colour{0.05, 0.02, 0.12, 0.55}}, {0.8, Colour{0.05, 0.02, 0.12, 0.35}}, {1, Colour{0.8, 0.7, 1, 0.18}}});
             cairo_fill(cr);
-            cairo_pattern_destroy(p);
         }
 }
 

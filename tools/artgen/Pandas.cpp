@@ -87,13 +87,8 @@ void drawPanda(cairo_t* cr, int size, int row, int colour)
     setColour(cr, darker(fur, 0.45));
     cairo_fill(cr);
     ellipsePath(cr, cx, cy, 16.2, 14.7);
-    cairo_pattern_t* p = cairo_pattern_create_radial(cx - 5, cy - 6, 2, cx, cy, 18);
-    addStop(p, 0, lighter(fur, 0.45));
-    addStop(p, 0.6, fur);
-    addStop(p, 1, darker(fur, 0.2));
-    cairo_set_source(cr, p);
+    setRadial(cr, {cx - 5, cy - 6, 2, cx, cy, 18}, {{0, lighter(fur, 0.45)}, {0.6, fur}, {1, darker(fur, 0.2)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
     // Muzzle.
     ellipsePath(cr, cx, cy + 6.5, 7.5, 5.2);
     setColour(cr, colour == 0 ? rgb(0xffffff) : lighter(fur, 0.7));
@@ -174,13 +169,9 @@ void drawPanda(cairo_t* cr, int size, int row, int colour)
 
 void drawBamboo(cairo_t* cr)
 {
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 70, 0, 433);
-    addStop(p, 0, rgb(0xcfeec0));
-    addStop(p, 1, rgb(0x8fcf7a));
     cairo_rectangle(cr, 0, 70, 320, 363);
-    cairo_set_source(cr, p);
+    setLinear(cr, {0, 70, 0, 433}, {{0, rgb(0xcfeec0)}, {1, rgb(0x8fcf7a)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
     Rng rng(303);
     // Stalks, far ones paler.
     for (int layer = 0; layer < 2; ++layer) {

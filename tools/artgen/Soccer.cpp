@@ -18,16 +18,11 @@ std::string key(int frame, int colour)
     return buf;
 }
 
+// A regular pentagon with its first corner at `rotation`: a five-point star whose inner corners
+// lie on the edges.
 void pentagon(cairo_t* cr, double cx, double cy, double r, double rotation)
 {
-    for (int i = 0; i < 5; ++i) {
-        double a = rotation + i * 2 * M_PI / 5;
-        if (i == 0)
-            cairo_move_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
-        else
-            cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
-    }
-    cairo_close_path(cr);
+    starPath(cr, cx, cy, r, r * std::cos(M_PI / 5), 5, rotation + M_PI / 2);
 }
 
 void drawBall(cairo_t* cr, int size, int frame, int colour)
@@ -79,30 +74,21 @@ void drawBall(cairo_t* cr, int size, int frame, int colour)
     }
     cairo_stroke(cr);
     // Sphere shading: light from the upper left.
-    cairo_pattern_t* p = cairo_pattern_create_radial(cx - 6, cy - 7, 2, cx, cy, R * 1.05);
-    addStop(p, 0, Colour{1, 1, 1, 0.35});
-    addStop(p, 0.45, Colour{1, 1, 1, 0.0});
-    addStop(p, 0.8, Colour{0, 0, 0, 0.12});
-    addStop(p, 1, Colour{0, 0, 0, 0.5});
-    cairo_set_source(cr, p);
+    setRadial(cr, {cx - 6, cy - 7, 2, cx, cy, R * 1.05}, {{0, Colour{1, 1, 1, 0.35}}, {0.45, Colour{1, 1, 1, 0.0}}, {0.8, Colour{0, 0, 0, 0.12}}, {1, Colour{0, 0, 0, 0.5}}});
     cairo_paint(cr);
-    cairo_pattern_destroy(p);
     cairo_restore(cr);
     gloss(cr, cx - 6, cy - 10, 8, 4.5, 0.6);
 }
 
 void drawPitch(cairo_t* cr)
 {
-    Canvas tex(320, 480);
-    paintPixels(tex.surface, 0, 70, 320, 363, [](int x, int y) {
+    paintTexture(cr, 0, 70, 320, 363, [](int x, int y) {
         int stripe = ((y - kBoardTop + 450) / 45) % 2;
         Colour base = stripe ? rgb(0x3e9a3a) : rgb(0x4bab45);
         double n = fractalNoise(x * 0.08, y * 0.08, 3, 91);
         double fine = fractalNoise(x * 0.9, y * 0.9, 1, 92);
         return darker(lighter(base, 0.08 * n), 0.12 * fine);
     });
-    cairo_set_source_surface(cr, tex.surface, 0, 0);
-    cairo_paint(cr);
     // Pitch markings: halfway line, centre circle, penalty areas at both ends.
     setColour(cr, Colour{1, 1, 1, 0.55});
     cairo_set_line_width(cr, 2.2);

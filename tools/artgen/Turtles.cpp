@@ -131,13 +131,8 @@ void drawTurtle(cairo_t* cr, int size, int row, int colour)
     setColour(cr, darker(shell, 0.55));
     cairo_fill(cr);
     ellipsePath(cr, cx, cy, 14.4, 15.4);
-    cairo_pattern_t* p = cairo_pattern_create_radial(cx - 4, cy - 5, 1, cx, cy, 16);
-    addStop(p, 0, lighter(shell, 0.4));
-    addStop(p, 0.6, shell);
-    addStop(p, 1, darker(shell, 0.3));
-    cairo_set_source(cr, p);
+    setRadial(cr, {cx - 4, cy - 5, 1, cx, cy, 16}, {{0, lighter(shell, 0.4)}, {0.6, shell}, {1, darker(shell, 0.3)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
     // Plates: a hexagon in the middle and seams out to the rim.
     Colour seam = withAlpha(darker(shell, 0.5), 0.75);
     setColour(cr, seam);
@@ -184,8 +179,7 @@ void drawTurtle(cairo_t* cr, int size, int row, int colour)
 
 void drawShore(cairo_t* cr)
 {
-    Canvas tex(320, 480);
-    paintPixels(tex.surface, 0, 70, 320, 363, [](int x, int y) {
+    paintTexture(cr, 0, 70, 320, 363, [](int x, int y) {
         double n = fractalNoise(x * 0.02, y * 0.02, 4, 404);
         double ripple = 0.5 + 0.5 * std::sin(x * 0.09 + y * 0.05 + n * 9);
         double grain = fractalNoise(x * 0.7, y * 0.7, 1, 405);
@@ -196,8 +190,6 @@ void drawShore(cairo_t* cr)
         Colour c = darker(lighter(sand, 0.06 * ripple), 0.1 * grain);
         return mix(c, rgb(0x5cc9d6), water * 0.7);
     });
-    cairo_set_source_surface(cr, tex.surface, 0, 0);
-    cairo_paint(cr);
     Rng rng(406);
     for (int i = 0; i < 26; ++i) {
         double x = rng.range(5, 315), y = rng.range(75, 430);
