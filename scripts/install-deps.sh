@@ -14,7 +14,7 @@ PACKAGES=(
   # content generators (art and sound)
   libcairo2-dev libvorbis-dev libogg-dev
   # fonts copied into the data folder
-  fonts-roboto-slab fonts-urw-base35 fonts-comic-neue fonts-dejavu-core
+  fonts-roboto-slab fonts-urw-base35 fonts-comic-neue fonts-liberation2 fonts-dejavu-core
   # headless runs and screenshots
   xvfb xauth xdotool x11-apps imagemagick
   # mail and browser hand-off
