@@ -47,3 +47,13 @@ endfunction()
 function(kelzo_add_data target)
   add_dependencies(kelzo_data ${target})
 endfunction()
+
+# Copies a file into the data folder as `name` and appends the copy to the list variable `out`.
+function(kelzo_copy_into_data src name out)
+  set(dst ${KELZO_DATA_DIR}/${name})
+  add_custom_command(OUTPUT ${dst}
+    COMMAND ${CMAKE_COMMAND} -E copy ${src} ${dst}
+    DEPENDS ${src}
+    COMMENT "Copying ${name} into the data folder")
+  set(${out} ${${out}} ${dst} PARENT_SCOPE)
+endfunction()

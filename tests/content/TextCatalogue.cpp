@@ -74,6 +74,11 @@ bool validUtf8(const std::string& s) {
 
 }  // namespace
 
+const std::vector<LanguageCase>& shippedLanguages() {
+    static const std::vector<LanguageCase> languages = {{"english", "en", 0}};
+    return languages;
+}
+
 Catalogue loadCatalogue(const std::string& path) {
     Catalogue cat;
     std::ifstream in(path);

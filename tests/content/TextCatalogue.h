@@ -8,6 +8,14 @@
 // They read the files on their own (not through the game's loader), so that a fault in either
 // shows up as a disagreement.
 
+// The language files the game ships, with the game's language id.
+struct LanguageCase {
+    const char* file;
+    const char* code;
+    int id;
+};
+const std::vector<LanguageCase>& shippedLanguages();
+
 // One box a text must fit, e.g. "wrap:AmericanTypewriter-Bold:14/es12:280:0".
 struct TextBox {
     enum Kind { Line, Wrap, Para, Fit };

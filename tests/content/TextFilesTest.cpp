@@ -11,13 +11,6 @@
 
 namespace {
 
-struct LanguageCase {
-    const char* file;
-    const char* code;
-};
-
-const LanguageCase kLanguages[] = {{"english", "en"}};
-
 const std::set<std::string> kGameFonts = {"AmericanTypewriter-Bold", "AmericanTypewriter", "Helvetica-Bold",
                                           "Insanibu"};
 
@@ -177,7 +170,7 @@ TEST_P(LanguageFileTest, BoxedTextsFit) {
               << (fitted ? ":\n" : "\n") << report.str();
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, LanguageFileTest, ::testing::ValuesIn(kLanguages),
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageFileTest, ::testing::ValuesIn(shippedLanguages()),
                          [](const ::testing::TestParamInfo<LanguageCase>& info) { return std::string(info.param.file); });
 
 }  // namespace
