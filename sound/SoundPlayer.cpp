@@ -121,6 +121,7 @@ void SoundPlayer::setMusicVolume(float volume) {
 }
 
 void SoundPlayer::setMusicState(int state) {
-    if (state != musicState) gMusicCrossFader.request(state);
-    musicState = state;
+    // The state is stored first: the fader's thread reads it for the volume boost.
+    int previous = musicState.exchange(state);
+    if (state != previous) gMusicCrossFader.request(state);
 }

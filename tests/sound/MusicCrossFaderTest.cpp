@@ -46,8 +46,8 @@ protected:
     }
     // Sets the player's state as SoundPlayer::setMusicState does, and asks the fader.
     void ask(int state) {
-        fader.request(state);
         player.musicState = state;
+        fader.request(state);
     }
     void waitForTheChange() { ASSERT_TRUE(waitFor([&] { return !fader.isRunning(); })); }
     std::vector<VolumeStep> volumes() {
