@@ -6,6 +6,8 @@
 #include "sound/Sound.h"
 #include "sound/SoundManager.h"
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
@@ -122,4 +124,22 @@ struct VirtualClock {
     static void reset();
     static int32_t nowMs();
     static void sleepMs(int ms);
+};
+
+// A sound manager over the fake back end, installed as gSoundManager, at game time 1000.
+class FakeSoundManagerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setGameTime(1000);
+        backEnd = new FakeMusicBackEnd();
+        manager = new SoundManager(backEnd, false);
+        gSoundManager = manager;
+    }
+    void TearDown() override {
+        delete manager;
+        gSoundManager = nullptr;
+    }
+
+    FakeMusicBackEnd* backEnd = nullptr;  // owned by the manager
+    SoundManager* manager = nullptr;
 };

@@ -24,16 +24,13 @@ struct VolumeStep {
     float volume;
 };
 
-class MusicCrossFaderTest : public ::testing::Test {
+class MusicCrossFaderTest : public FakeSoundManagerTest {
 protected:
     void SetUp() override {
-        setGameTime(1000);
+        FakeSoundManagerTest::SetUp();
         VirtualClock::reset();
         gScheduled = ScheduledEvent();
-        backEnd = new FakeMusicBackEnd();
         backEnd->virtualNow = &VirtualClock::now;
-        manager = new SoundManager(backEnd, false);
-        gSoundManager = manager;
         fader.setClock({VirtualClock::nowMs, VirtualClock::sleepMs});
         fader.setEventScheduler(recordEvent);
         music = settingsMusicVolume();
@@ -41,8 +38,7 @@ protected:
     }
     void TearDown() override {
         fader.stopAndWait();
-        delete manager;
-        gSoundManager = nullptr;
+        FakeSoundManagerTest::TearDown();
     }
     // Sets the player's state as SoundPlayer::setMusicState does, and asks the fader.
     void ask(int state) {
@@ -65,8 +61,6 @@ protected:
         return -1;
     }
 
-    FakeMusicBackEnd* backEnd = nullptr;
-    SoundManager* manager = nullptr;
     SoundPlayer player;
     MusicCrossFader fader;
     float music = 0, effects = 0;

@@ -6,26 +6,14 @@
 
 namespace {
 
-class SoundManagerTest : public ::testing::Test {
+class SoundManagerTest : public FakeSoundManagerTest {
 protected:
-    void SetUp() override {
-        setGameTime(1000);
-        backEnd = new FakeMusicBackEnd();
-        manager = new SoundManager(backEnd, false);
-        gSoundManager = manager;
-    }
-    void TearDown() override {
-        delete manager;
-        gSoundManager = nullptr;
-    }
     // One worker pass after the current track ended.
     void endTrackAndTick() {
         backEnd->finishTrack();
         manager->tick();
     }
 
-    FakeMusicBackEnd* backEnd = nullptr;
-    SoundManager* manager = nullptr;
 };
 
 struct PlaylistCase {

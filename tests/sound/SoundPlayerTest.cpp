@@ -38,18 +38,11 @@ TEST(EffectVolume, FollowsTheVariations) {
     }
 }
 
-class SoundPlayerTest : public ::testing::Test {
+class SoundPlayerTest : public FakeSoundManagerTest {
 protected:
-    void SetUp() override {
-        setGameTime(1000);
-        backEnd = new FakeMusicBackEnd();
-        manager = new SoundManager(backEnd, false);
-        gSoundManager = manager;
-    }
     void TearDown() override {
         delete player;
-        delete manager;
-        gSoundManager = nullptr;
+        FakeSoundManagerTest::TearDown();
     }
     void loadAndWait(int gameOverMode) {
         player->loadSoundEffects(gameOverMode);
@@ -61,8 +54,6 @@ protected:
         return s ? s->log.lines().at(0) : "";
     }
 
-    FakeMusicBackEnd* backEnd = nullptr;
-    SoundManager* manager = nullptr;
     SoundPlayer* player = new SoundPlayer();
 };
 

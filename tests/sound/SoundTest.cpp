@@ -7,20 +7,14 @@
 
 namespace {
 
-class SoundTest : public ::testing::Test {
+class SoundTest : public FakeSoundManagerTest {
 protected:
     void SetUp() override {
+        FakeSoundManagerTest::SetUp();
         setGameTime(5000);
-        backEnd = new FakeMusicBackEnd();
-        manager = new SoundManager(backEnd, false);
-        gSoundManager = manager;
         sound = manager->createSound("pop", "wav", 0.8f, false);
         fake = backEnd->sound("pop");
         fake->log.clear();
-    }
-    void TearDown() override {
-        delete manager;
-        gSoundManager = nullptr;
     }
     int plays() { return fake->log.count("play"); }
     void passAt(int32_t time) {
@@ -28,8 +22,6 @@ protected:
         manager->tick();
     }
 
-    FakeMusicBackEnd* backEnd = nullptr;
-    SoundManager* manager = nullptr;
     Sound* sound = nullptr;
     FakeSound* fake = nullptr;
 };

@@ -251,50 +251,47 @@ Signal snare(float velocity, uint32_t seed) {
     return out;
 }
 
-Signal brush(float velocity, uint32_t seed) {
+namespace {
+
+// A burst of noise through two filters in a row, shaped by a short attack and a decay.
+Signal noiseHit(float seconds, Biquad first, Biquad second, float attack, float decay, float velocity,
+                uint32_t seed) {
     Rng rng(seed);
-    size_t n = secondsToFrames(0.28f);
-    Signal out(n);
-    Biquad bp;
-    bp.bandPass(3200.0f, 0.6f);
-    for (size_t i = 0; i < n; ++i) {
+    Signal out(secondsToFrames(seconds));
+    for (size_t i = 0; i < out.size(); ++i) {
         float t = static_cast<float>(i) / kSampleRate;
-        float env = std::min(1.0f, t / 0.012f) * std::exp(-t / 0.08f);
-        out[i] = bp.process(rng.bipolar()) * env * velocity;
+        float env = std::min(1.0f, t / attack) * std::exp(-t / decay);
+        out[i] = second.process(first.process(rng.bipolar())) * env * velocity;
     }
     finishNote(out);
     return out;
+}
+
+Biquad bandPassFilter(float freq, float q) {
+    Biquad f;
+    f.bandPass(freq, q);
+    return f;
+}
+
+Biquad highPassFilter(float freq) {
+    Biquad f;
+    f.highPass(freq, 0.7f);
+    return f;
+}
+
+}  // namespace
+
+Signal brush(float velocity, uint32_t seed) {
+    return noiseHit(0.28f, bandPassFilter(3200.0f, 0.6f), Biquad(), 0.012f, 0.08f, velocity, seed);
 }
 
 Signal hiHat(float velocity, bool open, uint32_t seed) {
-    Rng rng(seed);
-    size_t n = secondsToFrames(open ? 0.4f : 0.1f);
-    Signal out(n);
-    Biquad hp, hp2;
-    hp.highPass(7000.0f, 0.7f);
-    hp2.highPass(5000.0f, 0.7f);
-    for (size_t i = 0; i < n; ++i) {
-        float t = static_cast<float>(i) / kSampleRate;
-        float env = std::min(1.0f, t / 0.0008f) * std::exp(-t / (open ? 0.14f : 0.022f));
-        out[i] = hp2.process(hp.process(rng.bipolar())) * env * velocity;
-    }
-    finishNote(out);
-    return out;
+    return noiseHit(open ? 0.4f : 0.1f, highPassFilter(7000.0f), highPassFilter(5000.0f), 0.0008f,
+                    open ? 0.14f : 0.022f, velocity, seed);
 }
 
 Signal shaker(float velocity, uint32_t seed) {
-    Rng rng(seed);
-    size_t n = secondsToFrames(0.12f);
-    Signal out(n);
-    Biquad bp;
-    bp.bandPass(6500.0f, 1.2f);
-    for (size_t i = 0; i < n; ++i) {
-        float t = static_cast<float>(i) / kSampleRate;
-        float env = std::min(1.0f, t / 0.015f) * std::exp(-t / 0.035f);
-        out[i] = bp.process(rng.bipolar()) * env * velocity;
-    }
-    finishNote(out);
-    return out;
+    return noiseHit(0.12f, bandPassFilter(6500.0f, 1.2f), Biquad(), 0.015f, 0.035f, velocity, seed);
 }
 
 Signal woodTick(float freq, float velocity, uint32_t seed) {

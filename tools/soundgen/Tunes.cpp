@@ -40,6 +40,19 @@ const char* kTitleKick = "X.....x.X.......";
 const char* kTitleSnare = "....X.......X...";
 const char* kTitleHat = "x.o.x.o.x.o.x.oo";
 
+// The tune on the electric piano, doubled softly an octave up on the glockenspiel.
+void playTitleMelody(Song& song, const char* text, int startStep, float gain) {
+    std::vector<NoteEvent> notes = parseMelody(text, startStep);
+    song.addNotes(notes, TitleBand::lead(), 0.0f, gain, 0.25f);
+    song.addNotes(notes, TitleBand::glock(), 0.15f, gain * 0.22f, 0.3f);
+}
+
+// Kick and snare of the title's beat over bars [fromBar, toBar).
+void playTitleBackbeat(Song& song, int fromBar, int toBar, uint32_t seed) {
+    song.addDrums(kTitleKick, fromBar, toBar, kickDrum(), 0.0f, 0.6f, 0.0f, seed);
+    song.addDrums(kTitleSnare, fromBar, toBar, snareDrum(), 0.05f, 0.25f, 0.15f, seed + 1);
+}
+
 StereoBuffer finishLoop(const Song& song, float room, float wet) {
     StereoBuffer out = song.mix(room, 0.4f, wet);
     out.wrapTail(song.loopFrames());
@@ -60,8 +73,7 @@ StereoBuffer mainThemeFirstPart() {
     std::vector<std::string> later(chords.begin() + 2, chords.end());
     song.addNotes(bassLine(later, kTitleBass, 2, 0.8f, 32), TitleBand::bassGuitar(), 0.0f, 0.55f, 0.0f);
     song.addDrums(kTitleHat, 2, 8, closedHat(), 0.25f, 0.12f, 0.05f, 11);
-    song.addDrums(kTitleKick, 4, 7, kickDrum(), 0.0f, 0.6f, 0.0f, 12);
-    song.addDrums(kTitleSnare, 4, 7, snareDrum(), 0.05f, 0.25f, 0.15f, 13);
+    playTitleBackbeat(song, 4, 7, 12);
     // A fill in the last bar leads into the looping part.
     song.addDrums("X.......X.x.xxXX", 7, 8, snareDrum(), 0.05f, 0.22f, 0.15f, 14);
     song.addDrums("X...............", 7, 8, kickDrum(), 0.0f, 0.6f, 0.0f, 15);
@@ -71,8 +83,7 @@ StereoBuffer mainThemeFirstPart() {
         "A5/4 G5/4 E5/8 "
         "F5/3 E5/1 D5/2 F5/2 A5/8 "
         "G5/4 F5/2 D5/2 B4/4 r/4";
-    song.addNotes(parseMelody(preview, 64), TitleBand::lead(), 0.0f, 0.5f, 0.25f);
-    song.addNotes(parseMelody(preview, 64), TitleBand::glock(), 0.15f, 0.1f, 0.3f);
+    playTitleMelody(song, preview, 64, 0.5f);
     StereoBuffer out = song.mix(0.6f, 0.4f, 0.3f);
     out.normalisePeak(kMusicPeak);
     out.fadeIn(0.004f);
@@ -103,13 +114,11 @@ StereoBuffer mainThemeLoopingPart() {
         "B5/4 G5/2 D5/2 G5/4 F5/4 "
         "E5/2 F5/2 A5/2 C6/2 B5/2 A5/2 G5/2 F5/2 "
         "D5/4 G5/2 F5/2 D5/4 B4/4";
-    song.addNotes(parseMelody(melody, 0), TitleBand::lead(), 0.0f, 0.55f, 0.25f);
-    song.addNotes(parseMelody(melody, 0), TitleBand::glock(), 0.15f, 0.12f, 0.3f);
+    playTitleMelody(song, melody, 0, 0.55f);
     song.addNotes(arpeggiate(chords, kTitleArp, 4, 0.45f, 0), TitleBand::guitar(), -0.35f, 0.5f, 0.25f);
     song.addNotes(strum(chords, "X.......x.......", 4, 0.4f, 0), TitleBand::pad(), 0.3f, 0.3f, 0.45f);
     song.addNotes(bassLine(chords, kTitleBass, 2, 0.8f, 0), TitleBand::bassGuitar(), 0.0f, 0.55f, 0.0f);
-    song.addDrums(kTitleKick, 0, 15, kickDrum(), 0.0f, 0.6f, 0.0f, 21);
-    song.addDrums(kTitleSnare, 0, 15, snareDrum(), 0.05f, 0.25f, 0.15f, 22);
+    playTitleBackbeat(song, 0, 15, 21);
     song.addDrums(kTitleHat, 0, 16, closedHat(), 0.25f, 0.12f, 0.05f, 23);
     song.addDrums("..x...x...x...xx", 8, 16, shakerDrum(), -0.4f, 0.1f, 0.05f, 24);
     // The turnaround bar: a small fill back to the top.
