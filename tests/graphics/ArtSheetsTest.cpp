@@ -193,7 +193,7 @@ TEST(ArtSheets, LoosePicturesHaveTheirSizes)
         int height;
     } pictures[] = {
         {"Default.png", 320, 480},   {"Level_box.png", 36, 28},  {"SkipLevel.png", 64, 28},
-        {"Time_Circle.png", 36, 36}, {"Timer_box.png", 80, 28},  {"2_digit_box.png", 34, 28},
+        {"Time_Circle.png", 36, 36}, {"Timer_box.png", 80, 28},  {"2_digit_box.png", 33, 28},
         {"ScoreboardBackground.png", 320, 70}, {"Right_140x9.png", 140, 9}, {"Restart_33x27.png", 33, 27},
     };
     for (const Loose& p : pictures) {

@@ -42,7 +42,7 @@ void addHudRun(SheetBuilder& sheet, int medalLarge)
     sheet.add(64, 28, plain(drawSkipLevelBox));
     sheet.add(36, 36, plain(drawTimeCircleBox));
     sheet.add(80, 28, [](cairo_t* cr, int, int) { drawNumberBox(cr, 80, 28, false); });
-    sheet.add(34, 28, [](cairo_t* cr, int, int) { drawNumberBox(cr, 34, 28, false); });
+    sheet.add(33, 28, [](cairo_t* cr, int, int) { drawNumberBox(cr, 33, 28, false); });
 }
 
 }  // namespace

@@ -133,16 +133,16 @@ void plum(cairo_t* cr, double cx, double cy)
 
 void lime(cairo_t* cr, double cx, double cy)
 {
-    Colour c = rgb(0x9bd42a);
-    cairo_move_to(cr, cx - 19, cy);
-    cairo_curve_to(cr, cx - 16, cy - 14, cx + 16, cy - 14, cx + 19, cy);
-    cairo_curve_to(cr, cx + 16, cy + 14, cx - 16, cy + 14, cx - 19, cy);
+    Colour c = rgb(0x8fd21e);
+    cairo_move_to(cr, cx - 20.5, cy);
+    cairo_curve_to(cr, cx - 18, cy - 18.5, cx + 18, cy - 18.5, cx + 20.5, cy);
+    cairo_curve_to(cr, cx + 18, cy + 18.5, cx - 18, cy + 18.5, cx - 20.5, cy);
     cairo_close_path(cr);
-    shadeBody(cr, cx, cy, 16, c);
+    shadeBody(cr, cx, cy, 17, c);
     Rng rng(33);
     for (int i = 0; i < 30; ++i) {
         double a = rng.range(0, 2 * M_PI), r = std::sqrt(rng.uniform());
-        circlePath(cr, cx + 13 * r * std::cos(a), cy + 9 * r * std::sin(a), 0.5);
+        circlePath(cr, cx + 14 * r * std::cos(a), cy + 11 * r * std::sin(a), 0.5);
     }
     setColour(cr, withAlpha(darker(c, 0.3), 0.35));
     cairo_fill(cr);
@@ -177,24 +177,21 @@ void strawberry(cairo_t* cr, double cx, double cy)
 void melon(cairo_t* cr, double cx, double cy)
 {
     Colour c = rgb(0xffcf1a);
-    ellipsePath(cr, cx, cy, 18, 15);
-    shadeBody(cr, cx, cy, 17, c);
+    ellipsePath(cr, cx, cy, 19.5, 16.5);
+    shadeBody(cr, cx, cy, 18, c);
     cairo_save(cr);
-    ellipsePath(cr, cx, cy, 17.5, 14.5);
+    ellipsePath(cr, cx, cy, 19, 16);
     cairo_clip(cr);
-    setColour(cr, withAlpha(darker(c, 0.35), 0.45));
-    cairo_set_line_width(cr, 0.9);
+    // Ribs running from end to end.
+    setColour(cr, withAlpha(darker(c, 0.4), 0.5));
+    cairo_set_line_width(cr, 1.1);
     for (int i = -2; i <= 2; ++i) {
-        cairo_save(cr);
-        cairo_translate(cr, cx, cy);
-        cairo_scale(cr, 1.0 - std::abs(i) * 0.0, 1.0);
-        cairo_move_to(cr, i * 6.5, -15);
-        cairo_curve_to(cr, i * 9.5, -5, i * 9.5, 5, i * 6.5, 15);
-        cairo_restore(cr);
+        cairo_move_to(cr, cx - 19.5, cy);
+        cairo_curve_to(cr, cx - 8, cy + i * 8, cx + 8, cy + i * 8, cx + 19.5, cy);
     }
     cairo_stroke(cr);
     cairo_restore(cr);
-    circlePath(cr, cx + 17, cy, 1.5);
+    circlePath(cr, cx + 18.5, cy, 1.6);
     setColour(cr, rgb(0x8a6a10));
     cairo_fill(cr);
 }

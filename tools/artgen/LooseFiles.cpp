@@ -29,7 +29,7 @@ bool writeLooseFiles(const std::string& dir, std::string& error)
            writePicture(dir, "SkipLevel.png", 64, 28, drawSkipLevelBox, error) &&
            writePicture(dir, "Time_Circle.png", 36, 36, drawTimeCircleBox, error) &&
            writePicture(dir, "Timer_box.png", 80, 28, [](cairo_t* cr) { drawNumberBox(cr, 80, 28, false); }, error) &&
-           writePicture(dir, "2_digit_box.png", 34, 28, [](cairo_t* cr) { drawNumberBox(cr, 34, 28, false); },
+           writePicture(dir, "2_digit_box.png", 33, 28, [](cairo_t* cr) { drawNumberBox(cr, 33, 28, false); },
                         error) &&
            writePicture(dir, "ScoreboardBackground.png", 320, kScoreBoardHeight, drawScoreBoard, error) &&
            writePicture(dir, "Right_140x9.png", 140, 9, drawFrenzyGroove, error) &&

@@ -191,3 +191,105 @@ void drawMockScreen(cairo_t* cr, int theme, const PreviewSheet& sheet, const Pre
     cairo_set_source_rgb(cr, 1, 1, 1);
     cairo_show_text(cr, "Menu");
 }
+
+namespace {
+
+void composeRegion(cairo_surface_t* screen, const PreviewSheet& common, int region, int x, int y)
+{
+    cairo_surface_t* piece = common.copyRegion(region);
+    composeEngraved(screen, piece, x, y);
+    cairo_surface_destroy(piece);
+}
+
+void medalIndicator(cairo_t* cr, const PreviewSheet& common, int grade, double progress)
+{
+    common.draw(cr, kCommonHud + kHudGradeMedal + grade, grade == 0 ? 253.3 : 250.5, 26, 0.74);
+    if (grade == 0)
+        return;
+    common.draw(cr, kCommonHud + kHudProgressBase, 278.2, 59, 0.666);
+    double h = progress * 31.8;
+    // The fill is stretched vertically only: draw it through a scaled context.
+    cairo_save(cr);
+    cairo_translate(cr, 278.2, 59 + 1.085 - h);
+    cairo_scale(cr, 1.0, (h + 1.16) * 0.0625);
+    common.draw(cr, kCommonHud + kHudProgressFill, 0, 0, 0.666);
+    cairo_restore(cr);
+    common.draw(cr, kCommonHud + kHudProgressCap, 278.2, 59 - h, 0.666);
+}
+
+}  // namespace
+
+void drawHudVariants(cairo_t* cr, const PreviewSheet& sheet, const PreviewSheet& common, const char* dataDir)
+{
+    cairo_surface_t* screen = cairo_get_target(cr);
+    for (int band = 0; band < 4; ++band) {
+        cairo_save(cr);
+        cairo_translate(cr, 0, band * 100);
+        cairo_rectangle(cr, 0, 0, 320, 100);
+        cairo_clip(cr);
+        sheet.draw(cr, 0, 0, 0);
+        cairo_restore(cr);
+    }
+    cairo_surface_flush(screen);
+    // Frenzy: cleared count bar, level, medal with progress.
+    composeLabel(screen, "Cleared", 19, 6, 128);
+    composeFile(screen, dataDir, "Right_140x9.png", 10, 40);
+    common.draw(cr, kCommonHud + kHudFrenzyBarBack, 12, 42);
+    double fraction = 0.62;
+    cairo_save(cr);
+    cairo_translate(cr, 13.75, 42);
+    cairo_scale(cr, (fraction * 131 + 1.5) / 16, 1.0);
+    common.draw(cr, kCommonHud + kHudFrenzyBarFill, 0, 0);
+    cairo_restore(cr);
+    common.draw(cr, kCommonHud + kHudFrenzyBarEnd, fraction * 131 + 12, 42);
+    composeLabel(screen, "Level", 159, 6, 64);
+    composeFile(screen, dataDir, "Level_box.png", 174, 32);
+    drawDigits(cr, common, 12, 100, 176, 36);
+    composeLabel(screen, "Medal", 203, 6, 128);
+    medalIndicator(cr, common, 2, 0.7);
+
+    // Free Play: puzzles left, level, unlimited hints.
+    cairo_save(cr);
+    cairo_translate(cr, 0, 100);
+    cairo_restore(cr);
+    composeLabel(screen, "Left", 9, 106, 128);
+    composeFile(screen, dataDir, "2_digit_box.png", 56, 132);
+    drawDigits(cr, common, 5, 100, 58, 136);
+    composeLabel(screen, "Level", 139, 106, 64);
+    composeFile(screen, dataDir, "Level_box.png", 154, 132);
+    drawDigits(cr, common, 21, 100, 156, 136);
+    composeLabel(screen, "Hints", 221, 106, 80);
+    composeRegion(screen, common, kCommonFreePlayPicture, 250, 131);
+
+    // Beat the Clock: minutes and seconds with the separator, puzzles left; Challenge medal.
+    composeFile(screen, dataDir, "2_digit_box.png", 33, 232);
+    drawDigits(cr, common, 1, 100, 35, 236);
+    common.draw(cr, kCommonClockSeparator, 63, 233);
+    composeFile(screen, dataDir, "2_digit_box.png", 66, 232);
+    drawDigits(cr, common, 5, 100, 68, 236);
+    composeFile(screen, dataDir, "2_digit_box.png", 193, 232);
+    drawDigits(cr, common, 6, 100, 195, 236);
+    cairo_save(cr);
+    cairo_translate(cr, 0, 200);
+    medalIndicator(cr, common, 1, 0.3);
+    cairo_restore(cr);
+    cairo_save(cr);
+    cairo_translate(cr, -70, 200);
+    medalIndicator(cr, common, 0, 1.0);
+    cairo_restore(cr);
+    cairo_save(cr);
+    cairo_translate(cr, -140, 200);
+    medalIndicator(cr, common, 3, 0.0);
+    cairo_restore(cr);
+
+    // Arcade level end: the two overlays centred, the clock gauge and the points beside it.
+    cairo_save(cr);
+    cairo_translate(cr, 0, 300 - 240 + 90);
+    const SpriteRegion& panel = common.region(kCommonLevelEndPanel);
+    const SpriteRegion& glow = common.region(kCommonLevelEndGlow);
+    common.draw(cr, kCommonLevelEndPanel, 160 - panel.width / 2.0, 240 - panel.height / 2.0);
+    common.draw(cr, kCommonLevelEndGlow, 160 - glow.width / 2.0, 233 - glow.height / 2.0, 1.0, 0.8);
+    common.draw(cr, kCommonTimeCircle + 20, 82, 220);
+    drawDigits(cr, common, 1250, 100000, 130, 228);
+    cairo_restore(cr);
+}

@@ -94,6 +94,14 @@ int main(int argc, char** argv)
         cairo_destroy(bcr);
         cairo_surface_write_to_png(big, (out + "/play_" + name + "_2x.png").c_str());
         cairo_surface_destroy(big);
+        if (theme == 0) {
+            cairo_surface_t* hud = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 320, 480);
+            cairo_t* hcr = cairo_create(hud);
+            drawHudVariants(hcr, sheet, common, data.c_str());
+            cairo_destroy(hcr);
+            cairo_surface_write_to_png(hud, (out + "/hud_variants.png").c_str());
+            cairo_surface_destroy(hud);
+        }
         cairo_set_source_surface(allCr, screen, (theme % 3) * 320, (theme / 3) * 480);
         cairo_paint(allCr);
         cairo_surface_destroy(screen);
