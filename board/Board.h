@@ -99,7 +99,11 @@ public:
     int32_t hash() const;
 
     // ---- solution search (colours play no part)
+    // The first throw, in set order and then right, left, up, down, after
+    // which the board can be brought down to one furball.
     int findSolvingMove(CellPos* pos, int* dx, int* dy);
+    // The same search worked on the board itself, counting solutions up to
+    // two: applies the throw when legal, counts below it, restores the board.
     void trySearchMove(CellPos pos, int dx, int dy, int& count);
     void countSolutions(int& count);
 
@@ -146,9 +150,6 @@ public:
     TimedEffect timedEffects[kGrid * kGrid];
 
 private:
-    struct LineTables;
-    bool isDeadEnd(const LineTables& lines) const;
-    void buildLineTables(LineTables& lines) const;
     void appendLifted(int x, int y, const BoardCell& cell);
     bool reverseWalkIsConsistent(const MoveEntry& entry) const;
     void reverseWalk(const MoveEntry& entry);

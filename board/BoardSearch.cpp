@@ -1,20 +1,7 @@
 #include <cstdlib>
 
 #include "board/Board.h"
-
-// Furballs of each row and column at one node of the search, and the lines
-// holding two or more, in the order they received their second furball
-// while the position set is walked.
-struct Board::LineTables {
-    int8_t rowX[kRows][kColumns];
-    int8_t rowCount[kRows];
-    int8_t columnY[kColumns][kRows];
-    int8_t columnCount[kColumns];
-    int8_t rowList[kRows];
-    int8_t columnList[kColumns];
-    int rowListCount;
-    int columnListCount;
-};
+#include "board/SolutionSearch.h"
 
 // ---- stuck test and colour lines
 
@@ -86,6 +73,21 @@ int32_t Board::hash() const
 
 // ---- solution search
 
+namespace {
+
+SolvabilitySearch& search()
+{
+    static SolvabilitySearch instance;
+    return instance;
+}
+
+} // namespace
+
+bool lastSolvingSearchRanOut()
+{
+    return search().exhausted();
+}
+
 int Board::findSolvingMove(CellPos* pos, int* dx, int* dy)
 {
     int count = positions.size();
@@ -107,17 +109,23 @@ int Board::findSolvingMove(CellPos* pos, int* dx, int* dy)
     // The search is made for boards of up to 16 furballs; a larger board gets no hint.
     if (count > kMaxSearchFurballs)
         return 0;
-    CellPos start[kMaxSearchFurballs];
-    for (int i = 0; i < count; i++)
-        start[i] = positions[i];
+    // Throws are tried in this order; each is judged by the search on bit
+    // masks, which remembers positions already answered and so finds the
+    // same first throw as searching on the board itself, only sooner.
+    search().clear();
+    uint64_t occupancy = SolvabilitySearch::occupancyOf(positions);
     static const int kDx[4] = {1, -1, 0, 0};
     static const int kDy[4] = {0, 0, -1, 1};
-    for (int i = 0; i < count; i++) {
+    for (const CellPos& p : positions) {
         for (int d = 0; d < 4; d++) {
-            int solutions = 0;
-            trySearchMove(start[i], kDx[d], kDy[d], solutions);
-            if (solutions > 0) {
-                *pos = start[i];
+            if (!SolvabilitySearch::isLegalThrow(occupancy, p.x, p.y, kDx[d], kDy[d]))
+                continue;
+            bool solves = search().solvable(SolvabilitySearch::applyThrow(occupancy, p.x, p.y, kDx[d], kDy[d]));
+            // A way found is real; a "no" after the budget ran out is not known.
+            if (!solves && search().exhausted())
+                return 0;
+            if (solves) {
+                *pos = p;
                 *dx = kDx[d];
                 *dy = kDy[d];
                 return 1;
@@ -180,36 +188,6 @@ void Board::trySearchMove(CellPos pos, int dx, int dy, int& count)
     }
 }
 
-void Board::buildLineTables(LineTables& lines) const
-{
-    for (int y = 0; y < kRows; y++)
-        lines.rowCount[y] = 0;
-    for (int x = 0; x < kColumns; x++)
-        lines.columnCount[x] = 0;
-    lines.rowListCount = 0;
-    lines.columnListCount = 0;
-    for (const CellPos& p : positions) {
-        lines.rowX[p.y][lines.rowCount[p.y]++] = int8_t(p.x);
-        if (lines.rowCount[p.y] == 2)
-            lines.rowList[lines.rowListCount++] = int8_t(p.y);
-        lines.columnY[p.x][lines.columnCount[p.x]++] = int8_t(p.y);
-        if (lines.columnCount[p.x] == 2)
-            lines.columnList[lines.columnListCount++] = int8_t(p.x);
-    }
-}
-
-namespace {
-
-bool evenlySpaced(const int8_t* at, int n)
-{
-    for (int i = 1; i < n; i++)
-        if (at[i] - at[i - 1] != 2)
-            return false;
-    return true;
-}
-
-} // namespace
-
 void Board::countSolutions(int& count)
 {
     int furballs = positions.size();
@@ -223,8 +201,8 @@ void Board::countSolutions(int& count)
         return;
     }
     LineTables lines;
-    buildLineTables(lines);
-    if (isDeadEnd(lines))
+    lines.build(positions.begin(), furballs);
+    if (isDeadEndPosition(lines, positions.begin(), furballs))
         return;
 
     // Rows, then columns. In an evenly spaced line the first furball thrown
@@ -258,75 +236,4 @@ void Board::countSolutions(int& count)
             }
         }
     }
-}
-
-bool Board::isDeadEnd(const LineTables& lines) const
-{
-    if (lines.rowListCount == 0 && lines.columnListCount == 0)
-        return true;
-    int furballs = positions.size();
-    int minX = 99, maxX = -1, minY = 99, maxY = -1;
-    for (const CellPos& p : positions) {
-        minX = p.x < minX ? p.x : minX;
-        maxX = p.x > maxX ? p.x : maxX;
-        minY = p.y < minY ? p.y : minY;
-        maxY = p.y > maxY ? p.y : maxY;
-    }
-    // A box two cells wide or high can never be brought down to one furball.
-    if (maxX - minX == 1 || maxY - minY == 1)
-        return true;
-
-    for (const CellPos& corner : positions) {
-        if ((corner.x != minX && corner.x != maxX) || (corner.y != minY && corner.y != maxY))
-            continue;
-        int inRow = lines.rowCount[corner.y];
-        int inColumn = lines.columnCount[corner.x];
-        if (inRow == 1 && inColumn == 1)
-            return true;
-        int minXo = 9999, maxXo = -1, minYo = 9999, maxYo = -1;
-        for (const CellPos& p : positions) {
-            if (p.y != corner.y) {
-                minXo = p.x < minXo ? p.x : minXo;
-                maxXo = p.x > maxXo ? p.x : maxXo;
-            }
-            if (p.x != corner.x) {
-                minYo = p.y < minYo ? p.y : minYo;
-                maxYo = p.y > maxYo ? p.y : maxYo;
-            }
-        }
-        const int8_t* rowX = lines.rowX[corner.y];
-        const int8_t* columnY = lines.columnY[corner.x];
-
-        bool rowOneSided = false;
-        if (inRow >= 2) {
-            if (maxXo == -1)
-                return maxX - minX + 1 == furballs;
-            if (!(inRow == 2 && rowX[1] - rowX[0] == 1)) {
-                bool allBefore = true, allAfter = true;
-                for (int i = 0; i < inRow; i++) {
-                    allBefore = allBefore && rowX[i] <= minXo;
-                    allAfter = allAfter && rowX[i] >= maxXo;
-                }
-                if (!allBefore && !allAfter)
-                    continue;
-                rowOneSided = true;
-            }
-        }
-        if (inColumn <= 1)
-            return true;
-        if (maxYo == -1)
-            return maxY - minY + 1 == furballs;
-        if (inColumn == 2 && columnY[1] - columnY[0] == 1)
-            return true;
-        if (rowOneSided)
-            continue;
-        bool allBefore = true, allAfter = true;
-        for (int i = 0; i < inColumn; i++) {
-            allBefore = allBefore && columnY[i] <= minYo;
-            allAfter = allAfter && columnY[i] >= maxYo;
-        }
-        if (allBefore || allAfter)
-            return true;
-    }
-    return false;
 }

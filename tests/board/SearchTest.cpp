@@ -82,6 +82,28 @@ Board* clusteredBoard(int count)
     return board;
 }
 
+// The search as worked on the board itself: each throw in order, counting
+// solutions below it with trySearchMove.
+int searchOnTheBoard(Board& board, CellPos* pos, int* dx, int* dy)
+{
+    static const int kDx[4] = {1, -1, 0, 0};
+    static const int kDy[4] = {0, 0, -1, 1};
+    std::vector<CellPos> start(board.positions.begin(), board.positions.end());
+    for (const CellPos& p : start) {
+        for (int d = 0; d < 4; d++) {
+            int count = 0;
+            board.trySearchMove(p, kDx[d], kDy[d], count);
+            if (count > 0) {
+                *pos = p;
+                *dx = kDx[d];
+                *dy = kDy[d];
+                return 1;
+            }
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 TEST_F(BoardTest, StuckTestTable)
@@ -261,4 +283,24 @@ TEST_F(BoardTest, SearchGivesUpOnBoardsAboveSixteenFurballs)
     CellPos pos;
     int dx = 0, dy = 0;
     EXPECT_EQ(0, board.findSolvingMove(&pos, &dx, &dy));
+}
+
+TEST_F(BoardTest, RememberingSearchFindsTheSameMoveAsTheSearchOnTheBoard)
+{
+    srand(4711);
+    for (int i = 0; i < 600; i++) {
+        OwnedPtr<Board> board(clusteredBoard(3 + i % 10));
+        CellPos fast, slow;
+        int fastDx = 0, fastDy = 0, slowDx = 0, slowDy = 0;
+        int foundFast = board->findSolvingMove(&fast, &fastDx, &fastDy);
+        std::vector<unsigned char> before = cellBytes(*board);
+        int foundSlow = searchOnTheBoard(*board, &slow, &slowDx, &slowDy);
+        ASSERT_TRUE(before == cellBytes(*board)) << i;
+        ASSERT_EQ(foundSlow, foundFast) << i << "\n" << render(*board);
+        if (foundFast) {
+            ASSERT_EQ(slow, fast) << i;
+            ASSERT_EQ(slowDx, fastDx) << i;
+            ASSERT_EQ(slowDy, fastDy) << i;
+        }
+    }
 }
