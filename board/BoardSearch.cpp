@@ -205,35 +205,8 @@ void Board::countSolutions(int& count)
     if (isDeadEndPosition(lines, positions.begin(), furballs))
         return;
 
-    // Rows, then columns. In an evenly spaced line the first furball thrown
-    // forward gives the same position as the last one thrown back: skip it.
-    for (int axis = 0; axis < 2; axis++) {
-        bool rows = axis == 0;
-        int listCount = rows ? lines.rowListCount : lines.columnListCount;
-        for (int l = 0; l < listCount; l++) {
-            int line = rows ? lines.rowList[l] : lines.columnList[l];
-            const int8_t* at = rows ? lines.rowX[line] : lines.columnY[line];
-            int n = rows ? lines.rowCount[line] : lines.columnCount[line];
-            auto tryAlong = [&](int i, int step) {
-                CellPos p = rows ? CellPos{at[i], line} : CellPos{line, at[i]};
-                trySearchMove(p, rows ? step : 0, rows ? 0 : step, count);
-                return count > 1;
-            };
-            if (evenlySpaced(at, n)) {
-                if (tryAlong(n - 1, -1))
-                    return;
-                for (int i = 1; i <= n - 2; i++) {
-                    if (tryAlong(i, -1) || tryAlong(i, 1))
-                        return;
-                }
-            } else {
-                for (int i = 0; i < n; i++) {
-                    if (i > 0 && at[i] - at[i - 1] > 1 && tryAlong(i, -1))
-                        return;
-                    if (i < n - 1 && at[i + 1] - at[i] > 1 && tryAlong(i, 1))
-                        return;
-                }
-            }
-        }
-    }
+    forEachSearchThrow(lines, [&](int x, int y, int dx, int dy) {
+        trySearchMove(CellPos{x, y}, dx, dy, count);
+        return count > 1;
+    });
 }

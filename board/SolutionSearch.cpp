@@ -231,33 +231,7 @@ bool SolvabilitySearch::solvable(uint64_t occupancy)
 
 bool SolvabilitySearch::anyThrowSolves(uint64_t occupancy, const LineTables& lines)
 {
-    for (int axis = 0; axis < 2; axis++) {
-        bool rows = axis == 0;
-        int listCount = rows ? lines.rowListCount : lines.columnListCount;
-        for (int l = 0; l < listCount; l++) {
-            int line = rows ? lines.rowList[l] : lines.columnList[l];
-            const int8_t* at = rows ? lines.rowX[line] : lines.columnY[line];
-            int n = rows ? lines.rowCount[line] : lines.columnCount[line];
-            auto solvesAlong = [&](int i, int step) {
-                int x = rows ? at[i] : line;
-                int y = rows ? line : at[i];
-                return solvable(applyThrow(occupancy, x, y, rows ? step : 0, rows ? 0 : step));
-            };
-            if (evenlySpaced(at, n)) {
-                if (solvesAlong(n - 1, -1))
-                    return true;
-                for (int i = 1; i <= n - 2; i++)
-                    if (solvesAlong(i, -1) || solvesAlong(i, 1))
-                        return true;
-            } else {
-                for (int i = 0; i < n; i++) {
-                    if (i > 0 && at[i] - at[i - 1] > 1 && solvesAlong(i, -1))
-                        return true;
-                    if (i < n - 1 && at[i + 1] - at[i] > 1 && solvesAlong(i, 1))
-                        return true;
-                }
-            }
-        }
-    }
-    return false;
+    return forEachSearchThrow(lines, [&](int x, int y, int dx, int dy) {
+        return solvable(applyThrow(occupancy, x, y, dx, dy));
+    });
 }

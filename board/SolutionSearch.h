@@ -36,6 +36,44 @@ inline bool evenlySpaced(const int8_t* at, int n)
     return true;
 }
 
+// Calls tryThrow(x, y, dx, dy) for every throw the hint search tries from a
+// position, rows first, then columns, each in its list order; stops and
+// returns true as soon as tryThrow returns true. Throws need a gap before
+// the next furball of the line; in an evenly spaced line the first furball
+// thrown forward is skipped, as it gives the same position as the last one
+// thrown back.
+template <class TryThrow>
+bool forEachSearchThrow(const LineTables& lines, TryThrow tryThrow)
+{
+    for (int axis = 0; axis < 2; axis++) {
+        bool rows = axis == 0;
+        int listCount = rows ? lines.rowListCount : lines.columnListCount;
+        for (int l = 0; l < listCount; l++) {
+            int line = rows ? lines.rowList[l] : lines.columnList[l];
+            const int8_t* at = rows ? lines.rowX[line] : lines.columnY[line];
+            int n = rows ? lines.rowCount[line] : lines.columnCount[line];
+            auto along = [&](int i, int step) {
+                return rows ? tryThrow(at[i], line, step, 0) : tryThrow(line, at[i], 0, step);
+            };
+            if (evenlySpaced(at, n)) {
+                if (along(n - 1, -1))
+                    return true;
+                for (int i = 1; i <= n - 2; i++)
+                    if (along(i, -1) || along(i, 1))
+                        return true;
+            } else {
+                for (int i = 0; i < n; i++) {
+                    if (i > 0 && at[i] - at[i - 1] > 1 && along(i, -1))
+                        return true;
+                    if (i < n - 1 && at[i + 1] - at[i] > 1 && along(i, 1))
+                        return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
 // Answers whether the hint search, from a position, finds a way down to one
 // furball. It explores the same throws under the same pruning as
 // Board::countSolutions, but on a bit mask of the occupied cells and with a
