@@ -1,13 +1,32 @@
 #include "sound/SoundSettings.h"
 
-// The settings record and the variations are not part of the build yet: until they are, the
-// sound layer runs on their defaults.
+#include "settings/AbSettings.h"
+#include "settings/Settings.h"
+
+#include <cmath>
+
 namespace {
-const float kDefaultSliderLevel = 0.65f;
+
+// The slider default, for a sound layer running before the settings record exists.
+const float kDefaultLevel = 0.65f;
+
+// Levels come from a file: anything outside 0..1 (or not a number) is held inside it.
+float level(float value) {
+    if (!(value > 0.0f)) return 0.0f;
+    return value > 1.0f ? 1.0f : value;
 }
 
-SoundVariations readSoundVariations() { return SoundVariations(); }
+}  // namespace
 
-float settingsMusicVolume() { return kDefaultSliderLevel; }
+SoundVariations readSoundVariations() {
+    SoundVariations v;
+    v.asq = gAbSettings.asq;
+    v.wsq = gAbSettings.wsq;
+    v.psq = gAbSettings.psq;
+    v.usq = gAbSettings.usq;
+    return v;
+}
 
-float settingsEffectsVolume() { return kDefaultSliderLevel; }
+float settingsMusicVolume() { return gSettings ? level(gSettings->sliderB) : kDefaultLevel; }
+
+float settingsEffectsVolume() { return gSettings ? level(gSettings->sliderA) : kDefaultLevel; }

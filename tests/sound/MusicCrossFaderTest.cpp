@@ -4,6 +4,7 @@
 #include "sound/SoundManager.h"
 #include "sound/SoundPlayer.h"
 #include "sound/SoundSettings.h"
+#include "settings/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -187,6 +188,51 @@ TEST_F(MusicCrossFaderTest, SuppressedMusicEndsTheChangeAtOnce) {
     ask(kMusicTitle);  // the fader is free for the next request
     waitForTheChange();
     EXPECT_EQ(backEnd->loads(), std::vector<std::string>({"kelzo main theme looping part.ogg"}));
+}
+
+TEST_F(MusicCrossFaderTest, TheGameOverTrackPlaysAtTheEffectsLevel) {
+    Settings record;
+    record.sliderA = 0.3f;  // effects
+    record.sliderB = 0.9f;  // music
+    gSettings = &record;
+    fader.currentState = kMusicTitle;
+    fader.musicOn = true;
+    player.musicState = kMusicTitle;
+    ask(kMusicGameOver);
+    waitForTheChange();
+    gSettings = nullptr;
+    std::vector<VolumeStep> steps = volumes();
+    ASSERT_FALSE(steps.empty());
+    EXPECT_NEAR(steps.front().volume, 0.9f, 1e-3);  // the title fades from the music level
+    EXPECT_NEAR(steps.back().volume, 0.3f, 1e-3);
+}
+
+TEST_F(MusicCrossFaderTest, WithTheMusicOffAndSilentARequestDoesNothing) {
+    Settings record;
+    record.sliderB = 0.0f;
+    gSettings = &record;
+    fader.musicOn = false;
+    ask(kMusicInGame);
+    waitForTheChange();
+    gSettings = nullptr;
+    EXPECT_TRUE(backEnd->loads().empty());
+    EXPECT_TRUE(volumes().empty());
+    EXPECT_EQ(fader.currentState, 0);
+    EXPECT_EQ(fader.handledCounter, 0);
+}
+
+TEST_F(MusicCrossFaderTest, TurningTheMusicDownToZeroClearsIt) {
+    Settings record;
+    record.sliderB = 0.0f;
+    gSettings = &record;
+    fader.currentState = kMusicTitle;
+    fader.musicOn = true;
+    ask(kMusicInGame);
+    waitForTheChange();
+    gSettings = nullptr;
+    EXPECT_TRUE(backEnd->loads().empty());
+    EXPECT_GE(backEnd->log.count("1000 unload"), 1);  // cleared after its fade-out
+    EXPECT_FALSE(fader.musicOn);
 }
 
 TEST_F(MusicCrossFaderTest, AfterShutDownBeganRequestsChangeNothing) {

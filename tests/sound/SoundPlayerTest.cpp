@@ -3,6 +3,7 @@
 #include "sound/MusicCrossFader.h"
 #include "sound/SoundManager.h"
 #include "sound/SoundPlayer.h"
+#include "settings/AbSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +87,18 @@ TEST_F(SoundPlayerTest, LoadsTheElevenEffectsAtTheirVolumes) {
         EXPECT_EQ(fake->log.count("play"), 2);
         EXPECT_EQ(fake->log.count("stop"), 4);  // the reset and the start each stop it first
     }
+}
+
+TEST_F(SoundPlayerTest, TheVariationsSetTheVolumesAtLoading) {
+    gAbSettings.asq = 6;
+    gAbSettings.wsq = 3;
+    gAbSettings.psq = 1;
+    gAbSettings.usq = 2;
+    loadAndWait(0);
+    EXPECT_EQ(loadLine("mouthPop"), "load mouthPop.wav 0.750");
+    EXPECT_EQ(loadLine("wrong movement"), "load wrong movement.wav 0.480");
+    EXPECT_EQ(loadLine("beat stage"), "load beat stage.wav 0.510");
+    EXPECT_EQ(loadLine("undo"), "load undo.wav 0.367");
 }
 
 TEST_F(SoundPlayerTest, LatePlayersReportFalseUntilTheLoaderHasMadeThem) {
