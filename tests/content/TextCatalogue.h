@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ struct LanguageCase {
     int id;
 };
 const std::vector<LanguageCase>& shippedLanguages();
+inline void PrintTo(const LanguageCase& c, std::ostream* os) { *os << c.file; }
 
 // One box a text must fit, e.g. "wrap:AmericanTypewriter-Bold:14/es12:280:0".
 struct TextBox {
