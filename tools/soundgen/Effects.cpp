@@ -66,7 +66,7 @@ StereoBuffer wrongMoveEffect() {
     bus.add(roundSquare(steady(midiToHz(64)), 0.11f, 0.8f, 0.012f, 0.04f, 2.5f), 0, -0.1f, 1.0f, 0.15f);
     bus.add(roundSquare(glide(midiToHz(60), midiToHz(58.5f), 0.25f), 0.2f, 0.8f, 0.012f, 0.06f, 2.5f),
             secondsToFrames(0.16f), 0.1f, 1.0f, 0.15f);
-    return finish(bus, 0.3f, 0.15f, 0.6f);
+    return finish(bus, 0.3f, 0.15f, 0.45f);
 }
 
 StereoBuffer menuClickEffect() {
@@ -100,10 +100,11 @@ StereoBuffer alarmEffect() {
     // Two tones a fourth apart, repeated: urgent, but in the middle of the range.
     for (int k = 0; k < 4; ++k) {
         float hz = midiToHz(k % 2 == 0 ? 79.0f : 74.0f);
-        bus.add(roundSquare(steady(hz), 0.13f, 0.9f, 0.006f, 0.02f, 4.0f), secondsToFrames(0.18f * k),
+        bus.add(roundSquare(steady(hz), 0.13f, 0.9f, 0.006f, 0.02f, 3.0f), secondsToFrames(0.18f * k),
                 k % 2 == 0 ? -0.15f : 0.15f, 1.0f, 0.1f);
     }
-    return finish(bus, 0.3f, 0.1f, 0.75f);
+    // A dense tone: a lower peak keeps it as loud as the other effects, not louder.
+    return finish(bus, 0.3f, 0.1f, 0.5f);
 }
 
 StereoBuffer gameOverEffect() {
@@ -132,14 +133,14 @@ StereoBuffer lostLifeEffect() {
     };
     bus.add(roundSquare(slide, 0.36f, 0.9f, 0.008f, 0.05f, 3.0f), 0, 0.0f, 1.0f, 0.15f);
     bus.add(sineSweep(glide(120.0f, 60.0f, 0.1f), 0.15f, 0.002f, 0.06f), secondsToFrames(0.33f), 0.0f, 0.6f, 0.0f);
-    return finish(bus, 0.3f, 0.15f, 0.7f);
+    return finish(bus, 0.3f, 0.15f, 0.6f);
 }
 
 StereoBuffer hintEffect() {
     MixBus bus(secondsToFrames(1.3f));
     const int notes[] = {76, 79, 83, 88};  // E5 G5 B5 E6: a little rising sparkle
     for (int k = 0; k < 4; ++k)
-        bus.add(bell(midiToHz(notes[k] + 12), 0.12f, 0.7f, 3.5f, 1.6f, 0.35f), secondsToFrames(0.065f * k),
+        bus.add(bell(midiToHz(notes[k]), 0.12f, 0.7f, 3.5f, 1.4f, 0.4f), secondsToFrames(0.065f * k),
                 -0.3f + 0.2f * k, 0.5f, 0.45f);
     bus.add(noiseSweep(6000.0f, 11000.0f, 0.35f, 3.0f, 801), 0, 0.0f, 0.05f, 0.4f);
     return finish(bus, 0.6f, 0.35f, 0.65f);
@@ -149,7 +150,7 @@ StereoBuffer undoEffect() {
     MixBus bus(secondsToFrames(0.5f));
     // A short rewind: a whoosh that falls, and two plucks stepping back down.
     bus.add(noiseSweep(3200.0f, 500.0f, 0.22f, 2.0f, 901), 0, 0.0f, 0.6f, 0.1f);
-    bus.add(pluck(midiToHz(79), 0.06f, 0.7f, 0.6f, 0.3f, 902), secondsToFrames(0.05f), -0.15f, 0.6f, 0.1f);
-    bus.add(pluck(midiToHz(74), 0.1f, 0.7f, 0.6f, 0.4f, 903), secondsToFrames(0.13f), 0.15f, 0.6f, 0.1f);
+    bus.add(pluck(midiToHz(79), 0.06f, 0.7f, 0.35f, 0.3f, 902), secondsToFrames(0.05f), -0.15f, 0.6f, 0.1f);
+    bus.add(pluck(midiToHz(74), 0.1f, 0.7f, 0.35f, 0.4f, 903), secondsToFrames(0.13f), 0.15f, 0.6f, 0.1f);
     return finish(bus, 0.3f, 0.15f, 0.6f);
 }

@@ -189,8 +189,8 @@ StereoBuffer gameOverJingle() {
     }
     // A last little shrug: two plucked notes after the sigh.
     float after = 3 * beat + 0.08f + 2.05f;
-    bus.add(pluck(midiToHz(57), 0.15f, 0.7f, 0.5f, 0.5f, 77), secondsToFrames(after), -0.1f, 0.5f, 0.2f);
-    bus.add(pluck(midiToHz(45), 0.3f, 0.8f, 0.5f, 0.7f, 78), secondsToFrames(after + 0.22f), 0.1f, 0.55f, 0.2f);
+    bus.add(pluck(midiToHz(57), 0.15f, 0.7f, 0.3f, 0.5f, 77), secondsToFrames(after), -0.1f, 0.4f, 0.2f);
+    bus.add(pluck(midiToHz(45), 0.3f, 0.8f, 0.3f, 0.7f, 78), secondsToFrames(after + 0.22f), 0.1f, 0.45f, 0.2f);
     bus.add(kick(0.6f), secondsToFrames(after + 0.22f), 0.0f, 0.4f, 0.0f);
     StereoBuffer out = bus.finish(0.5f, 0.4f, 0.25f);
     out.normalisePeak(kMusicPeak);
