@@ -92,6 +92,14 @@ public:
     // Play time so far in ms (frozen time when frozen).
     int elapsedMs() const;
 
+    // ---- touch input (BoardTouch.cpp)
+    // Phases 0 down, 1 move, 2 up, in screen pixels of the board's layout.
+    void handleTouch(int phase, int x, int y);
+    // Throws the furball meant by the touch that went down; 1 when a move was made.
+    int swipe(int dx, int dy, bool silent, int x, int y);
+    // The furball a touch at (x, y) swiping in (dx, dy) means, or (-1, -1).
+    CellPos furballForTouch(int x, int y, int dx, int dy) const;
+
     // ---- board tests
     int hasPossibleMove() const;
     int scanDirection(CellPos pos, int dx, int dy) const;

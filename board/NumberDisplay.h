@@ -1,0 +1,38 @@
+#ifndef KELZO_BOARD_NUMBERDISPLAY_H
+#define KELZO_BOARD_NUMBERDISPLAY_H
+
+#include <cstdint>
+
+class String;
+
+// A number shown above the board: a box picture composed into the score
+// board and a row of digits drawn over it every frame.
+struct NumberDisplay {
+    int32_t value = 0;      // negative shows as 0
+    int32_t divisor = 100;  // one place above the highest digit: 100 two digits, 1000 three
+    float x = 0.0f;
+    float y = 0.0f;
+    float alpha = 1.0f;
+    uint8_t levelStyle = 0;
+
+    // Stores the fields and composes the box into the score board.
+    void init(int value, int divisor, bool levelStyle, float x, float y, float alpha);
+    // Draws the digits (level numbers shifted to sit centred in their box).
+    void draw();
+};
+
+// The digits shown for a value: most significant first; returns their count.
+int numberDigits(int value, int divisor, int digits[10]);
+// The left shift of a level number inside its box.
+float levelNumberShift(int value);
+// The time-circle frame drawn for `frame` (-1 = none): frame 99 draws no
+// gauge; past 25 a blinking gauge alternates with its mirror 63 - frame
+// every 400 ms of the clock.
+int timeCircleFrame(int frame, bool blink, int now);
+
+void drawNumberDigits(int value, int divisor, float x, float y, float alpha);
+void drawTimeCircle(int frame, int x, int y, float alpha, bool blink, bool useBoardOffset);
+void drawTextIntoScoreBoard(const String& text, float x, float y);
+void drawNumberBox(int divisor, float x, float y, bool levelStyle);
+
+#endif

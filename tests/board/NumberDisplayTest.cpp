@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "board/NumberDisplay.h"
+
+namespace {
+
+std::vector<int> digitsOf(int value, int divisor)
+{
+    int digits[10];
+    int n = numberDigits(value, divisor, digits);
+    return std::vector<int>(digits, digits + n);
+}
+
+} // namespace
+
+TEST(NumberDisplayTest, DigitsShownForSampleValues)
+{
+    EXPECT_EQ((std::vector<int>{0, 0, 7}), digitsOf(7, 1000));
+    EXPECT_EQ((std::vector<int>{}), digitsOf(7, 1));
+    EXPECT_EQ((std::vector<int>{3, 4}), digitsOf(1234, 100));
+    EXPECT_EQ((std::vector<int>{0, 0}), digitsOf(-5, 100));
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), digitsOf(1234, 100000));
+    EXPECT_EQ((std::vector<int>{3, 0}), digitsOf(30, 100));
+}
+
+TEST(NumberDisplayTest, LevelNumbersSitCentred)
+{
+    EXPECT_FLOAT_EQ(0.0f, levelNumberShift(9));
+    EXPECT_FLOAT_EQ(1.5f, levelNumberShift(10));
+    EXPECT_FLOAT_EQ(1.0f, levelNumberShift(11));
+    EXPECT_FLOAT_EQ(1.5f, levelNumberShift(19));
+    EXPECT_FLOAT_EQ(0.5f, levelNumberShift(20));
+    EXPECT_FLOAT_EQ(0.5f, levelNumberShift(30));
+}
+
+TEST(NumberDisplayTest, TimeCircleBlinks)
+{
+    EXPECT_EQ(33, timeCircleFrame(30, true, 0));
+    EXPECT_EQ(30, timeCircleFrame(30, true, 400));
+    EXPECT_EQ(33, timeCircleFrame(30, true, 800));
+    EXPECT_EQ(30, timeCircleFrame(30, false, 0));
+    EXPECT_EQ(25, timeCircleFrame(25, true, 0));
+    EXPECT_EQ(-1, timeCircleFrame(99, true, 0));
+    EXPECT_EQ(-1, timeCircleFrame(38, false, 0));
+    EXPECT_EQ(37, timeCircleFrame(26, true, 100));
+}
