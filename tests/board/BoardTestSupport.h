@@ -17,6 +17,14 @@
 // of that colour.
 using Diagram = std::vector<std::string>;
 
+// An empty board with one row given.
+inline Diagram rowDiagram(int y, const char* row)
+{
+    Diagram d(Board::kRows, std::string(Board::kColumns, '.'));
+    d[y] = row;
+    return d;
+}
+
 inline void placeDiagram(Board& board, const Diagram& rows)
 {
     board.clearPositions();

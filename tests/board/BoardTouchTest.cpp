@@ -4,15 +4,6 @@
 
 namespace {
 
-const Diagram kEmpty = {".......", ".......", ".......", ".......", ".......", ".......", ".......", "......."};
-
-Diagram rowOf(int y, const char* row)
-{
-    Diagram d = kEmpty;
-    d[y] = row;
-    return d;
-}
-
 // Centre pixel of a cell at scale 1.0.
 int px(int column) { return 3 + 45 * column + 22; }
 int py(int row) { return 73 + 45 * row + 22; }
@@ -30,7 +21,7 @@ protected:
 
 TEST_F(TouchTest, SwipeNeedsMoreThan22Pixels)
 {
-    placeDiagram(board(), rowOf(3, "1...2.."));
+    placeDiagram(board(), rowDiagram(3, "1...2.."));
     drag(px(0), py(3), px(0) + 22, py(3));
     EXPECT_EQ(0, board().history.size());
     EXPECT_EQ(1, board().touchActive);
@@ -60,7 +51,7 @@ TEST_F(TouchTest, DiagonalDragsByTheirSlope)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
-        placeDiagram(board(), rowOf(2, c.row));
+        placeDiagram(board(), rowDiagram(2, c.row));
         drag(px(0), py(2), px(0) + c.ddx, py(2) + c.ddy);
         EXPECT_EQ(c.moves, board().history.size());
         EXPECT_EQ(c.stillActive, board().touchActive);
@@ -79,7 +70,7 @@ TEST_F(TouchTest, VerticalSwipeUp)
 
 TEST_F(TouchTest, TouchOnEmptyCellNextToAFurballMovesIt)
 {
-    placeDiagram(board(), rowOf(3, "...1..2"));
+    placeDiagram(board(), rowDiagram(3, "...1..2"));
     EXPECT_EQ((CellPos{3, 3}), board().furballForTouch(px(2), py(3), 1, 0));
     drag(px(2), py(3), px(2) + 40, py(3));
     ASSERT_EQ(1, board().history.size());
@@ -103,7 +94,7 @@ TEST_F(TouchTest, TouchFindsTheFurballThatCanMove)
 
 TEST_F(TouchTest, TapOnAFurballCountsAWrongTry)
 {
-    placeDiagram(board(), rowOf(3, "1...2.."));
+    placeDiagram(board(), rowDiagram(3, "1...2.."));
     board().level = 2;
     for (int tap = 0; tap < 2; tap++) {
         board().handleTouch(0, px(0), py(3));
@@ -122,7 +113,7 @@ TEST_F(TouchTest, TapOnAFurballCountsAWrongTry)
 TEST_F(TouchTest, SwipeSpeedFromItsPace)
 {
     gBoardServiceValues.as = 1;
-    placeDiagram(board(), rowOf(3, "1...2.."));
+    placeDiagram(board(), rowDiagram(3, "1...2.."));
     gGameClock.updateAt(100000);
     board().handleTouch(0, px(0), py(3));
     gGameClock.updateAt(100040);
@@ -135,13 +126,13 @@ TEST_F(TouchTest, SwipeSpeedFromItsPace)
     // A slow drag is held at the lower bound; without "as" the speed is 1.
     SetUp();
     gBoardServiceValues.as = 1;
-    placeDiagram(board(), rowOf(3, "1...2.."));
+    placeDiagram(board(), rowDiagram(3, "1...2.."));
     board().handleTouch(0, px(0), py(3));
     gGameClock.updateAt(103000);
     board().handleTouch(1, px(0) + 30, py(3));
     EXPECT_NEAR(0.65f, board().movingFurballs[0].speed, 1e-5);
     SetUp();
-    placeDiagram(board(), rowOf(3, "1...2.."));
+    placeDiagram(board(), rowDiagram(3, "1...2.."));
     drag(px(0), py(3), px(0) + 80, py(3));
     EXPECT_FLOAT_EQ(1.0f, board().movingFurballs[0].speed);
 }

@@ -4,15 +4,6 @@
 
 namespace {
 
-const Diagram kEmpty = {".......", ".......", ".......", ".......", ".......", ".......", ".......", "......."};
-
-Diagram rowOf(int y, const char* row)
-{
-    Diagram d = kEmpty;
-    d[y] = row;
-    return d;
-}
-
 int inFlightTotal(Board& board)
 {
     int total = 0;
@@ -55,7 +46,7 @@ protected:
 
 TEST_F(FlightTest, ThreeRecordChainStartsInSequenceAndClearsItsCounts)
 {
-    placeDiagram(board(), rowOf(3, "1..2.3."));
+    placeDiagram(board(), rowDiagram(3, "1..2.3."));
     ASSERT_EQ(1, board().tryMove(CellPos{0, 3}, 1, 0, false, 0, 1.0f));
     Array<MovingFurball>& records = board().movingFurballs;
     ASSERT_EQ(3, records.size());
@@ -85,7 +76,7 @@ TEST_F(FlightTest, ThreeRecordChainStartsInSequenceAndClearsItsCounts)
 
 TEST_F(FlightTest, KnockedFurballStartsWhenItsPusherStrikes)
 {
-    placeDiagram(board(), rowOf(3, "1..2.3."));
+    placeDiagram(board(), rowDiagram(3, "1..2.3."));
     board().tryMove(CellPos{0, 3}, 1, 0, false, 0, 1.0f);
     // 140 ms wind-up, then two cells rolled from 0.003 cells/ms accelerating,
     // then the 50 ms standstill that ends in the strike: about 0.6 s.
@@ -98,7 +89,7 @@ TEST_F(FlightTest, KnockedFurballStartsWhenItsPusherStrikes)
 
 TEST_F(FlightTest, WrongNeighbourMoveShakesBothInPlace)
 {
-    placeDiagram(board(), rowOf(1, "12....."));
+    placeDiagram(board(), rowDiagram(1, "12....."));
     EXPECT_EQ(0, board().tryMove(CellPos{0, 1}, 1, 0, false, 0, 1.0f));
     Array<MovingFurball>& records = board().movingFurballs;
     ASSERT_EQ(2, records.size());
@@ -125,7 +116,7 @@ TEST_F(FlightTest, WrongNeighbourMoveShakesBothInPlace)
 
 TEST_F(FlightTest, OffBoardGhostStrikesNothing)
 {
-    placeDiagram(board(), rowOf(1, "12....."));
+    placeDiagram(board(), rowDiagram(1, "12....."));
     EXPECT_EQ(0, board().tryMove(CellPos{1, 1}, 1, 0, false, 0, 1.0f));
     ASSERT_EQ(2, board().movingFurballs.size());
     EXPECT_TRUE(board().movingFurballs[1].ghost);
@@ -151,7 +142,7 @@ TEST_F(FlightTest, NewThrowFinishesAFurballStillSettlingInItsCell)
 
 TEST_F(FlightTest, RollingPoseFollowsThePath)
 {
-    placeDiagram(board(), rowOf(3, "1.....2"));
+    placeDiagram(board(), rowDiagram(3, "1.....2"));
     board().tryMove(CellPos{0, 3}, 1, 0, false, 0, 1.0f);
     MovingFurball& thrown = board().movingFurballs[0];
     bool hit = false;

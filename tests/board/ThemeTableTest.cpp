@@ -94,9 +94,9 @@ TEST_F(ThemeTest, SpecialAnimationFramesAndEnd)
     // Theme 0: one extra frame over 250 ms.
     BoardCell cell = cellWith(0, 1, 10000);
     EXPECT_EQ(72, chooseFurballFrame(cell, 0, 0, 10100).frame);
-    EXPECT_EQ(10000, cell.specialStart);
+    EXPECT_EQ(10000, int(cell.specialStart));
     EXPECT_EQ(72, chooseFurballFrame(cell, 0, 0, 10300).frame);
-    EXPECT_EQ(-1, cell.specialStart);
+    EXPECT_EQ(-1, int(cell.specialStart));
     // Afterwards the alternate face shows again.
     EXPECT_EQ(36, chooseFurballFrame(cell, 0, 0, 10400).frame);
 
@@ -112,7 +112,7 @@ TEST_F(ThemeTest, SpecialAnimationFramesAndEnd)
     // Marbles have no extra frames: the special start is left to the overlay.
     BoardCell marble = cellWith(20, 0, 5000);
     EXPECT_EQ(2, chooseFurballFrame(marble, 5, 0, 5100).frame);
-    EXPECT_EQ(5000, marble.specialStart);
+    EXPECT_EQ(5000, int(marble.specialStart));
 }
 
 TEST_F(ThemeTest, RegionIndexHalvesInHalfRateThemes)
@@ -169,5 +169,5 @@ TEST_F(ThemeTest, IdleFacesGlanceNowAndThen)
     cell.specialStart = -1;
     for (int t = 0; t < 60000; t += 20)
         advanceFaceAnimation(cell, 2, 5, 1, t);
-    EXPECT_EQ(-1, cell.specialStart);
+    EXPECT_EQ(-1, int(cell.specialStart));
 }
