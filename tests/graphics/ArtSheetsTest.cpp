@@ -142,6 +142,34 @@ TEST(ArtSheets, EveryFurballFrameIsDrawnAndKeepsAClearEdge)
     }
 }
 
+TEST(ArtSheets, LayoutFollowsTheLoadersOrder)
+{
+    // The common loader takes these runs one after the other; each constant must sit where the
+    // runs before it end.
+    const struct {
+        int first;
+        int count;
+    } runs[] = {
+        {kCommonWood, 1},          {kCommonShade, 1},          {kCommonAlternateBackground, 1},
+        {kCommonEndOfPuzzle, 1},   {kCommonScoreboardShadow, 1}, {kCommonMenuBar, 1},
+        {kCommonMedalLarge, 3},    {kCommonMedalSmall, 3},     {kCommonFurballShadow, 1},
+        {kCommonFurballShading, 1}, {kCommonFinger, 1},        {kCommonHighlight, 1},
+        {kCommonProgressWhite, 1}, {kCommonMenuHighlight, 1},  {kCommonTopBanner, 1},
+        {kCommonBubbleTail, 1},    {kCommonHud, kHudPieceCount}, {kCommonCellGlow, 1},
+        {kCommonWrongMove, 1},     {kCommonPadlock, 1},        {kCommonDigits, 10},
+        {kCommonTimeCircle, 38},   {kCommonSmallDigits, 10},   {kCommonClockSeparator, 1},
+        {kCommonFreePlayPicture, 1}, {kCommonSparkle, 1},      {kCommonInstructionArrow, 1},
+        {kCommonSparks, 60},       {kCommonLevelEndPanel, 1},  {kCommonLevelEndGlow, 1},
+    };
+    int next = 0;
+    for (const auto& run : runs) {
+        EXPECT_EQ(run.first, next);
+        next = run.first + run.count;
+    }
+    EXPECT_EQ(next, kCommonRegionCount);
+    EXPECT_EQ(kHudPieceCount, 17);
+}
+
 TEST(ArtSheets, CommonSheetFollowsTheLayout)
 {
     SpriteSheetFile file;

@@ -48,10 +48,13 @@ void drawMarble(cairo_t* cr, int size, int row, int colour)
             cairo_save(cr);
             cairo_rotate(cr, i * 2 * M_PI / 3);
             vane(cr, R - 3, 6.5);
-            setColour(cr, withAlpha(darker(c, 0.45), 0.85));
+            setColour(cr, withAlpha(darker(c, 0.35), 0.8));
             cairo_fill(cr);
-            vane(cr, R - 5, 3.5);
-            setColour(cr, withAlpha(lighter(c, 0.7), 0.85));
+            vane(cr, R - 4.5, 4.2);
+            setColour(cr, withAlpha(lighter(c, 0.45), 0.9));
+            cairo_fill(cr);
+            vane(cr, R - 7, 1.8);
+            setColour(cr, Colour{1, 1, 1, 0.85});
             cairo_fill(cr);
             cairo_restore(cr);
         }

@@ -170,26 +170,29 @@ void drawPanda(cairo_t* cr, int size, int row, int colour)
 void drawBamboo(cairo_t* cr)
 {
     cairo_rectangle(cr, 0, 70, 320, 363);
-    setLinear(cr, {0, 70, 0, 433}, {{0, rgb(0xcfeec0)}, {1, rgb(0x8fcf7a)}});
+    setLinear(cr, {0, 70, 0, 433}, {{0, rgb(0xbfe6a8)}, {1, rgb(0x7cc062)}});
     cairo_fill(cr);
     Rng rng(303);
-    // Stalks, far ones paler.
+    // Stalks: pale ones far back, greener ones nearer, each with a lit edge and joints.
     for (int layer = 0; layer < 2; ++layer) {
         for (int i = 0; i < (layer ? 7 : 10); ++i) {
             double x = rng.range(-10, 330);
             double w = layer ? rng.range(11, 15) : rng.range(6, 9);
-            Colour c = layer ? rgb(0x6fb24a, 0.55) : rgb(0x9ccf7e, 0.6);
+            Colour c = layer ? rgb(0x5e9e3c, 0.7) : rgb(0x94c878, 0.7);
             cairo_rectangle(cr, x, 70, w, 363);
             setColour(cr, c);
             cairo_fill(cr);
+            cairo_rectangle(cr, x + w * 0.18, 70, w * 0.2, 363);
+            setColour(cr, rgb(0xe8ffd8, layer ? 0.35 : 0.25));
+            cairo_fill(cr);
             for (double y = 70 + rng.range(10, 60); y < 433; y += rng.range(55, 80)) {
                 cairo_rectangle(cr, x - 1, y, w + 2, 2.5);
-                setColour(cr, layer ? rgb(0x4a8a30, 0.55) : rgb(0x7fb860, 0.6));
+                setColour(cr, layer ? rgb(0x3e7a26, 0.75) : rgb(0x78ac5c, 0.7));
                 cairo_fill(cr);
             }
         }
     }
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 46; ++i) {
         double x = rng.range(0, 320), y = rng.range(72, 430);
         cairo_save(cr);
         cairo_translate(cr, x, y);
@@ -197,15 +200,15 @@ void drawBamboo(cairo_t* cr)
         cairo_move_to(cr, 0, 0);
         cairo_curve_to(cr, 6, -3, 14, -2, 20, 0);
         cairo_curve_to(cr, 14, 2, 6, 3, 0, 0);
-        setColour(cr, rgb(0x5aa040, 0.45));
+        setColour(cr, rgb(0x4a8e32, 0.55));
         cairo_fill(cr);
         cairo_restore(cr);
     }
-    // A pale mat of cells so the board stays calm under the pandas.
+    // A light mat of cells so the board stays calm under the pandas.
     for (int y = 0; y < kBoardRows; ++y)
         for (int x = 0; x < kBoardColumns; ++x) {
             roundedRectPath(cr, kBoardLeft + x * kCell + 1.5, kBoardTop + y * kCell + 1.5, kCell - 3, kCell - 3, 7);
-            setColour(cr, (x + y) % 2 ? rgb(0xf4ffe8, 0.32) : rgb(0xf4ffe8, 0.22));
+            setColour(cr, (x + y) % 2 ? rgb(0xf4ffe8, 0.28) : rgb(0xf4ffe8, 0.18));
             cairo_fill(cr);
         }
 }
