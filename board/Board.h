@@ -120,8 +120,14 @@ public:
     int searchColourMoves(CellPos* pos, int* dx, int* dy, int depth, bool stopAtFirst);
 
     // ---- saved games
+    // The board record of a saved game: 3364 + 6 * history bytes.
     void save(StreamOut& out) const;
+    // Fills a freshly made board from a saved record; false (and the board
+    // unchanged) for a short or damaged record.
     bool load(StreamIn& in);
+    // The stored record of a puzzle id into the board; sets the level to
+    // id / 10000 and the complexity to the record's.
+    void loadLevelRecord(int id, int fromScheme);
 
     // ---- fields
     PositionSet positions;
