@@ -14,10 +14,6 @@ bool readBytes(StreamIn& in, void* buffer, int count)
     return in.read(buffer, count) == count;
 }
 
-bool isUnitDirection(int dx, int dy)
-{
-    return (dx == 0) != (dy == 0) && dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1;
-}
 
 } // namespace
 

@@ -8,10 +8,6 @@
 
 namespace {
 
-bool isUnitDirection(int dx, int dy)
-{
-    return (dx == 0) != (dy == 0) && dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1;
-}
 
 } // namespace
 

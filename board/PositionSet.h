@@ -17,6 +17,12 @@ inline bool isPlayableCell(int x, int y)
     return static_cast<unsigned>(x) < 7u && static_cast<unsigned>(y) < 8u;
 }
 
+// One step along a row or a column: (1, 0), (-1, 0), (0, 1) or (0, -1).
+inline bool isUnitDirection(int dx, int dy)
+{
+    return (dx == 0) != (dy == 0) && dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1;
+}
+
 // The occupied cells of a board, in ascending order of x, then y. Only the 56
 // playable cells can be members, so the set is a bit mask beside a sorted
 // array: membership is one bit test and no operation allocates.
