@@ -35,7 +35,9 @@ void FakeSound::load(const String& fileName, const String& ext, float v, bool) {
 
 Sound::SoundImplI* FakeMusicBackEnd::createSoundImpl(const String& name, const String&) {
     std::unique_lock<std::mutex> lock(guard);
+    holding = !gateOpen && heldName == name.c_str();
     gateOpened.wait(lock, [&] { return gateOpen || heldName != name.c_str(); });
+    holding = false;
     FakeSound* sound = new FakeSound(name.c_str());
     sounds.push_back(sound);
     return sound;

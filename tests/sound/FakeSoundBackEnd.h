@@ -83,12 +83,15 @@ public:
     // Makes the creation of the named sound wait until open() is called.
     void holdCreation(const std::string& name);
     void open();
+    // True while a creation waits at the held name.
+    bool isHolding() const { return holding; }
 
     CallLog log;
     std::atomic<bool> musicPlaying{false};
     std::atomic<bool> loaded{false};
     std::atomic<bool> suppressed{false};
     std::atomic<int> updates{0};
+    std::atomic<bool> holding{false};
     std::atomic<float> volume{-1.0f};
     const std::atomic<int32_t>* virtualNow = nullptr;
 

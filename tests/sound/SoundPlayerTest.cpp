@@ -128,7 +128,7 @@ TEST_F(SoundPlayerTest, GameOverModeOneNeverLoadsTheGameOverEffect) {
 TEST_F(SoundPlayerTest, AStopRequestEndsTheBackgroundLoading) {
     backEnd->holdCreation("hint");
     player->loadSoundEffects(0);
-    ASSERT_TRUE(waitFor([&] { return backEnd->sound("beat stage") != nullptr; }));
+    ASSERT_TRUE(waitFor([&] { return backEnd->isHolding(); }));  // "hint" is being made
     player->requestStop();
     backEnd->open();
     ASSERT_TRUE(waitFor([&] { return !player->isRunning(); }));
