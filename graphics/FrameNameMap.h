@@ -1,16 +1,12 @@
 #pragma once
 
-#include <cstring>
 #include <map>
 
-#include "Core/String.h"
+#include "graphics/StringLess.h"
 
 // Counts per name of what was touched during the current frame. The main loop clears the counts after every
 // buffer swap; entries stay.
-struct FrameNameLess {
-    bool operator()(const String& a, const String& b) const { return strcmp(a.c_str(), b.c_str()) < 0; }
-};
-typedef std::map<String, int, FrameNameLess> FrameNameMap;
+typedef std::map<String, int, StringLess> FrameNameMap;
 
 extern FrameNameMap gFrameNameMap;
 

@@ -2,27 +2,14 @@
 
 #include <algorithm>
 
-void boxBlurAlpha(const Bitmap& src, int radius, std::vector<unsigned char>& out, int* outW, int* outH) {
-    const int r = std::max(radius, 0), n = 2 * r + 1;
-    const int w = src.allocW + 2 * r, h = src.allocH + 2 * r;
-    *outW = w;
-    *outH = h;
-    out.assign((size_t)w * h, 0);
+void boxBlurPlane(const unsigned char* in, int inStride, int w, int h, int radius, const int* divide,
+                  unsigned char* out, int outStride) {
     if (w <= 0 || h <= 0) return;
-
-    std::vector<unsigned char> coverage((size_t)w * h, 0);
-    if (src.pixels)
-        for (int y = 0; y < src.height; ++y)
-            for (int x = 0; x < src.width; ++x) coverage[(size_t)(y + r) * w + x + r] = src.at(x, y).a;
-
-    // Dividing a window sum by the window size through a table keeps the cost per pixel independent of the radius.
-    std::vector<int> divide(256 * n);
-    for (int i = 0; i < 256 * n; ++i) divide[i] = i / n;
+    const int r = std::max(radius, 0);
     auto clampTo = [](int v, int hi) { return std::max(0, std::min(v, hi)); };
-
     std::vector<int> horizontal((size_t)w * h);
     for (int y = 0; y < h; ++y) {
-        const unsigned char* c = &coverage[(size_t)y * w];
+        const unsigned char* c = in + (size_t)y * inStride;
         int sum = 0;
         for (int i = -r; i <= r; ++i) sum += c[clampTo(i, w - 1)];
         for (int x = 0; x < w; ++x) {
@@ -35,10 +22,27 @@ void boxBlurAlpha(const Bitmap& src, int radius, std::vector<unsigned char>& out
         int sum = 0;
         for (int i = -r; i <= r; ++i) sum += hs(i);
         for (int y = 0; y < h; ++y) {
-            out[(size_t)y * w + x] = (unsigned char)divide[sum];
+            out[(size_t)y * outStride + x] = (unsigned char)divide[sum];
             sum += hs(y + r + 1) - hs(y - r);
         }
     }
+}
+
+void boxBlurAlpha(const Bitmap& src, int radius, std::vector<unsigned char>& out, int* outW, int* outH) {
+    const int r = std::max(radius, 0), n = 2 * r + 1;
+    const int w = src.allocW + 2 * r, h = src.allocH + 2 * r;
+    *outW = w;
+    *outH = h;
+    out.assign((size_t)w * h, 0);
+    if (w <= 0 || h <= 0) return;
+
+    std::vector<unsigned char> coverage((size_t)w * h, 0);
+    if (src.pixels)
+        for (int y = 0; y < src.height; ++y)
+            for (int x = 0; x < src.width; ++x) coverage[(size_t)(y + r) * w + x + r] = src.at(x, y).a;
+    std::vector<int> divide(256 * n);
+    for (int i = 0; i < 256 * n; ++i) divide[i] = i / n;
+    boxBlurPlane(coverage.data(), w, w, h, r, divide.data(), out.data(), w);
 }
 
 Bitmap* makeShadowBitmap(const Bitmap* src, int radius, float gain) {

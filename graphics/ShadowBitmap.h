@@ -4,6 +4,12 @@
 
 #include <vector>
 
+// Box blur of a w x h byte plane (rows `inStride` apart) into `out` (rows `outStride` apart): each axis in turn
+// averages a window of 2 x radius + 1 bytes, indices clamped to the plane (edge bytes repeat). `divide` maps a
+// window sum to its average (256 x (2r + 1) entries), so the cost per pixel does not depend on the radius.
+void boxBlurPlane(const unsigned char* in, int inStride, int w, int h, int radius, const int* divide,
+                  unsigned char* out, int outStride);
+
 // Box blur (window 2 x radius + 1, both axes) of the alpha of src's visible picture, laid into a plane that is
 // larger than src's allocation by the radius on every side: out has (allocW + 2r) x (allocH + 2r) bytes.
 void boxBlurAlpha(const Bitmap& src, int radius, std::vector<unsigned char>& out, int* outW, int* outH);

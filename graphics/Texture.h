@@ -4,6 +4,9 @@
 
 #include "graphics/Bitmap.h"
 
+struct DivisionTable;
+struct TextStyle;
+
 // A GL texture made from an RGBA bitmap, a one-channel bitmap (an alpha texture) or a copy of the framebuffer.
 // The GL texture has the source's power-of-two allocation; the picture sits in its top-left corner and
 // width/height keep its visible size. The bitmaps stay attached after the upload (pixel arrays freed unless
@@ -17,6 +20,13 @@ public:
     explicit Texture(MonoBitmap* bitmap, bool notOwned = false);
     // The bottom-left width x height pixels of the framebuffer, stored bottom row first.
     Texture(int width, int height);
+    // A text laid out in a width x height box (align, font, size and wrap mode as in TextStyle) as coverage
+    // scaled by opacity: an alpha texture drawn in the current colour; a white RGBA texture with `rgba`, a black
+    // one while gTextRgbaByDefault is set; with an effect kernel an RGBA texture with a halo (TextTexture.h).
+    Texture(const char* text, int width, int height, int align, const char* fontName, int fontSize, int wrapMode,
+            float opacity, bool keepPixels, const DivisionTable* effect, bool golden, bool rgba, int strength);
+    // A text drawn in the style's colour into a cleared RGBA picture of width x height.
+    Texture(const char* text, int width, int height, int fontSize, TextStyle style, bool keepPixels);
     ~Texture();
     Texture(const Texture&) = delete;
     Texture& operator=(const Texture&) = delete;
@@ -40,8 +50,6 @@ public:
     int height = 0;
     unsigned char notOwned = 0;  // 1: the bitmaps belong to someone else
 
-protected:
-    Texture() = default;  // for the text textures, which fill their bitmaps before the upload
 };
 
 // The picture loaded and stretched about its middle (see loadStretchedBitmap).
