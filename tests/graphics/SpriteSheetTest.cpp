@@ -16,15 +16,7 @@ protected:
             for (int x = 0; x < w; ++x) b->at(x, y) = colour;
         return b;
     }
-    static SpriteRegion region(int x, int y, int w, int h, int page) {
-        SpriteRegion r;
-        r.x = x;
-        r.y = y;
-        r.width = w;
-        r.height = h;
-        r.page = page;
-        return r;
-    }
+    static SpriteRegion region(int x, int y, int w, int h, int page) { return SpriteRegion{0, x, y, w, h, page}; }
     // The pending quad's texture coordinates: left, top, right, bottom.
     static void expectUv(float l, float t, float r, float b) {
         ASSERT_EQ(gRenderBatch.texCoords.size(), 6);
