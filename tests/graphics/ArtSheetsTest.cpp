@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "board/ThemeTable.h"
 #include "graphics/CommonSheetLayout.h"
 #include "graphics/SpriteSheetFile.h"
 
@@ -85,6 +86,10 @@ TEST(ArtSheets, ThemeSheetsHoldTheRegionsTheThemeTableAsksFor)
             << name;
         EXPECT_EQ(static_cast<int>(file.regions.size()), c.regions) << name;
         EXPECT_EQ(c.framesBefore + c.frameRows * 8, c.regions) << name;
+        // The game's own table agrees with the counts above.
+        const ThemeRow& row = ThemeTable[c.theme];
+        EXPECT_EQ(1 + (row.shadowFile ? 1 : 0) + (row.overlayFile ? 1 : 0), c.framesBefore) << name;
+        EXPECT_EQ(row.extraFrames + 72, c.frameRows) << name;
         EXPECT_EQ(file.pageCount, 3) << name;
 
         const SpriteRegion& background = file.regions[0];

@@ -1,9 +1,7 @@
 #pragma once
+#include "board/ThemeTable.h"
+
 #include <string>
 
-const int kThemeCount = 6;
-
-// Regions a theme's sheet holds: background, own shadow and overlay, then (extra + 72) x 8 frames.
-int themeRegionCount(int theme);
-// Draws "theme<n>.dat" and its three pages into dir.
+// Draws "theme<n>.dat" and its three pages into dir, laid out as the game's theme table says.
 bool buildThemeSheet(int theme, const std::string& dir, std::string& error);
