@@ -75,7 +75,7 @@ bool validUtf8(const std::string& s) {
 }  // namespace
 
 const std::vector<LanguageCase>& shippedLanguages() {
-    static const std::vector<LanguageCase> languages = {{"english", "en", 0}, {"german", "de", 1}, {"spanish", "es", 2}, {"french", "fr", 3}};
+    static const std::vector<LanguageCase> languages = {{"english", "en", 0}, {"german", "de", 1}, {"spanish", "es", 2}, {"french", "fr", 3}, {"italian", "it", 4}};
     return languages;
 }
 

@@ -170,6 +170,30 @@ TEST_P(LanguageFileTest, BoxedTextsFit) {
               << (fitted ? ":\n" : "\n") << report.str();
 }
 
+std::string replacedOnce(std::string text, const std::string& conversion, const std::string& value) {
+    size_t at = text.find(conversion);
+    if (at != std::string::npos) text.replace(at, conversion.size(), value);
+    return text;
+}
+
+// The new-high-score page builds its paragraph from several texts into a box of 260 x 88 that
+// does not shrink: the whole message must fit, for a score and for a time.
+TEST_P(LanguageFileTest, NewHighScoreMessageFits) {
+    LanguageFile file = shipped(GetParam().file);
+    ASSERT_GT(file.texts.size(), 197u);
+    TextFit fit(KELZO_DATA_DIR);
+    ASSERT_TRUE(fit.ready());
+    std::string rank = replacedOnce(file.texts[192], "%s", "12" + file.texts[196]);
+    std::string tail = rank + "\n\n" + file.texts[197];
+    const std::string messages[] = {replacedOnce(file.texts[191], "%s", "1,234,567") + tail,
+                                    file.texts[190] + " 12 minutes and 59 seconds" + tail};
+    for (const std::string& message : messages) {
+        TextFit::Size s = fit.measure("AmericanTypewriter-Bold", 13, message, 260);
+        EXPECT_FALSE(s.wordTooWide) << shown(message);
+        EXPECT_LE(s.height - s.lastLineHeight / 4, 88) << shown(message) << " takes " << s.lines << " lines";
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageFileTest, ::testing::ValuesIn(shippedLanguages()),
                          [](const ::testing::TestParamInfo<LanguageCase>& info) { return std::string(info.param.file); });
 
