@@ -4,8 +4,8 @@
 
 namespace {
 
-const Colour kHudWood = rgb(0x8a5a34);
-const Colour kMenuWood = rgb(0xb07a48);
+const Colour kHudWood = rgb(0x956238);
+const Colour kMenuWood = rgb(0xbf8650);
 
 }  // namespace
 
@@ -14,10 +14,13 @@ void drawWood(cairo_t* cr, int w, int h, const Colour& base, uint32_t seed, int 
     paintTexture(cr, 0, 0, w, h, [&](int x, int y) {
         int plank = plankHeight > 0 ? y / plankHeight : 0;
         double offset = plank * 137.0;
-        double n = fractalNoise((x + offset) * 0.012, y * 0.09, 4, seed + plank * 7);
-        double rings = 0.5 + 0.5 * std::sin(y * 0.42 + n * 16.0 + plank);
-        double fine = fractalNoise((x + offset) * 0.25, y * 1.7, 2, seed + 31);
-        double shade = 0.78 + 0.13 * rings + 0.12 * (fine - 0.5) + 0.1 * (n - 0.5);
+        // Long, gently wavy grain lines across the plank, with finer fibres and a tint per plank.
+        double n = fractalNoise((x + offset) * 0.006, y * 0.035, 4, seed + plank * 7);
+        double rings = 0.5 + 0.5 * std::sin(y * 0.5 + n * 14.0 + plank * 1.7);
+        rings = rings * rings * rings;
+        double fine = fractalNoise((x + offset) * 0.35, y * 2.2, 2, seed + 31);
+        double tint = plankHeight > 0 ? 0.04 * std::sin(plank * 2.3 + seed) : 0;
+        double shade = 0.82 + tint - 0.2 * rings + 0.1 * (fine - 0.5) + 0.08 * (n - 0.5);
         if (plankHeight > 0) {
             int inPlank = y % plankHeight;
             if (inPlank == 0)
