@@ -30,6 +30,7 @@ class LoadingScreenTest : public GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
+        enterOwnFolder();
         // The splash: opaque dark blue all over.
         Bitmap splash(320, 480, false);
         for (int y = 0; y < 480; ++y)

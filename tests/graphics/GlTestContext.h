@@ -9,6 +9,7 @@
 //       drawTexture(t, 10, 10, DrawParams());
 //       EXPECT_EQ(pixel(12, 12).r, 255);   // pixel() draws what the batch holds, then reads back
 //       saveFrame("my_test");              // my_test.png in the test's working folder, to look at
+//                                          // (call enterOwnFolder() first in tests that write fixed file names)
 //       delete t;
 //   }
 //
@@ -21,6 +22,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "graphics/Bitmap.h"
 #include "graphics/DrawParams.h"
@@ -57,6 +61,22 @@ protected:
         gRenderBatch.flush();
         disableClip();
         EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+        if (!previousFolder_.empty()) {
+            EXPECT_EQ(chdir(previousFolder_.c_str()), 0);
+        }
+    }
+
+    // Runs the rest of the test inside a folder of its own, named after the test, so that tests which read and
+    // write files by fixed names (the game's "Default.png") do not meet when ctest runs them in parallel. The
+    // folder and what the test saved in it stay, to look at.
+    void enterOwnFolder() {
+        char cwd[4096];
+        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+        const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string folder = std::string(info->test_suite_name()) + "." + info->name();
+        mkdir(folder.c_str(), 0755);
+        ASSERT_EQ(chdir(folder.c_str()), 0);
+        previousFolder_ = cwd;
     }
 
     static void clearFrame(float r, float g, float b, float a) {
@@ -92,6 +112,9 @@ protected:
         EXPECT_TRUE(f->savePng((name + ".png").c_str()));
         delete f;
     }
+
+private:
+    std::string previousFolder_;
 };
 
 // Colour comparison with a tolerance, for pixels that went through GL's blending and filtering. The frame's alpha

@@ -150,6 +150,7 @@ class FixedLayoutTest : public SpriteSheetTest {
 protected:
     void SetUp() override {
         SpriteSheetTest::SetUp();
+        enterOwnFolder();
         SpriteSheetFile file;
         file.pageCount = 2;
         file.regions = {region(0, 0, 20, 10, 0), region(20, 0, 30, 30, 0), region(0, 0, 16, 16, 1),
