@@ -6,11 +6,6 @@
 #include "board/OccupancyGrid.h"
 #include "game/KelzoGame.h"
 
-namespace {
-
-
-} // namespace
-
 // The reverse walk below changes cells as it goes; this runs it on the
 // occupancy and set membership alone, so an inconsistent board (a cell whose
 // colour disagrees with the position set) is found before anything changes.

@@ -12,6 +12,9 @@
 #include "board/Board.h"
 #include "board/BoardServices.h"
 #include "game/KelzoGame.h"
+#include "settings/AbSettings.h"
+#include "settings/Settings.h"
+#include "settings/Statistics.h"
 
 // Boards are written as 8 rows of 7 characters: '.' empty, '1'..'8' a furball
 // of that colour.
@@ -98,19 +101,35 @@ inline std::vector<unsigned char> cellBytes(const Board& board)
 }
 
 // Every test starts from the same outside state: no application object,
-// default settings and variations, a fresh clock and random sequence.
+// Arcade settings, the variations the game ships with, no counted
+// statistics, a set clock and random sequence.
 class BoardTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         gGame = nullptr;
-        gBoardServiceValues = BoardServiceValues();
-        resetBoardStatistics();
+        gSettingsSaveSuppressed = true;
+        settings.gameMode = kGameArcade;
+        settings.freeHints = false;
+        gSettings = &settings;
+        gAbSettings.ddh = 15;
+        gAbSettings.lvt = 0;
+        gAbSettings.as = 0;
+        gAbSettings.fic = 0;
+        gAbSettings.cpl = 0;
+        for (int i = 0; i < StatisticCount; i++)
+            gAbSettings.setCounter(i, 0);
         gGameClock.updateAt(100000);
         srand(1);
     }
 
-    void TearDown() override { gGame = nullptr; }
+    void TearDown() override
+    {
+        gGame = nullptr;
+        gSettings = nullptr;
+    }
+
+    Settings settings;
 };
 
 // A running game whose current game owns `board`, so moves reach the tips,

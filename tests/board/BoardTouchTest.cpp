@@ -112,7 +112,7 @@ TEST_F(TouchTest, TapOnAFurballCountsAWrongTry)
 
 TEST_F(TouchTest, SwipeSpeedFromItsPace)
 {
-    gBoardServiceValues.as = 1;
+    gAbSettings.as = 1;
     placeDiagram(board(), rowDiagram(3, "1...2.."));
     gGameClock.updateAt(100000);
     board().handleTouch(0, px(0), py(3));
@@ -125,7 +125,7 @@ TEST_F(TouchTest, SwipeSpeedFromItsPace)
 
     // A slow drag is held at the lower bound; without "as" the speed is 1.
     SetUp();
-    gBoardServiceValues.as = 1;
+    gAbSettings.as = 1;
     placeDiagram(board(), rowDiagram(3, "1...2.."));
     board().handleTouch(0, px(0), py(3));
     gGameClock.updateAt(103000);

@@ -100,7 +100,7 @@ TEST_F(BoardTest, ColoursAreSharedFairly)
 
 TEST_F(BoardTest, KindCountLimitsColours)
 {
-    gBoardServiceValues.cpl = 2;   // level below 5: five colours
+    gAbSettings.cpl = 2;   // level below 5: five colours
     Board board;
     board.level = 3;
     board.buildFromRecord(recordOf(kTenFurballs), 30005);

@@ -9,7 +9,7 @@ protected:
     void SetUp() override
     {
         BoardTest::SetUp();
-        gBoardServiceValues.gameType = kGameFrenzy;
+        settings.gameMode = kGameFrenzy;
     }
 
     int find(Board& board, CellPos* pos, int* dx, int* dy) { return board.findColourMoveWithin3(pos, dx, dy); }

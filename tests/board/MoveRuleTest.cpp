@@ -103,7 +103,7 @@ TEST_F(BoardTest, KnockedFurballKeepsItsCellAndTheUndoRecordListsTheChain)
 
 TEST_F(BoardTest, FrenzyChainStopsAtAnotherColour)
 {
-    gBoardServiceValues.gameType = kGameFrenzy;
+    settings.gameMode = kGameFrenzy;
     Board board;
     placeDiagram(board, withRow(2, "1..2..."));
     ASSERT_EQ(1, board.tryMove(CellPos{0, 2}, 1, 0, false, 0, 1.0f));
@@ -153,7 +153,7 @@ TEST_F(GameBoardTest, WrongMovesShowTheirTipSoundAndStatistic)
         {"neighbour", withRow(1, "12....."), {0, 1}, 13, "MovWrongNeighbour", false},
         {"off board", withRow(1, "12....."), {1, 1}, 14, "MovWrongOffBoard", true},
     };
-    gBoardServiceValues.lvt = 3;
+    gAbSettings.lvt = 3;
     for (const WrongCase& c : cases) {
         SCOPED_TRACE(c.name);
         game.tips = Tips();
@@ -195,7 +195,7 @@ TEST_F(GameBoardTest, SilentWrongMoveDoesNothingAtAll)
 
 TEST_F(GameBoardTest, FrenzyRefusesEveryMoveWithoutMovesLeft)
 {
-    gBoardServiceValues.gameType = kGameFrenzy;
+    settings.gameMode = kGameFrenzy;
     recording->movesLeft = 0;
     placeDiagram(board(), withRow(3, "1..1..."));
     EXPECT_EQ(0, board().tryMove(CellPos{0, 3}, 1, 0, false, 0, 1.0f));
@@ -228,7 +228,7 @@ TEST_F(BoardTest, ValidMoveTestWithoutSideEffects)
     EXPECT_FALSE(board.isValidMoveFrom(CellPos{4, 3}, 1, 0, false));
     EXPECT_TRUE(board.isValidMoveFrom(CellPos{4, 3}, -1, 0, false));
     // With the colour rule in Frenzy the line must hold the thrower's colour only.
-    gBoardServiceValues.gameType = kGameFrenzy;
+    settings.gameMode = kGameFrenzy;
     EXPECT_FALSE(board.isValidMoveFrom(CellPos{1, 3}, 1, 0, true));
     EXPECT_TRUE(board.isValidMoveFrom(CellPos{1, 3}, 1, 0, false));
 }

@@ -141,7 +141,7 @@ TEST_F(GameBoardTest, UndoQueuesItsSoundAndCounts)
 
 TEST_F(BoardTest, FrenzyUndoPutsBackTheLastMove)
 {
-    gBoardServiceValues.gameType = kGameFrenzy;
+    settings.gameMode = kGameFrenzy;
     Board board;
     placeDiagram(board, {"1..1.2.", ".......", ".......", ".......", ".......", ".......", ".......", "......."});
     auto before = colourAndFace(board);
