@@ -4,11 +4,14 @@
 #include <cstdint>
 
 #include "Core/Array.h"
+#include "Core/Mutex.h"
 #include "Core/OwnedPtr.h"
 #include "board/BoardCell.h"
 #include "board/PositionSet.h"
+#include "game/BvGameI.h"
 #include "game/Tips.h"
 #include "modes/CurrentGameI.h"
+#include "settings/ReportFacts.h"
 #include "sound/SoundPlayer.h"
 
 // A sound or action the frame plays when its time comes (kind 6 the
@@ -33,15 +36,53 @@ struct HistoryRecord {
 
 static_assert(sizeof(HistoryRecord) == 32, "HistoryRecord is eight int32");
 
-// The application object as far as the board uses it: the screen and
-// tutorial step it is on, the game in play, pending timed events, the play
-// history, tips and the sound player. The shell's own work (screens, frame,
-// saving) is added around these members.
-class KelzoGame {
+// The application object: the BvGameI the main loop drives, and the owner of
+// everything that lasts across screens (the game in play, the play history,
+// tips, the sound player, the timed events). It also tells the statistics
+// report about the game in progress.
+//
+// Until the screen flow exists its one screen is the play screen: the theme's
+// background and a board of level 1; a solved board brings the next one.
+class KelzoGame : public BvGameI, public ReportFactsI {
 public:
     static const int kScreenIntro = 1;
     static const int kScreenPlaying = 2;
     static const int kScreenInstruction = 6;
+
+    // A bare object, nothing loaded and nothing shown (tests).
+    KelzoGame();
+    // The program's object: shows the loading screen at once.
+    explicit KelzoGame(void* platformHandle);
+    ~KelzoGame() override;
+    KelzoGame(const KelzoGame&) = delete;
+    KelzoGame& operator=(const KelzoGame&) = delete;
+
+    // ---- BvGameI
+    bool drawFrame() override;
+    void progressBarRect(float* position, float* size) override;
+    void handleTouch(int phase, TouchPoint at, TouchPoint second) override;
+    void pauseClock() override;
+    void resumeClock() override;
+    void pause() override;
+    void resume() override;
+
+    // ---- ReportFactsI
+    int playHistoryCount() override;
+    void playHistoryRecord(int index, int* elapsedMs, int* kind, int* flags) override;
+    bool currentBoard(int* elapsedMs, int* undos, bool* hasPossibleMove) override;
+
+    // The loading part of start-up, with the loading screen's progress.
+    void loadResources();
+    void pauseClockIfRunning();
+    void resumeClockIfPaused();
+
+    // Queues an event due `delay` ms from now (less the frame's 100 ms lead).
+    void scheduleEvent(int kind, int delay);
+    // Queues a furball in flight on the current game's board.
+    void addMovingFurball(const BoardCell& cell, int dx, int dy, CellPos origin, CellPos source, CellPos target,
+                          bool ghost, int delay, float speed, bool fast);
+    // Moves the guided instruction to its next step.
+    void advanceTutorial();
 
     int screenId = 0;
     int tutorialStep = -1;         // 42..54 during the guided instruction
@@ -52,14 +93,15 @@ public:
     Tips tips;
     SoundPlayer soundPlayer;
     uint8_t instructionMisthrow = 0;   // step 49 answered from a cell other than (5, 4)
+    void* platformHandle = nullptr;
+    bool clockWasRunning = false;      // set by pauseClock
+    Mutex frameMutex;                  // held while a frame updates and draws
 
-    // Queues an event due `delay` ms from now (less the frame's 100 ms lead).
-    void scheduleEvent(int kind, int delay);
-    // Queues a furball in flight on the current game's board.
-    void addMovingFurball(const BoardCell& cell, int dx, int dy, CellPos origin, CellPos source, CellPos target,
-                          bool ghost, int delay, float speed, bool fast);
-    // Moves the guided instruction to its next step.
-    void advanceTutorial();
+private:
+    void showPlayScreen();
+    void startPuzzle();
+
+    bool clockStartPending = false;    // the play screen starts the clock with its first frame
 };
 
 // The application object; null before start-up and in most tests.

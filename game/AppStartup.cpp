@@ -1,0 +1,43 @@
+#include "game/AppStartup.h"
+
+#include "Core/GameClock.h"
+#include "Core/Platform.h"
+#include "game/KelzoGame.h"
+#include "settings/AbSettings.h"
+#include "settings/Settings.h"
+
+void* gPlatformHandle = nullptr;
+Mutex gAppMutex;
+
+BvGameI* appStartup(void* platformHandle)
+{
+    gPlatformHandle = platformHandle;
+    gAbSettings.loadAtStart();
+    Settings::load(dataFilePath(kSettingsFileName).c_str());
+    delete gGame;
+    gGame = new KelzoGame(platformHandle);
+    gGame->loadResources();
+    gGameClock.update();
+    gGame->pauseClockIfRunning();
+    gGame->pauseClockIfRunning();
+    gReportFacts = gGame;
+    gAbSettings.callback = gSettings;
+    gAbSettings.countLaunch();
+    return gGame;
+}
+
+void appShutdown(bool wasInactive)
+{
+    if (!wasInactive)
+        gAbSettings.saveAndReportExit();
+    gAbSettings.stop();
+    // The report thread reads the settings and the game: it is over before they go.
+    gAbSettings.stopAndWait();
+    {
+        MutexLock lock(&gAppMutex);
+        gReportFacts = nullptr;
+        delete gGame;
+        gGame = nullptr;
+    }
+    Settings::release();
+}

@@ -1,0 +1,78 @@
+// The whole life of the process: the platform libraries in order, the GL
+// state once, the application, the main loop, and everything closed again in
+// reverse. Exit status 1 when a library or the window cannot start.
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_mixer.h>
+#include <SDL/SDL_ttf.h>
+
+#include "Core/Platform.h"
+#include "game/AppStartup.h"
+#include "game/MainLoop.h"
+#include "game/PlatformState.h"
+#include "graphics/GlState.h"
+#include "platform/AudioDevice.h"
+#include "platform/FramePacer.h"
+#include "platform/GameWindow.h"
+#include "platform/Pdl.h"
+
+namespace {
+
+const int kScreenWidth = 320;
+const int kScreenHeight = 480;
+
+// What has been started so far, closed in reverse order on a failed start.
+void closeLibraries(bool mixerOpen, bool mixerStarted, bool fontsStarted)
+{
+    if (pdlIsInitialised())
+        PDL_Quit();
+    if (fontsStarted)
+        TTF_Quit();
+    if (mixerOpen)
+        Mix_CloseAudio();
+    if (mixerStarted)
+        Mix_Quit();
+    closeGameWindow();
+    SDL_Quit();
+}
+
+}  // namespace
+
+int main()
+{
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_NOPARACHUTE) != 0)
+        return 1;
+    if (TTF_Init() != 0) {
+        closeLibraries(false, false, false);
+        return 1;
+    }
+    if (Mix_Init(MIX_INIT_OGG) == 0) {
+        closeLibraries(false, false, true);
+        return 1;
+    }
+    if (openAudioDevice(44100, AUDIO_S16LSB, 2, 1024) != 0) {
+        closeLibraries(false, true, true);
+        return 1;
+    }
+    Mix_AllocateChannels(8);
+    SDL_EnableUNICODE(1);
+    PDL_Init(0);
+    PDL_NotifyMusicPlaying(true);
+    requestConnectionStatus();
+    PDL_SetTouchAggression(0);
+    if (!openGameWindow(kScreenWidth, kScreenHeight, "Kelzo")) {
+        closeLibraries(true, true, true);
+        return 1;
+    }
+    initGlState(gameWindowWidth(), gameWindowHeight());
+
+    gPlatformState.game = appStartup(nullptr);
+    FramePacer pacer;
+    runMainLoop(&pacer);
+
+    appShutdown(!gAppActive);
+    gPlatformState.game = nullptr;
+    shutdownCore();
+    closeLibraries(true, true, true);
+    return 0;
+}
