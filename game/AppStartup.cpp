@@ -5,6 +5,7 @@
 #include "game/KelzoGame.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
+#include "sound/MusicCrossFader.h"
 
 void* gPlatformHandle = nullptr;
 Mutex gAppMutex;
@@ -33,6 +34,8 @@ void appShutdown(bool wasInactive)
     gAbSettings.stop();
     // The report thread reads the settings and the game: it is over before they go.
     gAbSettings.stopAndWait();
+    gMusicCrossFader.disable();
+    gMusicCrossFader.stopAndWait();
     {
         MutexLock lock(&gAppMutex);
         gReportFacts = nullptr;

@@ -10,17 +10,35 @@
 #include "board/MovingFurball.h"
 #include "game/MainLoop.h"
 #include "settings/AbSettings.h"
+#include "sound/MusicCrossFader.h"
 
 KelzoGame* gGame = nullptr;
 
 KelzoGame::KelzoGame() = default;
 
+namespace {
+
+// The music fader's timed events come from its own thread.
+void scheduleFromFader(int kind, int delayMs)
+{
+    if (!gGame)
+        return;
+    MutexLock lock(&gGame->frameMutex);
+    gGame->scheduleEvent(kind, delayMs);
+}
+
+}  // namespace
+
 KelzoGame::KelzoGame(void* handle) : platformHandle(handle)
 {
+    gMusicCrossFader.setEventScheduler(scheduleFromFader);
     loadingScreen.showLoadingScreen();
 }
 
-KelzoGame::~KelzoGame() = default;
+KelzoGame::~KelzoGame()
+{
+    gMusicCrossFader.setEventScheduler(nullptr);
+}
 
 void KelzoGame::progressBarRect(float* position, float* size)
 {
@@ -35,6 +53,7 @@ void KelzoGame::loadResources()
     loadLanguageChoice();
     loadingScreen.setLoadingProgress(0);
     loadingScreen.setLoadingProgress(15);
+    soundPlayer.loadSoundEffects(gAbSettings.mem);
     loadingScreen.setLoadingProgress(85);
     loadingScreen.setLoadingProgress(87);
     loadingScreen.setLoadingProgress(90);
@@ -46,6 +65,7 @@ void KelzoGame::loadResources()
 void KelzoGame::showPlayScreen()
 {
     screenId = kScreenPlaying;
+    soundPlayer.setMusicState(kMusicInGame);
     startPuzzle();
     clockStartPending = true;
     logPrintf("LOG", "play screen ready");
@@ -59,6 +79,7 @@ bool KelzoGame::drawFrame()
 {
     MutexLock lock(&frameMutex);
     gGameClock.update();
+    gMusicCrossFader.frameStep();
     if (clockStartPending && screenId == kScreenPlaying) {
         clockStartPending = false;
         resumeClockIfPaused();

@@ -6,6 +6,7 @@
 #include "Core/Thread.h"
 #include "game/BvGameI.h"
 #include "platform/Pdl.h"
+#include "sound/SoundManager.h"
 
 PlatformState gPlatformState;
 bool gAppActive = true;
@@ -22,6 +23,8 @@ void loseFocus()
         gPlatformState.clockPausedByFocus = true;
         gGameClock.pause();
     }
+    if (gSoundManager)
+        gSoundManager->stopThread();
     if (gPlatformState.game)
         gPlatformState.game->pause();
 }
@@ -33,6 +36,8 @@ void gainFocus()
         gPlatformState.clockPausedByFocus = false;
         gGameClock.resume();
     }
+    if (gSoundManager)
+        gSoundManager->startThread();
     if (gPlatformState.game)
         gPlatformState.game->resume();
 }

@@ -15,6 +15,7 @@
 #include "platform/FramePacer.h"
 #include "platform/GameWindow.h"
 #include "platform/Pdl.h"
+#include "sound/SoundManager.h"
 
 namespace {
 
@@ -64,6 +65,8 @@ int main()
         closeLibraries(true, true, true);
         return 1;
     }
+    delete gSoundManager;
+    gSoundManager = new SoundManager();
     initGlState(gameWindowWidth(), gameWindowHeight());
 
     gPlatformState.game = appStartup(nullptr);
@@ -72,6 +75,8 @@ int main()
 
     appShutdown(!gAppActive);
     gPlatformState.game = nullptr;
+    delete gSoundManager;
+    gSoundManager = nullptr;
     shutdownCore();
     closeLibraries(true, true, true);
     return 0;
