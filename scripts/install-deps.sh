@@ -10,7 +10,7 @@ PACKAGES=(
   # platform libraries the game links
   libsdl1.2-dev libsdl-ttf2.0-dev libsdl-mixer1.2-dev libsfml-dev
   libgles-dev libegl-dev libgl-dev libgl1-mesa-dri libegl-mesa0
-  libpng-dev zlib1g-dev
+  libpng-dev zlib1g-dev libx11-dev
   # content generators (art and sound)
   libcairo2-dev libvorbis-dev libogg-dev
   # fonts copied into the data folder
