@@ -3,6 +3,7 @@
 #include "Core/GameClock.h"
 #include "Core/Platform.h"
 #include "game/KelzoGame.h"
+#include "graphics/FontCache.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "sound/MusicCrossFader.h"
@@ -21,6 +22,7 @@ BvGameI* appStartup(void* platformHandle)
     gGameClock.update();
     gGame->pauseClockIfRunning();
     gGame->pauseClockIfRunning();
+    setDefaultFontFile("Insanibu");
     gReportFacts = gGame;
     gAbSettings.callback = gSettings;
     gAbSettings.countLaunch();

@@ -9,6 +9,7 @@
 #include "board/BoardServices.h"
 #include "board/MovingFurball.h"
 #include "game/MainLoop.h"
+#include "graphics/FontCache.h"
 #include "settings/AbSettings.h"
 #include "sound/MusicCrossFader.h"
 
@@ -38,6 +39,8 @@ KelzoGame::KelzoGame(void* handle) : platformHandle(handle)
 KelzoGame::~KelzoGame()
 {
     gMusicCrossFader.setEventScheduler(nullptr);
+    delete gFontCache;
+    gFontCache = nullptr;
 }
 
 void KelzoGame::progressBarRect(float* position, float* size)
