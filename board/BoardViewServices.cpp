@@ -1,39 +1,35 @@
 #include "board/BoardViewServices.h"
 
-BoardViewValues gBoardViewValues;
+#include "settings/AbSettings.h"
+#include "settings/Settings.h"
+#include "settings/Statistics.h"
 
 int boardTheme()
 {
-    int theme = gBoardViewValues.chosenTheme;
-    return theme < 0 || theme > 5 ? 0 : theme;
+    return gAbSettings.chosenTheme();
 }
 
 void boardChooseTheme(int theme)
 {
-    if (theme == gBoardViewValues.chosenTheme)
+    if (theme == gAbSettings.counter(StatChosenTheme))
         return;
-    gBoardViewValues.changedTheme++;
-    gBoardViewValues.chosenTheme = theme;
-    if (gBoardViewValues.firstChosenTheme < 1 && theme != 0)
-        gBoardViewValues.firstChosenTheme = theme;
+    gAbSettings.count(StatChangedTheme);
+    gAbSettings.setCounter(StatChosenTheme, theme);
+    if (gAbSettings.counter(StatFirstChosenTheme) < 1 && theme != 0)
+        gAbSettings.setCounter(StatFirstChosenTheme, theme);
 }
 
 int boardHalfFrames()
 {
-    return gBoardViewValues.halfFrames;
+    return gSettings ? gSettings->halfFrames : 0;
 }
 
-bool boardHitBurstsOn()
+bool boardEffectsOn()
 {
-    return !(gBoardViewValues.fxSwitchVariation != 0 && !gBoardViewValues.switchC);
+    return !(gSettings && gSettings->fxSwitchVariation != 0 && !gSettings->switchC);
 }
 
 int boardHitBurstVariation()
 {
-    return gBoardViewValues.bhe;
-}
-
-bool boardWindUpOn()
-{
-    return gBoardViewValues.windUp;
+    return gAbSettings.bhe;
 }

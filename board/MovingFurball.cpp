@@ -157,7 +157,7 @@ bool MovingFurball::step(Board& board, bool* hit, FurballPose* pose)
     pose->alpha = ghost ? 0.5f : 1.0f;
     pose->pulse = 1.0f;
     int windUpSegment = delayMs != 0 ? 1 : 0;
-    if (noImpact && !ghost && boardWindUpOn() && path.active && !path.finished &&
+    if (noImpact && !ghost && boardEffectsOn() && path.active && !path.finished &&
         path.currentSegment == windUpSegment && p == 0.0f) {
         float u = path.timeInSegment / kWindUpMs;
         pose->pulse = 1.0f - windUpDepth(travelCells) * std::sin(static_cast<float>(M_PI) * u);

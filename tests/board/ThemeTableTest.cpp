@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "board/BoardViewServices.h"
+#include "settings/AbSettings.h"
+#include "settings/Statistics.h"
 #include "board/CellGeometry.h"
 #include "board/ThemeTable.h"
 
@@ -8,8 +10,14 @@ namespace {
 
 class ThemeTest : public ::testing::Test {
 protected:
-    void SetUp() override { gBoardViewValues = BoardViewValues(); }
-    void TearDown() override { gBoardViewValues = BoardViewValues(); }
+    void SetUp() override { clearThemeCounters(); }
+    void TearDown() override { clearThemeCounters(); }
+
+    static void clearThemeCounters()
+    {
+        for (int id : {StatChosenTheme, StatChangedTheme, StatFirstChosenTheme})
+            gAbSettings.setCounter(id, 0);
+    }
 };
 
 BoardCell cellWith(int faceAnim, int altFace = 0, int specialStart = -1)
@@ -30,7 +38,7 @@ TEST_F(ThemeTest, ColourFamiliesFollowTheChosenTheme)
         int theme, colour, family;
     } cases[] = {{0, 3, 3}, {1, 3, 3}, {1, 1, 9}, {1, 2, 1}, {2, 8, 9}, {3, 8, 2}, {5, 5, 7}, {0, 9, 10}, {0, 10, 0}};
     for (const Case& c : cases) {
-        gBoardViewValues.chosenTheme = c.theme;
+        gAbSettings.setCounter(StatChosenTheme, c.theme);
         EXPECT_EQ(c.family, themeColourEntry(c.colour)) << "theme " << c.theme << " colour " << c.colour;
         EXPECT_EQ(0, themeColourEntry(0));
         EXPECT_EQ(0, themeColourEntry(-1));
@@ -40,13 +48,13 @@ TEST_F(ThemeTest, ColourFamiliesFollowTheChosenTheme)
 TEST_F(ThemeTest, ChoosingAThemeCountsOnlyChanges)
 {
     boardChooseTheme(0);
-    EXPECT_EQ(0, gBoardViewValues.changedTheme);
+    EXPECT_EQ(0, gAbSettings.counter(StatChangedTheme));
     boardChooseTheme(2);
-    EXPECT_EQ(1, gBoardViewValues.changedTheme);
-    EXPECT_EQ(2, gBoardViewValues.firstChosenTheme);
+    EXPECT_EQ(1, gAbSettings.counter(StatChangedTheme));
+    EXPECT_EQ(2, gAbSettings.counter(StatFirstChosenTheme));
     boardChooseTheme(4);
-    EXPECT_EQ(2, gBoardViewValues.changedTheme);
-    EXPECT_EQ(2, gBoardViewValues.firstChosenTheme);
+    EXPECT_EQ(2, gAbSettings.counter(StatChangedTheme));
+    EXPECT_EQ(2, gAbSettings.counter(StatFirstChosenTheme));
     EXPECT_EQ(4, boardTheme());
 }
 
