@@ -4,6 +4,7 @@
 
 #include "Core/GameClock.h"
 #include "board/BoardServices.h"
+#include "board/ExplodeFurballAnimation.h"
 #include "modes/CurrentGameI.h"
 
 Board::Board()
@@ -26,7 +27,11 @@ Board::Board()
     }
 }
 
-Board::~Board() = default;
+Board::~Board()
+{
+    // Bursts still waiting to hide a furball of this board must not write into it later.
+    forgetBurstsInto(*this);
+}
 
 void Board::resetCell(BoardCell& cell)
 {

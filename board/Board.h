@@ -162,6 +162,8 @@ public:
     uint8_t givenUp = 0;
     int32_t displayWords[2] = {0, 0};
     TimedEffect timedEffects[kGrid * kGrid];
+    // The drawing told the game this board is solved (once per solved board).
+    uint8_t finishReported = 0;
 
 private:
     void appendLifted(int x, int y, const BoardCell& cell);

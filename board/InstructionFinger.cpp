@@ -1,6 +1,9 @@
 #include "board/InstructionFinger.h"
 
 #include "Core/GameClock.h"
+#include "board/CellGeometry.h"
+#include "board/GameGraphics.h"
+#include "graphics/DrawParams.h"
 
 namespace {
 
@@ -91,4 +94,46 @@ void InstructionFinger::placeAt(const FingerFrame& frame, float d, int w, int h,
     }
     *sx = static_cast<float>(static_cast<int>(frame.slidX + 8));
     *sy = direction == -1 ? y - 110 + h - d : y + d - h;
+}
+
+void InstructionFinger::start(const int cell[2], int fingerMode, int fingerDirection, const float cross[2])
+{
+    ScreenPoint corner = gGameGraphics ? cellToScreen(*gGameGraphics, cell[0], cell[1])
+                                       : cellCorner(1.0f, -1, -1, static_cast<float>(cell[0]),
+                                                    static_cast<float>(cell[1]));
+    x = corner.x;
+    y = corner.y;
+    active = 1;
+    startMs = gGameClock.now();
+    mode = fingerMode;
+    direction = fingerDirection;
+    crossX = cross[0];
+    crossY = cross[1];
+    startPush(startMs);
+}
+
+bool InstructionFinger::draw()
+{
+    if (!active)
+        return false;
+    int t = gameTimeDiff(gGameClock.now(), startMs);
+    bool event = false;
+    float d = push.update(&event, 1.0f);
+    FingerFrame frame = frameAt(t);
+    if (!gGameGraphics)
+        return true;
+    const SpriteRef& finger = gGameGraphics->common[kEntryFinger];
+    if (crossX != -1.0f) {
+        DrawParams params;
+        params.alpha = frame.crossAlpha;
+        gGameGraphics->common[kEntryWrongMove].draw(crossX - 8, crossY - 10, params);
+    }
+    float sx, sy;
+    placeAt(frame, d, finger.width, finger.height, &sx, &sy);
+    DrawParams params;
+    params.alpha = frame.alpha;
+    params.angle = frame.angle;
+    params.upright = frame.upright;
+    finger.draw(sx, sy, params);
+    return true;
 }

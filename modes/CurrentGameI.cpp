@@ -1,12 +1,20 @@
 #include "modes/CurrentGameI.h"
 
 #include "board/Board.h"
+#include "board/BoardServices.h"
+#include "board/ExplodeFurballAnimation.h"
 
 CurrentGameI::CurrentGameI() = default;
 
 CurrentGameI::~CurrentGameI() = default;
 
 void CurrentGameI::moveMade(bool) {}
+
+void CurrentGameI::finishBoard()
+{
+    boardCountStatistic("SolvedPuz");
+    explodeBoardFurballs(0, true, false, true, 0);
+}
 
 bool outOfMoves(const CurrentGameI& game)
 {

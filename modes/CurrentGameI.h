@@ -28,6 +28,10 @@ public:
     // Told after every move attempt that was not silent; true when the chain
     // left the board.
     virtual void moveMade(bool chainLeftBoard);
+    // Called by the board drawing once a shown board is solved and at rest:
+    // counts the solved puzzle and bursts the last furball; the modes move
+    // on to their next puzzle.
+    virtual void finishBoard();
 
     GameType gameType = kGameArcade;
     int level = 1;

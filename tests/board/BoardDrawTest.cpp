@@ -1,0 +1,285 @@
+#include "BoardTestSupport.h"
+
+#include <unistd.h>
+
+#include <string>
+
+#include "../graphics/GlTestContext.h"
+#include "board/BoardDraw.h"
+#include "board/ExplodeFurballAnimation.h"
+#include "board/GameGraphics.h"
+#include "board/ThemeTable.h"
+#include "graphics/AnimationList.h"
+#include "settings/AbSettings.h"
+#include "settings/Statistics.h"
+#include "ui/MenuStack.h"
+
+namespace {
+
+// Loads the generated pictures once for the whole test program, from the data folder.
+GameGraphics& loadedGraphics()
+{
+    static GameGraphics* graphics = nullptr;
+    if (!graphics) {
+        char here[4096];
+        EXPECT_TRUE(getcwd(here, sizeof here) != nullptr);
+        EXPECT_EQ(0, chdir(KELZO_DATA_DIR));
+        graphics = new GameGraphics();
+        gAbSettings.setCounter(StatChosenTheme, 0);
+        loadCommonGraphics(*graphics);
+        EXPECT_EQ(0, chdir(here));
+    }
+    return *graphics;
+}
+
+void loadTheme(GameGraphics& g, int theme)
+{
+    char here[4096];
+    ASSERT_TRUE(getcwd(here, sizeof here) != nullptr);
+    ASSERT_EQ(0, chdir(KELZO_DATA_DIR));
+    loadThemeBitmaps(g, theme);
+    ASSERT_EQ(0, chdir(here));
+}
+
+class CountingGame : public CurrentGameI {
+public:
+    void finishBoard() override { finished++; }
+    int finished = 0;
+};
+
+class BoardDrawTest : public GlTest {
+protected:
+    void SetUp() override
+    {
+        GlTest::SetUp();
+        gBoardServiceValues = BoardServiceValues();
+        resetBoardStatistics();
+        clock = 200000;
+        gGameClock.updateAt(clock);
+        srand(1);
+        g = &loadedGraphics();
+        g->resetView();
+        gGameGraphics = g;
+        game.screenId = KelzoGame::kScreenPlaying;
+        counting = new CountingGame();
+        game.currentGame.reset(counting);
+        counting->board.reset(new Board());
+        gGame = &game;
+    }
+
+    void TearDown() override
+    {
+        while (updateAnimations(gAnimationList)) {
+            clock += 1000;
+            gGameClock.updateAt(clock);
+        }
+        gGame = nullptr;
+        gGameGraphics = nullptr;
+        GlTest::TearDown();
+    }
+
+    Board& board() { return *counting->board; }
+
+    void tick(int ms)
+    {
+        clock += ms;
+        gGameClock.updateAt(clock);
+    }
+
+    // One frame as the play screen draws it.
+    bool drawFrame()
+    {
+        clearFrame(0, 0, 0, 1);
+        drawBackground(*g, 1.0f, 0);
+        bool busy = drawBoard(*g, board(), 1.0f, 0, 0);
+        updateAnimations(gAnimationList);
+        return busy;
+    }
+
+    static bool differs(RGBA a, RGBA b) { return !pixelNear(a, b, 12); }
+
+    GameGraphics* g = nullptr;
+    KelzoGame game;
+    CountingGame* counting = nullptr;
+    int clock = 0;
+};
+
+const Diagram kAllColours = {"1.2.3.4", ".......", "5.6.7.8", ".......", "..1.2..", ".......", "3.....4", "......."};
+
+} // namespace
+
+TEST_F(BoardDrawTest, EveryThemeDrawsItsFurballsOverItsBackground)
+{
+    for (int theme = 0; theme < kThemeCount; theme++) {
+        SCOPED_TRACE(theme);
+        loadTheme(*g, theme);
+        ASSERT_EQ(theme, gAbSettings.chosenTheme());
+        placeDiagram(board(), kAllColours);
+
+        clearFrame(0, 0, 0, 1);
+        drawBackground(*g, 1.0f, 0);
+        Bitmap* backgroundOnly = frame();
+        drawBoard(*g, board(), 1.0f, 0, 0);
+        saveFrame("board_theme" + std::to_string(theme));
+        Bitmap* drawn = frame();
+
+        // The background fills the screen; furballs cover their cell centres; empty cells stay as they were.
+        EXPECT_GT(backgroundOnly->at(160, 250).r + backgroundOnly->at(160, 250).g + backgroundOnly->at(160, 250).b, 30);
+        int covered = 0;
+        for (const CellPos& pos : board().positions) {
+            int x = 3 + 45 * pos.x + 22, y = 73 + 45 * pos.y + 22;
+            if (differs(drawn->at(x, y), backgroundOnly->at(x, y)))
+                covered++;
+        }
+        EXPECT_EQ(board().furballCount(), covered);
+        for (int cx = 1; cx < 7; cx += 2) {
+            int x = 3 + 45 * cx + 22, y = 73 + 45 * 5 + 22;
+            EXPECT_TRUE(pixelNear(drawn->at(x, y), backgroundOnly->at(x, y), 2)) << "empty cell " << cx;
+        }
+        // Different colours look different.
+        RGBA first = drawn->at(3 + 22, 73 + 22), second = drawn->at(3 + 90 + 22, 73 + 22);
+        EXPECT_TRUE(differs(first, second));
+        delete backgroundOnly;
+        delete drawn;
+    }
+    loadTheme(*g, 0);
+}
+
+TEST_F(BoardDrawTest, FlyingFurballKnocksTheNextOnWithSparks)
+{
+    placeDiagram(board(), rowDiagram(3, "1..2..."));
+    ASSERT_EQ(1, board().tryMove(CellPos{0, 3}, 1, 0, false, 0, 1.0f));
+    int before = gAnimationList->count();
+    bool sawSparks = false;
+    bool sawFurballMidway = false;
+    int sparksFrame = -1;
+    for (int frameNo = 0; frameNo < 400 && drawFrame(); frameNo++) {
+        if (gAnimationList->count() > before && !sawSparks) {
+            sawSparks = true;
+            sparksFrame = frameNo;
+        }
+        if (frameNo == sparksFrame + 4)
+            saveFrame("board_sparks");
+        if (frameNo == 25) {
+            saveFrame("board_flight");
+            // Halfway along its roll the thrown furball is between cells 0 and 2.
+            RGBA between = pixel(3 + 45 + 22, 73 + 135 + 22);
+            sawFurballMidway = differs(between, RGBA{0, 0, 0, 255});
+        }
+        tick(16);
+    }
+    EXPECT_TRUE(sawSparks);
+    EXPECT_TRUE(sawFurballMidway);
+    EXPECT_EQ(0, board().movingFurballs.size());
+    EXPECT_EQ(0, int(board().cellAt(2, 3).inFlight));
+    EXPECT_EQ(1, counting->finished);   // one furball left: the game heard once
+    for (int i = 0; i < 5; i++) {
+        drawFrame();
+        tick(16);
+    }
+    EXPECT_EQ(1, counting->finished);
+}
+
+TEST_F(BoardDrawTest, SolvedBoardIsReportedOncePerBoard)
+{
+    placeDiagram(board(), rowDiagram(0, "...1..."));
+    drawFrame();
+    drawFrame();
+    EXPECT_EQ(1, counting->finished);
+    // Not while a menu is open, nor off the play screen.
+    counting->board.reset(new Board());
+    placeDiagram(board(), rowDiagram(0, "...1..."));
+    MenuBaseI menu;
+    gMenuStack.push(&menu);
+    drawFrame();
+    gMenuStack.pop();
+    EXPECT_EQ(1, counting->finished);
+    game.screenId = KelzoGame::kScreenInstruction;
+    drawFrame();
+    EXPECT_EQ(1, counting->finished);
+    game.screenId = KelzoGame::kScreenPlaying;
+    drawFrame();
+    EXPECT_EQ(2, counting->finished);
+    // Two furballs again (an undo) and solved again: reported again.
+    placeDiagram(board(), rowDiagram(0, "...1.2."));
+    drawFrame();
+    placeDiagram(board(), rowDiagram(0, "...1..."));
+    drawFrame();
+    EXPECT_EQ(3, counting->finished);
+}
+
+TEST_F(BoardDrawTest, HalfTurnedSmallBoardAndTwoPlayerBoards)
+{
+    placeDiagram(board(), kAllColours);
+    clearFrame(0, 0, 0, 1);
+    g->setMiniBoard(160);
+    drawBoard(*g, board(), 0.5f, 0, 0);
+    // setMiniBoard's layout is kept by drawBoard's scale; cell (0, 0) sits bottom right.
+    ScreenPoint p = cellToScreen(*g, 0, 0);
+    EXPECT_FLOAT_EQ(216.25f, p.x);
+    g->resetView();
+
+    clearFrame(0, 0, 0, 1);
+    drawBoard(*g, board(), 2.0f / 3.0f, 0, 0);
+    drawBoard(*g, board(), 2.0f / 3.0f, 240, 0);
+    saveFrame("board_two_player");
+    EXPECT_EQ(0, gMirrorX);
+    // Both landscape boards show: the screen's top and bottom halves are drawn.
+    Bitmap* drawn = frame();
+    int lit[2] = {0, 0};
+    for (int y = 0; y < 480; y += 4)
+        for (int x = 0; x < 320; x += 4)
+            if (drawn->at(x, y).r + drawn->at(x, y).g + drawn->at(x, y).b > 30)
+                lit[y < 240 ? 0 : 1]++;
+    EXPECT_GT(lit[0], 1000);
+    EXPECT_GT(lit[1], 1000);
+    delete drawn;
+}
+
+TEST_F(BoardDrawTest, TimedEffectsPopFurballsIn)
+{
+    placeDiagram(board(), rowDiagram(4, "...5..."));
+    TimedEffect& effect = board().timedEffects[3 + Board::kGrid * 4];
+    effect.start(board().cellAt(3, 4), 6, 0, gGameClock.current);
+    EXPECT_TRUE(drawFrame());
+    tick(650);
+    drawFrame();
+    EXPECT_EQ(0, effect.active);
+    EXPECT_FALSE(drawFrame());
+}
+
+TEST_F(BoardDrawTest, DelayedBurstAfterItsBoardIsGone)
+{
+    placeDiagram(board(), rowDiagram(2, "1.2.3.."));
+    int before = gAnimationList->count();
+    explodeBoardFurballs(400, true, false, true, 500);
+    EXPECT_EQ(before + 3, gAnimationList->count());
+    EXPECT_TRUE(burstHides(&board().cellAt(0, 2).inFlight));
+    // The game moves on before the bursts start: the board is deleted.
+    counting->board.reset(new Board());
+    tick(2000);
+    updateAnimations(gAnimationList);   // the bursts start now; nothing writes into the old board
+    EXPECT_FALSE(burstHides(&board().cellAt(0, 2).inFlight));
+    EXPECT_EQ(0, int(board().cellAt(0, 2).inFlight));
+}
+
+TEST_F(BoardDrawTest, BurstHidesItsFurballWhenItStarts)
+{
+    placeDiagram(board(), rowDiagram(2, "1.2.3.."));
+    explodeBoardFurballs(0, true, false, true, 0);
+    EXPECT_EQ(1, int(board().cellAt(0, 2).inFlight));   // at once without a delay
+    counting->board.reset(new Board());
+    placeDiagram(board(), rowDiagram(2, "1......"));
+    explodeBoardFurballs(100, true, true, false, 300);
+    EXPECT_EQ(0, int(board().cellAt(0, 2).inFlight));
+    tick(250);
+    updateAnimations(gAnimationList);
+    EXPECT_EQ(0, int(board().cellAt(0, 2).inFlight));   // still waiting: 301 ms at the earliest
+    tick(200);
+    updateAnimations(gAnimationList);
+    EXPECT_EQ(1, int(board().cellAt(0, 2).inFlight));
+    // onlyFree skips a furball that is already bursting.
+    int before = gAnimationList->count();
+    explodeBoardFurballs(0, true, true, false, 0);
+    EXPECT_EQ(before, gAnimationList->count());
+}

@@ -1,0 +1,3 @@
+#include "ui/MenuStack.h"
+
+MenuStack gMenuStack;
