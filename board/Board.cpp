@@ -3,6 +3,8 @@
 #include <cstdlib>
 
 #include "Core/GameClock.h"
+#include "Core/Language.h"
+#include "Core/String.h"
 #include "board/BoardServices.h"
 #include "board/ExplodeFurballAnimation.h"
 #include "modes/CurrentGameI.h"
@@ -109,4 +111,17 @@ bool Board::isValidMoveFrom(CellPos pos, int dx, int dy, bool colourRule) const
         distance++;
     }
     return isPlayableCell(x, y) && distance > 1;
+}
+
+String newLevelText(int n)
+{
+    String text = getText(n < 1 ? 433 : 432 + n);
+    if (boardGameType() == kGameChallenge) {
+        static const int kLevels[4] = {5, 6, 7, 10};
+        static const int kAdded[4] = {463, 437, 438, 464};
+        for (int i = 0; i < 4; i++)
+            if (n == kLevels[i])
+                text += getText(kAdded[i]);
+    }
+    return text;
 }

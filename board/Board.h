@@ -13,6 +13,8 @@
 
 class StreamIn;
 class StreamOut;
+class String;
+struct HistoryRecord;
 
 // The pulsing pointer on the furball of the next hint.
 struct HintPointer {
@@ -62,6 +64,8 @@ public:
     void buildFromRecord(const LevelRecord& record, int colourSeedId);
     int chooseColour(int puzzleId, int x, int y, ColourTally& tally, int furballCount, int forLevel) const;
     void fillRandom(int count, int kinds);
+    // The board at the start of a stored puzzle: its record, colours and faces.
+    void rebuildPuzzle(int id, int fromScheme);
 
     // ---- cells
     static void resetCell(BoardCell& cell);
@@ -91,6 +95,11 @@ public:
     float hintPulseScale(int x, int y);
     // Play time so far in ms (frozen time when frozen).
     int elapsedMs() const;
+    // Rebuilds the board at the start of a played puzzle and carries its
+    // play time, flags and counts on (unless it was solved).
+    void restartPuzzle(HistoryRecord& played);
+    // Appends the finished puzzle to the application's play history.
+    void recordPlayedPuzzle(bool solved, bool bookmark, int kind);
 
     // ---- touch input (BoardTouch.cpp)
     // Phases 0 down, 1 move, 2 up, in screen pixels of the board's layout.
@@ -172,6 +181,15 @@ private:
     bool searchColourMoveQualifies(CellPos pos, int dx, int dy, int depth);
     void refuseMove(CellPos pos, int dx, int dy, CellPos met, bool neighbour, int delay, float speed);
 };
+
+// The cell under a screen point (board origin (3, 73), 45 pixels a cell).
+inline CellPos cellAtPoint(int x, int y)
+{
+    return CellPos{(x - 3) / 45, (y - 73) / 45};
+}
+
+// The text for reaching level n; Challenge adds a word on some levels.
+String newLevelText(int n);
 
 // The level a puzzle id belongs to.
 inline int levelOfPuzzleId(int puzzleId)

@@ -15,6 +15,14 @@ Board* Board::createRandom(int count, int kinds)
     return board;
 }
 
+void Board::rebuildPuzzle(int id, int fromScheme)
+{
+    loadLevelRecord(id, fromScheme);
+    buildFromRecord(record, id);
+    scheme = fromScheme;
+    puzzleId = id;
+}
+
 void Board::buildFromRecord(const LevelRecord& source, int colourSeedId)
 {
     clearPositions();

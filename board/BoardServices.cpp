@@ -57,9 +57,9 @@ int boardClockRunning()
     return gGameClock.current;
 }
 
-void boardCountStatistic(const char* name)
+void boardCountStatistic(const char* name, int amount)
 {
-    gAbSettings.count(name);
+    gAbSettings.count(name, amount);
 }
 
 int boardStatistic(const char* name)

@@ -13,7 +13,7 @@ int boardKindCount(int level, int furballCount);   // colours of a puzzle, 5..8
 int boardLanguage();        // 0 = English
 int boardNow();             // game time in ms
 int boardClockRunning();    // the clock's running value (its last update) in ms
-void boardCountStatistic(const char* name);
+void boardCountStatistic(const char* name, int amount = 1);
 int boardStatistic(const char* name);
 
 #endif

@@ -1,0 +1,65 @@
+#include "board/Board.h"
+#include "board/BoardServices.h"
+#include "game/KelzoGame.h"
+
+namespace {
+
+const int kFlagCarried = 1;
+const int kFlagSolved = 2;
+const int kFlagReplayed = 4;
+const int kFlagBookmark = 8;
+
+} // namespace
+
+void Board::restartPuzzle(HistoryRecord& played)
+{
+    bool solved = (played.flags & kFlagSolved) != 0;
+    if (!solved) {
+        played.flags |= kFlagReplayed;
+        played.flags &= ~kFlagBookmark;
+    }
+    rebuildPuzzle(played.puzzleId, played.scheme);
+    if (!solved) {
+        // An unsolved puzzle goes on where it was left: its time keeps running.
+        startTime -= played.elapsedMs;
+        carriedFlag = played.flags & kFlagCarried;
+        hintedThrough = played.hintedThrough;
+        undoCount = played.undoCount;
+    }
+    replayFlag = solved;
+    showHint(0);
+}
+
+void Board::recordPlayedPuzzle(bool solved, bool bookmark, int kind)
+{
+    if (!gGame)
+        return;
+    Array<HistoryRecord>& played = gGame->playHistory;
+    const HistoryRecord* last = played.isEmpty() ? nullptr : &played[played.size() - 1];
+    int elapsed = elapsedMs();
+    bool newEntry = !last || last->puzzleId != puzzleId || (last->flags & kFlagReplayed);
+    if (puzzleId == -1 || replayFlag || !newEntry || elapsed < 1)
+        return;
+
+    int flags = (bookmark ? kFlagBookmark : 0) + (solved ? kFlagSolved : 0) + carriedFlag;
+    if (bookmark) {
+        // One bookmark per level.
+        for (HistoryRecord& entry : played)
+            if (levelOfPuzzleId(entry.puzzleId) == levelOfPuzzleId(puzzleId))
+                entry.flags &= ~kFlagBookmark;
+    }
+    HistoryRecord entry;
+    entry.puzzleId = puzzleId;
+    entry.elapsedMs = elapsed;
+    entry.gameType = kind;
+    entry.hintedThrough = boardFreeHints() ? 0 : hintedThrough;
+    entry.hintCounter = gGame->currentGame.isNull() ? 0 : gGame->currentGame->hintCounter;
+    entry.flags = flags;
+    entry.scheme = scheme;
+    entry.undoCount = undoCount;
+    played.append(entry);
+    if (boardStatistic("chosenTheme") != 0) {
+        boardCountStatistic("ndtTime", elapsed / 1000);
+        boardCountStatistic("ndtPuzzles");
+    }
+}
