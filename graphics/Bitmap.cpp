@@ -54,7 +54,7 @@ void Bitmap::scaleAlpha(float factor) {
 Bitmap* Bitmap::centreStretch(int dy, int dx) const {
     const int newW = width + dx, newH = height + dy;
     Bitmap* out = new Bitmap(newW, newH, true);
-    if (!pixels || !out->pixels || newW <= 0 || newH <= 0) return out;
+    if (!pixels || !out->pixels || newW <= 0 || newH <= 0 || width <= 0 || height <= 0) return out;
     int my = height / 2, mx = width / 2;
     if (dy < 0) my += dy / 2;
     if (dx < 0) mx += dx / 2;
@@ -70,7 +70,7 @@ Bitmap* Bitmap::centreStretch(int dy, int dx) const {
         const RGBA* s = row(sy);
         int col = std::min(mx, newW);
         memcpy(d, s, sizeof(RGBA) * col);
-        for (int i = 0; i < dx && col < newW; ++i) d[col++] = s[mx < width ? mx : width - 1];
+        for (int i = 0; i < dx && col < newW; ++i) d[col++] = s[std::min(mx, width - 1)];
         int from = dx >= 0 ? mx : mx - dx;
         int n = std::min(newW - col, width - from);
         if (n > 0) memcpy(d + col, s + from, sizeof(RGBA) * n);

@@ -92,6 +92,10 @@ TEST(BitmapTest, CentreStretchShrinksAndCopies) {
 
     std::unique_ptr<Bitmap> gone(src->centreStretch(-20, -20));
     EXPECT_EQ(gone->width, 0) << "shrinking past nothing gives an empty picture, not a crash";
+    Bitmap empty(0, 0, true);  // what a missing picture loads as
+    std::unique_ptr<Bitmap> stretchedEmpty(empty.centreStretch(10, 10));
+    EXPECT_EQ(stretchedEmpty->width, 10);
+    EXPECT_EQ(stretchedEmpty->pixelWord(5, 5), 0u);
 }
 
 TEST(BitmapTest, ShadowOfTransparentPictureIsClearHalo) {
