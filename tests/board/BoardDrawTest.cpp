@@ -52,8 +52,11 @@ protected:
     void SetUp() override
     {
         GlTest::SetUp();
-        gBoardServiceValues = BoardServiceValues();
-        resetBoardStatistics();
+        gAbSettings.ddh = 15;
+        gAbSettings.lvt = 0;
+        gAbSettings.as = 0;
+        gAbSettings.fic = 0;
+        gAbSettings.cpl = 0;
         clock = 200000;
         gGameClock.updateAt(clock);
         srand(1);
