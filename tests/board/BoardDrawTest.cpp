@@ -57,6 +57,12 @@ protected:
         gAbSettings.as = 0;
         gAbSettings.fic = 0;
         gAbSettings.cpl = 0;
+        gSettingsSaveSuppressed = true;
+        settings.gameMode = kGameArcade;
+        gSettings = &settings;
+        for (int i = 0; i < StatisticCount; i++)
+            if (i != StatChosenTheme)
+                gAbSettings.setCounter(i, 0);
         clock = 200000;
         gGameClock.updateAt(clock);
         srand(1);
@@ -78,6 +84,7 @@ protected:
         }
         gGame = nullptr;
         gGameGraphics = nullptr;
+        gSettings = nullptr;
         GlTest::TearDown();
     }
 
@@ -102,6 +109,7 @@ protected:
     static bool differs(RGBA a, RGBA b) { return !pixelNear(a, b, 12); }
 
     GameGraphics* g = nullptr;
+    Settings settings;
     KelzoGame game;
     CountingGame* counting = nullptr;
     int clock = 0;
