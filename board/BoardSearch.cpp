@@ -109,30 +109,10 @@ int Board::findSolvingMove(CellPos* pos, int* dx, int* dy)
     // The search is made for boards of up to 16 furballs; a larger board gets no hint.
     if (count > kMaxSearchFurballs)
         return 0;
-    // Throws are tried in this order; each is judged by the search on bit
-    // masks, which remembers positions already answered and so finds the
-    // same first throw as searching on the board itself, only sooner.
-    search().clear();
-    uint64_t occupancy = SolvabilitySearch::occupancyOf(positions);
-    static const int kDx[4] = {1, -1, 0, 0};
-    static const int kDy[4] = {0, 0, -1, 1};
-    for (const CellPos& p : positions) {
-        for (int d = 0; d < 4; d++) {
-            if (!SolvabilitySearch::isLegalThrow(occupancy, p.x, p.y, kDx[d], kDy[d]))
-                continue;
-            bool solves = search().solvable(SolvabilitySearch::applyThrow(occupancy, p.x, p.y, kDx[d], kDy[d]));
-            // A way found is real; a "no" after the budget ran out is not known.
-            if (!solves && search().exhausted())
-                return 0;
-            if (solves) {
-                *pos = p;
-                *dx = kDx[d];
-                *dy = kDy[d];
-                return 1;
-            }
-        }
-    }
-    return 0;
+    // Each throw is judged by the search on bit masks, which remembers
+    // positions already answered and so finds the same first throw as the
+    // search on the board itself (trySearchMove), only sooner.
+    return search().firstSolvingThrow(SolvabilitySearch::occupancyOf(positions), pos, dx, dy) ? 1 : 0;
 }
 
 void Board::trySearchMove(CellPos pos, int dx, int dy, int& count)

@@ -44,53 +44,68 @@ void LineTables::build(const CellPos* positions, int count)
 
 bool isDeadEndPosition(const LineTables& lines, const CellPos* positions, int count)
 {
+    (void)positions;
     if (lines.rowListCount == 0 && lines.columnListCount == 0)
         return true;
+    // The box, and per line its first and last furball.
     int minX = 99, maxX = -1, minY = 99, maxY = -1;
-    for (int i = 0; i < count; i++) {
-        const CellPos& p = positions[i];
-        minX = p.x < minX ? p.x : minX;
-        maxX = p.x > maxX ? p.x : maxX;
-        minY = p.y < minY ? p.y : minY;
-        maxY = p.y > maxY ? p.y : maxY;
+    for (int y = 0; y < 8; y++) {
+        if (lines.rowCount[y] == 0)
+            continue;
+        minY = y < minY ? y : minY;
+        maxY = y;
+        int first = lines.rowX[y][0], last = lines.rowX[y][lines.rowCount[y] - 1];
+        minX = first < minX ? first : minX;
+        maxX = last > maxX ? last : maxX;
     }
     // A box two cells wide or high can never be brought down to one furball.
     if (maxX - minX == 1 || maxY - minY == 1)
         return true;
 
-    for (int c = 0; c < count; c++) {
-        const CellPos& corner = positions[c];
-        if ((corner.x != minX && corner.x != maxX) || (corner.y != minY && corner.y != maxY))
+    // The furballs on the box's corners, in set order (x, then y).
+    const int cornerX[4] = {minX, minX, maxX, maxX};
+    const int cornerY[4] = {minY, maxY, minY, maxY};
+    for (int c = 0; c < 4; c++) {
+        if ((c == 1 || c == 3) && minY == maxY)
             continue;
+        if (c >= 2 && minX == maxX)
+            continue;
+        CellPos corner{cornerX[c], cornerY[c]};
         int inRow = lines.rowCount[corner.y];
         int inColumn = lines.columnCount[corner.x];
-        if (inRow == 1 && inColumn == 1)
-            return true;
-        int minXo = 9999, maxXo = -1, minYo = 9999, maxYo = -1;
-        for (int i = 0; i < count; i++) {
-            const CellPos& p = positions[i];
-            if (p.y != corner.y) {
-                minXo = p.x < minXo ? p.x : minXo;
-                maxXo = p.x > maxXo ? p.x : maxXo;
-            }
-            if (p.x != corner.x) {
-                minYo = p.y < minYo ? p.y : minYo;
-                maxYo = p.y > maxYo ? p.y : maxYo;
-            }
-        }
         const int8_t* rowX = lines.rowX[corner.y];
         const int8_t* columnY = lines.columnY[corner.x];
+        bool present = false;
+        for (int i = 0; i < inRow && !present; i++)
+            present = rowX[i] == corner.x;
+        if (!present)
+            continue;
+        if (inRow == 1 && inColumn == 1)
+            return true;
+        // Least and greatest x outside the corner's row, y outside its column.
+        int minXo = 9999, maxXo = -1, minYo = 9999, maxYo = -1;
+        for (int y = 0; y < 8; y++) {
+            if (y == corner.y || lines.rowCount[y] == 0)
+                continue;
+            int first = lines.rowX[y][0], last = lines.rowX[y][lines.rowCount[y] - 1];
+            minXo = first < minXo ? first : minXo;
+            maxXo = last > maxXo ? last : maxXo;
+        }
+        for (int x = 0; x < 7; x++) {
+            if (x == corner.x || lines.columnCount[x] == 0)
+                continue;
+            int first = lines.columnY[x][0], last = lines.columnY[x][lines.columnCount[x] - 1];
+            minYo = first < minYo ? first : minYo;
+            maxYo = last > maxYo ? last : maxYo;
+        }
 
         bool rowOneSided = false;
         if (inRow >= 2) {
             if (maxXo == -1)
                 return maxX - minX + 1 == count;
             if (!(inRow == 2 && rowX[1] - rowX[0] == 1)) {
-                bool allBefore = true, allAfter = true;
-                for (int i = 0; i < inRow; i++) {
-                    allBefore = allBefore && rowX[i] <= minXo;
-                    allAfter = allAfter && rowX[i] >= maxXo;
-                }
+                bool allBefore = rowX[inRow - 1] <= minXo;
+                bool allAfter = rowX[0] >= maxXo;
                 if (!allBefore && !allAfter)
                     continue;
                 rowOneSided = true;
@@ -104,20 +119,15 @@ bool isDeadEndPosition(const LineTables& lines, const CellPos* positions, int co
             return true;
         if (rowOneSided)
             continue;
-        bool allBefore = true, allAfter = true;
-        for (int i = 0; i < inColumn; i++) {
-            allBefore = allBefore && columnY[i] <= minYo;
-            allAfter = allAfter && columnY[i] >= maxYo;
-        }
-        if (allBefore || allAfter)
+        if (columnY[inColumn - 1] <= minYo || columnY[0] >= maxYo)
             return true;
     }
     return false;
 }
 
-SolvabilitySearch::SolvabilitySearch()
+SolvabilitySearch::SolvabilitySearch(int maxPositions, int tableBits) : maxPositions_(maxPositions)
 {
-    table_.setSize(1 << kTableBits);
+    table_.setSize(1 << tableBits);
     for (uint64_t& slot : table_)
         slot = 0;
 }
@@ -214,7 +224,7 @@ bool SolvabilitySearch::solvable(uint64_t occupancy)
     bool answer = false;
     if (lookup(occupancy, &answer))
         return answer;
-    if (++examined_ > kMaxPositions)
+    if (++examined_ > maxPositions_)
         return false;
     CellPos positions[56];
     int n = 0;
@@ -234,4 +244,30 @@ bool SolvabilitySearch::anyThrowSolves(uint64_t occupancy, const LineTables& lin
     return forEachSearchThrow(lines, [&](int x, int y, int dx, int dy) {
         return solvable(applyThrow(occupancy, x, y, dx, dy));
     });
+}
+
+bool SolvabilitySearch::firstSolvingThrow(uint64_t occupancy, CellPos* pos, int* dx, int* dy)
+{
+    static const int kDx[4] = {1, -1, 0, 0};
+    static const int kDy[4] = {0, 0, -1, 1};
+    clear();
+    for (uint64_t rest = occupancy; rest; rest &= rest - 1) {
+        int bit = __builtin_ctzll(rest);
+        int x = bit >> 3, y = bit & 7;
+        for (int d = 0; d < 4; d++) {
+            if (!isLegalThrow(occupancy, x, y, kDx[d], kDy[d]))
+                continue;
+            // A way found is real; a "no" after the budget ran out is not known.
+            bool solves = solvable(applyThrow(occupancy, x, y, kDx[d], kDy[d]));
+            if (!solves && exhausted())
+                return false;
+            if (solves) {
+                *pos = CellPos{x, y};
+                *dx = kDx[d];
+                *dy = kDy[d];
+                return true;
+            }
+        }
+    }
+    return false;
 }

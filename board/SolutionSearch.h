@@ -87,8 +87,10 @@ bool forEachSearchThrow(const LineTables& lines, TryThrow tryThrow)
 class SolvabilitySearch {
 public:
     static const int kMaxPositions = 60000;
+    static const int kTableBits = 17;
 
-    SolvabilitySearch();
+    // A bigger budget and table serve checks that may take their time.
+    explicit SolvabilitySearch(int maxPositions = kMaxPositions, int tableBits = kTableBits);
 
     // Bit x * 8 + y is set for a furball at (x, y): ascending bits are set order.
     static uint64_t bitOf(int x, int y) { return uint64_t(1) << (x * 8 + y); }
@@ -102,11 +104,12 @@ public:
     void clear();
     bool solvable(uint64_t occupancy);
     // The budget ran out during this hint: answers may be missing solutions.
-    bool exhausted() const { return examined_ > kMaxPositions; }
+    bool exhausted() const { return examined_ > maxPositions_; }
+    // The first throw from this position (set order, then right, left, up,
+    // down) after which it can be solved; false when there is none.
+    bool firstSolvingThrow(uint64_t occupancy, CellPos* pos, int* dx, int* dy);
 
 private:
-    static const int kTableBits = 18;
-
     bool lookup(uint64_t key, bool* answer) const;
     void store(uint64_t key, bool answer);
     bool anyThrowSolves(uint64_t occupancy, const LineTables& lines);
@@ -117,6 +120,7 @@ private:
     uint64_t generation_ = 0;
     int stored_ = 0;
     int examined_ = 0;
+    int maxPositions_;
 };
 
 // Whether the last Board::findSolvingMove ran out of its budget (its "no
