@@ -1,6 +1,8 @@
 #include "board/NumberDisplay.h"
 
+#include "Core/GameClock.h"
 #include "board/GameGraphics.h"
+#include "game/ScoreBoard.h"
 #include "graphics/DrawParams.h"
 
 int numberDigits(int value, int divisor, int digits[10])
@@ -49,4 +51,45 @@ void drawNumberDigits(int value, int divisor, float x, float y, float alpha)
         gGameGraphics->common[kEntryDigits].drawFrame(digits[i], x, y, params);
         x += 12.0f;
     }
+}
+
+void drawNumberBox(int divisor, float x, float y, bool levelStyle)
+{
+    if (!gGameGraphics)
+        return;
+    Bitmap* box = gGameGraphics->boxBitmaps[levelStyle ? kBoxLevel : (divisor == 100 ? kBoxTwoDigit : kBoxTimer)];
+    float dx = divisor == 100000 ? 0.0f : -2.0f;
+    gScoreBoard.compose(box, static_cast<int>(x + dx), static_cast<int>(y - 4), 1.0f, true);
+}
+
+void NumberDisplay::init(int newValue, int newDivisor, bool newLevelStyle, float newX, float newY, float newAlpha)
+{
+    value = newValue;
+    divisor = newDivisor;
+    levelStyle = newLevelStyle;
+    x = newX;
+    y = newY;
+    alpha = newAlpha;
+    drawNumberBox(divisor, x, y, levelStyle);
+}
+
+void NumberDisplay::draw()
+{
+    if (levelStyle)
+        x -= levelNumberShift(value);
+    drawNumberDigits(value, divisor, x, y + gScoreBoard.verticalOffset, alpha);
+}
+
+void drawTimeCircle(int frame, int x, int y, float alpha, bool blink, bool useBoardOffset)
+{
+    if (!gGameGraphics)
+        return;
+    gScoreBoard.compose(gGameGraphics->boxBitmaps[kBoxTimeCircle], x, y + 1, alpha, useBoardOffset);
+    int shown = timeCircleFrame(frame, blink, gGameClock.now());
+    if (shown < 0)
+        return;
+    DrawParams params;
+    params.alpha = alpha;
+    float top = static_cast<float>(y + 1 + (useBoardOffset ? gScoreBoard.verticalOffset : 0));
+    gGameGraphics->common[kEntryTimeCircle].drawFrame(shown, static_cast<float>(x), top, params);
 }

@@ -3,8 +3,6 @@
 
 #include <cstdint>
 
-class String;
-
 // A number shown above the board: a box picture composed into the score
 // board and a row of digits drawn over it every frame.
 struct NumberDisplay {
@@ -32,7 +30,6 @@ int timeCircleFrame(int frame, bool blink, int now);
 
 void drawNumberDigits(int value, int divisor, float x, float y, float alpha);
 void drawTimeCircle(int frame, int x, int y, float alpha, bool blink, bool useBoardOffset);
-void drawTextIntoScoreBoard(const String& text, float x, float y);
 void drawNumberBox(int divisor, float x, float y, bool levelStyle);
 
 #endif

@@ -8,6 +8,9 @@
 #include "board/BoardDraw.h"
 #include "board/ExplodeFurballAnimation.h"
 #include "board/GameGraphics.h"
+#include "board/InstructionFinger.h"
+#include "board/NumberDisplay.h"
+#include "game/ScoreBoard.h"
 #include "board/ThemeTable.h"
 #include "graphics/AnimationList.h"
 #include "settings/AbSettings.h"
@@ -293,4 +296,125 @@ TEST_F(BoardDrawTest, BurstHidesItsFurballWhenItStarts)
     int before = gAnimationList->count();
     explodeBoardFurballs(0, true, true, false, 0);
     EXPECT_EQ(before, gAnimationList->count());
+}
+
+namespace {
+
+// Frames of the play screen's score board; its wood comes from the data folder.
+class HeadsUpTest : public BoardDrawTest {
+protected:
+    void SetUp() override
+    {
+        BoardDrawTest::SetUp();
+        char here[4096];
+        ASSERT_TRUE(getcwd(here, sizeof here) != nullptr);
+        ASSERT_EQ(0, chdir(KELZO_DATA_DIR));
+        gScoreBoard.draw(-99);
+        ASSERT_EQ(0, chdir(here));
+        gScoreBoard.reset();
+    }
+
+    static int brightness(RGBA p) { return p.r + p.g + p.b; }
+};
+
+} // namespace
+
+TEST_F(HeadsUpTest, NumberBoxesAreCachedThenDrawnWithTheirDigits)
+{
+    NumberDisplay level, timer;
+    auto hud = [&](int key, int value) {
+        clearFrame(0, 0, 0, 1);
+        gScoreBoard.draw(key);
+        level.init(value, 100, true, 40.0f, 20.0f, 1.0f);
+        timer.init(345, 1000, false, 200.0f, 20.0f, 1.0f);
+        level.draw();
+        timer.draw();
+    };
+    hud(7, 12);
+    EXPECT_TRUE(gScoreBoard.rebuilding());
+    Bitmap* first = frame();
+    hud(7, 12);
+    EXPECT_FALSE(gScoreBoard.rebuilding());
+    saveFrame("heads_up");
+    Bitmap* second = frame();
+    // The first frame of a layout only fills the cache: the boxes show from the next frame on.
+    auto litInBox = [&](Bitmap* f) {
+        int lit = 0;
+        for (int yy = 16; yy < 44; yy++)
+            for (int xx = 198; xx < 278; xx++)
+                if (brightness(f->at(xx, yy)) > 20)
+                    lit++;
+        return lit;
+    };
+    EXPECT_GT(litInBox(second), litInBox(first) + 500);
+    // The digits are drawn in both frames; three of them in the timer box, 12 pixels apart.
+    int lit[3] = {0, 0, 0};
+    for (int d = 0; d < 3; d++)
+        for (int yy = 22; yy < 36; yy++)
+            for (int xx = 0; xx < 12; xx++)
+                if (brightness(first->at(200 + 12 * d + xx, yy)) > 200)
+                    lit[d]++;
+    for (int d = 0; d < 3; d++)
+        EXPECT_GT(lit[d], 5) << "digit " << d;
+    // A level number of two digits sits shifted left by 1.5.
+    EXPECT_FLOAT_EQ(38.5f, level.x);
+    delete first;
+    delete second;
+}
+
+TEST_F(HeadsUpTest, TimeCircleShowsItsGauge)
+{
+    clearFrame(0, 0, 0, 1);
+    gScoreBoard.draw(3);
+    drawTimeCircle(99, 140, 10, 1.0f, false, false);
+    Bitmap* empty = frame();
+    clearFrame(0, 0, 0, 1);
+    gScoreBoard.reset();
+    gScoreBoard.draw(4);
+    drawTimeCircle(20, 140, 10, 1.0f, false, false);
+    saveFrame("time_circle");
+    Bitmap* gauge = frame();
+    int differing = 0;
+    for (int y = 10; y < 60; y++)
+        for (int x = 140; x < 190; x++)
+            if (brightness(empty->at(x, y)) != brightness(gauge->at(x, y)))
+                differing++;
+    EXPECT_GT(differing, 50);
+    delete empty;
+    delete gauge;
+}
+
+TEST_F(BoardDrawTest, InstructionFingerSlidesInAndPushes)
+{
+    const int cell[2] = {2, 3};
+    const float cross[2] = {100.0f, 250.0f};
+    InstructionFinger finger;
+    finger.start(cell, 0, 1, cross);
+    EXPECT_FLOAT_EQ(3 + 90.0f, finger.x);
+    EXPECT_FLOAT_EQ(73 + 135.0f, finger.y);
+    EXPECT_TRUE(finger.draw());
+    tick(5000);
+    bool event = false;
+    EXPECT_NEAR(103.8f, finger.push.update(&event, 1.0f), 0.01f);
+    finger.start(cell, 1, 0, cross);
+    tick(5000);
+    EXPECT_NEAR(90.0f, finger.push.update(&event, 1.0f), 0.01f);
+
+    // Drawn on the screen while it shows; gone after its fade-out.
+    finger.start(cell, 0, 1, cross);
+    tick(700);
+    clearFrame(0, 0, 0, 1);
+    EXPECT_TRUE(finger.draw());
+    saveFrame("finger");
+    Bitmap* shown = frame();
+    int lit = 0;
+    for (int y = 0; y < 480; y += 2)
+        for (int x = 0; x < 320; x += 2)
+            if (shown->at(x, y).r + shown->at(x, y).g + shown->at(x, y).b > 60)
+                lit++;
+    EXPECT_GT(lit, 100);
+    delete shown;
+    tick(700);
+    finger.draw();
+    EXPECT_FALSE(finger.draw());
 }
