@@ -67,6 +67,18 @@ public:
     // The board at the start of a stored puzzle: its record, colours and faces.
     void rebuildPuzzle(int id, int fromScheme);
 
+    // ---- puzzles from the store (BoardLoad.cpp)
+    // A new board of `level` with a puzzle chosen by loadPuzzle; the caller owns it.
+    static Board* createForPuzzle(int level, const LevelRecord* previous1, const LevelRecord* previous2,
+                                  const LevelRecord* previous3, float pickValue);
+    // Chooses a puzzle of the board's level, avoiding repeats of the last
+    // three puzzles played, and builds it. False only when no store has a
+    // puzzle (the board is then left empty with puzzle id -1).
+    bool loadPuzzle(const LevelRecord* previous1, const LevelRecord* previous2, const LevelRecord* previous3,
+                    float pickValue);
+    // Fetches the stored record of a puzzle id into the board (record, level, complexity).
+    bool loadLevelRecord(int forPuzzleId, int forScheme);
+
     // ---- cells
     static void resetCell(BoardCell& cell);
     BoardCell& cellAt(int x, int y) { return cells[x + kGrid * y]; }
