@@ -76,8 +76,6 @@ public:
     // puzzle (the board is then left empty with puzzle id -1).
     bool loadPuzzle(const LevelRecord* previous1, const LevelRecord* previous2, const LevelRecord* previous3,
                     float pickValue);
-    // Fetches the stored record of a puzzle id into the board (record, level, complexity).
-    bool loadLevelRecord(int forPuzzleId, int forScheme);
 
     // ---- cells
     static void resetCell(BoardCell& cell);
@@ -147,8 +145,10 @@ public:
     // unchanged) for a short or damaged record.
     bool load(StreamIn& in);
     // The stored record of a puzzle id into the board; sets the level to
-    // id / 10000 and the complexity to the record's.
-    void loadLevelRecord(int id, int fromScheme);
+    // id / 10000 and the complexity to the record's. False when the store
+    // has no such puzzle: the board then keeps no stored solution, so its
+    // hints come from the search (BoardLoad.cpp).
+    bool loadLevelRecord(int id, int fromScheme);
 
     // ---- fields
     PositionSet positions;

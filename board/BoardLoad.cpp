@@ -123,8 +123,12 @@ bool Board::loadLevelRecord(int forPuzzleId, int forScheme)
 {
     LevelRecord found;
     int foundLevel = forPuzzleId / kPuzzleIdsPerLevel;
-    if (!levelRecordLookup(&found, forPuzzleId, &foundLevel, forScheme))
+    if (!levelRecordLookup(&found, forPuzzleId, &foundLevel, forScheme)) {
+        level = foundLevel;
+        for (uint8_t& move : record.moves)
+            move = LevelRecord::kNoMove;
         return false;
+    }
     record = found;
     level = foundLevel;
     complexity = found.complexity;

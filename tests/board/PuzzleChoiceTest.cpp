@@ -238,7 +238,13 @@ TEST_F(PuzzleChoiceTest, WithoutPuzzleFilesTheChoiceReportsFailure)
     EXPECT_EQ(board->puzzleId, -1);
     EXPECT_EQ(board->furballCount(), 0);
     EXPECT_FALSE(board->loadPuzzle(nullptr, nullptr, nullptr, 0.5f));
+    // A saved board whose puzzle the store lacks keeps no stored solution:
+    // its hints come from the search.
+    board->record = smallPuzzle(1.0f);
     EXPECT_FALSE(board->loadLevelRecord(40000, 2));
+    EXPECT_EQ(board->level, 4);
+    for (uint8_t move : board->record.moves)
+        EXPECT_EQ(move, 255);
 }
 
 } // namespace
