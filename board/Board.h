@@ -203,6 +203,11 @@ inline CellPos cellAtPoint(int x, int y)
 // The text for reaching level n; Challenge adds a word on some levels.
 String newLevelText(int n);
 
+// Builds the puzzle a packed id (batch << 13 | record) names, as the console
+// asks; the board then counts as a random board (puzzle id and scheme -1).
+// False, and the board unchanged, for an id the store does not have.
+bool loadPuzzleByPackedId(Board& board, int packed);
+
 // The level a puzzle id belongs to.
 inline int levelOfPuzzleId(int puzzleId)
 {

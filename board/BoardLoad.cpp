@@ -134,3 +134,15 @@ bool Board::loadLevelRecord(int forPuzzleId, int forScheme)
     complexity = found.complexity;
     return true;
 }
+
+bool loadPuzzleByPackedId(Board& board, int packed)
+{
+    LevelRecord found;
+    if (!gNewLevelData.readPuzzleByPackedId(packed, &found))
+        return false;
+    board.record = found;
+    board.buildFromRecord(found, packed);
+    board.puzzleId = -1;
+    board.scheme = -1;
+    return true;
+}

@@ -6,11 +6,12 @@
 
 #include "Core/OwnedPtr.h"
 #include "board/Board.h"
-#include "board/BoardServices.h"
 #include "board/LevelSchemes.h"
 #include "board/NewLevelData.h"
 #include "board/OldLevelData.h"
 #include "game/KelzoGame.h"
+#include "settings/AbSettings.h"
+#include "settings/Settings.h"
 #include "tests/board/PuzzleStoreSupport.h"
 #include "tests/support/TempFolder.h"
 
@@ -41,12 +42,22 @@ protected:
     void SetUp() override
     {
         TempFolderTest::SetUp();
-        saved_ = gBoardServiceValues;
+        gSettingsSaveSuppressed = true;
+        settings.gameMode = kGameArcade;
+        settings.levelSetVariation = -1;
+        gSettings = &settings;
+        savedPd_ = gAbSettings.pd;
+        savedPml_ = gAbSettings.pml;
+        gAbSettings.pd = 0;
+        gAbSettings.pml = 3;
+        gGame = nullptr;
         gNewLevelData.close();
     }
     void TearDown() override
     {
-        gBoardServiceValues = saved_;
+        gAbSettings.pd = savedPd_;
+        gAbSettings.pml = savedPml_;
+        gSettings = nullptr;
         gNewLevelData.close();
         gOldLevelData.open("none");
         gGame = nullptr;
@@ -82,7 +93,9 @@ protected:
         return triesOf(gNewLevelData.picksMade() - before) - 1;
     }
 
-    BoardServiceValues saved_;
+    Settings settings;
+    int savedPd_ = 0;
+    int savedPml_ = 0;
 };
 
 TEST_F(PuzzleChoiceTest, EveryRepeatRuleStopsAtItsTryLimit)
@@ -152,7 +165,7 @@ TEST_F(PuzzleChoiceTest, FreePlayAvoidsPuzzlesPlayedInTheSameScheme)
         int acceptedAt;
     } cases[] = {{2, 2, 2, 10}, {2, 39, 2, 0}, {2, 2, 0, 0}, {0, 2, 2, 0}};
     for (const Case& c : cases) {
-        gBoardServiceValues.gameType = c.gameType;
+        settings.gameMode = c.gameType;
         game.playHistory.clear();
         game.playHistory.append(HistoryRecord{50000, 1000, c.playedType, 0, 0, 2, c.playedScheme, 0});
         Board board;
@@ -170,7 +183,7 @@ TEST_F(PuzzleChoiceTest, ASecondPickWithMoreFurballsWins)
     writeStore(6, {three, four});
     const int furballs[2] = {3, 4};
     for (int pml : {3, 4}) {
-        gBoardServiceValues.pml = pml;
+        gAbSettings.pml = pml;
         for (unsigned seed = 1; seed <= 8; seed++) {
             srand(seed);
             int first = rand() % 2;
@@ -192,7 +205,7 @@ TEST_F(PuzzleChoiceTest, TheChosenPuzzleIsBuiltAndItsRecordFetchedById)
     LevelRecord record = smallPuzzle(0.0f);
     record.rows[7] = 0x41;
     writeStore(12, {record});
-    gBoardServiceValues.levelScheme = 15;   // served by scheme 2
+    settings.levelSetVariation = 15;   // served by scheme 2
     OwnedPtr<Board> board(Board::createForPuzzle(12, nullptr, nullptr, nullptr, 0.5f));
     EXPECT_EQ(board->scheme, 2);
     EXPECT_EQ(board->level, 12);
@@ -223,13 +236,29 @@ TEST_F(PuzzleChoiceTest, NegativeSchemesChooseFromTheOldStore)
     SyntheticStore::writeBytes("old.dat", bytes);
     ASSERT_TRUE(gOldLevelData.open("old.dat"));
     writeStore(3, {smallPuzzle(0.0f)});
-    gBoardServiceValues.levelScheme = -4;
+    settings.levelSetVariation = -4;
     OwnedPtr<Board> board(Board::createForPuzzle(3, nullptr, nullptr, nullptr, 0.5f));
     EXPECT_EQ(board->scheme, -4);
     EXPECT_EQ(board->puzzleId, 30000);
     EXPECT_EQ(board->record.rows[4], 1 << 3);
     EXPECT_TRUE(board->hasFurballAt(3, 4));
     EXPECT_EQ(board->complexity, 3.0f);
+}
+
+TEST_F(PuzzleChoiceTest, ConsolePuzzlesComeByPackedId)
+{
+    SyntheticStore store(kPuzzleBatchStarts[3] + 10);
+    store.records[size_t(kPuzzleBatchStarts[2] + 7)].rows[6] = 0x7F;
+    store.write("newLdPuzzles.dat", "newLdComplexities.dat");
+    Board board;
+    ASSERT_TRUE(loadPuzzleByPackedId(board, (2 << 13) + 7));
+    EXPECT_EQ(board.furballCount(), 10);
+    EXPECT_EQ(board.record.rows[6], 0x7F);
+    EXPECT_EQ(board.puzzleId, -1);
+    EXPECT_EQ(board.scheme, -1);
+    EXPECT_FALSE(loadPuzzleByPackedId(board, (3 << 13) + 10));   // beyond the file
+    EXPECT_FALSE(loadPuzzleByPackedId(board, (12 << 13) + 1));
+    EXPECT_EQ(board.furballCount(), 10);
 }
 
 TEST_F(PuzzleChoiceTest, WithoutPuzzleFilesTheChoiceReportsFailure)
