@@ -6,14 +6,17 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "Core/OwnedPtr.h"
 #include "board/Board.h"
 #include "board/LevelData.h"
 #include "board/LevelSchemes.h"
 #include "board/NewLevelData.h"
+#include "settings/Settings.h"
 #include "tests/support/FileBytes.h"
 
 namespace {
@@ -203,6 +206,36 @@ TEST_F(PuzzleFilesTest, EverySchemeInUseFillsEveryLevel)
         // Only batch 2 and later records that would fall to level 2 are left out; the plan has none.
         EXPECT_EQ(total, kPuzzleRecordCount) << "scheme " << schemes[s];
     }
+}
+
+TEST_F(PuzzleFilesTest, TheGameChoosesEveryLevelOfEverySchemeFromTheShippedStore)
+{
+    // As the game does: from its data folder, with the player's scheme in the settings.
+    char previousFolder[4096];
+    ASSERT_NE(getcwd(previousFolder, sizeof previousFolder), nullptr);
+    ASSERT_EQ(chdir(kData.c_str()), 0);
+    gNewLevelData.close();
+    gSettingsSaveSuppressed = true;
+    Settings settings;
+    settings.gameMode = 0;
+    gSettings = &settings;
+    int schemes[kLevelSchemeCount];
+    int inUse = levelSchemesInUse(schemes);
+    for (int s = 0; s < inUse; s++) {
+        settings.levelSetVariation = schemes[s];
+        LevelRecord previous = {};
+        for (int level = 1; level <= kLevelCount; level++) {
+            OwnedPtr<Board> board(Board::createForPuzzle(level, &previous, nullptr, nullptr, 0.5f));
+            ASSERT_EQ(board->puzzleId / kPuzzleIdsPerLevel, level) << "scheme " << schemes[s];
+            EXPECT_EQ(board->scheme, schemes[s]);
+            EXPECT_EQ(board->furballCount(), board->record.furballCount());
+            EXPECT_GE(board->furballCount(), 3);
+            previous = board->record;
+        }
+    }
+    gSettings = nullptr;
+    gNewLevelData.close();
+    ASSERT_EQ(chdir(previousFolder), 0);
 }
 
 TEST_F(PuzzleFilesTest, OldStoreHoldsNineteenLevelsOfSolvablePuzzles)
