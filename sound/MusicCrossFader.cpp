@@ -27,6 +27,11 @@ const char* const kStateFiles[] = {"kelzo in-game music", "kelzo main theme loop
 
 int32_t wallNow() { return static_cast<int32_t>(GameClock::wallMs()); }
 
+// Milliseconds from `then` to `now` on the wrapping 32-bit wall clock.
+int32_t msSince(int32_t now, int32_t then) {
+    return static_cast<int32_t>(static_cast<uint32_t>(now) - static_cast<uint32_t>(then));
+}
+
 float boosted(float volume) { return gSoundPlayer ? volume * gSoundPlayer->musicBoost() : volume; }
 
 bool suppressed(float volume) { return gSoundManager && gSoundManager->isMusicSuppressed(volume); }
@@ -160,9 +165,9 @@ bool MusicCrossFader::fadeOut() {
     }
     clock.sleepMs(waitMs);
     const int32_t t0 = clock.nowMs();
-    for (int32_t now = t0; now - t0 < fadeMs; now = clock.nowMs()) {
+    for (int32_t elapsed = 0; elapsed < fadeMs; elapsed = msSince(clock.nowMs(), t0)) {
         if (isStopRequested()) return false;
-        float v = std::max(0.0f, from * static_cast<float>(t0 + fadeMs - now) / fadeMs);
+        float v = std::max(0.0f, from * static_cast<float>(fadeMs - elapsed) / fadeMs);
         currentVolume = v;
         gSoundManager->setMusicVolume(v);
         if (v == 0.0f) gSoundManager->clearMusic();
@@ -178,7 +183,7 @@ bool MusicCrossFader::rise(float level, float target) {
     const float length = state >= 0 && state <= 2 ? kRiseLength[state] : 0.0f;
     if (delay == 0.0f && length == 0.0f) return true;
     const int32_t t0 = clock.nowMs();
-    for (int32_t t = 0; t < delay + length; t = clock.nowMs() - t0) {
+    for (int32_t t = 0; t < delay + length; t = msSince(clock.nowMs(), t0)) {
         {
             MutexLock lock(&rampMutex);
             if (isStopRequested()) return false;

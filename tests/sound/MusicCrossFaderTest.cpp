@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -116,6 +117,30 @@ TEST_F(MusicCrossFaderTest, LeavingGameOverWaitsASecondThenRisesToTheTitle) {
     EXPECT_GE(steps.back().time, start + 300);
     EXPECT_EQ(gScheduled.kind, -1);
     EXPECT_FALSE(fader.isRunning());
+}
+
+// The wall clock is a 32-bit millisecond counter that wraps; a change that spans the wrap keeps
+// its timeline.
+TEST_F(MusicCrossFaderTest, AChangeAcrossTheClockWrapKeepsItsTimeline) {
+    const int32_t start = INT32_MAX - 500;
+    VirtualClock::now = start;
+    fader.currentState = kMusicTitle;
+    fader.musicOn = true;
+    player.musicState = kMusicTitle;
+    ask(kMusicInGame);
+    waitForTheChange();
+    auto since = [&](int32_t time) { return static_cast<int32_t>(static_cast<uint32_t>(time) - static_cast<uint32_t>(start)); };
+    EXPECT_EQ(since(timeOf("load kelzo in-game music.ogg 0.001")), 1000);  // after the whole fade-out
+    std::vector<VolumeStep> steps = volumes();
+    ASSERT_FALSE(steps.empty());
+    float previous = steps.front().volume;
+    for (const VolumeStep& s : steps) {
+        if (since(s.time) >= 1000) break;
+        EXPECT_LE(s.volume, previous) << "at " << since(s.time);  // the fade-out only goes down
+        previous = s.volume;
+    }
+    EXPECT_NEAR(steps.back().volume, music * 1.08f, 1e-3);
+    EXPECT_GE(since(steps.back().time), 1300);
 }
 
 MusicCrossFader* gFaderUnderTest = nullptr;
