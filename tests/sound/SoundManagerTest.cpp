@@ -207,12 +207,15 @@ TEST_F(SoundManagerTest, TheWorkerRunsPassesAndStopsOnce) {
 
 TEST_F(SoundManagerTest, TheWorkerPausesBetweenPasses) {
     gSoundThreadRunning = false;
+    const uint32_t began = GameClock::wallMs();
     manager->startThread();
-    Thread::sleepMs(100);
+    EXPECT_TRUE(waitFor([&] { return backEnd->updates >= 3; }));
     manager->stopThread();
-    // A worker that spins would make hundreds of thousands of passes in this time.
-    EXPECT_LT(backEnd->updates, 100);
-    EXPECT_GT(backEnd->updates, 0);
+    const uint32_t tookMs = GameClock::wallMs() - began;
+    // Each pass is followed by a pause of at least 5 ms, however slow the machine; a worker that
+    // spins makes thousands of passes per millisecond. One pass more for the millisecond the
+    // clock readings may lose.
+    EXPECT_LE(backEnd->updates, static_cast<int>(tookMs / 5) + 2) << "in " << tookMs << " ms";
 }
 
 }  // namespace
