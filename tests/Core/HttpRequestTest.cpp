@@ -1,12 +1,9 @@
 #include "Core/HttpRequest.h"
 
 #include "tests/support/LoopbackServer.h"
+#include "tests/support/RefusingPort.h"
 
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
@@ -141,18 +138,9 @@ TEST(HttpRequest, NoAttemptsSendsNothing)
 
 TEST(HttpRequest, NobodyListening)
 {
-    // A port held by a socket that does not listen: connecting is refused, and no other test's
-    // server can take the port meanwhile.
-    int holder = socket(AF_INET, SOCK_STREAM, 0);
-    ASSERT_GE(holder, 0);
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(bind(holder, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    socklen_t length = sizeof address;
-    ASSERT_EQ(getsockname(holder, reinterpret_cast<sockaddr*>(&address), &length), 0);
-    Outcome o = request("http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/", "", 2, 2);
-    close(holder);
+    RefusingPort nobody;
+    ASSERT_TRUE(nobody.ready());
+    Outcome o = request("http://" + nobody.host() + "/", "", 2, 2);
     EXPECT_FALSE(o.ok);
     EXPECT_TRUE(o.hadFailure);
 

@@ -14,6 +14,7 @@
 #include "settings/Settings.h"
 #include "settings/Statistics.h"
 #include "tests/support/LoopbackServer.h"
+#include "tests/support/RefusingPort.h"
 
 namespace {
 
@@ -233,19 +234,16 @@ TEST_F(ReportTest, FailedReportsChangeNothing)
 
 TEST_F(ReportTest, PauseReportWithoutServerReturnsAtOnce)
 {
-    std::string freePort;
-    {
-        LoopbackServer gone(kEmptyReply);
-        ASSERT_TRUE(gone.started());
-        freePort = gone.host();
-    }
-    host = freePort;
+    RefusingPort nobody;
+    ASSERT_TRUE(nobody.ready());
+    host = nobody.host();
     gStatisticsServerHost = host.c_str();
     auto start = std::chrono::steady_clock::now();
     engine->saveAndReportExit();
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    // The time-out is 3 s; a refused connection must not wait for it.
-    EXPECT_LT(seconds, 1.0);
+    // The time-out is 3 s; a refused connection must not wait for it (it takes microseconds; the
+    // bound leaves room for a loaded machine).
+    EXPECT_LT(seconds, 2.0);
 }
 
 struct ReplyCase {
