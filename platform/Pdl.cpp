@@ -1,5 +1,6 @@
 #include "platform/Pdl.h"
 
+#include "Core/File.h"
 #include "Core/Hash.h"
 #include "Core/Log.h"
 #include "Core/Mutex.h"
@@ -211,11 +212,14 @@ std::string pdlDeviceIdFrom(const char* machineIdFile, const char* otherMachineI
     if (isDeviceId(kept))
         return kept;
     std::string made = randomDeviceId();
-    FILE* file = fopen(keptFile, "wb");
-    if (!file || fprintf(file, "%s\n", made.c_str()) < 0)
+    // Saved whole or not at all: a cut-off id would still read as hex and change the device.
+    std::string line = made + "\n";
+    bool ok = false;
+    File file(keptFile, false, false, true, &ok);
+    ok = ok && file.write(line.data(), static_cast<int>(line.size())) == static_cast<int>(line.size());
+    ok = file.close() && ok;
+    if (!ok)
         logPrintf("ERR", "cannot keep the device id in %s", keptFile);
-    if (file)
-        fclose(file);
     return made;
 }
 

@@ -4,9 +4,13 @@
 #include "tests/support/LinkCatcher.h"
 #include "tests/support/TempFolder.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -90,6 +94,26 @@ TEST_F(PdlFolderTest, DeviceIdSources)
     std::string remade = pdlDeviceIdFrom("absent", "absent", "kept.txt");
     EXPECT_TRUE(isHexId(remade)) << remade;
     EXPECT_EQ(readFile("kept.txt"), remade + "\n");
+}
+
+TEST_F(PdlFolderTest, AnIdThatCannotBeKeptWholeIsNotKeptCutOff)
+{
+    // A nearly full disk: the child may write 10 bytes per file.
+    pid_t child = fork();
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit = {10, 10};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            _exit(2);
+        _exit(isHexId(pdlDeviceIdFrom("absent", "absent", "kept.txt")) ? 0 : 3);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    // The next run must not take the first ten digits for its id.
+    EXPECT_EQ(readFile("kept.txt"), "<missing>");
+    EXPECT_EQ(readFile("kept.txt.tmp"), "<missing>");
 }
 
 TEST(Pdl, LanguageFromTheLocale)
