@@ -3,6 +3,9 @@
 // 99th percentile and the maximum. A hint runs inside one frame, so the
 // maximum should stay under 16.7 ms and the median under 0.1 ms.
 //
+// The game's own puzzles come second: from their start and from the
+// position after their four stored moves, where hints pass to the search.
+//
 // Usage: bench_board_search [boards per furball count] [seed]
 
 #include <algorithm>
@@ -13,6 +16,7 @@
 
 #include "Core/OwnedPtr.h"
 #include "board/Board.h"
+#include "board/NewLevelData.h"
 #include "board/SolutionSearch.h"
 
 namespace {
@@ -86,6 +90,45 @@ Board* solvableBoard(int furballs)
     }
 }
 
+// Times one search; the board is left as it was.
+Timing timeSearch(Board& board)
+{
+    CellPos pos;
+    int dx = 0, dy = 0;
+    auto begin = std::chrono::steady_clock::now();
+    int found = board.findSolvingMove(&pos, &dx, &dy);
+    auto end = std::chrono::steady_clock::now();
+    Timing t{std::chrono::duration<double, std::milli>(end - begin).count(), board.furballCount(), found == 1,
+             lastSolvingSearchRanOut(), false};
+    if (t.ranOut) {
+        // Outside the timing: what a search without a budget answers.
+        static SolvabilitySearch patient(50000000, 24);
+        t.answerChanged = patient.firstSolvingThrow(SolvabilitySearch::occupancyOf(board.positions), &pos, &dx, &dy);
+    }
+    return t;
+}
+
+// Every stored puzzle of at least `minimum` furballs, from its start and
+// after its stored moves.
+void storedPuzzles(int minimum, std::vector<Timing>& fromStart, std::vector<Timing>& afterStored)
+{
+    NewLevelData store(KELZO_DATA_DIR "/newLdPuzzles.dat", KELZO_DATA_DIR "/newLdComplexities.dat");
+    if (!store.buildLevelLists(2))
+        return;
+    for (int n = 0; n < store.recordCount(); n++) {
+        LevelRecord record;
+        if (!store.readRecord(n, &record) || record.furballCount() < minimum)
+            continue;
+        Board board;
+        board.buildFromRecord(record, n);
+        fromStart.push_back(timeSearch(board));
+        int x, y, dx, dy;
+        for (int k = 0; k < 4 && record.storedMove(k, &x, &y, &dx, &dy); k++)
+            board.tryMove(CellPos{x, y}, dx, dy, true, 0, 1.0f);
+        afterStored.push_back(timeSearch(board));
+    }
+}
+
 double percentile(std::vector<double> values, double p)
 {
     std::sort(values.begin(), values.end());
@@ -132,19 +175,7 @@ int main(int argc, char** argv)
             case 2: board.reset(boardInBox(furballs, 6, 6)); break;
             default: board.reset(boardInBox(furballs, 7, 8)); break;
             }
-            CellPos pos;
-            int dx = 0, dy = 0;
-            auto begin = std::chrono::steady_clock::now();
-            int found = board->findSolvingMove(&pos, &dx, &dy);
-            auto end = std::chrono::steady_clock::now();
-            Timing t{std::chrono::duration<double, std::milli>(end - begin).count(), furballs, found == 1,
-                     lastSolvingSearchRanOut(), false};
-            if (t.ranOut) {
-                // Outside the timing: what a search without a budget answers.
-                static SolvabilitySearch patient(50000000, 24);
-                t.answerChanged = patient.firstSolvingThrow(SolvabilitySearch::occupancyOf(board->positions), &pos,
-                                                            &dx, &dy);
-            }
+            Timing t = timeSearch(*board);
             timings.push_back(t);
             byCount[furballs].push_back(t);
         }
@@ -159,5 +190,11 @@ int main(int argc, char** argv)
         snprintf(label, sizeof label, "%d furballs", furballs);
         report(label, byCount[furballs], false, true);
     }
+
+    std::vector<Timing> fromStart, afterStored;
+    storedPuzzles(10, fromStart, afterStored);
+    printf("\nthe game's puzzles of 10 or more furballs\n");
+    report("from the start", fromStart, false, true);
+    report("after 4 moves", afterStored, false, true);
     return 0;
 }
