@@ -5,19 +5,71 @@
 #include "Core/GameClock.h"
 #include "Core/Language.h"
 #include "Core/Log.h"
+#include "Core/String.h"
 #include "board/Board.h"
+#include "board/BoardDraw.h"
 #include "board/BoardServices.h"
 #include "board/MovingFurball.h"
 #include "game/MainLoop.h"
+#include "graphics/AnimationList.h"
 #include "graphics/FontCache.h"
 #include "settings/AbSettings.h"
 #include "sound/MusicCrossFader.h"
+#include "ui/SharedMenuTextures.h"
 
 KelzoGame* gGame = nullptr;
 
 KelzoGame::KelzoGame() = default;
 
 namespace {
+
+// How long a finished board's bursts may fly before the next board comes.
+const int kNextBoardDelayMs = 1500;
+const int kPlayLevel = 1;
+
+// The game on the play screen until the game modes exist: it tells the
+// application when the board is over.
+class PlayScreenGame : public CurrentGameI {
+public:
+    void moveMade(bool chainLeftBoard) override;
+    void finishBoard() override;
+};
+
+// Where the furballs are, for whoever reads the log (the end-to-end test
+// picks its swipes from it): cell and screen centre of each.
+void logFurballs(const Board& board)
+{
+    String line("furballs (cell:centre)");
+    for (const CellPos& pos : board.positions) {
+        const ScreenPoint corner = gGameGraphics ? cellToScreen(*gGameGraphics, pos.x, pos.y)
+                                                 : ScreenPoint{0, 0};
+        const int half = kCellPixels / 2;
+        line = line + " " + String::fromInt(pos.x) + "," + String::fromInt(pos.y) + ":" +
+               String::fromInt(int(corner.x) + half) + "," + String::fromInt(int(corner.y) + half);
+    }
+    logPrintf("LOG", "%s", line.c_str());
+}
+
+void PlayScreenGame::moveMade(bool chainLeftBoard)
+{
+    if (!chainLeftBoard || board.isNull())
+        return;
+    logPrintf("LOG", "move made, %d furballs left", board->furballCount());
+    logFurballs(*board);
+    if (board->furballCount() > 1 && !board->hasPossibleMove()) {
+        logPrintf("LOG", "board stuck");
+        if (gGame)
+            gGame->boardFinished();
+    }
+}
+
+void PlayScreenGame::finishBoard()
+{
+    CurrentGameI::finishBoard();
+    logPrintf("LOG", "board solved");
+    if (gGame)
+        gGame->boardFinished();
+}
 
 // The music fader's timed events come from its own thread.
 void scheduleFromFader(int kind, int delayMs)
@@ -39,6 +91,9 @@ KelzoGame::KelzoGame(void* handle) : platformHandle(handle)
 KelzoGame::~KelzoGame()
 {
     gMusicCrossFader.setEventScheduler(nullptr);
+    if (gGameGraphics == &graphics)
+        gGameGraphics = nullptr;
+    releaseSharedMenuTextures();
     delete gFontCache;
     gFontCache = nullptr;
 }
@@ -56,8 +111,10 @@ void KelzoGame::loadResources()
     loadLanguageChoice();
     loadingScreen.setLoadingProgress(0);
     loadingScreen.setLoadingProgress(15);
+    loadCommonGraphics(graphics, &loadingScreen);
     soundPlayer.loadSoundEffects(gAbSettings.mem);
     loadingScreen.setLoadingProgress(85);
+    gGameGraphics = &graphics;
     loadingScreen.setLoadingProgress(87);
     loadingScreen.setLoadingProgress(90);
     showPlayScreen();
@@ -76,6 +133,55 @@ void KelzoGame::showPlayScreen()
 
 void KelzoGame::startPuzzle()
 {
+    if (currentGame.isNull())
+        currentGame.reset(new PlayScreenGame());
+    currentGame->level = kPlayLevel;
+    Board* board = Board::createForPuzzle(kPlayLevel, &recentPuzzles[0], &recentPuzzles[1], &recentPuzzles[2],
+                                          float(rand()) / float(RAND_MAX));
+    recentPuzzles[2] = recentPuzzles[1];
+    recentPuzzles[1] = recentPuzzles[0];
+    recentPuzzles[0] = board->record;
+    currentGame->board.reset(board);
+    boardEndedMs = -1;
+    logPrintf("LOG", "puzzle %d of level %d", board->puzzleId, kPlayLevel);
+    logFurballs(*board);
+}
+
+void KelzoGame::boardFinished()
+{
+    if (boardEndedMs < 0)
+        boardEndedMs = gGameClock.now();
+}
+
+void KelzoGame::playDueEvents()
+{
+    const int32_t now = gGameClock.now();
+    for (int i = 0; i < timedEvents.size();) {
+        const TimedEvent event = timedEvents[i];
+        if (gameTimeDiff(now, event.dueMs) < 0) {
+            i++;
+            continue;
+        }
+        timedEvents.removeAt(i);
+        if (event.kind == 6)
+            soundPlayer.playWrongMoveEffect();
+        else if (event.kind == 7)
+            soundPlayer.playUndoEffect();
+    }
+}
+
+bool KelzoGame::drawPlayScreen()
+{
+    playDueEvents();
+    if (boardEndedMs >= 0 && gameTimeDiff(gGameClock.now(), boardEndedMs) >= kNextBoardDelayMs)
+        startPuzzle();
+    drawBackground(graphics, 1.0f, 0);
+    bool moving = false;
+    if (!currentGame.isNull() && !currentGame->board.isNull())
+        moving = drawBoard(graphics, *currentGame->board, 1.0f, 0, 0);
+    moving = updateAnimations(gAnimationList) || moving;
+    // The wait for the next board is movement too: its frame must come.
+    return moving || boardEndedMs >= 0;
 }
 
 bool KelzoGame::drawFrame()
@@ -88,14 +194,18 @@ bool KelzoGame::drawFrame()
         resumeClockIfPaused();
         logPrintf("LOG", "play screen shown %d ms after start", int(microsSinceStart() / 1000));
     }
+    if (screenId == kScreenPlaying)
+        return drawPlayScreen();
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     return false;
 }
 
-void KelzoGame::handleTouch(int, TouchPoint, TouchPoint)
+void KelzoGame::handleTouch(int phase, TouchPoint at, TouchPoint)
 {
     MutexLock lock(&frameMutex);
+    if (screenId == kScreenPlaying && !currentGame.isNull() && !currentGame->board.isNull())
+        currentGame->board->handleTouch(phase, at.x, at.y);
 }
 
 void KelzoGame::pauseClock()

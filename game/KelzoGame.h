@@ -7,6 +7,8 @@
 #include "Core/Mutex.h"
 #include "Core/OwnedPtr.h"
 #include "board/BoardCell.h"
+#include "board/GameGraphics.h"
+#include "board/LevelRecord.h"
 #include "board/PositionSet.h"
 #include "game/BvGameI.h"
 #include "game/Tips.h"
@@ -45,9 +47,9 @@ static_assert(sizeof(HistoryRecord) == 32, "HistoryRecord is eight int32");
 // background and a board of level 1; a solved board brings the next one.
 class KelzoGame : public BvGameI, public ReportFactsI {
 public:
-    static const int kScreenIntro = 1;
-    static const int kScreenPlaying = 2;
-    static const int kScreenInstruction = 6;
+    static constexpr int kScreenIntro = 1;
+    static constexpr int kScreenPlaying = 2;
+    static constexpr int kScreenInstruction = 6;
 
     // A bare object, nothing loaded and nothing shown (tests).
     KelzoGame();
@@ -83,6 +85,9 @@ public:
                           bool ghost, int delay, float speed, bool fast);
     // Moves the guided instruction to its next step.
     void advanceTutorial();
+    // The board in play is over (solved, or stuck); the next one follows once
+    // its bursts have faded.
+    void boardFinished();
 
     int screenId = 0;
     int tutorialStep = -1;         // 42..54 during the guided instruction
@@ -96,12 +101,19 @@ public:
     void* platformHandle = nullptr;
     bool clockWasRunning = false;      // set by pauseClock
     Mutex frameMutex;                  // held while a frame updates and draws
+    GameGraphics graphics;             // gGameGraphics points here once loaded
 
 private:
     void showPlayScreen();
     void startPuzzle();
 
+    bool drawPlayScreen();
+    // Plays the sounds of the timed events that are due (wrong move, undo).
+    void playDueEvents();
+
     bool clockStartPending = false;    // the play screen starts the clock with its first frame
+    int32_t boardEndedMs = -1;         // game time the board in play ended; -1 while it runs
+    LevelRecord recentPuzzles[3] = {}; // the last boards, not to be dealt again soon
 };
 
 // The application object; null before start-up and in most tests.

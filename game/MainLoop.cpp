@@ -15,6 +15,26 @@ const int32_t kIdlePassesPerFrame = 10;
 const int64_t kStartUs = FramePacer::nowUs();
 int64_t gFramesShown = 0;
 
+// A run of frames drawn because something moved, for the log.
+struct AnimationRun {
+    int frames = 0;
+    int64_t startUs = 0;
+};
+AnimationRun gRun;
+
+void countAnimationFrame(bool moving)
+{
+    if (gRun.frames == 0 && !moving)
+        return;
+    if (gRun.frames++ == 0)
+        gRun.startUs = FramePacer::nowUs();
+    if (!moving) {
+        logPrintf("LOG", "animation ran %d frames in %d ms", gRun.frames,
+                  int((FramePacer::nowUs() - gRun.startUs) / 1000));
+        gRun = AnimationRun();
+    }
+}
+
 bool frameDue()
 {
     if (!gPlatformState.keepDrawing && !gPlatformState.game->needsFrame()) {
@@ -40,6 +60,7 @@ void presentFrame()
 void drawLoopFrame()
 {
     gPlatformState.keepDrawing = gPlatformState.game->drawFrame();
+    countAnimationFrame(gPlatformState.keepDrawing);
     gRenderBatch.endFrame();
     resetGlState();
     presentFrame();
@@ -56,10 +77,16 @@ bool mainLoopPass(FramePacer* pacer)
     if (gPlatformState.quitRequested)
         return false;
     const bool tookEvent = gPlatformState.eventsTaken > 0;
+    if (pacer && tookEvent)
+        pacer->noteActivity();
     if (pumped && gPlatformState.game && frameDue()) {
+        const bool moving = gPlatformState.keepDrawing;
         if (pacer)
             pacer->beforeFrame();
         drawLoopFrame();
+        // The idle frames (every 11th pass) are no activity, or the loop would never rest long.
+        if (pacer && moving)
+            pacer->noteActivity();
         return true;
     }
     if (pacer && !tookEvent && gAppActive)

@@ -35,4 +35,11 @@ void FramePacer::beforeFrame()
     nextFrameUs_ = nextDueUs(now, nextFrameUs_);
 }
 
-void FramePacer::idlePass() { Thread::sleepMs(kIdleRestMs); }
+void FramePacer::noteActivity() { lastActivityUs_ = nowUs(); }
+
+int FramePacer::restMs(int64_t nowUs, int64_t lastActivityUs)
+{
+    return nowUs - lastActivityUs < kDeepIdleAfterUs ? kIdleRestMs : kDeepIdleRestMs;
+}
+
+void FramePacer::idlePass() { Thread::sleepMs(restMs(nowUs(), lastActivityUs_)); }

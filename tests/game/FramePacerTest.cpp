@@ -21,6 +21,13 @@ TEST(FramePacerTest, KeepsTheRateButNeverCatchesUpWithABurst)
     EXPECT_EQ(FramePacer::nextDueUs(7 * period, 0), 8 * period);
 }
 
+TEST(FramePacerTest, RestsLongerOnceNothingHappenedForASecond)
+{
+    EXPECT_EQ(FramePacer::restMs(5000000, 4500000), FramePacer::kIdleRestMs);
+    EXPECT_EQ(FramePacer::restMs(5000000, 4000000), FramePacer::kDeepIdleRestMs);
+    EXPECT_GT(FramePacer::kDeepIdleRestMs, FramePacer::kIdleRestMs);
+}
+
 TEST(FramePacerTest, FramesInARowAreHeldToSixtyASecond)
 {
     FramePacer pacer;

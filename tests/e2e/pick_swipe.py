@@ -1,0 +1,51 @@
+#!/usr/bin/env python3
+"""Picks a valid swipe from the furballs the play screen last logged.
+
+A line "furballs (cell:centre) 0,5:25,320 1,4:70,275 ..." lists every furball: its cell (column, row) and the
+screen point of its centre. A swipe is valid when another furball lies in that direction on the same row or
+column with at least one empty cell before the nearest one (the swiped furball slides, knocks it on).
+
+    pick_swipe.py <log file>   prints "x y dx dy", or nothing when no swipe is valid
+"""
+import sys
+
+DIRECTIONS = ((1, 0), (-1, 0), (0, 1), (0, -1))
+
+
+def last_furballs(log_text):
+    """{(column, row): (x, y)} of the last furball line, or None when there is none."""
+    lines = [line for line in log_text.splitlines() if "furballs (cell:centre)" in line]
+    if not lines:
+        return None
+    furballs = {}
+    for item in lines[-1].split("furballs (cell:centre)")[1].split():
+        cell, centre = item.split(":")
+        column, row = (int(v) for v in cell.split(","))
+        furballs[(column, row)] = tuple(int(v) for v in centre.split(","))
+    return furballs
+
+
+def valid_swipes(furballs):
+    """Every valid swipe as (x, y, dx, dy), in a fixed order."""
+    swipes = []
+    for (column, row), (x, y) in sorted(furballs.items()):
+        for dx, dy in DIRECTIONS:
+            distances = [(c - column) * dx + (r - row) * dy
+                         for (c, r) in furballs
+                         if (c, r) != (column, row) and (dx == 0 or r == row) and (dy == 0 or c == column)]
+            ahead = [d for d in distances if d > 0]
+            if ahead and min(ahead) >= 2:
+                swipes.append((x, y, dx, dy))
+    return swipes
+
+
+def main():
+    with open(sys.argv[1], encoding="utf-8", errors="replace") as log:
+        furballs = last_furballs(log.read())
+    swipes = valid_swipes(furballs or {})
+    if swipes:
+        print(*swipes[0])
+
+
+if __name__ == "__main__":
+    main()

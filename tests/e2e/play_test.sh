@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Plays the real program as a player would: a virtual X display, a fresh copy of the data folder, the
+# play screen awaited, one furball swiped, the board seen to change, the window closed; the program
+# must end by itself within a few seconds with exit status 0.
+#
+#   play_test.sh <kelzo> <data folder> <close_window> <folder for screenshots and the log>
+set -uo pipefail
+
+kelzo="$1"; data="$2"; closer="$3"; out="$4"
+here="$(cd "$(dirname "$0")" && pwd)"
+mkdir -p "$out"
+rm -f "$out"/*.png "$out"/kelzo.log
+
+work="$(mktemp -d)"
+xvfb_pid=""; game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; echo "--- program log:"; cat "$out/kelzo.log" 2>/dev/null | tail -40; exit 1; }
+
+# Waits up to $1 tenths of a second for the command in the remaining arguments to succeed.
+wait_for() {
+    local tenths="$1"; shift
+    for ((i = 0; i < tenths; i++)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# A display number nobody uses: Xvfb picks it and reports it on fd 3.
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 400x560x24 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+echo "display $DISPLAY"
+
+# Under a sanitizer build: leak checks, less what the X11 library keeps on purpose.
+export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
+cp -r "$data" "$work/data"
+cd "$work/data" || fail "no data copy"
+SDL_AUDIODRIVER=dummy "$kelzo" >"$out/kelzo.log" 2>&1 &
+game_pid=$!
+
+wait_for 300 grep -q "play screen shown" "$out/kelzo.log" || fail "no play screen within 30 s"
+window="$(xdotool search --name '^Kelzo$' | head -n1)"
+[ -n "$window" ] || fail "no window titled Kelzo"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+echo "window $window at $X,$Y size ${WIDTH}x$HEIGHT"
+[ "$WIDTH" = 320 ] && [ "$HEIGHT" = 480 ] || fail "window is ${WIDTH}x$HEIGHT, not 320x480"
+
+# A valid swipe from the furballs the play screen reports.
+read -r fx fy dx dy < <(python3 "$here/pick_swipe.py" "$out/kelzo.log")
+[ -n "${fx:-}" ] || fail "no valid swipe found among the reported furballs"
+echo "swipe furball at $fx,$fy toward $dx,$dy"
+
+moves_before="$(grep -c "move made" "$out/kelzo.log")"
+import -window "$window" "$out/before.png" || fail "no screenshot"
+xdotool mousemove --window "$window" "$fx" "$fy" mousedown 1
+for step in 1 2 3 4 5 6; do
+    xdotool mousemove --window "$window" $((fx + dx * step * 10)) $((fy + dy * step * 10))
+    sleep 0.03
+done
+xdotool mouseup 1
+moves_seen() { [ "$(grep -c "move made" "$out/kelzo.log")" -gt "$moves_before" ]; }
+wait_for 50 moves_seen || fail "the swipe made no move"
+sleep 2   # the furballs fly and settle
+import -window "$window" "$out/after.png" || fail "no screenshot"
+changed="$(compare -metric AE "$out/before.png" "$out/after.png" null: 2>&1 | cut -d' ' -f1)"
+echo "pixels changed by the move: $changed"
+[ "${changed%%.*}" -gt 100 ] 2>/dev/null || fail "the board did not change on screen ($changed pixels)"
+
+"$closer" "$window" || fail "cannot close the window"
+start=$(date +%s%N)
+for ((i = 0; i < 100; i++)); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$game_pid" 2>/dev/null && fail "still running 10 s after the window was closed"
+wait "$game_pid"; status=$?
+game_pid=""
+took=$(( ($(date +%s%N) - start) / 1000000 ))
+echo "ended $took ms after the close, exit status $status"
+[ "$status" -eq 0 ] || fail "exit status $status"
+[ "$took" -lt 5000 ] || fail "took $took ms to end"
+echo "PASS"

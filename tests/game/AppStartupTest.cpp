@@ -1,0 +1,111 @@
+// Start-up and shut-down of the application as the program runs them, in a
+// folder with a copy of the game's data and an offscreen GL context in place
+// of the window.
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <string>
+
+#include "Core/GameClock.h"
+#include "board/Board.h"
+#include "board/GameGraphics.h"
+#include "game/AppStartup.h"
+#include "game/KelzoGame.h"
+#include "graphics/FontCache.h"
+#include "settings/AbSettings.h"
+#include "settings/ReportFacts.h"
+#include "settings/Settings.h"
+#include "tests/graphics/GlTestContext.h"
+#include "tests/support/FileBytes.h"
+
+namespace {
+
+// What the game writes itself: a copy of a developer's build/data may hold them.
+bool isSavedState(const std::string& name)
+{
+    const char* const saved[] = {"settings.dat", "settings2b.dat", "lang.dat", "deviceId.txt", "gameState.dat",
+                                 "hiScores.dat", "fv.dat", "fiv.dat"};
+    for (const char* s : saved)
+        if (name == s)
+            return true;
+    return name.compare(0, 9, "gameState") == 0;
+}
+
+void copyDataFolder()
+{
+    DIR* folder = opendir(KELZO_DATA_DIR);
+    ASSERT_NE(folder, nullptr);
+    while (dirent* entry = readdir(folder)) {
+        const std::string name = entry->d_name;
+        const std::string path = std::string(KELZO_DATA_DIR) + "/" + name;
+        struct stat info;
+        if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || isSavedState(name))
+            continue;
+        std::string bytes;
+        ASSERT_TRUE(readFileBytes(path, &bytes)) << path;
+        FILE* copy = fopen(name.c_str(), "wb");
+        ASSERT_NE(copy, nullptr);
+        ASSERT_EQ(fwrite(bytes.data(), 1, bytes.size(), copy), bytes.size());
+        fclose(copy);
+    }
+    closedir(folder);
+}
+
+bool fileExists(const char* name)
+{
+    struct stat info;
+    return stat(name, &info) == 0;
+}
+
+class AppStartupTest : public GlTest {};
+
+}  // namespace
+
+TEST_F(AppStartupTest, StartsOnAPlayableBoardAndShutsDownInOrder)
+{
+    enterOwnFolder();
+    copyDataFolder();
+
+    BvGameI* app = appStartup(nullptr);
+    ASSERT_NE(app, nullptr);
+    ASSERT_NE(gGame, nullptr);
+    EXPECT_EQ(app, static_cast<BvGameI*>(gGame));
+    EXPECT_EQ(gGame->loadingScreen.progress, 100);
+    ASSERT_NE(gSettings, nullptr);
+    EXPECT_EQ(gAbSettings.callback, gSettings);
+    EXPECT_EQ(gAbSettings.realRuns, 1);   // this launch, counted once
+    EXPECT_EQ(gReportFacts, static_cast<ReportFactsI*>(gGame));
+    EXPECT_EQ(gGameGraphics, &gGame->graphics);
+    EXPECT_EQ(std::string(gDefaultFontFile.c_str()), "Insanibu.ttf");
+    EXPECT_TRUE(gGameClock.paused);   // the play screen starts it with its first frame
+
+    // The play screen: a stored puzzle of level 1, and a swipe along its stored solution moves it.
+    ASSERT_EQ(gGame->screenId, KelzoGame::kScreenPlaying);
+    ASSERT_FALSE(gGame->currentGame.isNull());
+    ASSERT_FALSE(gGame->currentGame->board.isNull());
+    Board& board = *gGame->currentGame->board;
+    EXPECT_EQ(levelOfPuzzleId(board.puzzleId), 1);
+    app->drawFrame();
+    EXPECT_FALSE(gGameClock.paused);
+    MoveEntry move;
+    ASSERT_TRUE(board.findHintMove(&move));
+    const int furballs = board.furballCount();
+    const ScreenPoint corner = cellToScreen(gGame->graphics, move.x, move.y);
+    const int x = int(corner.x) + kCellPixels / 2, y = int(corner.y) + kCellPixels / 2;
+    app->handleTouch(0, TouchPoint{x, y}, TouchPoint{-1, -1});
+    app->handleTouch(1, TouchPoint{x + 40 * move.dx, y + 40 * move.dy}, TouchPoint{-1, -1});
+    app->handleTouch(2, TouchPoint{x + 40 * move.dx, y + 40 * move.dy}, TouchPoint{-1, -1});
+    EXPECT_EQ(board.furballCount(), furballs - 1);
+    EXPECT_TRUE(app->drawFrame());   // the furballs fly
+
+    appShutdown(false);
+    EXPECT_EQ(gGame, nullptr);
+    EXPECT_EQ(gSettings, nullptr);
+    EXPECT_EQ(gReportFacts, nullptr);
+    EXPECT_EQ(gAbSettings.callback, nullptr);
+    EXPECT_EQ(gGameGraphics, nullptr);
+    EXPECT_EQ(gFontCache, nullptr);
+    EXPECT_TRUE(fileExists("settings.dat"));
+    EXPECT_TRUE(fileExists("settings2b.dat"));
+}
