@@ -5,6 +5,7 @@
 #include "Core/GameClock.h"
 #include "Core/Language.h"
 #include "Core/Log.h"
+#include "Core/Random.h"
 #include "Core/String.h"
 #include "board/Board.h"
 #include "board/BoardDraw.h"
@@ -137,7 +138,7 @@ void KelzoGame::startPuzzle()
         currentGame.reset(new PlayScreenGame());
     currentGame->level = kPlayLevel;
     Board* board = Board::createForPuzzle(kPlayLevel, &recentPuzzles[0], &recentPuzzles[1], &recentPuzzles[2],
-                                          float(rand()) / float(RAND_MAX));
+                                          randomFloat(1.0f));
     recentPuzzles[2] = recentPuzzles[1];
     recentPuzzles[1] = recentPuzzles[0];
     recentPuzzles[0] = board->record;

@@ -21,19 +21,23 @@
 
 namespace {
 
-// What the game writes itself: a copy of a developer's build/data may hold them.
+// What the game writes itself: a developer's build/data may hold them from a game played there, and the test
+// folder from the last run. The test starts as a first launch without them.
+const char* const kSavedState[] = {"settings.dat", "settings2b.dat", "lang.dat", "deviceId.txt", "gameState.dat",
+                                   "hiScores.dat", "fv.dat", "fiv.dat"};
+
 bool isSavedState(const std::string& name)
 {
-    const char* const saved[] = {"settings.dat", "settings2b.dat", "lang.dat", "deviceId.txt", "gameState.dat",
-                                 "hiScores.dat", "fv.dat", "fiv.dat"};
-    for (const char* s : saved)
-        if (name == s)
+    for (const char* saved : kSavedState)
+        if (name == saved)
             return true;
-    return name.compare(0, 9, "gameState") == 0;
+    return false;
 }
 
 void copyDataFolder()
 {
+    for (const char* saved : kSavedState)
+        remove(saved);
     DIR* folder = opendir(KELZO_DATA_DIR);
     ASSERT_NE(folder, nullptr);
     while (dirent* entry = readdir(folder)) {
