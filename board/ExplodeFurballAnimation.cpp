@@ -18,8 +18,9 @@ namespace {
 // clear them before anything writes to freed memory.
 Array<ExplodeFurballAnimation*>& hidingBursts()
 {
-    static Array<ExplodeFurballAnimation*> bursts;
-    return bursts;
+    // Never destroyed: boards and animations may still go away at program exit.
+    static Array<ExplodeFurballAnimation*>* bursts = new Array<ExplodeFurballAnimation*>();
+    return *bursts;
 }
 
 void forget(ExplodeFurballAnimation* burst)

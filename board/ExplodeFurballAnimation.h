@@ -21,6 +21,8 @@ public:
     // Strike between a furball of colourA and one of colourB at (x, y).
     ExplodeFurballAnimation(int colourA, int colourB, float x, float y, int dx, int dy, bool big, bool huge);
     ~ExplodeFurballAnimation() override;
+    ExplodeFurballAnimation(const ExplodeFurballAnimation&) = delete;
+    ExplodeFurballAnimation& operator=(const ExplodeFurballAnimation&) = delete;
 
     void update() override;
     bool isDone() override { return allDone != 0; }

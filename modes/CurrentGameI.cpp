@@ -13,6 +13,8 @@ void CurrentGameI::moveMade(bool) {}
 void CurrentGameI::finishBoard()
 {
     boardCountStatistic("SolvedPuz");
+    if (!board.isNull())
+        board->recordPlayedPuzzle(true, false, gameType);
     explodeBoardFurballs(0, true, false, true, 0);
 }
 

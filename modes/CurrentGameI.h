@@ -29,8 +29,8 @@ public:
     // left the board.
     virtual void moveMade(bool chainLeftBoard);
     // Called by the board drawing once a shown board is solved and at rest:
-    // counts the solved puzzle and bursts the last furball; the modes move
-    // on to their next puzzle.
+    // counts the solved puzzle, enters it in the play history and bursts the
+    // last furball; the modes move on to their next puzzle.
     virtual void finishBoard();
 
     GameType gameType = kGameArcade;

@@ -418,3 +418,23 @@ TEST_F(BoardDrawTest, InstructionFingerSlidesInAndPushes)
     finger.draw();
     EXPECT_FALSE(finger.draw());
 }
+
+TEST_F(BoardDrawTest, BaseGameFinishesASolvedBoard)
+{
+    CurrentGameI* plain = new CurrentGameI();
+    game.currentGame.reset(plain);
+    plain->board.reset(new Board());
+    Board& solved = *plain->board;
+    placeDiagram(solved, rowDiagram(5, "..4...."));
+    solved.puzzleId = 30012;
+    tick(5000);
+    int before = gAnimationList->count();
+    drawBoard(*g, solved, 1.0f, 0, 0);
+    EXPECT_EQ(1, gAbSettings.counter(StatSolvedPuz));
+    ASSERT_EQ(1, game.playHistory.size());
+    EXPECT_EQ(30012, game.playHistory[0].puzzleId);
+    EXPECT_EQ(before + 1, gAnimationList->count());
+    EXPECT_EQ(1, int(solved.cellAt(2, 5).inFlight));   // the last furball now shows as its burst
+    drawBoard(*g, solved, 1.0f, 0, 0);
+    EXPECT_EQ(1, game.playHistory.size());
+}
