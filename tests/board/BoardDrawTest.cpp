@@ -122,42 +122,50 @@ const Diagram kAllColours = {"1.2.3.4", ".......", "5.6.7.8", ".......", "..1.2.
 
 } // namespace
 
-TEST_F(BoardDrawTest, EveryThemeDrawsItsFurballsOverItsBackground)
-{
-    for (int theme = 0; theme < kThemeCount; theme++) {
-        SCOPED_TRACE(theme);
-        loadTheme(*g, theme);
-        ASSERT_EQ(theme, gAbSettings.chosenTheme());
-        placeDiagram(board(), kAllColours);
-
-        clearFrame(0, 0, 0, 1);
-        drawBackground(*g, 1.0f, 0);
-        Bitmap* backgroundOnly = frame();
-        drawBoard(*g, board(), 1.0f, 0, 0);
-        saveFrame("board_theme" + std::to_string(theme));
-        Bitmap* drawn = frame();
-
-        // The background fills the screen; furballs cover their cell centres; empty cells stay as they were.
-        EXPECT_GT(backgroundOnly->at(160, 250).r + backgroundOnly->at(160, 250).g + backgroundOnly->at(160, 250).b, 30);
-        int covered = 0;
-        for (const CellPos& pos : board().positions) {
-            int x = 3 + 45 * pos.x + 22, y = 73 + 45 * pos.y + 22;
-            if (differs(drawn->at(x, y), backgroundOnly->at(x, y)))
-                covered++;
-        }
-        EXPECT_EQ(board().furballCount(), covered);
-        for (int cx = 1; cx < 7; cx += 2) {
-            int x = 3 + 45 * cx + 22, y = 73 + 45 * 5 + 22;
-            EXPECT_TRUE(pixelNear(drawn->at(x, y), backgroundOnly->at(x, y), 2)) << "empty cell " << cx;
-        }
-        // Different colours look different.
-        RGBA first = drawn->at(3 + 22, 73 + 22), second = drawn->at(3 + 90 + 22, 73 + 22);
-        EXPECT_TRUE(differs(first, second));
-        delete backgroundOnly;
-        delete drawn;
+class ThemeDrawTest : public BoardDrawTest, public ::testing::WithParamInterface<int> {
+protected:
+    void TearDown() override
+    {
+        loadTheme(*g, 0);
+        BoardDrawTest::TearDown();
     }
-    loadTheme(*g, 0);
+};
+
+TEST_P(ThemeDrawTest, FurballsShowOverTheBackground)
+{
+    const int theme = GetParam();
+    loadTheme(*g, theme);
+    ASSERT_EQ(theme, gAbSettings.chosenTheme());
+    placeDiagram(board(), kAllColours);
+
+    clearFrame(0, 0, 0, 1);
+    drawBackground(*g, 1.0f, 0);
+    Bitmap* backgroundOnly = frame();
+    drawBoard(*g, board(), 1.0f, 0, 0);
+    saveFrame("board_theme" + std::to_string(theme));
+    Bitmap* drawn = frame();
+
+    // The background fills the screen; furballs cover their cell centres; empty cells stay as they were.
+    RGBA middle = backgroundOnly->at(160, 250);
+    EXPECT_GT(middle.r + middle.g + middle.b, 30);
+    int covered = 0;
+    for (const CellPos& pos : board().positions) {
+        int x = 3 + 45 * pos.x + 22, y = 73 + 45 * pos.y + 22;
+        if (differs(drawn->at(x, y), backgroundOnly->at(x, y)))
+            covered++;
+    }
+    EXPECT_EQ(board().furballCount(), covered);
+    for (int cx = 1; cx < 7; cx += 2) {
+        int x = 3 + 45 * cx + 22, y = 73 + 45 * 5 + 22;
+        EXPECT_TRUE(pixelNear(drawn->at(x, y), backgroundOnly->at(x, y), 2)) << "empty cell " << cx;
+    }
+    // Different colours look different.
+    EXPECT_TRUE(differs(drawn->at(3 + 22, 73 + 22), drawn->at(3 + 90 + 22, 73 + 22)));
+    delete backgroundOnly;
+    delete drawn;
 }
+
+INSTANTIATE_TEST_SUITE_P(AllThemes, ThemeDrawTest, ::testing::Range(0, kThemeCount));
 
 TEST_F(BoardDrawTest, FlyingFurballKnocksTheNextOnWithSparks)
 {
