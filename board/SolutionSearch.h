@@ -86,7 +86,7 @@ bool forEachSearchThrow(const LineTables& lines, TryThrow tryThrow)
 // a board as having no solution found.
 class SolvabilitySearch {
 public:
-    static const int kMaxPositions = 60000;
+    static const int kMaxPositions = 35000;
     static const int kTableBits = 17;
 
     // A bigger budget and table serve checks that may take their time.
