@@ -123,10 +123,12 @@ void advanceFaceAnimation(BoardCell& cell, int x, int y, int theme, int clockCur
 {
     int rhythm = cellRhythm(x, y, cell.face, 0);
     int period = 6000 + rhythm % 5000;
-    int phase = static_cast<int>((static_cast<unsigned>(clockCurrent) + static_cast<unsigned>(rhythm)) %
-                                 static_cast<unsigned>(period));
-    int position = phase < kGlanceMs ? phase * 360 / kGlanceMs : 0;
-    cell.faceAnim = static_cast<int16_t>(position);
+    unsigned since = static_cast<unsigned>(clockCurrent) + static_cast<unsigned>(rhythm);
+    int phase = static_cast<int>(since % static_cast<unsigned>(period));
+    bool glancing = phase < kGlanceMs;
+    cell.faceAnim = static_cast<int16_t>(glancing ? phase * 360 / kGlanceMs : 0);
+    // Every third glance is a delighted one (the alternate face).
+    cell.altFace = glancing && (since / static_cast<unsigned>(period)) % 3 == 2;
 
     const ThemeRow& row = themeRow(theme);
     if (cell.specialStart != -1 || row.extraFramesMs <= 0 || (row.extraFrames <= 0 && !row.overlayFile))

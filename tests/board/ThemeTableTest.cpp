@@ -157,12 +157,16 @@ TEST_F(ThemeTest, IdleFacesGlanceNowAndThen)
 {
     // Over a minute every furball glances at least once, and rests most of the time.
     BoardCell cell = cellWith(0);
-    int glancing = 0, frames = 0, specials = 0;
+    int glancing = 0, frames = 0, specials = 0, delighted = 0;
     for (int t = 0; t < 60000; t += 20) {
         advanceFaceAnimation(cell, 2, 5, 3, t);
         frames++;
         if (cell.faceAnim > 0)
             glancing++;
+        if (cell.altFace) {
+            delighted++;
+            ASSERT_GT(cell.faceAnim, 0);
+        }
         if (cell.specialStart != -1) {
             specials++;
             cell.specialStart = -1;
@@ -172,6 +176,8 @@ TEST_F(ThemeTest, IdleFacesGlanceNowAndThen)
     }
     EXPECT_GT(glancing, 0);
     EXPECT_LT(glancing, frames / 3);
+    EXPECT_GT(delighted, 0);
+    EXPECT_LT(delighted, glancing);
     EXPECT_GT(specials, 0);
     // Theme 1 has no special animation.
     cell.specialStart = -1;
