@@ -2,6 +2,10 @@
 #include "Core/Thread.h"
 
 #include <atomic>
+#include <cstdio>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -83,6 +87,46 @@ TEST(Thread, DestructorStopsAndJoinsTheThread)
     }
     // Under AddressSanitizer a thread still touching the dead object would be reported here.
     Thread::sleepMs(5);
+}
+
+TEST(Thread, AThreadThatCannotBeMadeIsNotLeftRunning)
+{
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the sanitizer's own address space is far above any limit this test sets";
+#else
+    // In a child whose address space has no room for more thread stacks, pthread_create fails.
+    pid_t child = fork();
+    if (child == 0) {
+        long pages = 0;
+        FILE* statm = fopen("/proc/self/statm", "r");
+        if (!statm || fscanf(statm, "%ld", &pages) != 1)
+            _exit(2);
+        fclose(statm);
+        rlim_t room = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + 1024 * 1024;
+        struct rlimit limit = {room, room};
+        if (setrlimit(RLIMIT_AS, &limit) != 0)
+            _exit(3);
+        // Stacks of threads that ended are kept for reuse; once those are taken, no new one fits.
+        CountingThread threads[64];
+        CountingThread* refused = nullptr;
+        for (CountingThread& t : threads) {
+            if (!t.start(15, 1)) {
+                refused = &t;
+                break;
+            }
+        }
+        if (!refused)
+            _exit(4);
+        if (refused->isRunning())
+            _exit(5);
+        refused->stopAndWait();  // returns at once: there is nothing to wait for
+        _exit(refused->isRunning() || refused->isStopRequested() ? 6 : 0);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+#endif
 }
 
 TEST(Thread, SleepSplitsMillisecondsIntoSecondsAndNanoseconds)
