@@ -9,6 +9,7 @@
 #include "Core/Platform.h"
 #include "Core/Random.h"
 #include "settings/DigitCodes.h"
+#include "settings/Settings.h"
 #include "settings/Statistics.h"
 
 int wrappingAdd(int a, int b)
@@ -212,6 +213,10 @@ void AbTester::load()
 
 bool AbTester::save()
 {
+    // A reset to a fresh install removed the files and is ending the program: the exit save
+    // must not bring them back.
+    if (gSettingsSaveSuppressed)
+        return false;
     MutexLock lock(&saveMutex);
     bool ok = false;
     bool allSaved = true;

@@ -54,7 +54,8 @@ public:
     // player's to save.
     bool isLoaded() const { return loaded; }
     // Writes both files, each through a temporary file renamed into place.
-    // False when either could not be written (the values in memory stay).
+    // False when either could not be written (the values in memory stay),
+    // and, writing nothing, while gSettingsSaveSuppressed is set.
     bool save();
     // The variation block, optionally after the header. False when the data
     // are unusable; then no value has been changed.

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sys/stat.h>
 
 #include "Core/File.h"
 #include "Core/MemoryStream.h"
 #include "TempDirTest.h"
 #include "settings/AbSettings.h"
+#include "settings/Settings.h"
 #include "settings/Statistics.h"
 
 namespace {
@@ -433,6 +435,26 @@ TEST_F(AbSettingsTest, FailedSaveKeepsValuesAndReportsIt)
     rmdir("settings3.dat");
     EXPECT_TRUE(ab.save());
     EXPECT_NE(readBytes("settings2b.dat"), before);
+}
+
+TEST_F(AbSettingsTest, ResetToAFreshInstallIsNotUndoneOnTheWayOut)
+{
+    struct Suppressed {
+        Suppressed() { gSettingsSaveSuppressed = true; }
+        ~Suppressed() { gSettingsSaveSuppressed = false; }
+    };
+    {
+        std::unique_ptr<AbSettings> ab(new AbSettings("ff"));
+        ab->count(StatMoved, 5);
+        // The reset removes the files, suppresses saving and ends the program.
+        remove("settings2b.dat");
+        remove("settings3.dat");
+        Suppressed suppressed;
+        EXPECT_FALSE(ab->save());
+        ab.reset();  // the engine's destructor, as at program exit
+    }
+    EXPECT_FALSE(exists("settings2b.dat"));
+    EXPECT_FALSE(exists("settings3.dat"));
 }
 
 TEST_F(AbSettingsTest, GameFunctionsReadTheirVariations)
