@@ -12,12 +12,15 @@
 #include "board/GameGraphics.h"
 #include "game/AppStartup.h"
 #include "game/KelzoGame.h"
+#include "game/PlatformState.h"
 #include "graphics/FontCache.h"
 #include "settings/AbSettings.h"
 #include "settings/ReportFacts.h"
 #include "settings/Settings.h"
 #include "tests/graphics/GlTestContext.h"
+#include "platform/ServerAddresses.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/LoopbackServer.h"
 
 namespace {
 
@@ -112,4 +115,37 @@ TEST_F(AppStartupTest, StartsOnAPlayableBoardAndShutsDownInOrder)
     EXPECT_EQ(gFontCache, nullptr);
     EXPECT_TRUE(fileExists("settings.dat"));
     EXPECT_TRUE(fileExists("settings2b.dat"));
+}
+
+// The exit report goes once: from the pause when the focus went before the
+// end, else from the shut-down.
+TEST_F(AppStartupTest, TheExitIsReportedOnceWhetherOrNotTheFocusWentFirst)
+{
+    enterOwnFolder();
+    copyDataFolder();
+    for (bool focusLostFirst : {true, false}) {
+        LoopbackServer server(R"([{"status": 200, "body": ""}])");
+        ASSERT_TRUE(server.started());
+        const std::string host = server.host();
+        gStatisticsServerHost = host.c_str();
+        resetPlatformState();
+        gPlatformState.game = appStartup(nullptr);
+        ASSERT_NE(gPlatformState.game, nullptr);
+        if (focusLostFirst) {
+            SDL_Event focusLost{};
+            focusLost.type = SDL_ACTIVEEVENT;
+            focusLost.active.gain = 0;
+            focusLost.active.state = SDL_APPINPUTFOCUS;
+            dispatchEvent(focusLost);
+            ASSERT_FALSE(gAppActive);
+        }
+        appShutdown(!gAppActive);
+        gPlatformState.game = nullptr;
+        int exitReports = 0;
+        for (const LoggedRequest& request : server.requests(3, 300))
+            exitReports += request.path.find("app_id=1104") != std::string::npos;
+        EXPECT_EQ(exitReports, 1) << (focusLostFirst ? "focus lost first" : "active to the end");
+    }
+    gStatisticsServerHost = kLoopbackServerHost;
+    resetPlatformState();
 }
