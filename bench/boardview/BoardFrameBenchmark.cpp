@@ -60,50 +60,46 @@ Scene& scene()
     return *s;
 }
 
-void report(benchmark::State& state, long quads, long calls)
-{
-    state.counters["quads/frame"] = benchmark::Counter(static_cast<double>(quads) / state.iterations());
-    state.counters["drawcalls/frame"] = benchmark::Counter(static_cast<double>(calls) / state.iterations());
-}
-
-void BM_FullBoard(benchmark::State& state)
+// Draws frames for the benchmark loop; `before` adds to the scene ahead of frame n.
+void runFrames(benchmark::State& state, void (*before)(Scene&, int))
 {
     Scene& s = scene();
     int n = 0;
     long quads = 0, calls = 0;
     for (auto _ : state) {
+        if (before)
+            before(s, n);
         gRenderBatch.quadsThisFrame = 0;
         gRenderBatch.drawCallsThisFrame = 0;
         s.frame(n++);
         quads += gRenderBatch.quadsThisFrame;
         calls += gRenderBatch.drawCallsThisFrame;
     }
-    report(state, quads, calls);
+    state.counters["quads/frame"] = benchmark::Counter(static_cast<double>(quads) / state.iterations());
+    state.counters["drawcalls/frame"] = benchmark::Counter(static_cast<double>(calls) / state.iterations());
+}
+
+// A fresh set of bursts every 60 frames, so sparks are always in the air.
+void addBursts(Scene& s, int n)
+{
+    if (n % 60 != 0)
+        return;
+    for (int i = 0; i < 6; i++) {
+        BoardCell& cell = s.board.cellAt(i, 3);
+        cell.colour = static_cast<uint16_t>(1 + i);
+        gAnimationList->add(Ref<AnimationI>(new ExplodeFurballAnimation(&cell, 20.0f + 45 * i, 230.0f, 0, 120)));
+    }
+}
+
+void BM_FullBoard(benchmark::State& state)
+{
+    runFrames(state, nullptr);
 }
 BENCHMARK(BM_FullBoard);
 
 void BM_BoardAndBursts(benchmark::State& state)
 {
-    Scene& s = scene();
-    int n = 0;
-    long quads = 0, calls = 0;
-    for (auto _ : state) {
-        if (n % 60 == 0) {
-            // A fresh set of bursts every second of frames, so sparks are always in the air.
-            for (int i = 0; i < 6; i++) {
-                BoardCell& cell = s.board.cellAt(i, 3);
-                cell.colour = static_cast<uint16_t>(1 + i);
-                gAnimationList->add(Ref<AnimationI>(
-                    new ExplodeFurballAnimation(&cell, 20.0f + 45 * i, 230.0f, 0, 120)));
-            }
-        }
-        gRenderBatch.quadsThisFrame = 0;
-        gRenderBatch.drawCallsThisFrame = 0;
-        s.frame(n++);
-        quads += gRenderBatch.quadsThisFrame;
-        calls += gRenderBatch.drawCallsThisFrame;
-    }
-    report(state, quads, calls);
+    runFrames(state, addBursts);
 }
 BENCHMARK(BM_BoardAndBursts);
 
