@@ -31,10 +31,9 @@ ScoreBoard::~ScoreBoard()
 
 void ScoreBoard::draw(int layoutKey)
 {
-    if (!background || !background->pixels) {
-        delete background;
+    // Loaded once: a missing picture leaves the pieces unblended rather than retried every frame.
+    if (!background)
         background = new Bitmap("ScoreboardBackground.png", 1.0f, true);
-    }
     pieceIndex = 0;
     if (layoutKey != key) {
         key = layoutKey;
