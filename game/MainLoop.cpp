@@ -37,7 +37,9 @@ void countAnimationFrame(bool moving)
 
 bool frameDue()
 {
-    if (!gPlatformState.keepDrawing && !gPlatformState.game->needsFrame()) {
+    // An exposed desktop window has lost its picture (other windows cover it, the phone's screen had none):
+    // it is drawn again at once, not only when the idle count comes round.
+    if (!gPlatformState.keepDrawing && !gPlatformState.redrawRequested && !gPlatformState.game->needsFrame()) {
         if (gPlatformState.idlePasses++ < kIdlePassesPerFrame)
             return false;
     }

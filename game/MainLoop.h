@@ -8,8 +8,9 @@ class FramePacer;
 // The main loop: one pump step per pass, a frame only when one is due.
 //
 // Frame rule: a frame follows when the last frame reported movement (or
-// someone set keepDrawing), when the application asks for one, or on every
-// 11th pass without one; while inactive only when an expose asked for it.
+// someone set keepDrawing), when the application asks for one, when an expose
+// asked for one, or on every 11th pass without one; while inactive only when
+// an expose asked for it.
 
 // One pass. False when the loop is to end (quit requested). A pacer, when
 // given, holds frames to the desktop rate and rests passes that did nothing.

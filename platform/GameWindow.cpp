@@ -26,8 +26,19 @@ bool fail(const char* what)
     return false;
 }
 
+// SDL's GL window comes with SDL's own desktop GL context, current on this thread; EGL may make its context
+// current only once that one is let go.
+bool releaseSdlContext(const SDL_SysWMinfo& info)
+{
+    typedef int (*MakeCurrent)(Display*, unsigned long, void*);
+    MakeCurrent makeCurrent = reinterpret_cast<MakeCurrent>(SDL_GL_GetProcAddress("glXMakeCurrent"));
+    return makeCurrent && makeCurrent(info.info.x11.display, 0, nullptr);
+}
+
 bool makeContext(const SDL_SysWMinfo& info)
 {
+    if (!releaseSdlContext(info))
+        return fail("SDL's GL context cannot be let go");
     gWindow.display = eglGetDisplay(reinterpret_cast<EGLNativeDisplayType>(info.info.x11.display));
     if (gWindow.display == EGL_NO_DISPLAY || !eglInitialize(gWindow.display, nullptr, nullptr))
         return fail("no EGL display");
@@ -60,8 +71,9 @@ bool openGameWindow(int width, int height, const char* title)
 {
     closeGameWindow();
     SDL_WM_SetCaption(title, title);
-    // A plain window: the GL drawing goes through EGL, not through SDL.
-    gWindow.surface = SDL_SetVideoMode(width, height, 0, SDL_SWSURFACE);
+    // A GL window, so that SDL leaves its contents to us and tells of exposes; the drawing itself goes
+    // through the EGL context made on it.
+    gWindow.surface = SDL_SetVideoMode(width, height, 0, SDL_OPENGL);
     if (!gWindow.surface)
         return fail("no video mode");
     gWindow.width = gWindow.surface->w;

@@ -2,8 +2,8 @@
 
 // The game's window on the desktop. The phone gave the game its whole screen with an OpenGL ES 1.x context
 // from SDL; SDL 1.2 on a desktop only makes desktop GL contexts and would size a (0, 0) mode to the whole
-// desktop. So the window is a fixed 320x480 SDL window titled "Kelzo", and the OpenGL ES 1.1 context is made on
-// it through EGL, with vsync asked for.
+// desktop. So the window is a fixed 320x480 SDL GL window titled "Kelzo", and the OpenGL ES 1.1 context is made
+// on it through EGL (SDL's own desktop context is let go), with vsync asked for.
 
 // Opens the window and makes its context current on the calling thread. False (with a log line, nothing left
 // open) when the window or the context cannot be made.
