@@ -81,16 +81,20 @@ public:
         size_ = n;
     }
 
+    // The value is copied before the array may grow, so appending one of the
+    // array's own elements never reads freed memory.
     void append(const T& value)
     {
+        T copy(value);
         reserve(size_ + 1);
-        data_[size_++] = value;
+        data_[size_++] = std::move(copy);
     }
 
     void append(T&& value)
     {
+        T moved(std::move(value));
         reserve(size_ + 1);
-        data_[size_++] = std::move(value);
+        data_[size_++] = std::move(moved);
     }
 
     // Removes one element, moving the later ones down.

@@ -108,6 +108,26 @@ TEST(Array, AppendRemoveCopyAndMove)
     EXPECT_EQ(nested[0][0], 7);
 }
 
+// Appending an element of the same array at the moment it must grow: the
+// value has to be taken before the old storage is freed.
+TEST(Array, AppendingOwnElementWhileGrowing)
+{
+    Array<String> a;
+    a.append(String("first furball"));
+    while (a.size() < a.capacity())
+        a.append(String("filler"));
+    a.append(a[0]);
+    EXPECT_EQ(a[a.size() - 1], "first furball");
+
+    Array<Point> points;
+    points.append(Point{3, 4});
+    while (points.size() < points.capacity())
+        points.append(Point{});
+    points.append(points[0]);
+    EXPECT_EQ(points[points.size() - 1].x, 3);
+    EXPECT_EQ(points[points.size() - 1].y, 4);
+}
+
 TEST_F(ArrayHolders, RefDeletesOnceAtTheLastRelease)
 {
     int destroyed = 0;
