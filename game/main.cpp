@@ -6,6 +6,7 @@
 #include <SDL/SDL_mixer.h>
 #include <SDL/SDL_ttf.h>
 
+#include "Core/Log.h"
 #include "Core/Platform.h"
 #include "game/AppStartup.h"
 #include "game/MainLoop.h"
@@ -41,8 +42,11 @@ void closeLibraries(bool mixerOpen, bool mixerStarted, bool fontsStarted)
 
 int main()
 {
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_NOPARACHUTE) != 0)
+    preferDesktopVideo();
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_NOPARACHUTE) != 0) {
+        logPrintf("ERR", "cannot start SDL: %s", SDL_GetError());
         return 1;
+    }
     if (TTF_Init() != 0) {
         closeLibraries(false, false, false);
         return 1;

@@ -3,6 +3,7 @@
 #include <EGL/egl.h>
 #include <SDL/SDL.h>
 #include <SDL/SDL_syswm.h>
+#include <cstdlib>
 
 #include "Core/Log.h"
 
@@ -66,6 +67,8 @@ bool makeContext(const SDL_SysWMinfo& info)
 }
 
 }  // namespace
+
+void preferDesktopVideo() { setenv("SDL_VIDEODRIVER", "x11", 0); }
 
 bool openGameWindow(int width, int height, const char* title)
 {

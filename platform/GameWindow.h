@@ -5,6 +5,9 @@
 // desktop. So the window is a fixed 320x480 SDL GL window titled "Kelzo", and the OpenGL ES 1.1 context is made
 // on it through EGL (SDL's own desktop context is let go), with vsync asked for.
 
+// Asks SDL for its X11 video driver unless a driver is named already: without a display SDL would otherwise
+// fall back on a text-mode driver that takes over the terminal and cannot carry GL anyway. Call before SDL_Init.
+void preferDesktopVideo();
 // Opens the window and makes its context current on the calling thread. False (with a log line, nothing left
 // open) when the window or the context cannot be made.
 bool openGameWindow(int width, int height, const char* title);
