@@ -21,7 +21,7 @@ void Board::restartPuzzle(HistoryRecord& played)
     rebuildPuzzle(played.puzzleId, played.scheme);
     if (!solved) {
         // An unsolved puzzle goes on where it was left: its time keeps running.
-        startTime -= played.elapsedMs;
+        startTime = clockMinus(startTime, played.elapsedMs);
         carriedFlag = played.flags & kFlagCarried;
         hintedThrough = played.hintedThrough;
         undoCount = played.undoCount;

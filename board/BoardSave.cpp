@@ -8,6 +8,7 @@ namespace {
 const int kBoardMagic = -123456;
 const int kBoardEndTag = 0x66723031;   // "10rf" on disk
 const int kMaxSavedHistory = 256;
+const int kMaxFace = 3;   // faces are drawn as 0..3; the drawing picks pictures by them
 
 bool readBytes(StreamIn& in, void* buffer, int count)
 {
@@ -71,8 +72,10 @@ bool Board::load(StreamIn& in)
         e.dx = int8_t(bytes[3]);
         e.dy = int8_t(bytes[4]);
         e.face = bytes[5];
-        // Undo walks these: they must lie on the board and point along a line.
-        if (!isPlayableCell(e.x, e.y) || !isUnitDirection(e.dx, e.dy) || e.colour < 1 || e.colour > 8)
+        // Undo walks these: they must lie on the board and point along a line;
+        // undo puts their colour and face back on the field.
+        if (!isPlayableCell(e.x, e.y) || !isUnitDirection(e.dx, e.dy) || e.colour < 1 || e.colour > 8
+            || e.face > kMaxFace)
             return false;
     }
 
@@ -85,8 +88,8 @@ bool Board::load(StreamIn& in)
         return false;
     for (int y = 0; y < kGrid; y++) {
         for (int x = 0; x < kGrid; x++) {
-            int colour = grid[x + kGrid * y].colour;
-            bool valid = isPlayableCell(x, y) ? colour <= 8 : colour <= 1;
+            const BoardCell& cell = grid[x + kGrid * y];
+            bool valid = isPlayableCell(x, y) ? cell.colour <= 8 && cell.face <= kMaxFace : cell.colour <= 1;
             if (!valid)
                 return false;
         }
@@ -105,7 +108,8 @@ bool Board::load(StreamIn& in)
     level = savedLevel;
     scheme = savedScheme - 1;
     history = moves;
-    startTime = boardNow() - elapsed;
+    // Any saved value is taken; the clock arithmetic wraps instead of overflowing.
+    startTime = clockMinus(boardNow(), elapsed);
     carriedFlag = flags[0] & 1;
     replayFlag = flags[0] > 1;
     hintedThrough = flags[1];

@@ -12,6 +12,9 @@ int boardVariation(const char* key);   // "ddh", "lvt", "as", "fic", "pd", "pml"
 int boardKindCount(int level, int furballCount);   // colours of a puzzle, 5..8
 int boardLanguage();        // 0 = English
 int boardNow();             // game time in ms
+// A clock reading moved back by ms, wrapping like the clock itself (saved
+// play times are taken as they come, so this must not overflow).
+inline int clockMinus(int time, int ms) { return int(unsigned(time) - unsigned(ms)); }
 int boardClockRunning();    // the clock's running value (its last update) in ms
 void boardCountStatistic(const char* name, int amount = 1);
 int boardStatistic(const char* name);

@@ -151,6 +151,8 @@ TEST_F(SaveLoadTest, DamagedRecordsLoadNothing)
         {"history off the board", [](std::vector<unsigned char>& b) { b[20] = 7; }},
         {"history without direction", [](std::vector<unsigned char>& b) { b[23] = 0; b[24] = 0; }},
         {"diagonal history", [](std::vector<unsigned char>& b) { b[24] = 1; }},
+        {"history face 4", [](std::vector<unsigned char>& b) { b[25] = 4; }},
+        {"face 200 on the field", [&](std::vector<unsigned char>& b) { b[grid + 13 * (1 + 16 * 2) + 6] = 200; }},
     };
     for (const Damage& damage : damages) {
         SCOPED_TRACE(damage.name);
@@ -166,6 +168,19 @@ TEST_F(SaveLoadTest, DamagedRecordsLoadNothing)
     }
     Board fresh;
     EXPECT_TRUE(loadInto(fresh, good));
+}
+
+TEST_F(SaveLoadTest, ExtremePlayTimesLoadAndWrap)
+{
+    const std::vector<unsigned char> good = saved(board);
+    for (int elapsed : {INT32_MIN, INT32_MAX, -1}) {
+        SCOPED_TRACE(elapsed);
+        std::vector<unsigned char> bytes = good;
+        putInt(bytes, 20 + 6 * 3, elapsed);
+        Board loaded;
+        ASSERT_TRUE(loadInto(loaded, bytes));
+        EXPECT_EQ(int(unsigned(boardNow()) - unsigned(elapsed)), loaded.startTime);
+    }
 }
 
 TEST_F(SaveLoadTest, VeryLongHistoryStaysLoadable)
