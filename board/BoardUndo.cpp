@@ -124,7 +124,10 @@ int Board::findHintMove(MoveEntry* move)
             if (!same && !sameAsStoredMove(made, stored, k))
                 return 0;
         }
-        if (record.storedMove(history.size(), &pos.x, &pos.y, &dx, &dy)) {
+        // The stored move is the hint while it can be played here; a board that
+        // does not match its record (a damaged saved game) asks the search.
+        bool stored = record.storedMove(history.size(), &pos.x, &pos.y, &dx, &dy);
+        if (stored && hasFurballAt(pos.x, pos.y) && isValidMoveFrom(pos, dx, dy, false)) {
             // the stored solution goes on
         } else if (!findSolvingMove(&pos, &dx, &dy)) {
             return 0;

@@ -231,6 +231,31 @@ TEST_F(BoardTest, SearchTakesOverWhereTheStoredSolutionEnds)
     EXPECT_EQ(pos.y, after.y);
 }
 
+TEST_F(BoardTest, StoredMoveThatCannotBePlayedHereGivesWayToTheSearch)
+{
+    // Cells that disagree with the record, as a damaged saved game gives: the
+    // stored moves name an empty cell, a cell off the field and a wrong move.
+    const Diagram rows = {".1.1.1.", ".......", ".......", ".......", ".......", ".......", ".......", "......."};
+    LevelRecord record = recordOf(kRowOfFour);
+    struct Stored {
+        const char* what;
+        int x, y, direction;
+    };
+    const Stored cases[] = {{"empty cell", 0, 0, 0}, {"off the field", 12, 0, 0}, {"throw off the edge", 5, 0, 0}};
+    for (const Stored& c : cases) {
+        SCOPED_TRACE(c.what);
+        setStoredMove(record, 0, c.x, c.y, c.direction);
+        Board board;
+        setUpPuzzle(board, record, 10005);
+        placeDiagram(board, rows);
+        MoveEntry hint = hintOf(board);
+        EXPECT_EQ(1, hint.x);
+        EXPECT_EQ(0, hint.y);
+        EXPECT_EQ(1, hint.dx);
+        EXPECT_EQ(0, hint.dy);
+    }
+}
+
 TEST_F(BoardTest, RandomBoardsHaveNoHint)
 {
     OwnedPtr<Board> board(Board::createRandom(5, 5));
