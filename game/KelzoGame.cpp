@@ -14,6 +14,7 @@
 #include "game/MainLoop.h"
 #include "graphics/AnimationList.h"
 #include "graphics/FontCache.h"
+#include "graphics/GlState.h"
 #include "settings/AbSettings.h"
 #include "sound/MusicCrossFader.h"
 #include "ui/SharedMenuTextures.h"
@@ -83,14 +84,17 @@ void scheduleFromFader(int kind, int delayMs)
 
 }  // namespace
 
-KelzoGame::KelzoGame(void* handle) : platformHandle(handle)
+KelzoGame::KelzoGame(void* handle) : platformHandle(handle), ownsProgramState_(true)
 {
     gMusicCrossFader.setEventScheduler(scheduleFromFader);
+    gRenderStats = RenderStats{0, 0, 0};
     loadingScreen.showLoadingScreen();
 }
 
 KelzoGame::~KelzoGame()
 {
+    if (!ownsProgramState_)
+        return;
     gMusicCrossFader.setEventScheduler(nullptr);
     if (gGameGraphics == &graphics)
         gGameGraphics = nullptr;

@@ -111,6 +111,7 @@ private:
     // Plays the sounds of the timed events that are due (wrong move, undo).
     void playDueEvents();
 
+    bool ownsProgramState_ = false;    // the program's object: it hands back the shared pictures and fonts
     bool clockStartPending = false;    // the play screen starts the clock with its first frame
     int32_t boardEndedMs = -1;         // game time the board in play ended; -1 while it runs
     LevelRecord recentPuzzles[3] = {}; // the last boards, not to be dealt again soon
