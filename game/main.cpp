@@ -48,14 +48,17 @@ int main()
         return 1;
     }
     if (TTF_Init() != 0) {
+        logPrintf("ERR", "cannot start the font library: %s", TTF_GetError());
         closeLibraries(false, false, false);
         return 1;
     }
     if (Mix_Init(MIX_INIT_OGG) == 0) {
+        logPrintf("ERR", "cannot start the mixer: %s", Mix_GetError());
         closeLibraries(false, false, true);
         return 1;
     }
     if (openAudioDevice(44100, AUDIO_S16LSB, 2, 1024) != 0) {
+        logPrintf("ERR", "cannot open audio: %s", Mix_GetError());
         closeLibraries(false, true, true);
         return 1;
     }
