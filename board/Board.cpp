@@ -100,6 +100,8 @@ int Board::elapsedMs() const
 
 bool Board::isValidMoveFrom(CellPos pos, int dx, int dy, bool colourRule) const
 {
+    if (!isUnitDirection(dx, dy))
+        return false;
     if (colourRule && boardGameType() == kGameFrenzy)
         return scanDirection(pos, dx, dy) != 0;
     int x = pos.x + dx;

@@ -91,6 +91,10 @@ void Board::refuseMove(CellPos pos, int dx, int dy, CellPos met, bool neighbour,
 
 int Board::tryMove(CellPos pos, int dx, int dy, bool silent, int delay, float speed)
 {
+    // Only a furball can be thrown, and only along a row or a column: a throw
+    // of (0, 0) would walk on the spot for ever.
+    if (!hasFurballAt(pos.x, pos.y) || !isUnitDirection(dx, dy))
+        return 0;
     bool frenzy = boardGameType() == kGameFrenzy;
     if (frenzy && currentGame() && outOfMoves(*currentGame()))
         return 0;

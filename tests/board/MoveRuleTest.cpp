@@ -219,6 +219,31 @@ TEST_F(GameBoardTest, InstructionStep49WantsTheFurballAt54)
     EXPECT_EQ(50, game.tutorialStep);
 }
 
+TEST_F(BoardTest, ThrowsThatAreNoThrowsAreRefusedWithoutChange)
+{
+    Board board;
+    placeDiagram(board, withRow(3, "1...2.."));
+    const std::vector<unsigned char> before = cellBytes(board);
+    struct Throw {
+        const char* what;
+        CellPos pos;
+        int dx, dy;
+    };
+    const Throw throws[] = {
+        {"no direction", {0, 3}, 0, 0}, {"diagonal", {0, 3}, 1, 1},    {"two cells at once", {0, 3}, 2, 0},
+        {"empty cell", {2, 3}, 1, 0},   {"off the field", {-1, 0}, 1, 0}, {"wall", {7, 3}, -1, 0},
+    };
+    for (const Throw& t : throws) {
+        SCOPED_TRACE(t.what);
+        EXPECT_EQ(0, board.tryMove(t.pos, t.dx, t.dy, false, 0, 1.0f));
+        EXPECT_TRUE(before == cellBytes(board));
+        EXPECT_EQ(2, board.furballCount());
+        EXPECT_EQ(0, board.history.size());
+    }
+    EXPECT_FALSE(board.isValidMoveFrom(CellPos{2, 3}, 0, 0, false));
+    EXPECT_FALSE(board.isValidMoveFrom(CellPos{0, 3}, 2, 0, false));
+}
+
 TEST_F(BoardTest, ValidMoveTestWithoutSideEffects)
 {
     Board board;
