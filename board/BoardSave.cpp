@@ -26,7 +26,7 @@ void Board::save(StreamOut& out) const
     writeInt32(out, kBoardMagic);
     writeInt32(out, puzzleId);
     writeInt32(out, level);
-    writeInt32(out, scheme + 1);
+    writeInt32(out, int32_t(uint32_t(scheme) + 1u));   // wraps like the load below
     writeInt32(out, history.size() - first);
     for (int i = first; i < history.size(); i++) {
         const MoveEntry& e = history[i];
@@ -106,7 +106,7 @@ bool Board::load(StreamIn& in)
 
     puzzleId = savedId;
     level = savedLevel;
-    scheme = savedScheme - 1;
+    scheme = int32_t(uint32_t(savedScheme) - 1u);   // any stored value, without overflow
     history = moves;
     // Any saved value is taken; the clock arithmetic wraps instead of overflowing.
     startTime = clockMinus(boardNow(), elapsed);
