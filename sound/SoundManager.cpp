@@ -8,9 +8,6 @@ bool gSoundThreadRunning = false;
 
 namespace {
 
-// Pause between two worker passes: the worker must not spin a core, and 5 ms is well below
-// what an ear can tell in a delayed start or a fade step.
-const int kWorkerPauseMs = 5;
 const int kWorkerPriority = 14;
 
 }  // namespace
@@ -34,7 +31,7 @@ void SoundManager::SoundManagerThread::run() {
         SoundManager* manager = gSoundManager;
         if (manager) manager->tick();
         lock.unlock();
-        Thread::sleepMs(kWorkerPauseMs);
+        Thread::sleepMs(kSoundWorkerPauseMs);
         lock.lock();
     }
     runningFlag = false;

@@ -20,6 +20,10 @@ struct MusicEntry {
 // The one owner of everything audible: the effect sounds, the music playlist with its repeat
 // rules, and the music fade. A worker thread runs tick() over and over; it carries out the back
 // end's deferred music loads, moves the playlist on and updates every sound.
+// Pause between two worker passes: the worker must not spin a core, and an idle game should
+// cost almost nothing; 20 ms is still below what an ear can tell in a delayed start or a fade step.
+const int kSoundWorkerPauseMs = 20;
+
 class SoundManager {
 public:
     // The audio back end: music, and the making of effect back ends.

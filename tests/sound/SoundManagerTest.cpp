@@ -212,10 +212,10 @@ TEST_F(SoundManagerTest, TheWorkerPausesBetweenPasses) {
     EXPECT_TRUE(waitFor([&] { return backEnd->updates >= 3; }));
     manager->stopThread();
     const uint32_t tookMs = GameClock::wallMs() - began;
-    // Each pass is followed by a pause of at least 5 ms, however slow the machine; a worker that
+    // Each pass is followed by the worker's pause, however slow the machine; a worker that
     // spins makes thousands of passes per millisecond. One pass more for the millisecond the
     // clock readings may lose.
-    EXPECT_LE(backEnd->updates, static_cast<int>(tookMs / 5) + 2) << "in " << tookMs << " ms";
+    EXPECT_LE(backEnd->updates, static_cast<int>(tookMs / kSoundWorkerPauseMs) + 2) << "in " << tookMs << " ms";
 }
 
 }  // namespace
