@@ -1,19 +1,26 @@
 #ifndef KELZO_CORE_ARRAY_H
 #define KELZO_CORE_ARRAY_H
 
+#include <climits>
 #include <utility>
 
 // Capacity growth shared by Array, String and MemoryStreamOut: start at the
-// old capacity (1 when there was none) and double until `needed` fits.
+// old capacity (1 when there was none) and double until `needed` fits. A
+// doubling that would pass the largest int stops there instead, so a huge
+// request neither wraps nor loops forever.
 inline int grownCapacity(int capacity, int needed)
 {
     int grown = capacity > 0 ? capacity : 1;
-    while (grown < needed)
+    while (grown < needed) {
+        if (grown > INT_MAX / 2)
+            return INT_MAX;
         grown *= 2;
+    }
     return grown;
 }
 
-// Growable array. Capacity is 0 or a power of two and never shrinks.
+// Growable array. Capacity is 0 or a power of two (the largest int when it
+// has grown past 2^30) and never shrinks.
 //
 // setSize keeps the elements that stay, moves them into a bigger buffer when
 // it must grow, and resets every dropped slot to T() so a slot reused later

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "Core/Array.h"
 #include "Core/OwnedPtr.h"
 #include "Core/Ref.h"
@@ -47,6 +49,34 @@ TEST(Array, CapacityDoublesAndNeverShrinks)
     a.setSize(2);
     EXPECT_EQ(a.size(), 2);
     EXPECT_EQ(a.capacity(), 16);
+}
+
+TEST(Array, GrowthDoublesAndStopsAtTheLargestInt)
+{
+    struct Case {
+        int capacity;
+        int needed;
+        int expected;
+    };
+    const Case cases[] = {
+        {0, 0, 1},
+        {0, 1, 1},
+        {0, 5, 8},
+        {8, 8, 8},
+        {8, 9, 16},
+        {3, 7, 12},                                   // doubling also from an odd start
+        {4096, 5000, 8192},
+        {1 << 29, (1 << 29) + 1, 1 << 30},
+        {1 << 30, 1 << 30, 1 << 30},
+        {INT_MAX / 2, INT_MAX / 2 + 1, INT_MAX - 1},  // the last doubling that fits
+        {1 << 30, (1 << 30) + 1, INT_MAX},
+        {0, (1 << 30) + 1, INT_MAX},
+        {0, INT_MAX, INT_MAX},
+        {3, INT_MAX - 1, INT_MAX},
+        {INT_MAX, INT_MAX, INT_MAX},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(grownCapacity(c.capacity, c.needed), c.expected) << c.capacity << " for " << c.needed;
 }
 
 TEST(Array, GrowingKeepsElementsAndReusedSlotsHoldTheDefault)
