@@ -241,16 +241,25 @@ void AbTesterDeluxe::sendReport(int code, int timeout, int retryCount, bool with
         threadBusy = true;
     }
     // The thread may have just let go of its work and not yet returned;
-    // it is gone within moments.
+    // it is gone within moments. Whether it was there is read before the
+    // start: read after a refused start, it could have ended in between,
+    // and a start that may well have worked the next time would be taken
+    // for a failure. A refusal while nothing ran is a real one.
     for (int wait = 0; wait < 200; wait++) {
-        if (start(kReportThreadPriority, 1))
+        bool wasRunning = isRunning();
+        if (startReportThread())
             return;
-        if (!isRunning())
+        if (!wasRunning)
             break;
         Thread::sleepMs(1);
     }
     MutexLock lock(&reportMutex);
     threadBusy = false;
+}
+
+bool AbTesterDeluxe::startReportThread()
+{
+    return start(kReportThreadPriority, 1);
 }
 
 void AbTesterDeluxe::run()

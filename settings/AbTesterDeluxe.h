@@ -81,6 +81,9 @@ public:
 
 protected:
     void run() override;
+    // Starts the report thread; false when it cannot start now. Virtual so
+    // a test can act at the very moment a start was refused.
+    virtual bool startReportThread();
 
 private:
     bool send(const String& url, int timeout);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -214,6 +215,74 @@ TEST_F(ReportTest, ReportAskedForWhileOneIsSentFollowsIt)
     std::vector<LoggedRequest> requests = server.requests(2);
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(queryValue(requests[0].path, "app_id"), "1100");
+    EXPECT_EQ(queryValue(requests[1].path, "app_id"), "1103");
+    waitForThread();
+}
+
+// A report thread that lingers after letting go of its work, as one that is
+// descheduled between its last look at the queue and its return; the next
+// start is refused, and the thread is let go and has ended before the sender
+// looks again.
+class LingeringReporter : public AbSettings {
+public:
+    explicit LingeringReporter(const String& id) : AbSettings(id) {}
+    ~LingeringReporter() override
+    {
+        release = true;
+        stopAndWait();
+    }
+
+    std::atomic<bool> lingering{false};
+    std::atomic<int> refusedStarts{0};
+
+protected:
+    void run() override
+    {
+        AbSettings::run();
+        if (!lingerOnce.exchange(false))
+            return;
+        lingering = true;
+        for (int i = 0; i < 5000 && !release; i++)
+            Thread::sleepMs(1);
+    }
+
+    bool startReportThread() override
+    {
+        bool started = AbSettings::startReportThread();
+        if (!started && lingering) {
+            refusedStarts++;
+            release = true;
+            for (int i = 0; i < 5000 && isRunning(); i++)
+                Thread::sleepMs(1);
+        }
+        return started;
+    }
+
+private:
+    std::atomic<bool> lingerOnce{true};
+    std::atomic<bool> release{false};
+};
+
+TEST_F(ReportTest, ReportAskedForAsTheLastThreadEndsIsSent)
+{
+    LoopbackServer server(kEmptyReply);
+    ASSERT_TRUE(server.started());
+    useServer(server);
+    engine.reset();
+    LingeringReporter* reporter = new LingeringReporter("ff");
+    engine.reset(reporter);
+    engine->callback = settings.get();
+
+    engine->sendReport(ReportRunMilestone, 5, 0, true, true);
+    ASSERT_EQ(server.requests(1).size(), 1u);
+    for (int i = 0; i < 5000 && !reporter->lingering; i++)
+        Thread::sleepMs(1);
+    ASSERT_TRUE(reporter->lingering);
+
+    engine->sendReport(ReportOnDemand, 5, 0, true, true);
+    EXPECT_EQ(reporter->refusedStarts, 1);
+    std::vector<LoggedRequest> requests = server.requests(2);
+    ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(queryValue(requests[1].path, "app_id"), "1103");
     waitForThread();
 }
