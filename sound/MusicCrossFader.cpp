@@ -105,9 +105,20 @@ bool MusicCrossFader::sleepChecked(int ms) {
 }
 
 void MusicCrossFader::run() {
-    if (change()) return;
-    MutexLock lock(&mutex);
-    active = false;
+    for (;;) {
+        const int askedBefore = requestCounter;
+        if (change()) return;
+        MutexLock lock(&mutex);
+        // A request that came while this change was ending saw it active and left the work to
+        // it: change again for it. Only a request newer than this change's start counts, so a
+        // change that stops without taking its request over (music suppressed or silent) is
+        // not repeated for nothing.
+        const int asked = requestCounter;
+        if (asked == handledCounter || asked == askedBefore || isStopRequested() || disabled) {
+            active = false;
+            return;
+        }
+    }
 }
 
 // One change. True when it has handed over (the change is no longer active and a new request

@@ -72,7 +72,11 @@ public:
     void init() override { log.add("init"); }
     void releaseMusic() override { log.add("release"); }
     void update() override { ++updates; }
-    bool isMusicSuppressed(float) override { return suppressed; }
+    bool isMusicSuppressed(float) override {
+        const bool answer = suppressed;
+        if (void (*action)() = onSuppressionAsked.exchange(nullptr)) action();
+        return answer;
+    }
 
     // The track now playing comes to its end.
     void finishTrack() { musicPlaying = false; }
@@ -90,6 +94,9 @@ public:
     std::atomic<bool> musicPlaying{false};
     std::atomic<bool> loaded{false};
     std::atomic<bool> suppressed{false};
+    // Run once when the back end is next asked whether music is suppressed, after the answer
+    // was taken: something that happens just as the caller learns it.
+    std::atomic<void (*)()> onSuppressionAsked{nullptr};
     std::atomic<int> updates{0};
     std::atomic<bool> holding{false};
     std::atomic<float> volume{-1.0f};

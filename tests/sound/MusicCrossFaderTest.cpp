@@ -215,6 +215,26 @@ TEST_F(MusicCrossFaderTest, SuppressedMusicEndsTheChangeAtOnce) {
     EXPECT_EQ(backEnd->loads(), std::vector<std::string>({"kelzo main theme looping part.ogg"}));
 }
 
+FakeMusicBackEnd* gBackEndUnderTest = nullptr;
+
+// The change gives up on the suppressed music; just then the suppression ends and the title is
+// asked for. The request finds the change still active and leaves it the work: the change must
+// not end without it.
+TEST_F(MusicCrossFaderTest, ARequestAsAChangeGivesUpIsNotLost) {
+    backEnd->suppressed = true;
+    gFaderUnderTest = &fader;
+    gBackEndUnderTest = backEnd;
+    backEnd->onSuppressionAsked = [] {
+        gBackEndUnderTest->suppressed = false;
+        gFaderUnderTest->request(kMusicTitle);
+    };
+    ask(kMusicInGame);
+    waitForTheChange();
+    EXPECT_EQ(backEnd->loads(), std::vector<std::string>({"kelzo main theme looping part.ogg"}));
+    EXPECT_EQ(fader.currentState, kMusicTitle);
+    EXPECT_EQ(fader.handledCounter, fader.requestCounter);
+}
+
 TEST_F(MusicCrossFaderTest, TheGameOverTrackPlaysAtTheEffectsLevel) {
     Settings record;
     record.sliderA = 0.3f;  // effects
