@@ -105,6 +105,22 @@ TEST_P(LanguageFileTest, ThemeWordIsWrittenSoItCanBeReplaced) {
     }
 }
 
+// The history screen filters the Free Play records by the same "played to the end" flag that
+// the statistics page above it counts, so its Unsolved and Solved segments carry the words of
+// those two counts, and the segment for all records is a third, different word.
+TEST_P(LanguageFileTest, HistorySegmentsAreNamedLikeTheStatisticsCounts) {
+    LanguageFile file = shipped(GetParam().file);
+    ASSERT_GT(file.texts.size(), 187u);
+    const std::string &solved = file.texts[172], &unsolved = file.texts[173];
+    const std::string &unsolvedSegment = file.texts[185], &allSegment = file.texts[186], &solvedSegment = file.texts[187];
+    EXPECT_EQ(unsolvedSegment, unsolved) << "segment 185 lists what the statistics count as text 173";
+    EXPECT_EQ(solvedSegment, solved) << "segment 187 lists what the statistics count as text 172";
+    EXPECT_NE(solved, unsolved);
+    EXPECT_FALSE(allSegment.empty());
+    EXPECT_NE(allSegment, solved);
+    EXPECT_NE(allSegment, unsolved);
+}
+
 // Every boxed text fits its box with the game's fonts. Texts whose box the game widens or shrinks
 // by itself (buttons, theme captions, settings paragraphs) are listed, not failed.
 TEST_P(LanguageFileTest, BoxedTextsFit) {
