@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 #include <png.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <zlib.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -54,6 +60,25 @@ void writeBytes(const std::string& path, const std::vector<unsigned char>& bytes
     ASSERT_NE(f, nullptr);
     fwrite(bytes.data(), 1, bytes.size(), f);
     fclose(f);
+}
+
+// A PNG chunk: declared length, type, data, CRC. The declared length may claim more than the data holds.
+std::vector<unsigned char> pngChunk(const char* type, uint32_t declared, const std::vector<unsigned char>& data) {
+    std::vector<unsigned char> chunk(8 + data.size() + 4);
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) chunk[at + i] = (unsigned char)(v >> (24 - 8 * i));
+    };
+    put32(0, declared);
+    memcpy(chunk.data() + 4, type, 4);
+    std::copy(data.begin(), data.end(), chunk.begin() + 8);
+    put32(8 + data.size(), (uint32_t)crc32(0, chunk.data() + 4, (uInt)(4 + data.size())));
+    return chunk;
+}
+
+// The picture's bytes with a chunk put right after the header chunk (signature 8 bytes + IHDR 25 bytes).
+std::vector<unsigned char> withChunkAfterHeader(std::vector<unsigned char> png, const std::vector<unsigned char>& chunk) {
+    png.insert(png.begin() + 33, chunk.begin(), chunk.end());
+    return png;
 }
 
 bool allClear(const Bitmap& b) {
@@ -254,6 +279,94 @@ TEST(ImageLoadingTest, DecodeIntoPartOfAPicture) {
     EXPECT_EQ(rgbaWord(dst[3 * 6 + 3]), 0u) << "rows below the copied ones are cleared";
     EXPECT_EQ(rgbaWord(dst[0]), rgbaWord(RGBA{1, 1, 1, 1})) << "rows above are left alone";
     EXPECT_FALSE(decodePng(bytes.data(), (int)bytes.size() - 30, 0, 0, dst.data(), 6, 6, -1, -1));
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+const bool kUnderAddressSanitizer = true;
+#else
+const bool kUnderAddressSanitizer = false;
+#endif
+
+long peakResidentKb() {
+    rusage usage;
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Runs in a child process: reads every file under an address-space limit (the sanitizer keeps its own huge
+// reservation, so there the limit is left off) and checks that each gives a cleared picture while the peak
+// memory hardly moves. Returns 0, or 1 + the index of the first file that failed.
+int readHostilePicturesBounded(const std::vector<std::string>& files) {
+    long pages = 0;
+    FILE* statm = fopen("/proc/self/statm", "r");
+    if (!statm || fscanf(statm, "%ld", &pages) != 1) return 100;
+    fclose(statm);
+    if (!kUnderAddressSanitizer) {
+        rlim_t limit = (rlim_t)pages * sysconf(_SC_PAGESIZE) + (rlim_t)256 * 1024 * 1024;
+        rlimit as = {limit, limit};
+        if (setrlimit(RLIMIT_AS, &as) != 0) return 101;
+    }
+    long before = peakResidentKb();
+    for (size_t i = 0; i < files.size(); ++i) {
+        Bitmap b(files[i].c_str(), 1.0f, true);
+        if (!allClear(b) || peakResidentKb() - before > 32 * 1024) {
+            fprintf(stderr, "%s: %dx%d, peak grew by %ld KB\n", files[i].c_str(), b.width, b.height,
+                    peakResidentKb() - before);
+            return 1 + (int)i;
+        }
+    }
+    return 0;
+}
+
+TEST(ImageLoadingTest, HugeDeclaredChunkIsRefusedWithMemoryBounded) {
+    writeCoordinatePng("imgtest_small.png", 2, 2);
+    std::vector<unsigned char> good = fileBytes("imgtest_small.png");
+    ASSERT_GT(good.size(), 40u);
+    // The chunk claims far more bytes than the file holds; the text is never used. 100 MB stays inside the
+    // child's limit, so a reader that allocates it shows up in the peak memory instead.
+    const uint32_t declared[] = {100u << 20, 664u << 20, 0x7fffffffu};
+    std::vector<std::string> files;
+    for (uint32_t length : declared) {
+        files.push_back("imgtest_hugechunk" + std::to_string(length) + ".png");
+        writeBytes(files.back(), withChunkAfterHeader(good, pngChunk("tEXt", length, {'T', 'i', 't', 'l', 'e', 0, 'x'})));
+    }
+    EXPECT_EXIT(_exit(readHostilePicturesBounded(files)), testing::ExitedWithCode(0), "");
+}
+
+TEST(ImageLoadingTest, LargeChunksThatAreReallyThereStillRead) {
+    writeCoordinatePng("imgtest_small.png", 2, 2);
+    std::vector<unsigned char> good = fileBytes("imgtest_small.png");
+    std::vector<unsigned char> text(200 * 1024, 'a');
+    text[5] = 0;
+    writeBytes("imgtest_bigtext.png", withChunkAfterHeader(good, pngChunk("tEXt", (uint32_t)text.size(), text)));
+    Bitmap withText("imgtest_bigtext.png", 1.0f, true);
+    ASSERT_EQ(withText.width, 2) << "an unused text chunk is skipped, not a reason to refuse the picture";
+    EXPECT_EQ(withText.at(1, 1).r, 1);
+
+    // Incompressible pixels in one data chunk far larger than any ancillary chunk may be.
+    const int side = 300;
+    std::vector<unsigned char> noise((size_t)side * side * 4);
+    unsigned seed = 12345;
+    for (unsigned char& byte : noise) byte = (unsigned char)((seed = seed * 1103515245u + 12345u) >> 16);
+    for (size_t i = 3; i < noise.size(); i += 4) noise[i] = 255;
+    FILE* f = fopen("imgtest_oneidat.png", "wb");
+    ASSERT_NE(f, nullptr);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_init_io(png, f);
+    png_set_compression_buffer_size(png, 1 << 20);
+    png_set_IHDR(png, info, side, side, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < side; ++y) png_write_row(png, noise.data() + (size_t)y * side * 4);
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    fclose(f);
+    ASSERT_GT(fileBytes("imgtest_oneidat.png").size(), 300000u);
+    Bitmap big("imgtest_oneidat.png", 1.0f, false);
+    ASSERT_EQ(big.width, side);
+    const unsigned char* last = noise.data() + noise.size() - 4;
+    EXPECT_EQ(rgbaWord(big.at(side - 1, side - 1)), rgbaWord(RGBA{last[0], last[1], last[2], 255}));
 }
 
 }  // namespace
