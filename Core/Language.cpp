@@ -7,7 +7,7 @@
 #include <cstdarg>
 #include <cstring>
 #include <memory>
-#include <vector>
+#include <set>
 
 const char* const gLanguageNames[kLanguageCount] = {"english", "german", "spanish", "french", "italian"};
 Language* gLanguage = nullptr;
@@ -23,7 +23,7 @@ int* gLanguageCounter = nullptr;
 const int* gChosenThemeCounter = nullptr;
 // The English texts, the reference for a translation's placeholders, while another language is current.
 std::unique_ptr<Language> gEnglishReference;
-std::vector<bool> gMismatchLogged;  // per text id of the current language
+std::set<int> gMisfitsLogged;  // text ids of the current language already logged by formatText
 
 // The last language goes at program exit.
 struct LanguageAtExit {
@@ -55,52 +55,71 @@ void makeCurrent(Language* language)
 {
     delete gLanguage;
     gLanguage = language;
-    gMismatchLogged.clear();
+    gMisfitsLogged.clear();
 }
 
-// Past a width or precision: digits, or "*", which takes an int argument of its own.
-const char* skipWidth(const char* p, String* signature)
+// The kind letter of one conversion starting just past its "%"; '!' when refused. `*end` is left on the
+// conversion's last byte.
+char conversionKind(const char* p, const char** end)
 {
-    if (*p == '*') {
-        *signature += 'i';
-        return p + 1;
-    }
-    while (*p >= '0' && *p <= '9')
+    *end = p;
+    while (*p && strchr("-+ #0'", *p))
         ++p;
-    return p;
+    // A width or precision costs seconds and gigabytes when huge ("%.999999999f"); no text needs one.
+    if ((*p >= '0' && *p <= '9') || *p == '*' || *p == '.' || *p == '$')
+        return '!';
+    int longs = 0;
+    bool shortened = false;
+    for (; *p == 'l' || *p == 'h'; ++p) {
+        if (*p == 'l')
+            ++longs;
+        else
+            shortened = true;
+    }
+    *end = p;
+    if (!*p || (longs && shortened) || longs > 2)
+        return '!';
+    if (strchr("diouxX", *p))
+        return "ilL"[longs];
+    if (shortened)
+        return '!';
+    if (strchr("eEfFgGaA", *p))
+        return longs <= 1 ? 'f' : '!';  // "%lf" is a double too
+    if (longs)
+        return '!';  // wide characters and strings
+    if (*p == 'c')
+        return 'i';
+    if (*p == 's' || *p == 'p')
+        return *p;
+    return '!';  // %n, %m, or a conversion printf does not know
 }
 
-// Length modifier and argument kind of each conversion, e.g. "%ld %s" -> "lis".
 String signatureOf(const char* text)
 {
     String signature;
     for (const char* p = text; *p; ++p) {
         if (*p != '%')
             continue;
-        ++p;
-        if (*p == '%')
-            continue;
-        while (*p && strchr("-+ #0'", *p))
+        if (p[1] == '%') {
             ++p;
-        p = skipWidth(p, &signature);
-        if (*p == '$')
+            continue;
+        }
+        char kind = conversionKind(p + 1, &p);
+        if (kind == '!')
             return String("!");
-        if (*p == '.')
-            p = skipWidth(p + 1, &signature);
-        while (*p && strchr("hlLqjzt", *p))
-            signature += *p++;
-        if (!*p)
-            return String("!");
-        if (strchr("diouxXc", *p))
-            signature += 'i';
-        else if (strchr("eEfFgGaA", *p))
-            signature += 'f';
-        else if (*p == 's' || *p == 'p')
-            signature += *p;
-        else
-            return String("!");  // %n, or a conversion printf does not know
+        signature += kind;
     }
     return signature;
+}
+
+// Says once per text id and language that a text did not fit the values its caller passes.
+void logMisfit(int id, const String& text, const char* kinds, bool englishUsed)
+{
+    if (!gMisfitsLogged.insert(id).second)
+        return;
+    logPrintf("ERR", "%s text %d (conversions \"%s\") does not fit values \"%s\"; %s",
+              gLanguageNames[gLanguage->id], id, formatSignature(text).c_str(), kinds,
+              englishUsed ? "English text used" : "shown unformatted");
 }
 
 }  // namespace
@@ -158,31 +177,24 @@ String getText(int id)
     return text;
 }
 
-String formatText(int id, ...)
+String formatTextOfKinds(int id, const char* kinds, ...)
 {
-    String format = getText(id);
-    if (gLanguage) {
+    if (!gLanguage)
+        return String("?");
+    String text = getText(id);
+    bool fits = formatSignature(text) == kinds;
+    if (!fits) {
         String english = textOf(englishTexts(), id);
-        String expected = formatSignature(english);
-        if (!(formatSignature(format) == expected)) {
-            if (gLanguage->id != kEnglish && (id < 0 || static_cast<size_t>(id) >= gMismatchLogged.size() ||
-                                              !gMismatchLogged[id])) {
-                logPrintf("ERR", "%s text %d has other placeholders than the English one; English used",
-                          gLanguageNames[gLanguage->id], id);
-                if (id >= 0 && id < 100000) {
-                    if (gMismatchLogged.size() <= static_cast<size_t>(id))
-                        gMismatchLogged.resize(id + 1, false);
-                    gMismatchLogged[id] = true;
-                }
-            }
-            format = english;
-        }
-        if (expected == "!")
-            return format;  // not safe to format at all: shown as it stands
+        fits = formatSignature(english) == kinds;
+        logMisfit(id, text, kinds, fits);
+        if (fits)
+            text = english;
     }
+    if (!fits)
+        return text;
     va_list args;
-    va_start(args, id);
-    String result = String::formatArgs(format.c_str(), args);
+    va_start(args, kinds);
+    String result = String::formatArgs(text.c_str(), args);
     va_end(args);
     return result;
 }

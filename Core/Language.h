@@ -3,6 +3,8 @@
 #include "Core/Array.h"
 #include "Core/String.h"
 
+#include <type_traits>
+
 // Texts the player sees, looked up by id in the current language. Each language is a text file in
 // the resource folder ("english.txt", ...), one text per line, the id being the line's position:
 // - lines are trimmed of blanks and control bytes at both ends (so CR LF ends are fine);
@@ -34,9 +36,13 @@ void setLanguageCounters(int* languageCounter, const int* chosenThemeCounter);
 
 // A copy of text `id`; "?" when no language is loaded or the id is not in the file.
 String getText(int id);
-// Text `id` as a printf format with the values, at most 1023 bytes. A translation whose
-// placeholders differ from the English text's is not trusted: the English text is used (logged once).
-String formatText(int id, ...);
+// Text `id` as a printf format with the values, at most 1023 bytes. The text files are data, so a
+// text is formatted only when its conversions are exactly the kinds of the values passed (worked out
+// from their C++ types below); widths, precisions, %n and positional arguments are never accepted.
+// A text that does not fit is replaced by the English text when that fits, else shown as it stands,
+// unformatted. Each misfit is logged once per language.
+template <typename... Values>
+String formatText(int id, Values... values);
 String getLanguageName();  // text 31 + current language id
 int currentLanguage();     // 0 (English) when none is loaded
 bool isLanguage(int id);
@@ -49,6 +55,39 @@ String formatDurationText(int seconds);
 
 // The texts of a language file's contents, by the rules above.
 Array<String> splitLanguageTexts(const String& fileText);
-// The printf conversions of a text, one letter each ("%d of %s" -> "is"); "!" when the text holds
-// a conversion that is never safe to format with (%n, positional arguments, a lone % at the end).
+// The printf conversions of a text, one letter per value it takes: i int (or anything smaller),
+// l long, L long long, f double, s C string, p other pointer ("%d of %s" -> "is"). "!" when a
+// conversion is refused: %n, positional arguments, a width or precision ("%5d", "%.2f", "%*d"),
+// an unknown or unusual length or conversion, a lone % at the end.
 String formatSignature(const String& text);
+
+// The kind letter, as above, of one value handed to printf.
+template <typename T>
+constexpr char formatKindOf()
+{
+    using V = std::decay_t<T>;
+    if constexpr (std::is_same_v<V, char*> || std::is_same_v<V, const char*>)
+        return 's';
+    else if constexpr (std::is_pointer_v<V>)
+        return 'p';
+    else if constexpr (std::is_same_v<V, float> || std::is_same_v<V, double>)
+        return 'f';
+    else if constexpr (std::is_same_v<V, long> || std::is_same_v<V, unsigned long>)
+        return 'l';
+    else if constexpr (std::is_same_v<V, long long> || std::is_same_v<V, unsigned long long>)
+        return 'L';
+    else if constexpr ((std::is_integral_v<V> || std::is_enum_v<V>) && sizeof(V) <= sizeof(int))
+        return 'i';
+    else
+        static_assert(sizeof(V) == 0, "formatText takes numbers and C strings (pass String::c_str())");
+}
+
+// formatText's work, with the kinds of the values as a string of letters.
+String formatTextOfKinds(int id, const char* kinds, ...);
+
+template <typename... Values>
+String formatText(int id, Values... values)
+{
+    static constexpr char kinds[] = {formatKindOf<Values>()..., '\0'};
+    return formatTextOfKinds(id, kinds, values...);
+}

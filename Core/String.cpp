@@ -1,6 +1,7 @@
 #include "Core/String.h"
 
 #include <cctype>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -257,11 +258,23 @@ void String::replaceAll(const String& pattern, const String& replacement)
 {
     if (pattern.length_ == 0)
         return;
-    int at = indexOf(pattern);
-    while (at >= 0) {
-        *this = mid(0, at) + replacement + mid(at + pattern.length_);
-        at = indexOf(pattern, at + replacement.length_);
+    // One pass into a buffer sized once: rebuilding the whole text at every occurrence took quadratic time.
+    long long count = 0;
+    for (int at = indexOf(pattern); at >= 0; at = indexOf(pattern, at + pattern.length_))
+        ++count;
+    long long newLength = length_ + count * (replacement.length_ - pattern.length_);
+    if (count == 0 || newLength >= INT_MAX)
+        return;  // nothing to do, or a result no String can hold
+    String result;
+    result.grow(static_cast<int>(newLength) + 1, false);
+    int from = 0;
+    for (int at = indexOf(pattern); at >= 0; at = indexOf(pattern, from)) {
+        result.append(data_ + from, at - from);
+        result.append(replacement.data_, replacement.length_);
+        from = at + pattern.length_;
     }
+    result.append(data_ + from, length_ - from);
+    *this = std::move(result);
 }
 
 bool String::replaceFirst(const String& pattern, const String& replacement)

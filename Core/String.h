@@ -56,9 +56,9 @@ public:
     // In place; returns this String.
     String& toLowerCase();
     String lowerCased() const;
-    // In place: every occurrence, scanning on after each inserted replacement,
-    // so a replacement that contains the pattern still ends. An empty pattern
-    // changes nothing.
+    // In place, in one pass: every occurrence, scanning on after each inserted
+    // replacement, so a replacement that contains the pattern still ends. An
+    // empty pattern, or a result too long for a String, changes nothing.
     void replaceAll(const String& pattern, const String& replacement);
     // In place; true when an occurrence was found.
     bool replaceFirst(const String& pattern, const String& replacement);

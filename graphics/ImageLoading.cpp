@@ -61,8 +61,7 @@ void pngError(png_structp png, png_const_charp message) {
 void pngWarning(png_structp, png_const_charp message) { logPrintf("ERR", "PNG warning: %s", message); }
 
 // No chunk the game reads needs more than this in one piece (a palette is 768 bytes, tRNS 256); the image data
-// itself is streamed, not held whole. Without the cap a damaged header declaring a 2 GB text chunk makes the
-// library allocate and zero that much before the read fails.
+// itself is streamed, not held whole.
 const png_alloc_size_t kMaxChunkBytes = 64 * 1024;
 
 bool isPng(const unsigned char* data, int size) { return data && size >= 8 && png_sig_cmp(data, 0, 8) == 0; }
@@ -78,8 +77,9 @@ png_structp createReader(PngSource* source, png_infop* info) {
     png_set_read_fn(png, source, readPngFromMemory);
     png_set_user_limits(png, kMaxImageSide, kMaxImageSide);
     png_set_chunk_malloc_max(png, kMaxChunkBytes);
-    // Text, colour profiles, gamma and the like are never used: skip them unread. The chunks that carry the
-    // picture (header, palette, transparency, data, end) are still handled.
+    // Text, colour profiles, gamma and the like are never used: they are read past in small pieces and dropped.
+    // Handled, the library would first allocate and zero whatever length the chunk declares (2 GB in a damaged
+    // file of 50 bytes). The chunks that carry the picture (header, palette, transparency, data, end) still are.
     png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
     return png;
 }

@@ -2,6 +2,7 @@
 
 #include "tests/support/TempFolder.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,14 @@ std::string englishFile()
     lines[69] = "big furball";  // a theme word that holds the word it replaces
     lines[70] = "%s";
     std::string text = "# English texts\n";
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+std::string fileOf(const std::vector<std::string>& lines)
+{
+    std::string text;
     for (const std::string& line : lines)
         text += line + "\n";
     return text;
@@ -109,9 +118,13 @@ TEST(LanguageFile, FormatSignatures)
         const char* text;
         const char* signature;
     } cases[] = {
-        {"plain", ""},          {"%d of %s", "is"},    {"100%% %i", "i"},   {"%-5.2f|%x", "fi"},
-        {"%*d", "ii"},          {"%ld %lu", "lili"},   {"%n", "!"},         {"%1$s", "!"},
-        {"50%", "!"},           {"%y", "!"},           {"%c%p", "ip"},
+        {"plain", ""},          {"%d of %s", "is"},    {"100%% %i", "i"},   {"%-5.2f|%x", "!"},
+        {"%*d", "!"},           {"%ld %lu", "ll"},     {"%n", "!"},         {"%1$s", "!"},
+        {"50%", "!"},           {"%y", "!"},           {"%c%p", "ip"},      {"%5d", "!"},
+        {"%.2f", "!"},          {"%05d", "!"},         {"%-0+d", "i"},      {"%hhd %hu", "ii"},
+        {"%lld", "L"},          {"%lf %g", "ff"},      {"%ls", "!"},        {"%lc", "!"},
+        {"%zu", "!"},           {"%Lf", "!"},          {"%hf", "!"},        {"%llld", "!"},
+        {"%m", "!"},            {"% d", "i"},          {"%%%d%%", "i"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(str(formatSignature(String(c.text))), c.signature) << c.text;
@@ -210,4 +223,96 @@ TEST_F(LanguageTest, DurationTexts)
     };
     for (const Case& c : cases)
         EXPECT_EQ(str(formatDurationText(c.seconds)), c.text) << c.seconds;
+}
+
+TEST(LanguageFile, FormatKindsComeFromTheValuesTypes)
+{
+    enum Small { kSmall };
+    EXPECT_EQ(formatKindOf<int>(), 'i');
+    EXPECT_EQ(formatKindOf<unsigned>(), 'i');
+    EXPECT_EQ(formatKindOf<char>(), 'i');
+    EXPECT_EQ(formatKindOf<bool>(), 'i');
+    EXPECT_EQ(formatKindOf<short>(), 'i');
+    EXPECT_EQ(formatKindOf<Small>(), 'i');
+    EXPECT_EQ(formatKindOf<long>(), 'l');
+    EXPECT_EQ(formatKindOf<unsigned long long>(), 'L');
+    EXPECT_EQ(formatKindOf<float>(), 'f');
+    EXPECT_EQ(formatKindOf<double>(), 'f');
+    EXPECT_EQ(formatKindOf<const char*>(), 's');
+    EXPECT_EQ(formatKindOf<char*>(), 's');
+    EXPECT_EQ(formatKindOf<const void*>(), 'p');
+}
+
+// Damaged texts, in the English file and in a translation. None may reach printf: each comes back at
+// once as a text of bounded size, formatted from the English text when that one fits the values.
+TEST_F(LanguageTest, HostileTextsNeverReachPrintf)
+{
+    struct Case {
+        const char* hostile;
+        const char* english;  // a sound text for the same values
+        std::function<String(int)> format;
+        const char* formatted;
+    } cases[] = {
+        {"Level %s", "Level %d", [](int id) { return formatText(id, 7); }, "Level 7"},
+        {"Moves %n", "Moves %d", [](int id) { return formatText(id, 7); }, "Moves 7"},
+        {"%999999999d", "%d", [](int id) { return formatText(id, 7); }, "7"},
+        {"%2147483647d", "%d", [](int id) { return formatText(id, 7); }, "7"},
+        {"%.999999999f", "%f", [](int id) { return formatText(id, 2.5); }, "2.500000"},
+        {"%*d", "%d", [](int id) { return formatText(id, 7); }, "7"},
+        {"%1$d", "%d", [](int id) { return formatText(id, 7); }, "7"},
+        {"50%", "50%%", [](int id) { return formatText(id); }, "50%"},
+        {"Score %", "Score %d", [](int id) { return formatText(id, 7); }, "Score 7"},
+        {"%d of %d", "%d done", [](int id) { return formatText(id, 7); }, "7 done"},      // too many
+        {"%d", "%d of %d", [](int id) { return formatText(id, 3, 8); }, "3 of 8"},        // too few
+        {"%s and %s", "%s", [](int id) { return formatText(id, "Anna"); }, "Anna"},
+    };
+    // Text 100 + k is the hostile text in both files; text 150 + k is hostile in German only.
+    std::vector<std::string> english(200, ""), german(200, "");
+    const int count = sizeof cases / sizeof cases[0];
+    for (int k = 0; k < count; ++k) {
+        english[100 + k] = german[100 + k] = german[150 + k] = cases[k].hostile;
+        english[150 + k] = cases[k].english;
+    }
+    writeFile("english.txt", fileOf(english));
+    writeFile("german.txt", fileOf(german));
+
+    for (int language : {0, 1}) {
+        setLanguage(language);
+        testing::internal::CaptureStdout();
+        for (int k = 0; k < count; ++k) {
+            const Case& c = cases[k];
+            SCOPED_TRACE(std::string(gLanguageNames[language]) + ": " + c.hostile);
+            EXPECT_EQ(str(c.format(100 + k)), c.hostile) << "shown as it stands, never formatted";
+            EXPECT_EQ(str(c.format(100 + k)), c.hostile) << "the same again";
+            EXPECT_EQ(str(c.format(150 + k)), c.formatted);
+        }
+        std::string log = testing::internal::GetCapturedStdout();
+        EXPECT_NE(log.find("text 100 "), std::string::npos);
+        EXPECT_EQ(log.find("text 100 "), log.rfind("text 100 ")) << "logged once: " << log;
+    }
+}
+
+// Every "furball" of a very long line takes the theme word, the word itself holding "furball" too; the
+// old rebuild of the whole line at each word took about a second for a line like this.
+TEST_F(LanguageTest, ThemeWordInALineOfFortyThousandFurballs)
+{
+    std::vector<std::string> lines(80, "");
+    lines[68] = "soccer ball";
+    lines[69] = "big furball";
+    std::string line, soccer, big;
+    for (int i = 0; i < 40000; ++i) {
+        line += "furball; ";
+        soccer += "soccer ball; ";
+        big += "big furball; ";
+    }
+    line += "end";  // not a blank: the loader trims lines
+    soccer += "end";
+    big += "end";
+    lines[0] = line;
+    writeFile("english.txt", fileOf(lines));
+    setLanguage(0);
+    theme = 2;
+    EXPECT_TRUE(str(getText(0)) == soccer);
+    theme = 3;
+    EXPECT_TRUE(str(getText(0)) == big);
 }

@@ -73,4 +73,24 @@ TEST_F(InDataFolder, EnglishTextsTakeTheThemeWord) {
     EXPECT_NE(std::string(getText(404).c_str()).find("furball"), std::string::npos);
 }
 
+// The values each text's callers pass, as the game's format check names their kinds (an int for %d, a
+// C string for %s). Every shipped text must pass that check, or the game would show it unformatted.
+std::string kindsOfCatalogueFormats(const std::string& formats) {
+    std::string kinds;
+    for (char c : formats) kinds += std::string("diuxXc").find(c) != std::string::npos ? 'i' : c;
+    return kinds;
+}
+
+TEST_F(InDataFolder, EveryShippedTextPassesTheFormatCheck) {
+    for (const LanguageCase& shipped : shippedLanguages()) {
+        Language lang(shipped.id);
+        ASSERT_GT(lang.texts.size(), static_cast<int>(catalogue.entries.size()) - 1) << shipped.file;
+        for (const CatalogueEntry& e : catalogue.entries) {
+            std::string expected = e.isFormat ? kindsOfCatalogueFormats(e.formats) : "";
+            EXPECT_EQ(std::string(formatSignature(lang.texts[e.id]).c_str()), expected)
+                << shipped.file << " text " << e.id << ": " << lang.texts[e.id].c_str();
+        }
+    }
+}
+
 }  // namespace
