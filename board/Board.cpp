@@ -7,7 +7,7 @@
 #include "Core/String.h"
 #include "board/BoardServices.h"
 #include "board/ExplodeFurballAnimation.h"
-#include "modes/CurrentGameI.h"
+#include "board/GameType.h"
 
 Board::Board()
 {

@@ -5,11 +5,11 @@
 #include "Core/GameClock.h"
 #include "Core/Ref.h"
 #include "board/Board.h"
+#include "board/BoardHost.h"
 #include "board/BoardViewServices.h"
 #include "board/ExplodeFurballAnimation.h"
 #include "board/GameGraphics.h"
 #include "board/ThemeTable.h"
-#include "game/KelzoGame.h"
 #include "graphics/DrawParams.h"
 #include "graphics/GlState.h"
 #include "ui/MenuStack.h"
@@ -66,8 +66,8 @@ ScreenPoint contactPoint(const GameGraphics& g, const FlightImpact& impact, int 
 void playStrike(const GameGraphics& g, const FlightImpact& impact, int offsetX)
 {
     bool travels = impact.source != impact.target;
-    if (travels && gGame)
-        gGame->soundPlayer.playHitEffect();
+    if (travels && gBoardHost)
+        gBoardHost->playHitEffect();
     if (!boardEffectsOn())
         return;
     ScreenPoint p = contactPoint(g, impact, offsetX);
@@ -96,11 +96,11 @@ void reportSolved(Board& board)
         board.finishReported = 0;
         return;
     }
-    if (board.finishReported || board.movingFurballs.size() != 0 || !gGame ||
-        gGame->screenId != KelzoGame::kScreenPlaying || gMenuStack.top() || gGame->currentGame.isNull())
+    if (board.finishReported || board.movingFurballs.size() != 0 || !gBoardHost || !gBoardHost->onPlayScreen() ||
+        gMenuStack.top() || !gBoardHost->hasCurrentGame())
         return;
     board.finishReported = 1;
-    gGame->currentGame->finishBoard();
+    gBoardHost->puzzleSolved();
 }
 
 } // namespace

@@ -1,10 +1,11 @@
 #include "board/Board.h"
+#include "board/BoardHost.h"
 #include "board/BoardServices.h"
+#include "board/GameType.h"
 #include "board/LevelData.h"
 #include "board/LevelSchemes.h"
 #include "board/NewLevelData.h"
 #include "board/OldLevelData.h"
-#include "game/KelzoGame.h"
 
 namespace {
 
@@ -23,9 +24,9 @@ struct PreviousPrints {
 
 bool playedInFreePlay(int puzzleId, int scheme)
 {
-    if (!gGame)
+    if (!gBoardHost)
         return false;
-    for (const HistoryRecord& played : gGame->playHistory)
+    for (const HistoryRecord& played : gBoardHost->playedPuzzles())
         if (played.puzzleId == puzzleId && played.gameType == kGameFreePlay && played.scheme == scheme)
             return true;
     return false;

@@ -1,36 +1,32 @@
 #include <cstdlib>
 
 #include "board/Board.h"
+#include "board/BoardHost.h"
 #include "board/BoardServices.h"
-#include "game/KelzoGame.h"
+#include "board/GameType.h"
 
 namespace {
 
 const CellPos kOffBoard{-1, -1};
 
-CurrentGameI* currentGame()
-{
-    return gGame ? gGame->currentGame.get() : nullptr;
-}
-
 void queueMovingFurball(const BoardCell& cell, int dx, int dy, CellPos origin, CellPos source, CellPos target,
                         bool ghost, int delay, float speed, bool fast)
 {
-    if (gGame)
-        gGame->addMovingFurball(cell, dx, dy, origin, source, target, ghost, delay, speed, fast);
+    if (gBoardHost)
+        gBoardHost->addMovingFurball(cell, dx, dy, origin, source, target, ghost, delay, speed, fast);
 }
 
 void tellMoveMade(bool chainLeftBoard)
 {
-    if (CurrentGameI* game = currentGame())
-        game->moveMade(chainLeftBoard);
+    if (gBoardHost && gBoardHost->hasCurrentGame())
+        gBoardHost->tellMoveMade(chainLeftBoard);
 }
 
 // Shows a wrong-move tip when the spacing rule allows it; the English text
 // replaces the table's when the "lvt" variation asks for it.
 void showWrongMoveTip(int id, int delayMs, int lvtBit, const char* englishText)
 {
-    if (!gGame || !gGame->tips.shouldShowSpaced(id, 3, 6, 999))
+    if (!gBoardHost || !gBoardHost->shouldShowTip(id, 3, 6, 999))
         return;
     TipParams params;
     params.showMs = 10000;
@@ -38,32 +34,33 @@ void showWrongMoveTip(int id, int delayMs, int lvtBit, const char* englishText)
     int lvt = boardVariation("lvt");
     if (lvt >= 0 && (lvt & lvtBit) && boardLanguage() == 0)
         params.body = englishText;
-    gGame->tips.show(id, params);
+    gBoardHost->showTip(id, params);
 }
 
 void scheduleWrongMoveSound(int delay)
 {
-    if (gGame)
-        gGame->scheduleEvent(6, delay + 150);
+    if (gBoardHost)
+        gBoardHost->scheduleEvent(6, delay + 150);
 }
 
 // The guided instruction reacts to the moves of its steps 49 and 50.
 void followInstruction(CellPos pos)
 {
-    if (!gGame || gGame->screenId != KelzoGame::kScreenInstruction)
+    if (!gBoardHost || !gBoardHost->onInstructionScreen())
         return;
-    if (gGame->tutorialStep != 49 && gGame->tutorialStep != 50)
+    const int step = gBoardHost->instructionStep();
+    if (step != 49 && step != 50)
         return;
-    if (gGame->tutorialStep == 49 && !(pos.x == 5 && pos.y == 4)) {
-        gGame->instructionMisthrow = 1;
+    if (step == 49 && !(pos.x == 5 && pos.y == 4)) {
+        gBoardHost->noteInstructionMisthrow();
         TipParams params;
         params.showMs = 0;
         params.delayMs = 450;
-        gGame->tips.show(52, params);
+        gBoardHost->showTip(52, params);
         boardCountStatistic("InstBad");
         return;
     }
-    gGame->advanceTutorial();
+    gBoardHost->advanceTutorial();
 }
 
 } // namespace
@@ -96,7 +93,7 @@ int Board::tryMove(CellPos pos, int dx, int dy, bool silent, int delay, float sp
     if (!hasFurballAt(pos.x, pos.y) || !isUnitDirection(dx, dy))
         return 0;
     bool frenzy = boardGameType() == kGameFrenzy;
-    if (frenzy && currentGame() && outOfMoves(*currentGame()))
+    if (frenzy && gBoardHost && gBoardHost->hasCurrentGame() && gBoardHost->outOfMoves())
         return 0;
     displayWords[0] = 0;
     displayWords[1] = 0;
@@ -166,11 +163,11 @@ int Board::tryMove(CellPos pos, int dx, int dy, bool silent, int delay, float sp
     entry.dy = dy;
     history.append(entry);
 
-    if (gGame) {
-        gGame->tips.resetGameCounters(boardNow());
+    if (gBoardHost) {
+        gBoardHost->resetTipCounters(boardNow());
         static const int kDismissed[] = {30, 13, 14, 6, 20, 7, 8, 9, 10, 58, 61, 62, 59, 60};
         for (int id : kDismissed)
-            gGame->tips.dismiss(id);
+            gBoardHost->dismissTip(id);
     }
     showHint(0);
     tellMoveMade(chainLeft);

@@ -1,6 +1,6 @@
 #include "board/Board.h"
+#include "board/BoardHost.h"
 #include "board/BoardServices.h"
-#include "game/KelzoGame.h"
 
 namespace {
 
@@ -32,9 +32,9 @@ void Board::restartPuzzle(HistoryRecord& played)
 
 void Board::recordPlayedPuzzle(bool solved, bool bookmark, int kind)
 {
-    if (!gGame)
+    if (!gBoardHost)
         return;
-    Array<HistoryRecord>& played = gGame->playHistory;
+    Array<HistoryRecord>& played = gBoardHost->playedPuzzles();
     const HistoryRecord* last = played.isEmpty() ? nullptr : &played[played.size() - 1];
     int elapsed = elapsedMs();
     bool newEntry = !last || last->puzzleId != puzzleId || (last->flags & kFlagReplayed);
@@ -53,7 +53,7 @@ void Board::recordPlayedPuzzle(bool solved, bool bookmark, int kind)
     entry.elapsedMs = elapsed;
     entry.gameType = kind;
     entry.hintedThrough = boardFreeHints() ? 0 : hintedThrough;
-    entry.hintCounter = gGame->currentGame.isNull() ? 0 : gGame->currentGame->hintCounter;
+    entry.hintCounter = gBoardHost->hasCurrentGame() ? gBoardHost->hintCounter() : 0;
     entry.flags = flags;
     entry.scheme = scheme;
     entry.undoCount = undoCount;

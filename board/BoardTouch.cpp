@@ -4,8 +4,9 @@
 
 #include "Core/GameClock.h"
 #include "board/Board.h"
+#include "board/BoardHost.h"
 #include "board/BoardServices.h"
-#include "game/KelzoGame.h"
+#include "board/GameType.h"
 
 namespace {
 
@@ -136,7 +137,7 @@ int Board::swipe(int dx, int dy, bool silent, int x, int y)
         speed = std::min(v, std::max(d, 1.0f));
     }
     int made = tryMove(c, dx, dy, silent, 0, speed);
-    if (gGame && gGame->screenId == KelzoGame::kScreenPlaying)
+    if (gBoardHost && gBoardHost->onPlayScreen())
         boardCountStatistic(made ? "Moved" : "MovWrong");
     return made;
 }
@@ -177,8 +178,8 @@ void Board::handleTouch(int phase, int x, int y)
     // A tap on a furball without a swipe: remind the player how to throw.
     CellPos c = boardCellUnder(static_cast<float>(touchX), static_cast<float>(touchY));
     if (c != kNoCell && hasFurballAt(c.x, c.y)) {
-        if (level <= 3 && gGame && gGame->tips.shouldShowSpaced(30, 0, 3, 6))
-            gGame->tips.show(30, TipParams());
+        if (level <= 3 && gBoardHost && gBoardHost->shouldShowTip(30, 0, 3, 6))
+            gBoardHost->showTip(30, TipParams());
         boardCountStatistic("MovWrongKelzoBetter");
     }
     touchActive = 0;

@@ -2,9 +2,10 @@
 
 #include "board/Board.h"
 #include "Core/GameClock.h"
+#include "board/BoardHost.h"
 #include "board/BoardServices.h"
+#include "board/GameType.h"
 #include "board/OccupancyGrid.h"
-#include "game/KelzoGame.h"
 
 // The reverse walk below changes cells as it goes; this runs it on the
 // occupancy and set membership alone, so an inconsistent board (a cell whose
@@ -61,12 +62,12 @@ int Board::undo()
 {
     int now = boardNow();
     if (history.isEmpty()) {
-        if (gGame)
-            gGame->soundPlayer.playWrongMoveEffect();
+        if (gBoardHost)
+            gBoardHost->playWrongMoveEffect();
         if (lastUndoTime != -1 && gameTimeDiff(undoFrozen ? undoFrozenAt : now, lastUndoTime) <= 3000)
             return 1;
-        if (gGame && gGame->tips.shouldShowSpaced(33, 1, 3, 999))
-            gGame->tips.show(33, TipParams());
+        if (gBoardHost && gBoardHost->shouldShowTip(33, 1, 3, 999))
+            gBoardHost->showTip(33, TipParams());
         return 1;
     }
     const MoveEntry entry = history[history.size() - 1];
@@ -76,14 +77,14 @@ int Board::undo()
 
     displayWords[0] = 0;
     displayWords[1] = 0;
-    bool playing = gGame && gGame->screenId == KelzoGame::kScreenPlaying;
+    bool playing = gBoardHost && gBoardHost->onPlayScreen();
     if (playing)
-        gGame->tips.dismiss(6);
+        gBoardHost->dismissTip(6);
     undoFrozen = 0;
     lastUndoTime = now;
     undoFrozenAt = -1;
-    if (gGame)
-        gGame->tips.resetGameCounters(now);
+    if (gBoardHost)
+        gBoardHost->resetTipCounters(now);
 
     if (frenzy) {
         // Only the last move can be taken back: from the record it left.
@@ -96,8 +97,8 @@ int Board::undo()
     }
 
     history.setSize(history.size() - 1);
-    if (gGame)
-        gGame->scheduleEvent(7, 0);
+    if (gBoardHost)
+        gBoardHost->scheduleEvent(7, 0);
     undoCount++;
     if (playing)
         boardCountStatistic("Undid");

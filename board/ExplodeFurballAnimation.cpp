@@ -6,10 +6,10 @@
 #include "Core/GameClock.h"
 #include "Core/Ref.h"
 #include "board/Board.h"
+#include "board/BoardHost.h"
 #include "board/BoardViewServices.h"
 #include "board/GameGraphics.h"
 #include "board/ThemeTable.h"
-#include "game/KelzoGame.h"
 #include "graphics/DrawParams.h"
 
 namespace {
@@ -159,9 +159,10 @@ void forgetBurstsInto(const Board& board)
 
 void explodeBoardFurballs(int jitterMs, bool explode, bool onlyFree, bool hide, int baseDelayMs)
 {
-    if (!gGame || gGame->currentGame.isNull() || gGame->currentGame->board.isNull())
+    Board* shown = gBoardHost ? gBoardHost->currentGameBoard() : nullptr;
+    if (!shown)
         return;
-    Board& board = *gGame->currentGame->board;
+    Board& board = *shown;
     int count = board.furballCount();
     int fragmentCount = count < 7 ? 120 : 126 - count;
     for (const CellPos& pos : board.positions) {

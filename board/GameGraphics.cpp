@@ -1,6 +1,6 @@
 #include "board/GameGraphics.h"
 
-#include "Core/LoadingScreen.h"
+#include "graphics/LoadingScreen.h"
 #include "Core/String.h"
 #include "board/BoardViewServices.h"
 #include "board/ThemeTable.h"

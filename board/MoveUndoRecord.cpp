@@ -2,7 +2,7 @@
 
 #include "board/Board.h"
 #include "board/BoardServices.h"
-#include "modes/CurrentGameI.h"
+#include "board/GameType.h"
 
 void MoveUndoRecord::take(int x, int y)
 {

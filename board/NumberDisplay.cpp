@@ -2,7 +2,7 @@
 
 #include "Core/GameClock.h"
 #include "board/GameGraphics.h"
-#include "game/ScoreBoard.h"
+#include "board/ScoreBoard.h"
 #include "graphics/DrawParams.h"
 
 int numberDigits(int value, int divisor, int digits[10])

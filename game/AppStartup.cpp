@@ -18,6 +18,7 @@ BvGameI* appStartup(void* platformHandle)
     Settings::load(dataFilePath(kSettingsFileName).c_str());
     delete gGame;
     gGame = new KelzoGame(platformHandle);
+    gBoardHost = gGame;
     gGame->loadResources();
     gGameClock.update();
     gGame->pauseClockIfRunning();
@@ -41,6 +42,7 @@ void appShutdown(bool wasInactive)
     {
         MutexLock lock(&gAppMutex);
         gReportFacts = nullptr;
+        gBoardHost = nullptr;
         delete gGame;
         gGame = nullptr;
     }

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "Core/LoadingScreen.h"
+#include "graphics/LoadingScreen.h"
 
 // A pointer position in screen pixels.
 struct TouchPoint {

@@ -273,6 +273,51 @@ bool KelzoGame::currentBoard(int* elapsedMs, int* undos, bool* hasPossibleMove)
     return true;
 }
 
+bool KelzoGame::onPlayScreen() { return screenId == kScreenPlaying; }
+
+bool KelzoGame::onInstructionScreen() { return screenId == kScreenInstruction; }
+
+bool KelzoGame::hasCurrentGame() { return !currentGame.isNull(); }
+
+Board* KelzoGame::currentGameBoard() { return currentGame.isNull() ? nullptr : currentGame->board.get(); }
+
+void KelzoGame::tellMoveMade(bool chainLeftBoard)
+{
+    if (!currentGame.isNull())
+        currentGame->moveMade(chainLeftBoard);
+}
+
+bool KelzoGame::outOfMoves() { return !currentGame.isNull() && ::outOfMoves(*currentGame); }
+
+int KelzoGame::hintCounter() { return currentGame.isNull() ? 0 : currentGame->hintCounter; }
+
+void KelzoGame::puzzleSolved()
+{
+    if (!currentGame.isNull())
+        currentGame->finishBoard();
+}
+
+Array<HistoryRecord>& KelzoGame::playedPuzzles() { return playHistory; }
+
+bool KelzoGame::shouldShowTip(int id, int limit, int limit2, int limit3)
+{
+    return tips.shouldShowSpaced(id, limit, limit2, limit3);
+}
+
+void KelzoGame::showTip(int id, const TipParams& params) { tips.show(id, params); }
+
+void KelzoGame::dismissTip(int id) { tips.dismiss(id); }
+
+void KelzoGame::resetTipCounters(int now) { tips.resetGameCounters(now); }
+
+void KelzoGame::playHitEffect() { soundPlayer.playHitEffect(); }
+
+void KelzoGame::playWrongMoveEffect() { soundPlayer.playWrongMoveEffect(); }
+
+int KelzoGame::instructionStep() { return tutorialStep; }
+
+void KelzoGame::noteInstructionMisthrow() { instructionMisthrow = 1; }
+
 void KelzoGame::scheduleEvent(int kind, int delay)
 {
     timedEvents.append(TimedEvent{kind, boardNow() - 100 + delay});

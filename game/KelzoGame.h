@@ -7,6 +7,7 @@
 #include "Core/Mutex.h"
 #include "Core/OwnedPtr.h"
 #include "board/BoardCell.h"
+#include "board/BoardHost.h"
 #include "board/GameGraphics.h"
 #include "board/LevelRecord.h"
 #include "board/PositionSet.h"
@@ -23,29 +24,14 @@ struct TimedEvent {
     int32_t dueMs;
 };
 
-// One puzzle of the play history (32 bytes). Flags: bit 0 carried flag,
-// bit 1 solved, bit 2 replayed, bit 3 bookmark.
-struct HistoryRecord {
-    int32_t puzzleId;
-    int32_t elapsedMs;
-    int32_t gameType;
-    int32_t hintedThrough;
-    int32_t hintCounter;
-    int32_t flags;
-    int32_t scheme;
-    int32_t undoCount;
-};
-
-static_assert(sizeof(HistoryRecord) == 32, "HistoryRecord is eight int32");
-
 // The application object: the BvGameI the main loop drives, and the owner of
 // everything that lasts across screens (the game in play, the play history,
-// tips, the sound player, the timed events). It also tells the statistics
-// report about the game in progress.
+// tips, the sound player, the timed events). It is the board's host, and it
+// tells the statistics report about the game in progress.
 //
 // Until the screen flow exists its one screen is the play screen: the theme's
 // background and a board of level 1; a solved board brings the next one.
-class KelzoGame : public BvGameI, public ReportFactsI {
+class KelzoGame : public BvGameI, public BoardHost, public ReportFactsI {
 public:
     static constexpr int kScreenIntro = 1;
     static constexpr int kScreenPlaying = 2;
@@ -73,18 +59,37 @@ public:
     void playHistoryRecord(int index, int* elapsedMs, int* kind, int* flags) override;
     bool currentBoard(int* elapsedMs, int* undos, bool* hasPossibleMove) override;
 
+    // ---- BoardHost
+    bool onPlayScreen() override;
+    bool onInstructionScreen() override;
+    bool hasCurrentGame() override;
+    Board* currentGameBoard() override;
+    void tellMoveMade(bool chainLeftBoard) override;
+    bool outOfMoves() override;
+    int hintCounter() override;
+    void puzzleSolved() override;
+    Array<HistoryRecord>& playedPuzzles() override;
+    bool shouldShowTip(int id, int limit, int limit2, int limit3) override;
+    void showTip(int id, const TipParams& params) override;
+    void dismissTip(int id) override;
+    void resetTipCounters(int now) override;
+    void playHitEffect() override;
+    void playWrongMoveEffect() override;
+    // Queues an event due `delay` ms from now (less the frame's 100 ms lead).
+    void scheduleEvent(int kind, int delay) override;
+    // Queues a furball in flight on the current game's board.
+    void addMovingFurball(const BoardCell& cell, int dx, int dy, CellPos origin, CellPos source, CellPos target,
+                          bool ghost, int delay, float speed, bool fast) override;
+    int instructionStep() override;
+    void noteInstructionMisthrow() override;
+    // Moves the guided instruction to its next step.
+    void advanceTutorial() override;
+
     // The loading part of start-up, with the loading screen's progress.
     void loadResources();
     void pauseClockIfRunning();
     void resumeClockIfPaused();
 
-    // Queues an event due `delay` ms from now (less the frame's 100 ms lead).
-    void scheduleEvent(int kind, int delay);
-    // Queues a furball in flight on the current game's board.
-    void addMovingFurball(const BoardCell& cell, int dx, int dy, CellPos origin, CellPos source, CellPos target,
-                          bool ghost, int delay, float speed, bool fast);
-    // Moves the guided instruction to its next step.
-    void advanceTutorial();
     // The board in play is over (solved, or stuck); the next one follows once
     // its bursts have faded.
     void boardFinished();

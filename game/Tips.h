@@ -4,23 +4,7 @@
 #include <cstdint>
 
 #include "Core/Array.h"
-
-// Display options of one tip.
-struct TipParams {
-    int showMs = 9000;
-    int delayMs = 0;
-    int fadeOutMs = 1800;
-    uint8_t dismissOnTouch = 1;
-    float wobble = 0.0f;
-    float scale = 1.0f;
-    int x = -1;
-    int y = -1;
-    int styleAdjust = 0;
-    uint8_t bubbleOption = 0;
-    uint8_t flipArrow = 0;
-    const char* body = nullptr;   // replaces the row's body text when set
-    const char* title = nullptr;
-};
+#include "board/TipParams.h"
 
 // The in-game tips: which tips are open and the counters that decide whether
 // a tip may be shown again. This holds the show rules and counters the board

@@ -4,19 +4,9 @@
 #include <cstdint>
 
 #include "Core/OwnedPtr.h"
+#include "board/GameType.h"
 
 class Board;
-
-// Game type ids; the same number selects the mode in the settings and tags a saved game.
-enum GameType {
-    kGameArcade = 0,
-    kGameFrenzy = 1,
-    kGameFreePlay = 2,
-    kGameChallenge = 3,
-    kGameBlitz = 4,
-    kGameTwoPlayer = 5,
-    kGameBeatTheClock = 6,
-};
 
 // The base of every game mode, as far as the board uses it: the board it owns
 // and the counters the board reads. The modes add their rules around it.

@@ -10,7 +10,7 @@
 #include "board/GameGraphics.h"
 #include "board/InstructionFinger.h"
 #include "board/NumberDisplay.h"
-#include "game/ScoreBoard.h"
+#include "board/ScoreBoard.h"
 #include "board/ThemeTable.h"
 #include "graphics/AnimationList.h"
 #include "settings/AbSettings.h"
@@ -44,12 +44,6 @@ void loadTheme(GameGraphics& g, int theme)
     ASSERT_EQ(0, chdir(here));
 }
 
-class CountingGame : public CurrentGameI {
-public:
-    void finishBoard() override { finished++; }
-    int finished = 0;
-};
-
 class BoardDrawTest : public GlTest {
 protected:
     void SetUp() override
@@ -72,11 +66,9 @@ protected:
         g = &loadedGraphics();
         g->resetView();
         gGameGraphics = g;
-        game.screenId = KelzoGame::kScreenPlaying;
-        counting = new CountingGame();
-        game.currentGame.reset(counting);
-        counting->board.reset(new Board());
-        gGame = &game;
+        host = FakeBoardHost();
+        host.board.reset(new Board());
+        gBoardHost = &host;
     }
 
     void TearDown() override
@@ -85,13 +77,13 @@ protected:
             clock += 1000;
             gGameClock.updateAt(clock);
         }
-        gGame = nullptr;
+        gBoardHost = nullptr;
         gGameGraphics = nullptr;
         gSettings = nullptr;
         GlTest::TearDown();
     }
 
-    Board& board() { return *counting->board; }
+    Board& board() { return *host.board; }
 
     void tick(int ms)
     {
@@ -113,8 +105,7 @@ protected:
 
     GameGraphics* g = nullptr;
     Settings settings;
-    KelzoGame game;
-    CountingGame* counting = nullptr;
+    FakeBoardHost host;
     int clock = 0;
 };
 
@@ -191,15 +182,16 @@ TEST_F(BoardDrawTest, FlyingFurballKnocksTheNextOnWithSparks)
         tick(16);
     }
     EXPECT_TRUE(sawSparks);
+    EXPECT_GT(host.hitSounds, 0);   // each strike sounds
     EXPECT_TRUE(sawFurballMidway);
     EXPECT_EQ(0, board().movingFurballs.size());
     EXPECT_EQ(0, int(board().cellAt(2, 3).inFlight));
-    EXPECT_EQ(1, counting->finished);   // one furball left: the game heard once
+    EXPECT_EQ(1, host.solved);   // one furball left: the game heard once
     for (int i = 0; i < 5; i++) {
         drawFrame();
         tick(16);
     }
-    EXPECT_EQ(1, counting->finished);
+    EXPECT_EQ(1, host.solved);
 }
 
 TEST_F(BoardDrawTest, SolvedBoardIsReportedOncePerBoard)
@@ -207,27 +199,27 @@ TEST_F(BoardDrawTest, SolvedBoardIsReportedOncePerBoard)
     placeDiagram(board(), rowDiagram(0, "...1..."));
     drawFrame();
     drawFrame();
-    EXPECT_EQ(1, counting->finished);
+    EXPECT_EQ(1, host.solved);
     // Not while a menu is open, nor off the play screen.
-    counting->board.reset(new Board());
+    host.board.reset(new Board());
     placeDiagram(board(), rowDiagram(0, "...1..."));
     MenuBaseI menu;
     gMenuStack.push(&menu);
     drawFrame();
     gMenuStack.pop();
-    EXPECT_EQ(1, counting->finished);
-    game.screenId = KelzoGame::kScreenInstruction;
+    EXPECT_EQ(1, host.solved);
+    host.playScreen = false;
     drawFrame();
-    EXPECT_EQ(1, counting->finished);
-    game.screenId = KelzoGame::kScreenPlaying;
+    EXPECT_EQ(1, host.solved);
+    host.playScreen = true;
     drawFrame();
-    EXPECT_EQ(2, counting->finished);
+    EXPECT_EQ(2, host.solved);
     // Two furballs again (an undo) and solved again: reported again.
     placeDiagram(board(), rowDiagram(0, "...1.2."));
     drawFrame();
     placeDiagram(board(), rowDiagram(0, "...1..."));
     drawFrame();
-    EXPECT_EQ(3, counting->finished);
+    EXPECT_EQ(3, host.solved);
 }
 
 TEST_F(BoardDrawTest, HalfTurnedSmallBoardAndTwoPlayerBoards)
@@ -278,7 +270,7 @@ TEST_F(BoardDrawTest, DelayedBurstAfterItsBoardIsGone)
     EXPECT_EQ(before + 3, gAnimationList->count());
     EXPECT_TRUE(burstHides(&board().cellAt(0, 2).inFlight));
     // The game moves on before the bursts start: the board is deleted.
-    counting->board.reset(new Board());
+    host.board.reset(new Board());
     tick(2000);
     updateAnimations(gAnimationList);   // the bursts start now; nothing writes into the old board
     EXPECT_FALSE(burstHides(&board().cellAt(0, 2).inFlight));
@@ -290,7 +282,7 @@ TEST_F(BoardDrawTest, BurstHidesItsFurballWhenItStarts)
     placeDiagram(board(), rowDiagram(2, "1.2.3.."));
     explodeBoardFurballs(0, true, false, true, 0);
     EXPECT_EQ(1, int(board().cellAt(0, 2).inFlight));   // at once without a delay
-    counting->board.reset(new Board());
+    host.board.reset(new Board());
     placeDiagram(board(), rowDiagram(2, "1......"));
     explodeBoardFurballs(100, true, true, false, 300);
     EXPECT_EQ(0, int(board().cellAt(0, 2).inFlight));
@@ -425,24 +417,4 @@ TEST_F(BoardDrawTest, InstructionFingerSlidesInAndPushes)
     tick(700);
     finger.draw();
     EXPECT_FALSE(finger.draw());
-}
-
-TEST_F(BoardDrawTest, BaseGameFinishesASolvedBoard)
-{
-    CurrentGameI* plain = new CurrentGameI();
-    game.currentGame.reset(plain);
-    plain->board.reset(new Board());
-    Board& solved = *plain->board;
-    placeDiagram(solved, rowDiagram(5, "..4...."));
-    solved.puzzleId = 30012;
-    tick(5000);
-    int before = gAnimationList->count();
-    drawBoard(*g, solved, 1.0f, 0, 0);
-    EXPECT_EQ(1, gAbSettings.counter(StatSolvedPuz));
-    ASSERT_EQ(1, game.playHistory.size());
-    EXPECT_EQ(30012, game.playHistory[0].puzzleId);
-    EXPECT_EQ(before + 1, gAnimationList->count());
-    EXPECT_EQ(1, int(solved.cellAt(2, 5).inFlight));   // the last furball now shows as its burst
-    drawBoard(*g, solved, 1.0f, 0, 0);
-    EXPECT_EQ(1, game.playHistory.size());
 }

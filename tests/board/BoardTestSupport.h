@@ -11,7 +11,8 @@
 #include "Core/GameClock.h"
 #include "board/Board.h"
 #include "board/BoardServices.h"
-#include "game/KelzoGame.h"
+#include "board/GameType.h"
+#include "tests/board/FakeBoardHost.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "settings/Statistics.h"
@@ -100,14 +101,14 @@ inline std::vector<unsigned char> cellBytes(const Board& board)
     return std::vector<unsigned char>(begin, begin + sizeof board.cells);
 }
 
-// Every test starts from the same outside state: no application object,
+// Every test starts from the same outside state: no game around the board,
 // Arcade settings, the variations the game ships with, no counted
 // statistics, a set clock and random sequence.
 class BoardTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        gGame = nullptr;
+        gBoardHost = nullptr;
         gSettingsSaveSuppressed = true;
         settings.gameMode = kGameArcade;
         settings.freeHints = false;
@@ -125,37 +126,28 @@ protected:
 
     void TearDown() override
     {
-        gGame = nullptr;
+        gBoardHost = nullptr;
         gSettings = nullptr;
     }
 
     Settings settings;
 };
 
-// A running game whose current game owns `board`, so moves reach the tips,
-// timed events, moving furballs and the game's move notification.
-class RecordingGame : public CurrentGameI {
-public:
-    void moveMade(bool chainLeftBoard) override { notifications.push_back(chainLeftBoard); }
-    std::vector<bool> notifications;
-};
-
+// A game on its play screen whose current board is `board()`, so moves reach
+// the tips, timed events, moving furballs and the game's move notification.
 class GameBoardTest : public BoardTest {
 protected:
     void SetUp() override
     {
         BoardTest::SetUp();
-        game.screenId = KelzoGame::kScreenPlaying;
-        recording = new RecordingGame();
-        game.currentGame.reset(recording);
-        recording->board.reset(new Board());
-        gGame = &game;
+        host = FakeBoardHost();
+        host.board.reset(new Board());
+        gBoardHost = &host;
     }
 
-    Board& board() { return *recording->board; }
+    Board& board() { return *host.board; }
 
-    KelzoGame game;
-    RecordingGame* recording = nullptr;
+    FakeBoardHost host;
 };
 
 #endif

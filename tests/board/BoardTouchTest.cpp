@@ -101,7 +101,9 @@ TEST_F(TouchTest, TapOnAFurballCountsAWrongTry)
         board().handleTouch(2, px(0), py(3));
     }
     EXPECT_EQ(2, boardStatistic("MovWrongKelzoBetter"));
-    EXPECT_TRUE(game.tips.isOpen(30));   // the second tap passes the spacing rule
+    // Each tap asks for the reminder under its spacing rule.
+    EXPECT_EQ((std::vector<FakeBoardHost::TipAsk>(2, {30, 0, 3, 6})), host.tipAsks);
+    EXPECT_EQ((std::vector<int>{30, 30}), host.shownTips);
     EXPECT_EQ(0, board().touchActive);
 
     board().handleTouch(0, px(2), py(3));

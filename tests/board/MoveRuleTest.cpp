@@ -136,7 +136,7 @@ TEST_F(GameBoardTest, ValidMoveQueuesOneRecordPerStepAndTellsTheGame)
     EXPECT_FLOAT_EQ(1.0f, moving[2].speed);
     for (const MovingFurball& m : moving)
         EXPECT_EQ((CellPos{0, 3}), m.origin);
-    EXPECT_EQ(std::vector<bool>{true}, recording->notifications);
+    EXPECT_EQ(std::vector<bool>{true}, host.movesMade);
 }
 
 TEST_F(GameBoardTest, WrongMovesShowTheirTipSoundAndStatistic)
@@ -146,35 +146,34 @@ TEST_F(GameBoardTest, WrongMovesShowTheirTipSoundAndStatistic)
         Diagram rows;
         CellPos pos;
         int tip;
+        int tipDelay;
         const char* statistic;
         bool ghost;
     };
     const WrongCase cases[] = {
-        {"neighbour", withRow(1, "12....."), {0, 1}, 13, "MovWrongNeighbour", false},
-        {"off board", withRow(1, "12....."), {1, 1}, 14, "MovWrongOffBoard", true},
+        {"neighbour", withRow(1, "12....."), {0, 1}, 13, 600, "MovWrongNeighbour", false},
+        {"off board", withRow(1, "12....."), {1, 1}, 14, 1000, "MovWrongOffBoard", true},
     };
     gAbSettings.lvt = 3;
     for (const WrongCase& c : cases) {
         SCOPED_TRACE(c.name);
-        game.tips = Tips();
-        game.timedEvents.clear();
-        recording->notifications.clear();
-        board().movingFurballs.clear();
+        host = FakeBoardHost();
+        host.board.reset(new Board());
         placeDiagram(board(), c.rows);
         EXPECT_EQ(0, board().tryMove(c.pos, 1, 0, false, 40, 1.3f));
-        EXPECT_TRUE(game.tips.isOpen(c.tip));
-        ASSERT_NE(nullptr, game.tips.lastParams().body);
-        EXPECT_EQ(10000, game.tips.lastParams().showMs);
+        EXPECT_EQ((std::vector<FakeBoardHost::TipAsk>{{c.tip, 3, 6, 999}}), host.tipAsks);
+        EXPECT_EQ(std::vector<int>{c.tip}, host.shownTips);
+        ASSERT_NE(nullptr, host.lastTip.body);
+        EXPECT_EQ(10000, host.lastTip.showMs);
+        EXPECT_EQ(c.tipDelay, host.lastTip.delayMs);
         EXPECT_EQ(1, boardStatistic(c.statistic));
-        ASSERT_EQ(1, game.timedEvents.size());
-        EXPECT_EQ(6, game.timedEvents[0].kind);
-        EXPECT_EQ(boardNow() + 40 + 50, game.timedEvents[0].dueMs);
+        EXPECT_EQ((std::vector<FakeBoardHost::Event>{{6, 40 + 150}}), host.events);
         ASSERT_EQ(2, board().movingFurballs.size());
         EXPECT_EQ(c.ghost, board().movingFurballs[1].ghost != 0);
-        EXPECT_EQ(std::vector<bool>{false}, recording->notifications);
+        EXPECT_EQ(std::vector<bool>{false}, host.movesMade);
         EXPECT_EQ(0, board().history.size());
     }
-    EXPECT_STREQ("You can only kelzo furballs into other furballs! Undo if stuck!", game.tips.lastParams().body);
+    EXPECT_STREQ("You can only kelzo furballs into other furballs! Undo if stuck!", host.lastTip.body);
 }
 
 TEST_F(GameBoardTest, SilentWrongMoveDoesNothingAtAll)
@@ -187,36 +186,41 @@ TEST_F(GameBoardTest, SilentWrongMoveDoesNothingAtAll)
     EXPECT_TRUE(before == cellBytes(board()));
     EXPECT_EQ(lastFace, gLastFace);
     EXPECT_EQ(0, board().movingFurballs.size());
-    EXPECT_EQ(0, game.timedEvents.size());
-    EXPECT_EQ(0, game.tips.openCount());
-    EXPECT_TRUE(recording->notifications.empty());
+    EXPECT_TRUE(host.events.empty());
+    EXPECT_TRUE(host.tipAsks.empty());
+    EXPECT_TRUE(host.shownTips.empty());
+    EXPECT_TRUE(host.movesMade.empty());
     EXPECT_EQ(0, boardStatistic("MovWrongNeighbour") + boardStatistic("MovWrongOffBoard"));
 }
 
 TEST_F(GameBoardTest, FrenzyRefusesEveryMoveWithoutMovesLeft)
 {
     settings.gameMode = kGameFrenzy;
-    recording->movesLeft = 0;
+    host.movesLeft = 0;
     placeDiagram(board(), withRow(3, "1..1..."));
     EXPECT_EQ(0, board().tryMove(CellPos{0, 3}, 1, 0, false, 0, 1.0f));
-    EXPECT_TRUE(recording->notifications.empty());
-    recording->movesLeft = 1;
+    EXPECT_TRUE(host.movesMade.empty());
+    host.movesLeft = 1;
     EXPECT_EQ(1, board().tryMove(CellPos{0, 3}, 1, 0, false, 0, 1.0f));
 }
 
 TEST_F(GameBoardTest, InstructionStep49WantsTheFurballAt54)
 {
-    game.screenId = KelzoGame::kScreenInstruction;
-    game.tutorialStep = 49;
+    host.playScreen = false;
+    host.instructionScreen = true;
+    host.step = 49;
     placeDiagram(board(), {".......", ".......", ".......", ".......", "1.1..1.", ".......", ".......", "1......"});
     ASSERT_EQ(1, board().tryMove(CellPos{0, 4}, 0, 1, false, 0, 1.0f));
-    EXPECT_EQ(1, game.instructionMisthrow);
-    EXPECT_EQ(49, game.tutorialStep);
+    EXPECT_EQ(1, host.misthrows);
+    EXPECT_EQ(49, host.step);
+    EXPECT_EQ(std::vector<int>{52}, host.shownTips);
+    EXPECT_EQ(0, host.lastTip.showMs);
+    EXPECT_EQ(450, host.lastTip.delayMs);
     EXPECT_EQ(1, boardStatistic("InstBad"));
 
-    game.tips = Tips();
     ASSERT_EQ(1, board().tryMove(CellPos{5, 4}, -1, 0, false, 0, 1.0f));
-    EXPECT_EQ(50, game.tutorialStep);
+    EXPECT_EQ(50, host.step);
+    EXPECT_EQ(1, host.misthrows);
 }
 
 TEST_F(BoardTest, ThrowsThatAreNoThrowsAreRefusedWithoutChange)

@@ -12,7 +12,7 @@ protected:
     {
         GameBoardTest::SetUp();
         startPuzzle(board(), 50007);
-        recording->hintCounter = 3;
+        host.hints = 3;
     }
 
     void startPuzzle(Board& b, int id)
@@ -32,8 +32,8 @@ TEST_F(PlayHistoryTest, FinishedPuzzleIsRecordedOnce)
     board().undoCount = 5;
     board().carriedFlag = 1;
     board().recordPlayedPuzzle(true, false, kGameFreePlay);
-    ASSERT_EQ(1, game.playHistory.size());
-    const HistoryRecord& r = game.playHistory[0];
+    ASSERT_EQ(1, host.history.size());
+    const HistoryRecord& r = host.history[0];
     EXPECT_EQ(50007, r.puzzleId);
     EXPECT_EQ(42000, r.elapsedMs);
     EXPECT_EQ(kGameFreePlay, r.gameType);
@@ -44,7 +44,7 @@ TEST_F(PlayHistoryTest, FinishedPuzzleIsRecordedOnce)
     EXPECT_EQ(5, r.undoCount);
     // The same puzzle right after it is not entered again.
     board().recordPlayedPuzzle(true, false, kGameFreePlay);
-    EXPECT_EQ(1, game.playHistory.size());
+    EXPECT_EQ(1, host.history.size());
 }
 
 TEST_F(PlayHistoryTest, BoardsThatAreNotEntered)
@@ -63,7 +63,7 @@ TEST_F(PlayHistoryTest, BoardsThatAreNotEntered)
         startPuzzle(board(), 50007);
         c.prepare(board());
         board().recordPlayedPuzzle(false, false, kGameArcade);
-        EXPECT_EQ(0, game.playHistory.size());
+        EXPECT_EQ(0, host.history.size());
     }
 }
 
@@ -75,10 +75,10 @@ TEST_F(PlayHistoryTest, OneBookmarkPerLevelAndFreeHintsHideTheHintCount)
     Board next;
     startPuzzle(next, 50008);
     next.recordPlayedPuzzle(false, true, kGameFreePlay);
-    ASSERT_EQ(2, game.playHistory.size());
-    EXPECT_EQ(0, game.playHistory[0].flags);
-    EXPECT_EQ(8, game.playHistory[1].flags);
-    EXPECT_EQ(0, game.playHistory[0].hintedThrough);
+    ASSERT_EQ(2, host.history.size());
+    EXPECT_EQ(0, host.history[0].flags);
+    EXPECT_EQ(8, host.history[1].flags);
+    EXPECT_EQ(0, host.history[0].hintedThrough);
 }
 
 TEST_F(PlayHistoryTest, RestartGoesOnWithAnUnsolvedPuzzle)
@@ -88,13 +88,13 @@ TEST_F(PlayHistoryTest, RestartGoesOnWithAnUnsolvedPuzzle)
     board().undoCount = 2;
     board().carriedFlag = 1;
     board().recordPlayedPuzzle(false, true, kGameFreePlay);
-    ASSERT_EQ(1, game.playHistory.size());
+    ASSERT_EQ(1, host.history.size());
 
     Board again;
     again.record = recordOf(kPuzzle);
     again.level = 5;
-    again.restartPuzzle(game.playHistory[0]);
-    EXPECT_EQ(4, game.playHistory[0].flags & 12);   // replayed, bookmark cleared
+    again.restartPuzzle(host.history[0]);
+    EXPECT_EQ(4, host.history[0].flags & 12);   // replayed, bookmark cleared
     EXPECT_EQ(4, again.furballCount());
     EXPECT_EQ(50007, again.puzzleId);
     EXPECT_EQ(2, again.scheme);
@@ -106,7 +106,7 @@ TEST_F(PlayHistoryTest, RestartGoesOnWithAnUnsolvedPuzzle)
     // A new entry is allowed after a replayed one of the same puzzle.
     again.startTime -= 1000;
     again.recordPlayedPuzzle(true, false, kGameFreePlay);
-    EXPECT_EQ(2, game.playHistory.size());
+    EXPECT_EQ(2, host.history.size());
 }
 
 TEST_F(PlayHistoryTest, RestartOfASolvedPuzzleStartsAfresh)
@@ -114,8 +114,8 @@ TEST_F(PlayHistoryTest, RestartOfASolvedPuzzleStartsAfresh)
     board().recordPlayedPuzzle(true, false, kGameArcade);
     Board again;
     again.record = recordOf(kPuzzle);
-    again.restartPuzzle(game.playHistory[0]);
-    EXPECT_EQ(2, game.playHistory[0].flags);
+    again.restartPuzzle(host.history[0]);
+    EXPECT_EQ(2, host.history[0].flags);
     EXPECT_EQ(1, again.replayFlag);
     EXPECT_EQ(0, again.elapsedMs());
     EXPECT_EQ(0, again.undoCount);

@@ -6,12 +6,13 @@
 
 #include "Core/OwnedPtr.h"
 #include "board/Board.h"
+#include "board/GameType.h"
 #include "board/LevelSchemes.h"
 #include "board/NewLevelData.h"
 #include "board/OldLevelData.h"
-#include "game/KelzoGame.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
+#include "tests/board/FakeBoardHost.h"
 #include "tests/board/PuzzleStoreSupport.h"
 #include "tests/support/TempFolder.h"
 
@@ -50,7 +51,7 @@ protected:
         savedPml_ = gAbSettings.pml;
         gAbSettings.pd = 0;
         gAbSettings.pml = 3;
-        gGame = nullptr;
+        gBoardHost = nullptr;
         gNewLevelData.close();
     }
     void TearDown() override
@@ -60,7 +61,7 @@ protected:
         gSettings = nullptr;
         gNewLevelData.close();
         gOldLevelData.open("none");
-        gGame = nullptr;
+        gBoardHost = nullptr;
         TempFolderTest::TearDown();
     }
 
@@ -156,8 +157,8 @@ TEST_F(PuzzleChoiceTest, ChoosingAgainOnTheSameBoardAvoidsItsOwnPuzzle)
 TEST_F(PuzzleChoiceTest, FreePlayAvoidsPuzzlesPlayedInTheSameScheme)
 {
     writeStore(5, {smallPuzzle(0.0f)});
-    KelzoGame game;
-    gGame = &game;
+    FakeBoardHost host;
+    gBoardHost = &host;
     struct Case {
         int gameType;
         int playedScheme;
@@ -166,8 +167,8 @@ TEST_F(PuzzleChoiceTest, FreePlayAvoidsPuzzlesPlayedInTheSameScheme)
     } cases[] = {{2, 2, 2, 10}, {2, 39, 2, 0}, {2, 2, 0, 0}, {0, 2, 2, 0}};
     for (const Case& c : cases) {
         settings.gameMode = c.gameType;
-        game.playHistory.clear();
-        game.playHistory.append(HistoryRecord{50000, 1000, c.playedType, 0, 0, 2, c.playedScheme, 0});
+        host.history.clear();
+        host.history.append(HistoryRecord{50000, 1000, c.playedType, 0, 0, 2, c.playedScheme, 0});
         Board board;
         board.level = 5;
         EXPECT_EQ(acceptedAtTry(board, nullptr, nullptr, nullptr), c.acceptedAt)

@@ -119,10 +119,13 @@ TEST_F(GameBoardTest, UndoOnEmptyHistoryShowsItsTipOnlyAfterAWhile)
 {
     placeDiagram(board(), kRowOfFour);
     EXPECT_EQ(1, board().undo());
-    EXPECT_FALSE(game.tips.isOpen(33));
+    EXPECT_TRUE(host.tipAsks.empty());
+    EXPECT_EQ(1, host.wrongMoveSounds);
     gGameClock.updateAt(100000 + 3001);
     EXPECT_EQ(1, board().undo());
-    EXPECT_TRUE(game.tips.isOpen(33));
+    EXPECT_EQ((std::vector<FakeBoardHost::TipAsk>{{33, 1, 3, 999}}), host.tipAsks);
+    EXPECT_EQ(std::vector<int>{33}, host.shownTips);
+    EXPECT_EQ(2, host.wrongMoveSounds);
     EXPECT_EQ(0, board().undoCount);
 }
 
@@ -132,9 +135,7 @@ TEST_F(GameBoardTest, UndoQueuesItsSoundAndCounts)
     ASSERT_EQ(1, board().tryMove(CellPos{0, 0}, 1, 0, false, 0, 1.0f));
     gGameClock.updateAt(120000);
     ASSERT_EQ(1, board().undo());
-    ASSERT_EQ(1, game.timedEvents.size());
-    EXPECT_EQ(7, game.timedEvents[0].kind);
-    EXPECT_LE(game.timedEvents[0].dueMs, boardNow());
+    EXPECT_EQ((std::vector<FakeBoardHost::Event>{{7, 0}}), host.events);
     EXPECT_EQ(1, boardStatistic("Undid"));
     EXPECT_EQ(120000, board().lastUndoTime);
 }

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "Core/GameClock.h"
 #include "board/Board.h"
+#include "board/MovingFurball.h"
 #include "game/KelzoGame.h"
 #include "settings/ReportFacts.h"
 
@@ -93,4 +96,110 @@ TEST_F(KelzoGameTest, ReportFactsTellOfTheHistoryAndTheBoardInPlay)
     ASSERT_TRUE(facts.currentBoard(&elapsed, &undos, &hasMove));
     EXPECT_EQ(undos, 3);
     EXPECT_TRUE(hasMove);
+}
+
+namespace {
+
+// A game that remembers what the board told it.
+class ListeningGame : public CurrentGameI {
+public:
+    void moveMade(bool chainLeftBoard) override { moves.push_back(chainLeftBoard); }
+    void finishBoard() override { finished++; }
+    std::vector<bool> moves;
+    int finished = 0;
+};
+
+}  // namespace
+
+TEST_F(KelzoGameTest, AsBoardHostItAnswersFromTheGameInPlay)
+{
+    KelzoGame game;
+    BoardHost& host = game;
+    EXPECT_FALSE(host.hasCurrentGame());
+    EXPECT_EQ(host.currentGameBoard(), nullptr);
+    EXPECT_FALSE(host.outOfMoves());
+    EXPECT_EQ(host.hintCounter(), 0);
+    host.tellMoveMade(true);   // no game: nobody to tell
+    host.puzzleSolved();
+
+    ListeningGame* listening = new ListeningGame();
+    game.currentGame.reset(listening);
+    listening->hintCounter = 4;
+    EXPECT_TRUE(host.hasCurrentGame());
+    EXPECT_EQ(host.currentGameBoard(), nullptr);   // a game without a board
+    EXPECT_EQ(host.hintCounter(), 4);
+    listening->movesLeft = 0;
+    EXPECT_TRUE(host.outOfMoves());
+    listening->movesLeft = 1;
+    EXPECT_FALSE(host.outOfMoves());
+    host.tellMoveMade(true);
+    host.tellMoveMade(false);
+    EXPECT_EQ(listening->moves, (std::vector<bool>{true, false}));
+    host.puzzleSolved();
+    EXPECT_EQ(listening->finished, 1);
+    listening->board.reset(new Board());
+    EXPECT_EQ(host.currentGameBoard(), listening->board.get());
+
+    game.playHistory.append(HistoryRecord{10001, 4500, 2, 0, 0, 4, 0, 1});
+    EXPECT_EQ(&host.playedPuzzles(), &game.playHistory);
+
+    struct Screen {
+        int id;
+        bool playing, instruction;
+    } screens[] = {{KelzoGame::kScreenIntro, false, false},
+                   {KelzoGame::kScreenPlaying, true, false},
+                   {KelzoGame::kScreenInstruction, false, true}};
+    for (const Screen& s : screens) {
+        game.screenId = s.id;
+        EXPECT_EQ(host.onPlayScreen(), s.playing) << s.id;
+        EXPECT_EQ(host.onInstructionScreen(), s.instruction) << s.id;
+    }
+}
+
+TEST_F(KelzoGameTest, AsBoardHostItKeepsTipsEventsFurballsAndTheInstruction)
+{
+    KelzoGame game;
+    BoardHost& host = game;
+    // The tips' spacing rule: the reminder after a tap passes at the second ask.
+    EXPECT_FALSE(host.shouldShowTip(30, 0, 3, 6));
+    EXPECT_TRUE(host.shouldShowTip(30, 0, 3, 6));
+    TipParams params;
+    params.delayMs = 450;
+    host.showTip(30, params);
+    EXPECT_TRUE(game.tips.isOpen(30));
+    EXPECT_EQ(game.tips.lastParams().delayMs, 450);
+    EXPECT_FALSE(host.shouldShowTip(33, 1, 3, 999));   // refused while a tip is open
+    host.dismissTip(30);
+    EXPECT_FALSE(game.tips.isOpen(30));
+    host.resetTipCounters(4321);
+    EXPECT_EQ(game.tips.quietFrom(), 4321);
+
+    // Events fall due with the frame's 100 ms lead.
+    host.scheduleEvent(6, 190);
+    ASSERT_EQ(game.timedEvents.size(), 1);
+    EXPECT_EQ(game.timedEvents[0].kind, 6);
+    EXPECT_EQ(game.timedEvents[0].dueMs, gGameClock.now() - 100 + 190);
+
+    // Furballs in flight join the current game's board; without one they are dropped.
+    BoardCell furball = {};
+    furball.colour = 2;
+    host.addMovingFurball(furball, 1, 0, CellPos{0, 3}, CellPos{0, 3}, CellPos{2, 3}, false, 70, 1.2f, false);
+    game.currentGame.reset(new CurrentGameI());
+    game.currentGame->board.reset(new Board());
+    host.addMovingFurball(furball, 1, 0, CellPos{0, 3}, CellPos{0, 3}, CellPos{2, 3}, false, 70, 1.2f, false);
+    const Array<MovingFurball>& moving = game.currentGame->board->movingFurballs;
+    ASSERT_EQ(moving.size(), 1);
+    EXPECT_EQ(moving[0].target, (CellPos{2, 3}));
+    EXPECT_EQ(moving[0].delayMs, 70);
+
+    // The guided instruction.
+    EXPECT_EQ(host.instructionStep(), -1);
+    host.advanceTutorial();
+    EXPECT_EQ(game.tutorialStep, -1);   // not running: stays off
+    game.tutorialStep = 49;
+    EXPECT_EQ(host.instructionStep(), 49);
+    host.noteInstructionMisthrow();
+    EXPECT_EQ(game.instructionMisthrow, 1);
+    host.advanceTutorial();
+    EXPECT_EQ(game.tutorialStep, 50);
 }

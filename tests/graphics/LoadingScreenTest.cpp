@@ -1,6 +1,6 @@
 #include "tests/graphics/GlTestContext.h"
 
-#include "Core/LoadingScreen.h"
+#include "graphics/LoadingScreen.h"
 
 namespace {
 

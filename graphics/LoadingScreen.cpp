@@ -1,4 +1,4 @@
-#include "Core/LoadingScreen.h"
+#include "graphics/LoadingScreen.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "game/ScoreBoard.h"
+#include "board/ScoreBoard.h"
 
 #include "graphics/Bitmap.h"
 #include "graphics/DrawParams.h"

@@ -1,5 +1,5 @@
-#ifndef KELZO_GAME_SCOREBOARD_H
-#define KELZO_GAME_SCOREBOARD_H
+#ifndef KELZO_BOARD_SCOREBOARD_H
+#define KELZO_BOARD_SCOREBOARD_H
 
 #include "graphics/SpriteSheet.h"
 

@@ -1,0 +1,3 @@
+#include "board/BoardHost.h"
+
+BoardHost* gBoardHost = nullptr;
