@@ -17,6 +17,7 @@
 #include "graphics/GlState.h"
 #include "settings/AbSettings.h"
 #include "sound/MusicCrossFader.h"
+#include "ui/MenuStack.h"
 #include "ui/SharedMenuTextures.h"
 
 KelzoGame* gGame = nullptr;
@@ -98,6 +99,9 @@ KelzoGame::~KelzoGame()
     gMusicCrossFader.setEventScheduler(nullptr);
     if (gGameGraphics == &graphics)
         gGameGraphics = nullptr;
+    // Open menus hold atlases and textures: they go first, while the GL context and the shared pictures
+    // they were made from still exist.
+    gMenuStack.deleteAllMenus();
     releaseSharedMenuTextures();
     delete gFontCache;
     gFontCache = nullptr;

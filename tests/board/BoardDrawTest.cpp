@@ -15,6 +15,7 @@
 #include "graphics/AnimationList.h"
 #include "settings/AbSettings.h"
 #include "settings/Statistics.h"
+#include "ui/ExplainScreen.h"
 #include "ui/MenuStack.h"
 
 namespace {
@@ -203,10 +204,9 @@ TEST_F(BoardDrawTest, SolvedBoardIsReportedOncePerBoard)
     // Not while a menu is open, nor off the play screen.
     host.board.reset(new Board());
     placeDiagram(board(), rowDiagram(0, "...1..."));
-    MenuBaseI menu;
-    gMenuStack.push(&menu);
+    gMenuStack.push(new ExplainScreen());
     drawFrame();
-    gMenuStack.pop();
+    gMenuStack.deleteAllMenus();
     EXPECT_EQ(1, host.solved);
     host.playScreen = false;
     drawFrame();

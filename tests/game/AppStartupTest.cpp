@@ -6,6 +6,9 @@
 #include <sys/stat.h>
 
 #include <string>
+#include <vector>
+
+#include <EGL/egl.h>
 
 #include "Core/GameClock.h"
 #include "board/Board.h"
@@ -21,6 +24,9 @@
 #include "platform/ServerAddresses.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/LoopbackServer.h"
+#include "ui/ExplainScreen.h"
+#include "ui/MenuStack.h"
+#include "ui/SharedMenuTextures.h"
 
 namespace {
 
@@ -148,4 +154,35 @@ TEST_F(AppStartupTest, TheExitIsReportedOnceWhetherOrNotTheFocusWentFirst)
     }
     gStatisticsServerHost = kLoopbackServerHost;
     resetPlatformState();
+}
+
+namespace {
+
+// Notes, as it is deleted, whether what a menu's pictures were made from is still there.
+struct ShutDownProbe : ExplainScreen {
+    ShutDownProbe(int id, std::vector<std::string>* log) : id(id), log(log) {}
+    ~ShutDownProbe() override
+    {
+        const bool glLive = eglGetCurrentContext() != EGL_NO_CONTEXT;
+        const bool wood = gSharedMenuTextures[kSharedWood] != nullptr;
+        log->push_back(std::to_string(id) + (glLive ? " gl" : " no-gl") + (wood ? " wood" : " no-wood"));
+    }
+    int id;
+    std::vector<std::string>* log;
+};
+
+}  // namespace
+
+TEST_F(AppStartupTest, MenusStillOpenAtShutDownAreDeletedTopFirstWhileTheirPicturesLive)
+{
+    enterOwnFolder();
+    copyDataFolder();
+    ASSERT_NE(appStartup(nullptr), nullptr);
+    std::vector<std::string> log;
+    gMenuStack.push(new ShutDownProbe(1, &log));
+    gMenuStack.push(new ShutDownProbe(2, &log));
+    appShutdown(false);
+    EXPECT_EQ((std::vector<std::string>{"2 gl wood", "1 gl wood"}), log);
+    EXPECT_EQ(0, gMenuStack.size());
+    EXPECT_EQ(nullptr, gSharedMenuTextures[kSharedWood]);
 }
