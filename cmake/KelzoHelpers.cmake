@@ -10,7 +10,7 @@ function(kelzo_link_dependencies target)
   target_include_directories(${target} ${scope} ${CMAKE_SOURCE_DIR})
   target_link_libraries(${target} ${scope}
     PkgConfig::SDL PkgConfig::SDL_TTF PkgConfig::SDL_MIXER PkgConfig::SFML_NET
-    PkgConfig::GLES PkgConfig::EGL PkgConfig::PNG PkgConfig::ZLIB Threads::Threads)
+    PkgConfig::GLES PkgConfig::EGL PkgConfig::XLIB PkgConfig::PNG PkgConfig::ZLIB Threads::Threads)
 endfunction()
 
 # One GoogleTest executable per folder of tests/, from every .cpp in it.

@@ -48,3 +48,10 @@ void appShutdown(bool wasInactive)
     }
     Settings::release();
 }
+
+void saveStateFiles()
+{
+    gAbSettings.save();
+    if (gSettings)
+        gSettings->save();
+}

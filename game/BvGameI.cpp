@@ -5,7 +5,9 @@
 
 void BvGameI::swapBuffers() { presentFrame(); }
 
-bool BvGameI::pollAndDispatchEvent() { return ::pollAndDispatchEvent(); }
+// Every pending event, as the main loop takes them: one at a time would lose
+// input to SDL's small queue while the game loads.
+bool BvGameI::pollAndDispatchEvent() { return drainEvents() > 0; }
 
 bool BvGameI::isActive() { return gAppActive; }
 

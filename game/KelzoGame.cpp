@@ -12,6 +12,7 @@
 #include "board/BoardServices.h"
 #include "board/MovingFurball.h"
 #include "game/MainLoop.h"
+#include "game/PlatformState.h"
 #include "graphics/AnimationList.h"
 #include "graphics/FontCache.h"
 #include "graphics/GlState.h"
@@ -198,7 +199,9 @@ bool KelzoGame::drawFrame()
     MutexLock lock(&frameMutex);
     gGameClock.update();
     gMusicCrossFader.frameStep();
-    if (clockStartPending && screenId == kScreenPlaying) {
+    // Not while unfocused: a frame drawn then only shows the picture, and the
+    // clock starts once the focus comes.
+    if (clockStartPending && screenId == kScreenPlaying && gAppActive) {
         clockStartPending = false;
         resumeClockIfPaused();
         logPrintf("LOG", "play screen shown %d ms after start", int(microsSinceStart() / 1000));

@@ -4,7 +4,9 @@
 
 #include "Core/GameClock.h"
 #include "Core/Thread.h"
+#include "Core/Log.h"
 #include "game/BvGameI.h"
+#include "platform/GameWindow.h"
 #include "platform/Pdl.h"
 #include "sound/SoundManager.h"
 
@@ -14,10 +16,18 @@ EngineKeyCallbackI* gKeyReceiver = nullptr;
 
 namespace {
 
-const int kInactiveRestMs = 800;
+// An inactive pass rests this long before it takes the events: short enough
+// that an expose or the focus coming back is answered at once, long enough
+// that an unfocused game costs next to nothing.
+const int kInactiveRestMs = 50;
+// A pass never takes more than this many events, so a flood cannot hold back
+// the frame; what is left waits in the queue for the next pass.
+const int kMaxEventsPerPass = 512;
+const Uint8 kFocusedAndShown = SDL_APPINPUTFOCUS | SDL_APPACTIVE;
 
 void loseFocus()
 {
+    logPrintf("LOG", "focus lost");
     gAppActive = false;
     if (!gGameClock.paused) {
         gPlatformState.clockPausedByFocus = true;
@@ -31,7 +41,10 @@ void loseFocus()
 
 void gainFocus()
 {
+    logPrintf("LOG", "focus gained");
     gAppActive = true;
+    // The picture may be stale or gone (covered, minimised): draw it again at once.
+    gPlatformState.redrawRequested = true;
     if (gGameClock.paused && gPlatformState.clockPausedByFocus) {
         gPlatformState.clockPausedByFocus = false;
         gGameClock.resume();
@@ -100,16 +113,46 @@ bool pollAndDispatchEvent()
     return true;
 }
 
+int drainEvents()
+{
+    SDL_Event& event = gPlatformState.event;
+    SDL_Event motion{};
+    bool motionHeld = false;
+    int taken = 0;
+    while (taken < kMaxEventsPerPass && !gPlatformState.quitRequested && SDL_PollEvent(&event) > 0) {
+        taken++;
+        if (event.type == SDL_MOUSEMOTION) {
+            motion = event;
+            motionHeld = true;
+            continue;
+        }
+        if (motionHeld)
+            dispatchEvent(motion);
+        motionHeld = false;
+        dispatchEvent(event);
+    }
+    if (motionHeld)
+        dispatchEvent(motion);
+    return taken;
+}
+
+void checkFocusState()
+{
+    if (!gAppActive && (gPlatformState.readAppState() & kFocusedAndShown) == kFocusedAndShown) {
+        logPrintf("LOG", "focus found by state");
+        gainFocus();
+    }
+}
+
 bool pumpEvents()
 {
-    gPlatformState.eventsTaken = 0;
-    if (!gAppActive) {
+    if (!gAppActive)
         Thread::sleepMs(kInactiveRestMs);
-        while (pollAndDispatchEvent())
-            gPlatformState.eventsTaken++;
-    } else if (pollAndDispatchEvent()) {
-        gPlatformState.eventsTaken = 1;
-    }
+    gPlatformState.eventsTaken = drainEvents();
+    if (!gPlatformState.quitRequested)
+        checkFocusState();
+    if (gameWindowLost())
+        gPlatformState.quitRequested = true;
     if (gPlatformState.redrawRequested || gAppActive)
         return true;
     return gPlatformState.quitRequested;

@@ -26,6 +26,8 @@ struct PlatformState {
     bool quitRequested = false;
     int32_t idlePasses = 0;         // passes without a frame since the last frame
     int32_t eventsTaken = 0;        // by the last pump step
+    // SDL's own record of the window's state (tests put a stand-in here).
+    Uint8 (*readAppState)() = SDL_GetAppState;
 };
 
 extern PlatformState gPlatformState;
@@ -34,10 +36,23 @@ extern bool gAppActive;
 // Receiver of key presses; null while no text field holds the keyboard.
 extern EngineKeyCallbackI* gKeyReceiver;
 
-// One pump step: while active at most one event, while inactive a rest of
-// 800 ms and then every pending event. True when a frame may follow (active,
-// or a redraw was asked for), else the quit flag.
+// One pump step: every pending event (while inactive after a short rest),
+// then the focus checked against SDL's state and the window against being
+// destroyed. True when a frame may follow (active, or a redraw was asked
+// for), else the quit flag.
+//
+// A desktop mouse sends up to 1000 motions a second and SDL's queue holds
+// only 128 events, dropping the rest: taking one event per pass lost clicks
+// and focus changes. So each pass empties the queue, and a focus gain whose
+// event was dropped all the same is found in SDL's state.
 bool pumpEvents();
+// Takes every pending event and routes it in order; a run of consecutive
+// pointer motions is routed as its last one (a drag needs only where the
+// pointer is now). Stops after a quit. The number of events taken.
+int drainEvents();
+// Resumes when SDL's state says the window has the focus and is shown but
+// the application is still paused (the gain event was lost).
+void checkFocusState();
 // Takes one event and routes it; false when none was pending.
 bool pollAndDispatchEvent();
 // Routes one event to the application, the key receiver and the flags.

@@ -1,6 +1,8 @@
 // The whole life of the process: the platform libraries in order, the GL
 // state once, the application, the main loop, and everything closed again in
-// reverse. Exit status 1 when a library or the window cannot start.
+// reverse. Exit status 1 when a library or the window cannot start, or when
+// the connection to the display is lost (the state files are saved first).
+// A window destroyed from outside ends the game as a close does.
 
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
@@ -76,6 +78,7 @@ int main()
     gSoundManager = new SoundManager();
     initGlState(gameWindowWidth(), gameWindowHeight());
 
+    setDisplayLostHandler(saveStateFiles);
     gPlatformState.game = appStartup(nullptr);
     FramePacer pacer;
     runMainLoop(&pacer);

@@ -3,7 +3,10 @@
 #include <EGL/egl.h>
 #include <SDL/SDL.h>
 #include <SDL/SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 #include "Core/Log.h"
 
@@ -19,6 +22,73 @@ struct WindowState {
 };
 
 WindowState gWindow;
+
+// Outlive the window state: X errors about the destroyed window still come while SDL closes it.
+struct XWatch {
+    Window window = 0;      // the drawing window
+    Window wmWindow = 0;    // the top-level window the window manager sees
+    bool lost = false;
+    int (*previousErrorHandler)(Display*, XErrorEvent*) = nullptr;
+    void (*displayLostHandler)() = nullptr;
+};
+
+XWatch gWatch;
+
+bool isOurWindow(unsigned long id) { return id != 0 && (id == gWatch.window || id == gWatch.wmWindow); }
+
+void markLost(const char* how)
+{
+    if (!gWatch.lost)
+        logPrintf("LOG", "the game window was destroyed (%s)", how);
+    gWatch.lost = true;
+}
+
+// SDL hands on the X events it does not handle itself; only a destroy notice matters, and nothing of them is
+// queued, so that they take no room from the input.
+int filterWindowEvents(const SDL_Event* event)
+{
+    if (event->type != SDL_SYSWMEVENT)
+        return 1;
+    const XEvent& xevent = event->syswm.msg->event.xevent;
+    if (xevent.type == DestroyNotify && isOurWindow(xevent.xdestroywindow.window))
+        markLost("destroy notice");
+    return 0;
+}
+
+// A drawing request may reach the server after the window is gone, before its destroy notice is read: that
+// error means the same, and must not end the process as Xlib's default handler would.
+int onXError(Display* display, XErrorEvent* error)
+{
+    const bool aboutWindow = error->error_code == BadWindow || error->error_code == BadDrawable;
+    if (gWatch.lost || (aboutWindow && isOurWindow(error->resourceid))) {
+        markLost("X error");
+        return 0;
+    }
+    return gWatch.previousErrorHandler ? gWatch.previousErrorHandler(display, error) : 0;
+}
+
+int onXConnectionLost(Display*)
+{
+    logPrintf("ERR", "lost the connection to the X server");
+    if (gWatch.displayLostHandler)
+        gWatch.displayLostHandler();
+    fflush(stdout);
+    fflush(stderr);
+    // Not exit(): the other threads still run and static objects must not be torn down under them.
+    _exit(1);
+}
+
+void watchWindow(const SDL_SysWMinfo& info)
+{
+    gWatch.window = info.info.x11.window;
+    gWatch.wmWindow = info.info.x11.wmwindow;
+    gWatch.lost = false;
+    SDL_SetEventFilter(filterWindowEvents);
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+    if (!gWatch.previousErrorHandler)
+        gWatch.previousErrorHandler = XSetErrorHandler(onXError);
+    XSetIOErrorHandler(onXConnectionLost);
+}
 
 bool fail(const char* what)
 {
@@ -87,13 +157,15 @@ bool openGameWindow(int width, int height, const char* title)
         return fail("not an X11 window");
     info.info.x11.lock_func();
     const bool made = makeContext(info);
+    if (made)
+        watchWindow(info);
     info.info.x11.unlock_func();
     return made;
 }
 
 void swapGameWindow()
 {
-    if (gWindow.eglSurface != EGL_NO_SURFACE)
+    if (gWindow.eglSurface != EGL_NO_SURFACE && !gWatch.lost)
         eglSwapBuffers(gWindow.display, gWindow.eglSurface);
 }
 
@@ -113,5 +185,7 @@ void closeGameWindow()
 }
 
 bool gameWindowIsOpen() { return gWindow.context != EGL_NO_CONTEXT; }
+bool gameWindowLost() { return gWatch.lost; }
+void setDisplayLostHandler(void (*handler)()) { gWatch.displayLostHandler = handler; }
 int gameWindowWidth() { return gWindow.width; }
 int gameWindowHeight() { return gWindow.height; }

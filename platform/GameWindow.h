@@ -11,9 +11,16 @@ void preferDesktopVideo();
 // Opens the window and makes its context current on the calling thread. False (with a log line, nothing left
 // open) when the window or the context cannot be made.
 bool openGameWindow(int width, int height, const char* title);
-// Shows the frame; does nothing while no window is open (tests draw without one).
+// Shows the frame; does nothing while no window is open (tests draw without one) or once it is lost.
 void swapGameWindow();
 void closeGameWindow();
 bool gameWindowIsOpen();
+// The window was destroyed from outside (another program, a window manager gone wrong): the game is to end
+// as if closed. Seen through the window's own destroy notice or the first X error about it, which from then
+// on are logged instead of ending the process.
+bool gameWindowLost();
+// Called once should the connection to the X server be lost, just before the process ends with status 1
+// (Xlib allows no way back from that); the place to save what must not be lost. Null for none.
+void setDisplayLostHandler(void (*handler)());
 int gameWindowWidth();
 int gameWindowHeight();

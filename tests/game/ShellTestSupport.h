@@ -2,7 +2,10 @@
 
 // A stand-in application that records what the main loop asks of it, and a
 // fixture that starts SDL's event queue without a display (the dummy video
-// driver) and puts the loop's state back to its start values.
+// driver) and puts the loop's state back to its start values. The dummy
+// driver always reports the window focused; the fixture's stand-in for SDL's
+// state follows the application's own focus instead, unless a test sets
+// ShellTest::sdlAppState.
 
 #include <gtest/gtest.h>
 
@@ -61,6 +64,8 @@ protected:
         resetPlatformState();
         gGameClock = GameClock();
         gPlatformState.game = &app;
+        sdlAppState = -1;
+        gPlatformState.readAppState = fakeAppState;
     }
 
     void TearDown() override
@@ -98,6 +103,15 @@ protected:
         SDL_Event event{};
         event.type = type;
         return event;
+    }
+
+    // What SDL's state reports; -1: the application's own focus.
+    static inline int sdlAppState = -1;
+    static Uint8 fakeAppState()
+    {
+        if (sdlAppState >= 0)
+            return Uint8(sdlAppState);
+        return gAppActive ? Uint8(SDL_APPMOUSEFOCUS | SDL_APPINPUTFOCUS | SDL_APPACTIVE) : Uint8(SDL_APPACTIVE);
     }
 
     RecordingApp app;
