@@ -10,13 +10,13 @@ PACKAGES=(
   # platform libraries the game links
   libsdl1.2-dev libsdl-ttf2.0-dev libsdl-mixer1.2-dev libsfml-dev
   libgles-dev libegl-dev libgl-dev libgl1-mesa-dri libegl-mesa0
-  libpng-dev zlib1g-dev libx11-dev
+  libpng-dev zlib1g-dev libx11-dev libxtst-dev
   # content generators (art and sound)
   libcairo2-dev libvorbis-dev libogg-dev
   # fonts copied into the data folder
   fonts-roboto-slab fonts-urw-base35 fonts-comic-neue fonts-liberation2 fonts-dejavu-core
-  # headless runs and screenshots
-  xvfb xauth xdotool x11-apps imagemagick
+  # headless runs and screenshots; a window manager for the desktop test
+  xvfb xauth xdotool x11-apps imagemagick openbox wmctrl
   # mail and browser hand-off
   xdg-utils
 )

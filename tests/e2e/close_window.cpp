@@ -1,16 +1,20 @@
 // Closes a window the way a window manager's close button does: a
 // WM_DELETE_WINDOW message to the program, which decides what to do with it.
+// With --destroy, destroys the window outright instead, as a program other
+// than its own may.
 //
-//   close_window <window id>      (display from $DISPLAY)
+//   close_window [--destroy] <window id>      (display from $DISPLAY)
 
 #include <X11/Xlib.h>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        fprintf(stderr, "usage: close_window <window id>\n");
+    const bool destroy = argc == 3 && strcmp(argv[1], "--destroy") == 0;
+    if (argc != 2 && !destroy) {
+        fprintf(stderr, "usage: close_window [--destroy] <window id>\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -18,7 +22,13 @@ int main(int argc, char** argv)
         fprintf(stderr, "close_window: cannot open the display\n");
         return 1;
     }
-    const Window window = strtoul(argv[1], nullptr, 0);
+    const Window window = strtoul(argv[argc - 1], nullptr, 0);
+    if (destroy) {
+        XDestroyWindow(display, window);
+        XSync(display, False);
+        XCloseDisplay(display);
+        return 0;
+    }
     XEvent event = {};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
