@@ -3,6 +3,8 @@
 #include "game/MainLoop.h"
 #include "game/PlatformState.h"
 
+BvGameI::BvGameI() : loadingScreen(this) { loadingScreen.inactivePauseMs = kInactiveRestMs; }
+
 void BvGameI::swapBuffers() { presentFrame(); }
 
 // Every pending event, as the main loop takes them: one at a time would lose

@@ -17,7 +17,7 @@ struct TouchPoint {
 // through the main loop.
 class BvGameI : public LoadingScreenHostI {
 public:
-    BvGameI() : loadingScreen(this) {}
+    BvGameI();
 
     // Updates and draws one frame; true while something still moves, so that
     // the next pass draws again.

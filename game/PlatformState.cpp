@@ -16,10 +16,6 @@ EngineKeyCallbackI* gKeyReceiver = nullptr;
 
 namespace {
 
-// An inactive pass rests this long before it takes the events: short enough
-// that an expose or the focus coming back is answered at once, long enough
-// that an unfocused game costs next to nothing.
-const int kInactiveRestMs = 50;
 // A pass never takes more than this many events, so a flood cannot hold back
 // the frame; what is left waits in the queue for the next pass.
 const int kMaxEventsPerPass = 512;

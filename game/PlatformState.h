@@ -30,6 +30,11 @@ struct PlatformState {
     Uint8 (*readAppState)() = SDL_GetAppState;
 };
 
+// An inactive pass (and a loading-screen frame) rests this long before it
+// takes the events: short enough that an expose or the focus coming back is
+// answered at once, long enough that an unfocused game costs next to nothing.
+constexpr int kInactiveRestMs = 50;
+
 extern PlatformState gPlatformState;
 // The application has the input focus; only the event routing changes it.
 extern bool gAppActive;

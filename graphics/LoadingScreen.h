@@ -10,7 +10,7 @@ public:
     // Fills the progress bar's top-left corner and size.
     virtual void progressBarRect(float* position, float* size) = 0;
     virtual void swapBuffers() = 0;
-    // Takes one pending platform event and routes it; false when the queue was empty.
+    // Takes the pending platform events and routes them; false when the queue was empty.
     virtual bool pollAndDispatchEvent() = 0;
     virtual bool isActive() = 0;
     virtual bool redrawRequested() = 0;
