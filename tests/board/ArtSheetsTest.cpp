@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "GeneratedArt.h"
 #include "board/ThemeTable.h"
 #include "graphics/CommonSheetLayout.h"
 #include "graphics/SpriteSheetFile.h"
 
-#include <png.h>
-
-#include <cstring>
 #include <string>
-#include <vector>
 
 // The generated art in the data folder, read back the way the game reads it.
 
@@ -16,34 +13,6 @@ namespace {
 
 const SpriteSheetPageSize kThemePages[3] = {{1024, 1024}, {512, 512}, {512, 256}};
 const SpriteSheetPageSize kCommonPages[1] = {{1024, 1024}};
-
-std::string dataPath(const std::string& name)
-{
-    return std::string(KELZO_DATA_DIR) + "/" + name;
-}
-
-struct Image {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> rgba;  // straight alpha, as written
-    unsigned char alpha(int x, int y) const { return rgba[(static_cast<size_t>(y) * width + x) * 4 + 3]; }
-};
-
-bool loadPng(const std::string& path, Image& out)
-{
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str()))
-        return false;
-    image.format = PNG_FORMAT_RGBA;
-    out.width = static_cast<int>(image.width);
-    out.height = static_cast<int>(image.height);
-    out.rgba.resize(PNG_IMAGE_SIZE(image));
-    bool ok = png_image_finish_read(&image, nullptr, out.rgba.data(), 0, nullptr) != 0;
-    png_image_free(&image);
-    return ok;
-}
 
 bool overlaps(const SpriteRegion& a, const SpriteRegion& b)
 {

@@ -1,5 +1,6 @@
 #include "Canvas.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -219,6 +220,33 @@ bool writePng(cairo_surface_t* surface, const std::string& path)
 {
     cairo_surface_flush(surface);
     return cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
+bool writePicture(const std::string& dir, const std::string& name, int w, int h,
+                  const std::function<void(cairo_t*)>& draw, std::string& error)
+{
+    Canvas canvas(w, h);
+    draw(canvas.cr);
+    std::string path = dir + "/" + name;
+    if (cairo_status(canvas.cr) != CAIRO_STATUS_SUCCESS || !writePng(canvas.surface, path)) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}
+
+double roundedBoxDistance(double px, double py, double x, double y, double w, double h, double radius)
+{
+    double qx = std::fabs(px - (x + w / 2)) - (w / 2 - radius);
+    double qy = std::fabs(py - (y + h / 2)) - (h / 2 - radius);
+    double outside = std::hypot(std::max(qx, 0.0), std::max(qy, 0.0));
+    double inside = std::min(std::max(qx, qy), 0.0);
+    return outside + inside - radius;
+}
+
+double coverage(double d)
+{
+    return clamp01(0.5 - d);
 }
 
 void softShadow(cairo_t* cr, double cx, double cy, double r, double squash, double alpha)

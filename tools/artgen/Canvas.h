@@ -2,6 +2,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -80,6 +81,15 @@ struct Canvas {
 // Writes a surface as an ordinary (straight alpha) PNG; cairo's writer un-premultiplies.
 bool writePng(cairo_surface_t* surface, const std::string& path);
 
+// Draws a w x h picture with draw(cr) and writes it as dir/name; on failure says why in error.
+bool writePicture(const std::string& dir, const std::string& name, int w, int h,
+                  const std::function<void(cairo_t*)>& draw, std::string& error);
+
+// Signed distance from (px, py) to the outline of a rounded rectangle: negative inside.
+double roundedBoxDistance(double px, double py, double x, double y, double w, double h, double radius);
+// How much of a pixel whose centre lies at signed distance d from an outline is inside it.
+double coverage(double d);
+
 // Per-pixel painting for textures: fn(x, y) returns a straight-alpha colour.
 template <class Fn>
 void paintPixels(cairo_surface_t* surface, int x0, int y0, int w, int h, Fn fn)
@@ -112,6 +122,21 @@ void paintTexture(cairo_t* cr, int x0, int y0, int w, int h, Fn fn)
     paintPixels(tex.surface, 0, 0, w, h, [&](int x, int y) { return fn(x + x0, y + y0); });
     cairo_set_source_surface(cr, tex.surface, x0, y0);
     cairo_paint(cr);
+}
+
+// Paints a picture the game stretches by repeating its middle column and row. fn(vx, vy, vw, vh)
+// sees the pixel as part of a picture widened by spreadX and heightened by spreadY about its middle,
+// so anything shaped by the distance to the edges comes out the same in the middle column (row)
+// as in its neighbours: repeating it leaves no seam.
+template <class Fn>
+void paintStretchable(cairo_t* cr, int w, int h, int spreadX, int spreadY, Fn fn)
+{
+    int midX = w / 2, midY = h / 2;
+    paintTexture(cr, 0, 0, w, h, [&](int x, int y) {
+        double vx = x < midX ? x : x + spreadX;
+        double vy = y < midY ? y : y + spreadY;
+        return fn(vx + 0.5, vy + 0.5, static_cast<double>(w + spreadX), static_cast<double>(h + spreadY));
+    });
 }
 
 // A soft shadow: an ellipse of radius r squashed vertically, darkest in the middle.

@@ -4,25 +4,6 @@
 #include "Canvas.h"
 #include "HudPictures.h"
 
-#include <functional>
-
-namespace {
-
-bool writePicture(const std::string& dir, const char* name, int w, int h, const std::function<void(cairo_t*)>& draw,
-                  std::string& error)
-{
-    Canvas canvas(w, h);
-    draw(canvas.cr);
-    std::string path = dir + "/" + name;
-    if (cairo_status(canvas.cr) != CAIRO_STATUS_SUCCESS || !writePng(canvas.surface, path)) {
-        error = "cannot write " + path;
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 bool writeLooseFiles(const std::string& dir, std::string& error)
 {
     return writePicture(dir, "Level_box.png", 36, 28, [](cairo_t* cr) { drawNumberBox(cr, 36, 28, true); }, error) &&

@@ -1,6 +1,7 @@
-// Draws every picture of the play screen and writes the files the game reads into the data folder.
+// Draws every picture of the play screen and the menus and writes the files the game reads into the data folder.
 #include "CommonSheet.h"
 #include "LooseFiles.h"
+#include "MenuPictures.h"
 #include "ThemeSheets.h"
 
 #include <cairo.h>
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
         jobs.push_back([theme, dir](std::string& e) { return buildThemeSheet(theme, dir, e); });
     jobs.push_back([dir](std::string& e) { return buildCommonSheet(dir, e); });
     jobs.push_back([dir](std::string& e) { return writeLooseFiles(dir, e) && writeLaunchPicture(dir, e); });
+    jobs.push_back([dir](std::string& e) { return writeToolkitPictures(dir, e); });
 
     std::vector<std::string> errors(jobs.size());
     std::vector<char> ok(jobs.size(), 0);

@@ -1,5 +1,7 @@
 #include "MockScreen.h"
 
+#include "Compose.h"
+
 #include "graphics/CommonSheetLayout.h"
 
 #include <cmath>
@@ -11,56 +13,12 @@ const int kExtraFrames[6] = {1, 0, 0, 10, 10, 0};
 const bool kHalfRate[6] = {false, false, false, true, true, true};
 const int kThemeRegionsBeforeFrames[6] = {1, 1, 1, 1, 1, 3};
 
-// The score board's engraving: each piece is blended into the wood with an overlay of itself.
-int overlay(int b, int p)
-{
-    auto scale = [](int v) { return (v + (v >> 8)) >> 8; };
-    if (b < 128)
-        return scale(2 * b * p + 128);
-    return 255 - scale(2 * (255 - b) * (255 - p) + 128);
-}
-
-void composeEngraved(cairo_surface_t* screen, cairo_surface_t* piece, int x, int y)
-{
-    cairo_surface_flush(screen);
-    cairo_surface_flush(piece);
-    int pw = cairo_image_surface_get_width(piece);
-    int ph = cairo_image_surface_get_height(piece);
-    int sw = cairo_image_surface_get_width(screen);
-    int sh = cairo_image_surface_get_height(screen);
-    unsigned char* pd = cairo_image_surface_get_data(piece);
-    unsigned char* sd = cairo_image_surface_get_data(screen);
-    int ps = cairo_image_surface_get_stride(piece);
-    int ss = cairo_image_surface_get_stride(screen);
-    for (int row = 0; row < ph; ++row) {
-        for (int col = 0; col < pw; ++col) {
-            int sx = x + col, sy = y + row;
-            if (sx < 0 || sy < 0 || sx >= sw || sy >= sh)
-                continue;
-            unsigned char* p = pd + row * ps + col * 4;
-            unsigned char* s = sd + sy * ss + sx * 4;
-            int a = p[3];
-            if (a == 0)
-                continue;
-            for (int c = 0; c < 3; ++c) {
-                int pc = p[c] * 255 / a;  // back to straight colour
-                int o = overlay(s[c], pc);
-                if (pc + 48 < 128)
-                    o = overlay(o, pc + 48);
-                // The engraved piece replaces the wood where it is opaque.
-                s[c] = static_cast<unsigned char>((a * o + (255 - a) * s[c]) / 255);
-            }
-        }
-    }
-    cairo_surface_mark_dirty(screen);
-}
-
 void composeFile(cairo_surface_t* screen, const char* dir, const char* name, int x, int y)
 {
     std::string path = std::string(dir) + "/" + name;
     cairo_surface_t* piece = cairo_image_surface_create_from_png(path.c_str());
     if (cairo_surface_status(piece) == CAIRO_STATUS_SUCCESS)
-        composeEngraved(screen, piece, x, y);
+        composeOverlay(screen, piece, x, y);
     cairo_surface_destroy(piece);
 }
 
@@ -76,7 +34,7 @@ void composeLabel(cairo_surface_t* screen, const char* text, int x, int y, int w
     cairo_set_source_rgb(cr, 1, 1, 1);
     cairo_show_text(cr, text);
     cairo_destroy(cr);
-    composeEngraved(screen, piece, x, y);
+    composeOverlay(screen, piece, x, y);
     cairo_surface_destroy(piece);
 }
 
@@ -197,7 +155,7 @@ namespace {
 void composeRegion(cairo_surface_t* screen, const PreviewSheet& common, int region, int x, int y)
 {
     cairo_surface_t* piece = common.copyRegion(region);
-    composeEngraved(screen, piece, x, y);
+    composeOverlay(screen, piece, x, y);
     cairo_surface_destroy(piece);
 }
 

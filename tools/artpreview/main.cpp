@@ -1,5 +1,6 @@
 // Renders contact sheets of the generated art into a folder: every region of every sheet, and a
 // mock play screen per theme, so the art can be judged without playing.
+#include "MenuPreview.h"
 #include "MockScreen.h"
 #include "PreviewSheet.h"
 
@@ -68,6 +69,10 @@ int main(int argc, char** argv)
         return 1;
     }
     writeContactSheet(common, out + "/fullBitmap_regions.png", 64);
+    if (!writeMenuPreviews(data, out, common)) {
+        std::fprintf(stderr, "artpreview: cannot write the menu previews\n");
+        return 1;
+    }
 
     cairo_surface_t* all = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 960, 960);
     cairo_t* allCr = cairo_create(all);
