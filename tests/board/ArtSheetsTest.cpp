@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "GeneratedArt.h"
+#include "tests/graphics/GeneratedArt.h"
 #include "board/ThemeTable.h"
 #include "graphics/CommonSheetLayout.h"
 #include "graphics/SpriteSheetFile.h"

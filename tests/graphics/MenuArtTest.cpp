@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "GeneratedArt.h"
+#include "tests/graphics/GeneratedArt.h"
+#include "tests/support/TempFolder.h"
 #include "graphics/CommonSheetLayout.h"
 #include "graphics/SpriteSheetFile.h"
 
 #include <dirent.h>
-#include <sys/stat.h>
 
 #include <fstream>
 #include <functional>
@@ -238,15 +238,16 @@ TEST(MenuArt, EveryPictureTheGameNamesIsThereAtItsSize)
     }
 }
 
-TEST(MenuArt, TheCheckFindsAMissingOrMisSizedPicture)
+class MenuArtCheck : public TempFolderTest {};
+
+TEST_F(MenuArtCheck, FindsAMissingOrMisSizedPicture)
 {
     const SpriteSheetPageSize pages[1] = {{1024, 1024}};
     SpriteSheetFile common;
     ASSERT_EQ(readSpriteSheetFile(dataPath("fullBitmap.dat").c_str(), pages, 1, common), SpriteSheetFileOk);
     std::set<std::string> entries = sheetEntryNames();
-    // A folder of our own with a picture one row taller than its name says, and one of two frames.
-    std::string dir = "menu_art_check";
-    mkdir(dir.c_str(), 0755);
+    // A picture one row taller than its name says, a strip of two frames and one without a size.
+    std::string dir = ".";
     ASSERT_TRUE(writeBlankPng(dir + "/Tile_8x8.png", 8, 9));
     ASSERT_TRUE(writeBlankPng(dir + "/Strip_8x8_x2.png", 16, 8));
     ASSERT_TRUE(writeBlankPng(dir + "/Plain.png", 5, 7));
