@@ -139,6 +139,16 @@ void MovingFurball::arrived(Board& board)
     }
 }
 
+int rollingQuarterTurns(int dx, int dy, int face, int theme)
+{
+    int turns = dx == 1 ? 3 : dx == -1 ? 1 : dy == -1 ? 2 : 0;
+    // The first theme shows each face as the same picture turned; a rolling
+    // furball takes its face's turn back off the direction's.
+    if (theme == 0)
+        turns = ((turns - face % 4) % 4 + 4) % 4;
+    return turns;
+}
+
 bool MovingFurball::step(Board& board, bool* hit, FurballPose* pose)
 {
     *hit = false;
@@ -153,7 +163,7 @@ bool MovingFurball::step(Board& board, bool* hit, FurballPose* pose)
     pose->column = source.x + dx * p;
     pose->row = source.y + dy * p;
     pose->angle = static_cast<int>(p * 170.0f) * (dx + dy < 0 ? -1 : 1);
-    pose->quarterTurns = dx == 1 ? 3 : dx == -1 ? 1 : dy == -1 ? 2 : 0;
+    pose->quarterTurns = rollingQuarterTurns(dx, dy, cell.face, boardTheme());
     pose->alpha = ghost ? 0.5f : 1.0f;
     pose->pulse = 1.0f;
     int windUpSegment = delayMs != 0 ? 1 : 0;

@@ -89,6 +89,10 @@ struct FlightImpact {
 // the strikes to play; true while anything moves or waits.
 bool advanceFlights(Board& board, Array<FlightFrame>& drawn, Array<FlightImpact>& impacts);
 
+// The orientation of a rolling furball's picture in quarter turns (0..3):
+// by the direction of the move, less the cell's face in the first theme.
+int rollingQuarterTurns(int dx, int dy, int face, int theme);
+
 // A record that has not started waits while a started, unfinished record of
 // the board comes to rest in its source cell.
 bool sourceStillOccupied(const Board& board, const MovingFurball& record);

@@ -157,7 +157,7 @@ bool AbTester::loadVariations(StreamIn& in, bool withHeader)
         Variation& v = variations[i];
         v.generation = generations[i];
         if (v.target)
-            *v.target = v.clamped(values[i]);
+            *v.target = values[i];
     }
     // Variations newer than the file: a fresh draw or the old-player value.
     for (int i = read; i < count; i++) {
@@ -307,7 +307,7 @@ bool AbTester::setVariation(const char* key, int value)
     bool found = false;
     for (Variation& v : variations) {
         if (v.key && v.target && std::strcmp(v.key, key) == 0) {
-            *v.target = v.clamped(value);
+            *v.target = value;
             found = true;
         }
     }

@@ -73,8 +73,9 @@ public:
     const Variation* findVariation(const char* key) const;
     // The current value; -1 when there is no variation with this key.
     int variationValue(const char* key) const;
-    // Gives every variation with this key the value, kept inside its range
-    // (or its old-player value). False when the key is unknown. Does not save.
+    // Gives every variation with this key the value, as it is (any value,
+    // -1 "outside the experiment" too). False when the key is unknown. Does
+    // not save.
     bool setVariation(const char* key, int value);
 
     // Usage counters by index (StatisticId) or name; unknown ones are ignored.

@@ -405,8 +405,9 @@ void AbTesterDeluxe::applyReplyRule(Variation& variation, char kind, const Array
     default:
         return;
     }
-    // Several variations index tables: a value outside the range is refused.
-    if (variation.target && variation.inRange(next))
+    // A reply may take the player out of the experiment (-1); other values
+    // outside the row's range are refused, as no draw could give them.
+    if (variation.target && (next == -1 || variation.inRange(next)))
         *variation.target = next;
 }
 

@@ -3,6 +3,9 @@
 
 // One experiment: a named integer whose value is drawn once per device from
 // min..max, kept across runs, reported, and re-assigned by server replies.
+// A stored value is kept as it came (a file or the console may leave it
+// outside min..max, and -1 means "outside the experiment"), so whoever reads
+// a variation must cope with any value.
 struct Variation {
     int* target = nullptr;           // the member that holds the current value
     const char* key = nullptr;       // short name, unique in the engine
@@ -18,15 +21,6 @@ struct Variation {
 
     int value() const { return target ? *target : -1; }
     bool inRange(int v) const { return v >= min && v <= max; }
-    // v itself when it is inside min..max or the old-player value (often -1,
-    // "not in the experiment"); otherwise the nearest end of the range, so a
-    // value from a damaged file can never index outside a reader's table.
-    int clamped(int v) const
-    {
-        if (inRange(v) || v == oldUserValue || min > max)
-            return v;
-        return v < min ? min : max;
-    }
 };
 
 #endif

@@ -64,7 +64,12 @@ void MusicCrossFader::disable() {
 
 void MusicCrossFader::cancelRamp() {
     MutexLock lock(&rampMutex);
-    rampCancel = true;
+    rampCancel = 1;
+}
+
+uint8_t MusicCrossFader::musicFlag() {
+    MutexLock lock(&rampMutex);
+    return rampCancel;
 }
 
 void MusicCrossFader::playMusicForState(float volume) {
@@ -200,7 +205,7 @@ bool MusicCrossFader::rise(float level, float target) {
             if (isStopRequested()) return false;
             if (requestCounter != handledCounter) return true;
             if (rampCancel) {
-                rampCancel = false;
+                rampCancel = 0;
                 return true;
             }
             float v = t < delay ? 0.2f * level * t / delay : 0.2f + 0.8f * (t - delay) / length;

@@ -36,8 +36,8 @@ public:
 
     void setClock(const Clock& clock);
     void setEventScheduler(EventScheduler scheduler);
-    // The byte that holds a start back for the main thread (see frameStep).
-    uint8_t musicFlag() const { return startOnMainThread; }
+    // The ramp-cancel byte: 1 from cancelRamp until a running rise has seen it and cleared it.
+    uint8_t musicFlag();
 
     std::atomic<int> requestedState{0};
     std::atomic<int> requestCounter{0};
@@ -49,7 +49,7 @@ public:
     std::atomic<float> currentVolume{-1.0f};
     std::atomic<bool> disabled{false};
     std::atomic<bool> musicOn{false};
-    bool rampCancel = false;
+    uint8_t rampCancel = 0;
 
 protected:
     void run() override;

@@ -1,6 +1,6 @@
 #include "sound/SDLMixerSoundManager.h"
 
-#include <cstdio>
+#include "Core/Log.h"
 
 uint8_t mixerVolume(float volume) {
     float units = volume * 128.0f;
@@ -104,7 +104,7 @@ void SDLMixerSoundManager::update() {
         freeMusic();
         music = Mix_LoadMUS(pendingFile.c_str());
         if (!music && pendingFile != lastFailedFile) {
-            std::fprintf(stderr, "sound: cannot load music \"%s\": %s\n", pendingFile.c_str(), Mix_GetError());
+            logPrintf("ERR", "sound: cannot load music \"%s\": %s", pendingFile.c_str(), Mix_GetError());
             lastFailedFile = pendingFile;
         }
         Mix_VolumeMusic(mixerVolume(volume));
@@ -132,7 +132,7 @@ void SDLMixerSound::load(const String& name, const String& ext, float volume, bo
     path += ext;
     SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
     chunk = file ? Mix_LoadWAV_RW(file, 1) : nullptr;
-    if (!chunk) std::fprintf(stderr, "sound: cannot load effect \"%s\": %s\n", path.c_str(), Mix_GetError());
+    if (!chunk) logPrintf("ERR", "sound: cannot load effect \"%s\": %s", path.c_str(), Mix_GetError());
     setVolume(volume);
 }
 

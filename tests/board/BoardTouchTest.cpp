@@ -138,3 +138,21 @@ TEST_F(TouchTest, SwipeSpeedFromItsPace)
     drag(px(0), py(3), px(0) + 80, py(3));
     EXPECT_FLOAT_EQ(1.0f, board().movingFurballs[0].speed);
 }
+
+// "fic" picks the Frenzy touch's reach across the swipe from a table: a value
+// from outside its row (a file, the console, -1 from a reply) takes the first.
+TEST_F(TouchTest, FrenzyTouchReachCopesWithAnyFicValue)
+{
+    settings.gameMode = kGameFrenzy;
+    placeDiagram(board(), {"1.2....", ".......", "...3...", "...4...", ".......", ".......", ".......", "......."});
+    const int x = px(3) + 16;   // right of centre, between the rows of 3 and 4
+    const int y = py(2) + 30;
+    gAbSettings.fic = 0;
+    const CellPos usual = board().furballForTouch(x, y, 0, 1);
+    ASSERT_TRUE(board().hasFurballAt(usual.x, usual.y));
+    for (int fic : {-1, 7, 99, -9999, 2147483647}) {
+        gAbSettings.fic = fic;
+        EXPECT_EQ(usual, board().furballForTouch(x, y, 0, 1)) << fic;
+    }
+    gAbSettings.fic = 0;
+}

@@ -152,7 +152,8 @@ TEST_F(FlightTest, RollingPoseFollowsThePath)
     thrown.step(board(), &hit, &pose);
     EXPECT_FLOAT_EQ(0.0f, pose.column);
     EXPECT_LT(pose.pulse, 1.0f);
-    EXPECT_EQ(3, pose.quarterTurns);
+    // Rightwards is 3 quarter turns; theme 0 (the fixture's) takes the face's turns off.
+    EXPECT_EQ((3 + 4 - thrown.cell.face % 4) % 4, pose.quarterTurns);
     clock += 400;
     gGameClock.updateAt(clock);
     thrown.step(board(), &hit, &pose);
@@ -160,4 +161,40 @@ TEST_F(FlightTest, RollingPoseFollowsThePath)
     EXPECT_FLOAT_EQ(3.0f, pose.row);
     EXPECT_EQ(static_cast<int>(pose.column * 170.0f), pose.angle);
     EXPECT_FLOAT_EQ(1.0f, pose.pulse);
+}
+
+TEST(RollingQuarterTurns, ByDirectionLessTheFaceInTheFirstTheme)
+{
+    struct Case {
+        int dx, dy, face, theme, turns;
+    } cases[] = {
+        {1, 0, 0, 0, 3},  {-1, 0, 0, 0, 1}, {0, -1, 0, 0, 2}, {0, 1, 0, 0, 0},   // face 0: the direction alone
+        {1, 0, 1, 0, 2},  {1, 0, 3, 0, 0},  {-1, 0, 2, 0, 3}, {-1, 0, 3, 0, 2},
+        {0, -1, 3, 0, 3}, {0, 1, 1, 0, 3},  {0, 1, 2, 0, 2},  {0, 1, 7, 0, 1},   // face 7 turns as 3
+        {1, 0, 3, 1, 3},  {-1, 0, 2, 2, 1}, {0, -1, 1, 5, 2}, {0, 1, 3, 4, 0},   // other themes ignore the face
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.turns, rollingQuarterTurns(c.dx, c.dy, c.face, c.theme))
+            << c.dx << "," << c.dy << " face " << c.face << " theme " << c.theme;
+}
+
+TEST_F(FlightTest, ARollingFurballTurnsByItsFaceOnlyInTheFirstTheme)
+{
+    for (int theme : {0, 3}) {
+        SCOPED_TRACE(theme);
+        SetUp();
+        gAbSettings.setCounter(StatChosenTheme, theme);
+        placeDiagram(board(), rowDiagram(3, ".1....2"));
+        board().cellAt(1, 3).face = 1;
+        board().tryMove(CellPos{1, 3}, 1, 0, false, 0, 1.0f);
+        ASSERT_GE(board().movingFurballs.size(), 1);
+        bool hit = false;
+        FurballPose pose;
+        clock += 300;
+        gGameClock.updateAt(clock);
+        board().movingFurballs[0].step(board(), &hit, &pose);
+        ASSERT_TRUE(pose.visible);
+        EXPECT_EQ(theme == 0 ? 2 : 3, pose.quarterTurns);
+    }
+    gAbSettings.setCounter(StatChosenTheme, 0);
 }

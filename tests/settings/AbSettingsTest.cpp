@@ -211,28 +211,57 @@ TEST_F(AbSettingsTest, StoredValuesCarryTheirGeneration)
     }
 }
 
-TEST_F(AbSettingsTest, ValuesFromAFileStayInsideTheirRange)
+TEST_F(AbSettingsTest, ValuesFromAFileAreStoredAsTheyCame)
 {
     std::vector<int> stored = drawnFor("ff");
     stored[0] = 7;           // "as" 0..1
-    stored[1] = -1;          // "hw": old player, outside the experiment
+    stored[1] = -1;          // "hw" 0..3: outside the experiment
     stored[2] = -40;         // "f1" 0..6
+    stored[8] = 90001;       // "bhe": 90001 - 100000 in generation 1
     stored[9] = 100003;      // "lvt" 3 in generation 1
-    stored[30] = 90000;      // "pml" fixed 3
+    stored[30] = 90000;      // "pml" fixed 3: not above 90000, so a plain value
     writeVariationFile(stored);
-    AbSettings ab("ff");
-    EXPECT_EQ(ab.as, 1);
-    EXPECT_EQ(ab.hw, -1);
-    EXPECT_EQ(ab.f1, 0);
-    EXPECT_EQ(ab.lvt, 3);
-    EXPECT_EQ(ab.findVariation("lvt")->generation, 1);
-    EXPECT_EQ(ab.pml, 3);
-    // Later changes are kept in range too.
-    EXPECT_TRUE(ab.setVariation("sll", 99));
-    EXPECT_EQ(ab.sll, 5);
-    EXPECT_TRUE(ab.setVariation("sll", 1));
-    EXPECT_EQ(ab.sll, 2);
-    EXPECT_FALSE(ab.setVariation("zzz", 1));
+    struct Expected { const char* key; int value, generation; };
+    const Expected expected[] = {
+        {"as", 7, 0}, {"hw", -1, 0}, {"f1", -40, 0}, {"bhe", -9999, 1}, {"lvt", 3, 1}, {"pml", 90000, 0},
+    };
+    std::vector<unsigned char> written;
+    {
+        AbSettings ab("ff");
+        for (const Expected& e : expected) {
+            EXPECT_EQ(ab.variationValue(e.key), e.value) << e.key;
+            EXPECT_EQ(ab.findVariation(e.key)->generation, e.generation) << e.key;
+        }
+        written = readBytes("settings2b.dat");   // saved at once by the start-up
+    }
+    // Saved and read again, every value and generation comes back unchanged.
+    {
+        AbSettings again("deadbeef");
+        for (const Expected& e : expected) {
+            EXPECT_EQ(again.variationValue(e.key), e.value) << e.key;
+            EXPECT_EQ(again.findVariation(e.key)->generation, e.generation) << e.key;
+        }
+    }
+    EXPECT_EQ(readBytes("settings2b.dat"), written);
+    EXPECT_EQ(intAt(written, 28 + 4 * 9), 100003);
+    EXPECT_EQ(intAt(written, 28 + 4 * 8), 90001);
+}
+
+TEST_F(AbSettingsTest, TheConsoleSetsAnyValueAndItIsKept)
+{
+    {
+        AbSettings ab("ff");
+        EXPECT_TRUE(ab.setVariation("sll", 99));    // range 2..5
+        EXPECT_EQ(ab.sll, 99);
+        EXPECT_TRUE(ab.setVariation("f1", -1));     // a row starting at 0
+        EXPECT_EQ(ab.f1, -1);
+        EXPECT_FALSE(ab.setVariation("zzz", 1));
+        ASSERT_TRUE(ab.save());
+    }
+    AbSettings loaded("deadbeef");
+    EXPECT_EQ(loaded.sll, 99);
+    EXPECT_EQ(loaded.f1, -1);
+    EXPECT_EQ(loaded.findVariation("f1")->generation, 0);
 }
 
 TEST_F(AbSettingsTest, OlderFileGivesNewVariationsTheirOldPlayerTreatment)

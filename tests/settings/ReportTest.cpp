@@ -331,6 +331,10 @@ TEST_F(ReportTest, ReplyGrammar)
         {"hw:A1E1", 0, "hw", 1, 1, true},
         {"hw:A1E2,3", 0, "hw", 2, 1, true},           // already allowed
         {"hw:A1E7", 0, "hw", 2, 1, true},             // outside 0..3: refused
+        {"hw:A1E-1", 0, "hw", -1, 1, true},           // -1: out of the experiment
+        {"hw:A1R-1,-1", 0, "hw", -1, 1, true},
+        {"hw:A1P-1,100", 0, "hw", -1, 1, true},
+        {"hw:A1E-2", 0, "hw", 2, 1, true},            // below the range and not -1: refused
         {"hw:A1Eabc", 0, "hw", 2, 1, true},           // not a number
         {"as:A2D0", 0, "as", 1, 2, true},             // only 1 is left
         {"f1:A1D0,1,2,3,4,5,6", 0, "f1", 5, 1, true}, // nothing is left
@@ -379,6 +383,23 @@ TEST_F(ReportTest, ReplyGrammar)
     engine->applyServerReply("hw:A3E0");
     EXPECT_EQ(engine->hw, 3);
     EXPECT_FALSE(exists("settings2b.dat"));
+}
+
+TEST_F(ReportTest, APlayerTakenOutOfAnExperimentCanBeBroughtBack)
+{
+    engine->applyServerReply("hw:A1E-1");
+    ASSERT_EQ(engine->hw, -1);
+    engine.reset();   // saved by the reply and again on the way out
+    engine.reset(new AbSettings("ff"));
+    EXPECT_EQ(engine->hw, -1);
+    EXPECT_EQ(engine->findVariation("hw")->generation, 1);
+    // A range that leaves -1 out draws a value of the row again.
+    engine->applyServerReply("hw:A2R0,3");
+    EXPECT_GE(engine->hw, 0);
+    EXPECT_LE(engine->hw, 3);
+    engine->applyServerReply("hw:A3E-1\nhw:A4D-1");
+    EXPECT_GE(engine->hw, 0);
+    EXPECT_LE(engine->hw, 3);
 }
 
 class FakeGame : public ReportFactsI {

@@ -200,6 +200,20 @@ TEST_F(MusicCrossFaderTest, CancellingTheRampStopsTheRise) {
     // The last rise step comes before the cancel; then the volume goes straight to its level.
     EXPECT_LE(steps[steps.size() - 2].time, 1000);
     EXPECT_NEAR(steps.back().volume, music * 1.02f, 1e-3);
+    EXPECT_EQ(fader.musicFlag(), 0);  // the rise took the cancel and cleared it
+}
+
+TEST_F(MusicCrossFaderTest, TheMusicFlagIsTheRampCancelByte) {
+    EXPECT_EQ(fader.musicFlag(), 0);
+    fader.startOnMainThread = 1;  // not the byte the flag shows
+    EXPECT_EQ(fader.musicFlag(), 0);
+    fader.startOnMainThread = 0;
+    fader.cancelRamp();  // with no rise running it waits for the next one
+    EXPECT_EQ(fader.musicFlag(), 1);
+    fader.musicOn = false;
+    ask(kMusicTitle);
+    waitForTheChange();
+    EXPECT_EQ(fader.musicFlag(), 0);
 }
 
 TEST_F(MusicCrossFaderTest, SuppressedMusicEndsTheChangeAtOnce) {
@@ -293,11 +307,10 @@ TEST_F(MusicCrossFaderTest, FrameStepStartsAHeldBackTrackOnTheMainThread) {
     fader.frameStep();
     EXPECT_TRUE(backEnd->loads().empty());
     fader.startOnMainThread = 1;
-    EXPECT_EQ(fader.musicFlag(), 1);
     fader.frameStep();
     EXPECT_EQ(backEnd->loads(), std::vector<std::string>({"kelzo in-game music.ogg"}));
     EXPECT_EQ(backEnd->log.count("0 load kelzo in-game music.ogg 0.001"), 1);
-    EXPECT_EQ(fader.musicFlag(), 0);
+    EXPECT_EQ(fader.startOnMainThread, 0);
     EXPECT_TRUE(fader.musicOn);
 }
 

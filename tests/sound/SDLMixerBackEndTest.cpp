@@ -9,8 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cctype>
 #include <cstdlib>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -95,6 +98,44 @@ TEST_F(SDLMixerTest, AMissingTrackReportsNotPlayingSoThePlaylistMovesOn) {
     music.playMusic();
     music.update();
     EXPECT_FALSE(music.isMusicPlaying());
+}
+
+// Whether `line` is an error-log line: "ERR", the " dd/mm/yy hh:mm:ss.mmm " stamp, then the text.
+bool isErrorLine(const std::string& line, const std::string& text) {
+    const std::string shape = "ERR 99/99/99 99:99:99.999 ";
+    if (line.size() < shape.size() || line.compare(shape.size(), text.size(), text) != 0) return false;
+    for (size_t i = 0; i < shape.size(); ++i) {
+        bool digit = std::isdigit(static_cast<unsigned char>(line[i])) != 0;
+        if (shape[i] == '9' ? !digit : line[i] != shape[i]) return false;
+    }
+    return true;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST_F(SDLMixerTest, LoadFailuresGoToTheErrorLog) {
+    const std::string effect = std::string(dataFile("no such effect").c_str()) + "." + kEffectExtension;
+    const std::string track = std::string(dataFile("no such track").c_str()) + "." + kMusicExtension;
+    testing::internal::CaptureStdout();
+    {
+        SDLMixerSound sound;
+        sound.load(dataFile("no such effect"), kEffectExtension, 1.0f, false);
+        SDLMixerSoundManager music;
+        music.init();
+        for (int i = 0; i < 2; i++) {  // the playlist asks again; one line is enough
+            music.loadMusic(dataFile("no such track"), kMusicExtension, 0.5f);
+            music.update();
+        }
+    }
+    std::vector<std::string> lines = linesOf(testing::internal::GetCapturedStdout());
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_TRUE(isErrorLine(lines[0], "sound: cannot load effect \"" + effect + "\": ")) << lines[0];
+    EXPECT_TRUE(isErrorLine(lines[1], "sound: cannot load music \"" + track + "\": ")) << lines[1];
 }
 
 TEST_F(SDLMixerTest, UnloadCancelsAPendingLoad) {
