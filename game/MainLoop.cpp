@@ -66,6 +66,9 @@ void drawLoopFrame()
     gRenderBatch.endFrame();
     resetGlState();
     presentFrame();
+    // Rare (an expose, the focus back) and worth timing: the picture is back.
+    if (gPlatformState.redrawRequested)
+        logPrintf("LOG", "picture redrawn on request");
     gPlatformState.redrawRequested = false;
     gPlatformState.idlePasses = 0;
     clearFrameNameFlags();

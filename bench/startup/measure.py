@@ -3,10 +3,14 @@
 
 Reports the time from launch to the first frame and to the first play-screen frame, the CPU use over ten idle
 seconds, the CPU time per frame while furballs fly (a run of swipes on the play screen) and the peak memory.
+Then, as a desktop player with a fast mouse: the share of swipes made among 1000 pointer motions a second for
+5 s and how long after their release the move came, the time from a restore of the minimised window to the
+picture drawn again, and the CPU use while another window has the focus.
 
     bench/startup/measure.py [build folder]      (default: build)
 
-Needs Xvfb and xdotool (scripts/install-deps.sh). Each run plays in a fresh copy of the data folder.
+Needs Xvfb, xdotool, openbox, wmctrl and x11-apps (scripts/install-deps.sh), and the helpers built under
+tests/e2e. Each run plays in a fresh copy of the data folder, under the openbox window manager.
 """
 import datetime
 import os
@@ -25,6 +29,9 @@ import pick_swipe  # noqa: E402  (shared with the end-to-end test)
 TICKS = os.sysconf("SC_CLK_TCK")
 IDLE_SECONDS = 10
 MOVES = 12
+STREAM_SECONDS = 5
+STREAM_RATE = 1000      # pointer motions a second, a fast desktop mouse
+RESTORES = 5
 
 
 def log_time(line):
@@ -58,6 +65,12 @@ class Game:
         os.close(write_end)
         with os.fdopen(read_end) as display:
             self.env = dict(os.environ, DISPLAY=":" + display.readline().strip(), SDL_AUDIODRIVER="dummy")
+        self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        for _ in range(100):
+            if subprocess.run(["wmctrl", "-m"], env=self.env, capture_output=True).returncode == 0:
+                break
+            time.sleep(0.1)
         data = os.path.join(self.work, "data")
         shutil.copytree(os.path.join(build, "data"), data)
         self.log_path = os.path.join(self.work, "kelzo.log")
@@ -111,6 +124,8 @@ class Game:
         finally:
             if self.process.poll() is None:
                 self.process.kill()
+            self.wm.terminate()
+            self.wm.wait()
             self.xvfb.terminate()
             self.xvfb.wait()
             self.log.close()
@@ -140,6 +155,71 @@ def fly(game):
     return cpu, frames
 
 
+def swipes_among_motions(game):
+    """Swipes made while the pointer moves STREAM_RATE times a second for STREAM_SECONDS: swipes sent, and the
+    ms from each release to its move for those that arrived."""
+    helper = os.path.join(game.build, "tests", "e2e", "pointer_burst")
+    burst = subprocess.Popen([helper, game.window, str(STREAM_SECONDS * STREAM_RATE), str(STREAM_RATE)],
+                             env=game.env, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+    sent, delays = 0, []
+    end = time.time() + STREAM_SECONDS - 0.5   # the last swipe ends before the motions do
+    try:
+        while time.time() < end:
+            swipes = pick_swipe.valid_swipes(pick_swipe.last_furballs(game.text()) or {})
+            if not swipes:
+                time.sleep(0.1)   # a finished board is replaced
+                continue
+            mark = game.line_count()
+            burst.stdin.write("%d %d %d %d\n" % swipes[0])
+            burst.stdin.flush()
+            answer = burst.stdout.readline().split()
+            if len(answer) != 2:
+                break
+            released = int(answer[1]) / 1000
+            sent += 1
+            try:
+                delays.append((log_time(game.wait_for(r"move made", 1, mark)) - released) * 1000)
+            except RuntimeError:
+                pass
+            time.sleep(0.3)
+    finally:
+        burst.stdin.close()
+        burst.wait(STREAM_SECONDS + 5)
+    return sent, delays
+
+
+def restore_times(game):
+    """ms from asking the window manager to restore the minimised window to the picture drawn again."""
+    times = []
+    for _ in range(RESTORES):
+        mark = game.line_count()
+        game.xdotool("windowminimize", game.window)
+        game.wait_for(r"focus lost", 5, mark)
+        time.sleep(0.3)
+        mark = game.line_count()
+        asked = time.time()
+        subprocess.run(["wmctrl", "-i", "-a", game.window], env=game.env, check=True)
+        times.append((log_time(game.wait_for(r"picture redrawn on request", 5, mark)) - asked) * 1000)
+        time.sleep(0.3)
+    return times
+
+
+def unfocused_idle(game):
+    """Per cent of one core used over IDLE_SECONDS while another window has the focus."""
+    mark = game.line_count()
+    other = subprocess.Popen(["xlogo", "-geometry", "150x150+400+400"], env=game.env, stderr=subprocess.DEVNULL)
+    try:
+        game.wait_for(r"focus lost", 5, mark)
+        time.sleep(1)
+        before = cpu_seconds(game.process.pid)
+        time.sleep(IDLE_SECONDS)
+        return (cpu_seconds(game.process.pid) - before) / IDLE_SECONDS * 100
+    finally:
+        other.terminate()
+        other.wait()
+        subprocess.run(["wmctrl", "-i", "-a", game.window], env=game.env)
+
+
 def main():
     build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build"))
     game = Game(build)
@@ -153,6 +233,10 @@ def main():
         idle = (cpu_seconds(game.process.pid) - before) / IDLE_SECONDS * 100
         cpu, frames = fly(game)
         peak = peak_memory_mb(game.process.pid)
+        time.sleep(2)   # the last flight ends
+        sent, delays = swipes_among_motions(game)
+        restores = restore_times(game)
+        unfocused = unfocused_idle(game)
     finally:
         status = game.close()
     print(f"time to first frame          {first * 1000:7.0f} ms   (goal < 300 ms)")
@@ -163,6 +247,16 @@ def main():
     else:
         print("CPU per frame while flying       n/a   (no move could be made)")
     print(f"peak memory                  {peak:7.1f} MB   (goal < 150 MB)")
+    if sent:
+        print(f"swipes among {STREAM_RATE} motions/s    {len(delays)}/{sent} made   (goal: all)")
+    else:
+        print(f"swipes among {STREAM_RATE} motions/s        n/a   (no swipe could be sent)")
+    if delays:
+        print(f"  move after release         {sum(delays) / len(delays):7.1f} ms   mean, {max(delays):.0f} ms at most"
+              " (goal <= 17 ms)")
+    print(f"restore to picture drawn     {sum(restores) / len(restores):7.1f} ms   mean, {max(restores):.0f} ms at most"
+          f" of {len(restores)} (goal < 100 ms)")
+    print(f"CPU while unfocused          {unfocused:7.2f} %    of one core (goal < 1 %)")
     print(f"exit status                  {status:7d}")
     return 0 if status == 0 else 1
 
