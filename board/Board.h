@@ -14,6 +14,7 @@
 class StreamIn;
 class StreamOut;
 class String;
+struct GameGraphics;
 struct HistoryRecord;
 
 // The pulsing pointer on the furball of the next hint.
@@ -103,6 +104,10 @@ public:
     void setHintMarker(const MoveEntry& move, int delay);
     bool hintPending() const { return hintedThrough > history.size(); }
     float hintPulseScale(int x, int y);
+    // The hint's arrow, in the cell behind the hinted furball and bobbing
+    // towards it, once the pointer's duration has passed and not on the
+    // game's intro screen (1). 1 when it drew (BoardHintArrow.cpp).
+    int drawHintArrow(const GameGraphics& g, int screenId);
     // Play time so far in ms (frozen time when frozen).
     int elapsedMs() const;
     // Rebuilds the board at the start of a played puzzle and carries its

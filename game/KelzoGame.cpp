@@ -187,8 +187,10 @@ bool KelzoGame::drawPlayScreen()
         startPuzzle();
     drawBackground(graphics, 1.0f, 0);
     bool moving = false;
-    if (!currentGame.isNull() && !currentGame->board.isNull())
+    if (!currentGame.isNull() && !currentGame->board.isNull()) {
         moving = drawBoard(graphics, *currentGame->board, 1.0f, 0, 0);
+        moving = currentGame->board->drawHintArrow(graphics, screenId) || moving;   // it bobs
+    }
     moving = updateAnimations(gAnimationList) || moving;
     // The wait for the next board is movement too: its frame must come.
     return moving || boardEndedMs >= 0;

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "../graphics/GlTestContext.h"
@@ -417,4 +419,152 @@ TEST_F(BoardDrawTest, InstructionFingerSlidesInAndPushes)
     tick(700);
     finger.draw();
     EXPECT_FALSE(finger.draw());
+}
+
+namespace {
+
+// The lit part of the frame: its bounding box, and how many lit pixels lie
+// across the arrow at a point along it.
+struct LitArea {
+    int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;
+    int brightestRed = 0;
+    bool empty() const { return right < 0; }
+    float centreX() const { return (left + right + 1) / 2.0f; }
+    float centreY() const { return (top + bottom + 1) / 2.0f; }
+    int width() const { return right - left + 1; }
+    int height() const { return bottom - top + 1; }
+};
+
+// Screen ids of the game: the intro before a game, the play screen, the guided instruction.
+const int kIntroScreen = 1;
+const int kPlayScreen = 2;
+const int kInstructionScreen = 6;
+
+bool lit(const RGBA& p) { return p.r > 8 || p.g > 8 || p.b > 8; }
+
+LitArea litArea(Bitmap* f)
+{
+    LitArea a;
+    for (int y = 0; y < f->height; y++)
+        for (int x = 0; x < f->width; x++) {
+            const RGBA& p = f->at(x, y);
+            if (!lit(p))
+                continue;
+            a.left = std::min(a.left, x);
+            a.right = std::max(a.right, x);
+            a.top = std::min(a.top, y);
+            a.bottom = std::max(a.bottom, y);
+            a.brightestRed = std::max(a.brightestRed, int(p.r));
+        }
+    return a;
+}
+
+// Lit pixels across the arrow at fraction `along` of its length, counted from
+// its tail (the end away from the move's direction).
+int widthAcross(Bitmap* f, const LitArea& a, int dx, int dy, float along)
+{
+    int count = 0;
+    if (dx != 0) {
+        int x = dx > 0 ? a.left + int(along * (a.width() - 1)) : a.right - int(along * (a.width() - 1));
+        for (int y = a.top; y <= a.bottom; y++)
+            count += lit(f->at(x, y));
+    } else {
+        int y = dy > 0 ? a.top + int(along * (a.height() - 1)) : a.bottom - int(along * (a.height() - 1));
+        for (int x = a.left; x <= a.right; x++)
+            count += lit(f->at(x, y));
+    }
+    return count;
+}
+
+class HintArrowTest : public BoardDrawTest {
+protected:
+    // Puts the pointer on a move whose duration has passed, as a hint does.
+    void pointAt(int x, int y, int dx, int dy, int durationMs = 500)
+    {
+        MoveEntry move{};
+        move.x = x;
+        move.y = y;
+        move.dx = dx;
+        move.dy = dy;
+        board().setHintMarker(move, durationMs);
+    }
+
+    // The arrow alone on a black frame.
+    int drawArrowOnly(int screenId)
+    {
+        clearFrame(0, 0, 0, 1);
+        int drew = board().drawHintArrow(*g, screenId);
+        gRenderBatch.flush();
+        return drew;
+    }
+};
+
+} // namespace
+
+TEST_F(HintArrowTest, StandsBehindTheHintedFurballAndPointsAtIt)
+{
+    struct Case {
+        int x, y, dx, dy;      // the hinted furball and its move
+        float cellX, cellY;    // centre of the cell behind it, before the bob and the edge shift
+        bool narrow;           // the smaller form of a throw from the edge column
+    } cases[] = {
+        {3, 4, 1, 0, 115.5f, 275.5f, false},
+        {3, 4, -1, 0, 205.5f, 275.5f, false},
+        {3, 4, 0, -1, 160.5f, 320.5f, false},
+        {3, 4, 0, 1, 160.5f, 230.5f, false},
+        {0, 2, 1, 0, -19.5f, 185.5f, true},     // pulled 23 px in, onto the screen
+        {6, 2, -1, 0, 340.5f, 185.5f, true},
+        {0, 5, 0, -1, 25.5f, 365.5f, false},    // column 0 but not across it: full size
+        {6, 0, 0, 1, 295.5f, 50.5f, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "furball " << c.x << "," << c.y << " move " << c.dx << "," << c.dy);
+        pointAt(c.x, c.y, c.dx, c.dy);
+        tick(501);
+        ASSERT_EQ(1, drawArrowOnly(kPlayScreen));
+        Bitmap* f = frame();
+        LitArea a = litArea(f);
+        ASSERT_FALSE(a.empty());
+
+        float bob = float(1.5 * std::sin(gGameClock.current * 0.005 + 90.0) + 7.0);
+        float along = c.narrow ? bob * 0.7f + 23.0f : bob;
+        EXPECT_NEAR(c.cellX + c.dx * along, a.centreX(), 1.0f);
+        EXPECT_NEAR(c.cellY + c.dy * along, a.centreY(), 1.0f);
+
+        // The 16 x 8 picture, across the move; 0.7 by 0.95 of it from the edge.
+        int length = c.dx != 0 ? a.width() : a.height();
+        int across = c.dx != 0 ? a.height() : a.width();
+        EXPECT_NEAR(c.narrow ? 11.2f : 16.0f, length, 1.5f);
+        EXPECT_NEAR(c.narrow ? 7.6f : 8.0f, across, 1.5f);
+        // The head is wider than the shaft and points along the move.
+        EXPECT_GT(widthAcross(f, a, c.dx, c.dy, 0.65f), widthAcross(f, a, c.dx, c.dy, 0.25f) + 1);
+        // Yellow at three quarters' opacity over black (filtering may soften the narrow form).
+        EXPECT_GE(a.brightestRed, 150);
+        EXPECT_LE(a.brightestRed, 197);
+        delete f;
+    }
+}
+
+TEST_F(HintArrowTest, WaitsForThePointersDurationAndNotOnTheIntroScreen)
+{
+    EXPECT_EQ(0, drawArrowOnly(kPlayScreen));   // no pointer
+    pointAt(3, 4, 1, 0, 1500);
+    tick(1500);
+    EXPECT_EQ(0, drawArrowOnly(kPlayScreen));
+    Bitmap* f = frame();
+    EXPECT_TRUE(litArea(f).empty());
+    delete f;
+    tick(1);
+    EXPECT_EQ(0, drawArrowOnly(kIntroScreen));
+    f = frame();
+    EXPECT_TRUE(litArea(f).empty());
+    delete f;
+    EXPECT_EQ(1, drawArrowOnly(kInstructionScreen));
+    EXPECT_EQ(1, drawArrowOnly(kPlayScreen));
+    // A move turns the pointer off, and the arrow goes with it.
+    placeDiagram(board(), rowDiagram(4, "...1..2"));
+    pointAt(3, 4, 1, 0, 0);
+    tick(1);
+    board().tryMove(CellPos{3, 4}, 1, 0, true, 0, 1.0f);
+    EXPECT_EQ(0, drawArrowOnly(kPlayScreen));
 }
