@@ -39,7 +39,12 @@ const char* const kMenuPictures[] = {
     "OnOffHighlightShadow_92x27.png", "Button_28x28.png", "Left_140x9.png", "Right_140x9.png",
     "InstructionBubble_50x50_inverted.png", "Border_273x132.png", "TipIcon_23x22.png", "Arrow_10x5.png",
     "PageDot_4x4.png", "PeriodBackground_284x46.png", "Overlay_shrunk.png", "HighScoreShadow_shrunk.png",
-    "ShadowHighlight_shrunk.png",
+    "ShadowHighlight_shrunk.png", "GrassTile_176x217.png", "Arcade_60x65.png", "Free_60x65.png", "BtC_60x65.png",
+    "Challenge.png", "Easy_64x64.png", "Medium_64x64.png", "Hard_64x64.png", "Easy_small.png", "Medium_small.png",
+    "Hard_small.png", "NewStar_26x26.png", "BtCSliderBackground_248x78.png", "BtC_Slider_Shadow_248x77.png",
+    "Default_136x195.png", "Soccer_136x195.png", "Fruit_136x195.png", "Panda_136x195.png", "Turtle_136x195.png",
+    "Marble_136x195.png", "gb.png", "de.png", "es.png", "fr.png", "it.png", "MarbixTitle_243x110.png",
+    "MarbixIcon_57x86.png", "MarbixSS1.PNG", "MarbixSS2.PNG", "MarbixSS3.PNG", "Star_14x14.png",
 };
 
 // Sheet entries whose names carry a size, and the region of the common sheet that holds them.
@@ -421,6 +426,35 @@ PixelCheck knobBetween(int first, int last)
     };
 }
 
+// For pictures whose names carry no size: the size the menus lay them out by.
+PixelCheck sizeWithin(int minWidth, int minHeight, int maxWidth, int maxHeight)
+{
+    return [=](const Image& img) -> std::string {
+        if (img.width < minWidth || img.width > maxWidth || img.height < minHeight || img.height > maxHeight)
+            return "is " + std::to_string(img.width) + " x " + std::to_string(img.height);
+        return "";
+    };
+}
+
+PixelCheck sized(int width, int height)
+{
+    return sizeWithin(width, height, width, height);
+}
+
+// Light lettering goes on this band: no pixel in it may be light.
+PixelCheck darkBand(int top, int bottom)
+{
+    return [=](const Image& img) -> std::string {
+        for (int y = top + 1; y < bottom; ++y)
+            for (int x = 3; x < img.width - 3; ++x) {
+                const unsigned char* p = img.at(x, y);
+                if ((p[0] * 3 + p[1] * 6 + p[2]) / 10 > 90)
+                    return "too light for light lettering" + where(x, y);
+            }
+        return "";
+    };
+}
+
 struct PixelRule {
     const char* picture;
     const char* rule;
@@ -485,6 +519,34 @@ TEST(MenuArt, PicturesKeepThePixelRulesTheMenusReadThemBy)
         {"HighScoreShadow_shrunk.png", "stretchable sideways", plainMiddleColumn()},
         {"ShadowHighlight_shrunk.png", "stretchable sideways", plainMiddleColumn()},
         {"ShadowHighlight_shrunk.png", "stretchable upwards", plainMiddleRow()},
+        {"Overlay_shrunk.png", "a small nine-patch", sizeWithin(20, 20, 40, 40)},
+        {"HighScoreShadow_shrunk.png", "more rows than the 77 dropped", sizeWithin(1, 78, 200, 400)},
+        {"BlankSwitch.png", "as wide as the strip", sized(145, 25)},
+        {"Challenge.png", "as big as the other mode tiles", sized(60, 65)},
+        {"Easy_small.png", "fits the small tile", sizeWithin(30, 30, 58, 55)},
+        {"Medium_small.png", "fits the small tile", sizeWithin(30, 30, 58, 55)},
+        {"Hard_small.png", "fits the small tile", sizeWithin(30, 30, 58, 55)},
+        // The plate is widened at a third and two thirds of its width and heightened at the middle.
+        {"BtCSliderBackground_248x78.png", "stretchable at a third", plainColumns(81, 83)},
+        {"BtCSliderBackground_248x78.png", "stretchable at two thirds", plainColumns(164, 166)},
+        {"BtCSliderBackground_248x78.png", "stretchable upwards", plainRows(38, 40)},
+        {"BtC_Slider_Shadow_248x77.png", "see-through middle", clearBox(62, 9, 185, 67)},
+        {"BtC_Slider_Shadow_248x77.png", "dark ends", alphaAt(2, 38, 200)},
+        {"BtC_Slider_Shadow_248x77.png", "stretchable upwards", plainRows(37, 39)},
+        {"Default_136x195.png", "dark name band", darkBand(154, 174)},
+        {"Soccer_136x195.png", "dark name band", darkBand(154, 174)},
+        {"Fruit_136x195.png", "dark name band", darkBand(154, 174)},
+        {"Panda_136x195.png", "dark name band", darkBand(154, 174)},
+        {"Turtle_136x195.png", "dark name band", darkBand(154, 174)},
+        {"Marble_136x195.png", "dark name band", darkBand(154, 174)},
+        {"gb.png", "the flags' size", sized(66, 44)},
+        {"de.png", "the flags' size", sized(66, 44)},
+        {"es.png", "the flags' size", sized(66, 44)},
+        {"fr.png", "the flags' size", sized(66, 44)},
+        {"it.png", "the flags' size", sized(66, 44)},
+        {"MarbixSS1.PNG", "screenshot size", sized(64, 96)},
+        {"MarbixSS2.PNG", "screenshot size", sized(64, 96)},
+        {"MarbixSS3.PNG", "screenshot size", sized(64, 96)},
     };
     for (const PixelRule& r : rules) {
         Image image;

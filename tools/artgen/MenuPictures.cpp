@@ -3,7 +3,10 @@
 #include "Canvas.h"
 #include "MenuButtons.h"
 #include "MenuPanels.h"
+#include "Flags.h"
 #include "MenuSwitches.h"
+#include "ModeTiles.h"
+#include "ThemeMiniatures.h"
 
 #include <vector>
 
@@ -32,6 +35,40 @@ std::function<void(cairo_t*)> greyButton(int w, int h, double radius)
 std::function<void(cairo_t*)> segment(int part, bool pressed)
 {
     return [part, pressed](cairo_t* cr) { drawSegment(cr, part, pressed); };
+}
+
+// The same drawing shrunk into a smaller picture.
+std::function<void(cairo_t*)> shrunk(double scale, std::function<void(cairo_t*)> draw)
+{
+    return [scale, draw](cairo_t* cr) {
+        cairo_scale(cr, scale, scale);
+        draw(cr);
+    };
+}
+
+std::function<void(cairo_t*)> modeTile(ModePicture mode)
+{
+    return [mode](cairo_t* cr) { drawModeTile(cr, mode); };
+}
+
+std::function<void(cairo_t*)> difficulty(int level)
+{
+    return [level](cairo_t* cr) { drawDifficultyTile(cr, level); };
+}
+
+std::function<void(cairo_t*)> themePreview(int theme)
+{
+    return [theme](cairo_t* cr) { drawThemePreview(cr, theme); };
+}
+
+std::function<void(cairo_t*)> flag(FlagOf country)
+{
+    return [country](cairo_t* cr) { drawFlag(cr, country); };
+}
+
+std::function<void(cairo_t*)> screenshot(int n)
+{
+    return [n](cairo_t* cr) { drawMarbixScreenshot(cr, n); };
 }
 
 }  // namespace
@@ -71,6 +108,47 @@ bool writeToolkitPictures(const std::string& dir, std::string& error)
         {"Overlay_shrunk.png", kListOverlaySize, kListOverlaySize, drawListOverlay},
         {"HighScoreShadow_shrunk.png", kListShadowWidth, kListShadowHeight, drawListTopShadow},
         {"ShadowHighlight_shrunk.png", kWindowGlassSize, kWindowGlassSize, drawWindowGlass},
+    };
+    return writeAll(dir, pictures, error);
+}
+
+bool writeScreenPictures(const std::string& dir, std::string& error)
+{
+    const double small = static_cast<double>(kSmallDifficultySize) / 64;
+    const int w = kThemePreviewWidth, h = kThemePreviewHeight;
+    const int sw = kScreenshotWidth, sh = kScreenshotHeight;
+    const std::vector<Picture> pictures = {
+        {"Arcade_60x65.png", 60, 65, modeTile(ModePicture::Arcade)},
+        {"Free_60x65.png", 60, 65, modeTile(ModePicture::FreePlay)},
+        {"BtC_60x65.png", 60, 65, modeTile(ModePicture::Frenzy)},
+        {"Challenge.png", 60, 65, modeTile(ModePicture::Challenge)},
+        {"Easy_64x64.png", 64, 64, difficulty(0)},
+        {"Medium_64x64.png", 64, 64, difficulty(1)},
+        {"Hard_64x64.png", 64, 64, difficulty(2)},
+        {"Easy_small.png", kSmallDifficultySize, kSmallDifficultySize, shrunk(small, difficulty(0))},
+        {"Medium_small.png", kSmallDifficultySize, kSmallDifficultySize, shrunk(small, difficulty(1))},
+        {"Hard_small.png", kSmallDifficultySize, kSmallDifficultySize, shrunk(small, difficulty(2))},
+        {"NewStar_26x26.png", 26, 26, drawNewStar},
+        {"BtCSliderBackground_248x78.png", 248, 78, drawLevelSliderPlate},
+        {"BtC_Slider_Shadow_248x77.png", 248, 77, drawLevelSliderShadow},
+        {"Default_136x195.png", w, h, themePreview(0)},
+        {"Soccer_136x195.png", w, h, themePreview(1)},
+        {"Fruit_136x195.png", w, h, themePreview(2)},
+        {"Panda_136x195.png", w, h, themePreview(3)},
+        {"Turtle_136x195.png", w, h, themePreview(4)},
+        {"Marble_136x195.png", w, h, themePreview(5)},
+        {"GrassTile_176x217.png", 176, 217, drawGrassTile},
+        {"gb.png", kFlagWidth, kFlagHeight, flag(FlagOf::Britain)},
+        {"de.png", kFlagWidth, kFlagHeight, flag(FlagOf::Germany)},
+        {"es.png", kFlagWidth, kFlagHeight, flag(FlagOf::Spain)},
+        {"fr.png", kFlagWidth, kFlagHeight, flag(FlagOf::France)},
+        {"it.png", kFlagWidth, kFlagHeight, flag(FlagOf::Italy)},
+        {"MarbixTitle_243x110.png", 243, 110, drawMarbixTitle},
+        {"MarbixIcon_57x86.png", 57, 86, drawMarbixIcon},
+        {"MarbixSS1.PNG", sw, sh, screenshot(1)},
+        {"MarbixSS2.PNG", sw, sh, screenshot(2)},
+        {"MarbixSS3.PNG", sw, sh, screenshot(3)},
+        {"Star_14x14.png", 14, 14, drawRatingStar},
     };
     return writeAll(dir, pictures, error);
 }

@@ -23,6 +23,8 @@ ThemeArt fruitArt();
 ThemeArt pandaArt();
 ThemeArt turtleArt();
 ThemeArt marbleArt();
+// The art of theme 0..5 in the theme table's order.
+ThemeArt themeArt(int theme);
 
 // The board geometry every theme paints under: cell (x, y) at (3 + 45x, 73 + 45y).
 const int kCell = 45;

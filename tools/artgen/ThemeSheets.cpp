@@ -4,9 +4,13 @@
 #include "SheetBuilder.h"
 #include "ThemeArt.h"
 
-namespace {
+ThemeArt themeArt(int theme)
+{
+    static ThemeArt (*const art[kThemeCount])() = {furballArt, soccerArt, fruitArt, pandaArt, turtleArt, marbleArt};
+    return art[theme]();
+}
 
-ThemeArt (*const kArt[kThemeCount])() = {furballArt, soccerArt, fruitArt, pandaArt, turtleArt, marbleArt};
+namespace {
 
 // The frame layout multiplies by 8 whatever the colour count says.
 const int kColours = 8;
@@ -16,7 +20,7 @@ const int kColours = 8;
 bool buildThemeSheet(int theme, const std::string& dir, std::string& error)
 {
     const ThemeRow& row = ThemeTable[theme];
-    ThemeArt art = kArt[theme]();
+    ThemeArt art = themeArt(theme);
     if ((row.shadowFile != nullptr) != (art.drawShadow != nullptr) ||
         (row.overlayFile != nullptr) != (art.drawOverlay != nullptr)) {
         error = "theme" + std::to_string(theme) + ": the art's shadow and overlay do not match the theme table";

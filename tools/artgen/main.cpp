@@ -28,6 +28,7 @@ int main(int argc, char** argv)
     jobs.push_back([dir](std::string& e) { return buildCommonSheet(dir, e); });
     jobs.push_back([dir](std::string& e) { return writeLooseFiles(dir, e) && writeLaunchPicture(dir, e); });
     jobs.push_back([dir](std::string& e) { return writeToolkitPictures(dir, e); });
+    jobs.push_back([dir](std::string& e) { return writeScreenPictures(dir, e); });
 
     std::vector<std::string> errors(jobs.size());
     std::vector<char> ok(jobs.size(), 0);

@@ -3,6 +3,7 @@
 #include "Compose.h"
 #include "graphics/CommonSheetLayout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -214,6 +215,270 @@ void bubbleScreen(const Kit& kit, cairo_t* cr, const PreviewSheet& common)
     engravedText(cr, "Divider on the wood", 160, 410, 15);
 }
 
+// The game-mode menu: four mode tiles (one selected, one new), the difficulties and the level
+// slider's plate with the near levels showing through its shadow.
+void modeScreen(const Kit& kit, cairo_t* cr)
+{
+    menuWood(kit, cr, 0.0);
+    const char* modes[4][2] = {{"Arcade", "Arcade_60x65.png"}, {"Free Play", "Free_60x65.png"},
+                               {"Challenge", "Challenge.png"}, {"Frenzy", "BtC_60x65.png"}};
+    const int centres[4] = {43, 118, 194, 270};
+    for (int i = 0; i < 4; ++i) {
+        int x = centres[i] - 43, y = 40;
+        shadowedText(cr, modes[i][0], centres[i], y + 20, 13);
+        paintFile(kit, cr, modes[i][1], centres[i] - 30, y + 38);
+        if (i == 0)
+            kit.common.draw(cr, kCommonHighlight, x - 21 + 21, y - 18 + 10, 0.66, 0.5, 0, true);
+    }
+    // The "new" star over the Frenzy tile, its glow a blurred copy of its alpha.
+    paintFile(kit, cr, "NewStar_26x26.png", 285, 70);
+
+    const char* levels[3][2] = {{"Easy", "Easy_64x64.png"}, {"Medium", "Medium_64x64.png"}, {"Hard", "Hard_64x64.png"}};
+    const int levelCentres[3] = {75, 160, 245};
+    for (int i = 0; i < 3; ++i) {
+        shadowedText(cr, levels[i][0], levelCentres[i], 190, 13);
+        paintFile(kit, cr, levels[i][1], levelCentres[i] - 32, 200);
+        if (i == 1)
+            kit.common.draw(cr, kCommonHighlight, levelCentres[i] - 43, 182, 0.66, 0.5, 0, true);
+    }
+
+    // The level slider: plate 300 x 106, level numbers, a padlock, then the shadow over them.
+    cairo_surface_t* plate = kit.picture("BtCSliderBackground_248x78.png");
+    cairo_surface_t* wide = centreResizePicture(plate, 28, 52);
+    paintPicture(cr, wide, 10, 300);
+    const int shown[5] = {7, 8, 9, 10, 11};
+    for (int i = 0; i < 5; ++i) {
+        double cx = 160 + (i - 2) * 62;
+        double s = i == 2 ? 1.0 : 0.72;
+        double top = 300 + 53 - 25 * s;
+        int level = shown[i];
+        if (level >= 11) {
+            kit.common.draw(cr, kCommonPadlock, cx - 22 * s, top, s);
+            continue;
+        }
+        if (level < 10) {
+            kit.common.draw(cr, kCommonDigits + level, cx - 22 * s, top, s);
+        } else {
+            kit.common.draw(cr, kCommonDigits + 1, cx - 12 * s - 22 * s, top, s);
+            kit.common.draw(cr, kCommonDigits + 0, cx + 12 * s - 22 * s, top, s);
+        }
+        if (i == 1)
+            kit.common.draw(cr, kCommonMedalSmall + 2, cx + 5 * s + 6, top + 30, s);
+    }
+    cairo_surface_t* shadow = kit.picture("BtC_Slider_Shadow_248x77.png");
+    cairo_surface_t* wideShadow = centreResizePicture(shadow, 28, 52);
+    // Only the alpha counts: the game blackens the colours.
+    cairo_save(cr);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_mask_surface(cr, wideShadow, 10, 300);
+    cairo_restore(cr);
+    for (cairo_surface_t* s : {plate, wide, shadow, wideShadow})
+        cairo_surface_destroy(s);
+    engravedText(cr, "Level 9", 160, 440, 17);
+}
+
+void backButton(const Kit& kit, cairo_t* cr, int x, int y)
+{
+    overlayPicture(kit, cr, "Back_30x30.png", 0, 50, x, y);
+    shadowedText(cr, "Back", x + 44, y + 20, 15);
+}
+
+// The online high scores: difficulty row, the list window with its top shadow, the period bar.
+void highScoreScreen(const Kit& kit, cairo_t* cr)
+{
+    menuWood(kit, cr, 0.0);
+    backButton(kit, cr, 8, 8);
+    const char* names[3][2] = {{"Easy", "Easy_small.png"}, {"Medium", "Medium_small.png"}, {"Hard", "Hard_small.png"}};
+    const int centres[3] = {102, 160, 218};
+    for (int i = 0; i < 3; ++i) {
+        shadowedText(cr, names[i][0], centres[i], 56, 10);
+        paintFile(kit, cr, names[i][1], centres[i] - 22, 62);
+        if (i == 2)
+            kit.common.draw(cr, kCommonHighlight, centres[i] - 29 - 12, 45, 0.6, 0.5, 0, true);
+    }
+    int fx = 17, fy = 116;
+    cairo_surface_t* overlay = kit.picture("Overlay_shrunk.png");
+    cairo_surface_t* frame = stretchPicture(overlay, 203, 257);
+    paintPicture(cr, frame, fx, fy);
+    paintFile(kit, cr, "HighScoreShadow_shrunk.png", fx + 1, fy, -77, 127);
+    const char* rows[7] = {"1. Mia  41 250", "2. Tobi  38 900", "3. Ana  35 120", "4. Luca  30 005",
+                           "5. Noor  28 440", "6. Sam  21 300", "7. Jo  19 870"};
+    for (int i = 0; i < 7; ++i)
+        shadowedText(cr, rows[i], 160, fy + 32 + i * 22, 14, 1, 0.97, 0.88);
+    int fh = cairo_image_surface_get_height(frame);
+    cairo_surface_t* bar = kit.picture("PeriodBackground_284x46.png");
+    int bh = cairo_image_surface_get_height(bar);
+    int top = fy + fh - bh;
+    cairo_save(cr);
+    cairo_translate(cr, fx + 1, top);
+    cairo_scale(cr, (284.0 - 3) / 284, 1);
+    paintPicture(cr, bar, 0, 0);
+    cairo_restore(cr);
+    shadowedText(cr, "This week", 160, top + 26, 15);
+    for (int i = 0; i < 3; ++i)
+        paintFile(kit, cr, "PageDot_4x4.png", 148 + i * 10, top + 36, 0, 0, i == 1 ? 1.0 : 0.67);
+    // The arrows turned to point left and right beside the period name.
+    cairo_surface_t* arrow = kit.picture("Arrow_10x5.png");
+    const int side[2] = {37, 283};
+    for (int i = 0; i < 2; ++i) {
+        cairo_save(cr);
+        cairo_translate(cr, side[i], top + 5 + bh / 2);
+        cairo_rotate(cr, (i == 0 ? 1 : -1) * M_PI / 2);
+        cairo_scale(cr, 1.5, 1.5);
+        paintPicture(cr, arrow, -5, -2.5);
+        cairo_restore(cr);
+    }
+    for (cairo_surface_t* s : {overlay, frame, bar, arrow})
+        cairo_surface_destroy(s);
+
+    const char* captions[2] = {"Local", "Online"};
+    int sx = 160 - 69;
+    for (int i = 0; i < 2; ++i) {
+        std::string name = i == 0 ? "Left_69x30.png" : "Right_69x30_down.png";
+        paintFile(kit, cr, name, sx, 420);
+        shadowedText(cr, captions[i], sx + 34.5, 420 + 19.5, 13);
+        sx += 69;
+    }
+}
+
+// The history strip: a grass card in the window, the glass over it, the page control below.
+void historyScreen(const Kit& kit, cairo_t* cr)
+{
+    menuWood(kit, cr, 0.0);
+    backButton(kit, cr, 8, 8);
+    engravedText(cr, "Past puzzles", 160, 70, 18);
+    int wx = 16, wy = 96;
+    cairo_surface_t* overlay = kit.picture("Overlay_shrunk.png");
+    cairo_surface_t* window = stretchPicture(overlay, 260, 260);
+    paintPicture(cr, window, wx, wy);
+    int ww = cairo_image_surface_get_width(window), wh = cairo_image_surface_get_height(window);
+    cairo_save(cr);
+    cairo_rectangle(cr, wx, 0, ww, 480);
+    cairo_clip(cr);
+    // The middle card and the edges of its neighbours, 200 px apart.
+    for (int i = -1; i <= 1; ++i) {
+        int cx = 160 - 88 + i * 200;
+        paintFile(kit, cr, "GrassTile_176x217.png", cx, wy + 20);
+        shadowedText(cr, "Level 12  #3021", cx + 88, wy + 258 - 12, 13);
+    }
+    cairo_restore(cr);
+    // A few furballs on the middle card, as the board draws them at half size.
+    PreviewSheet theme;
+    std::string error;
+    if (theme.load(kit.dir, "theme0", {{1024, 1024}, {512, 512}, {512, 256}}, error)) {
+        const int cells[5][3] = {{1, 1, 0}, {3, 2, 2}, {3, 4, 4}, {5, 4, 5}, {2, 6, 6}};
+        for (const auto& c : cells) {
+            double x = 160 - 88 + 9 + c[0] * 22.5, y = wy + 20 + 12 + c[1] * 22.5;
+            kit.common.draw(cr, kCommonFurballShadow, x, y, 0.5);
+            theme.draw(cr, 1 + c[2], x, y, 0.5);
+        }
+    }
+    paintFile(kit, cr, "ShadowHighlight_shrunk.png", wx, wy, 130, 130);
+    (void)wh;
+    cairo_surface_destroy(overlay);
+    cairo_surface_destroy(window);
+    const char* captions[3] = {"All", "Solved", "Given up"};
+    int sx = 160 - 3 * 69 / 2;
+    for (int i = 0; i < 3; ++i) {
+        std::string name = i == 0 ? "Left_69x30_down.png" : (i == 2 ? "Right_69x30.png" : "Middle_69x30.png");
+        paintFile(kit, cr, name, sx, 420);
+        shadowedText(cr, captions[i], sx + 34.5, 420 + 19.5, 13);
+        sx += 69;
+    }
+}
+
+const char* const kThemeFiles[6] = {"Default_136x195.png", "Soccer_136x195.png", "Fruit_136x195.png",
+                                     "Panda_136x195.png",   "Turtle_136x195.png", "Marble_136x195.png"};
+const char* const kThemeNames[6] = {"Furballs", "Soccer", "Fruit", "Pandas", "Turtles", "Marbles"};
+
+// A theme preview with its name lettered into the dark band.
+void themePanel(const Kit& kit, cairo_t* cr, int theme, double x, double y, double scale, bool selected)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, scale, scale);
+    paintFile(kit, cr, kThemeFiles[theme], 0, 0);
+    shadowedText(cr, kThemeNames[theme], 68, 169, 15, 1, 0.96, 0.85);
+    cairo_restore(cr);
+    if (selected)
+        kit.common.draw(cr, kCommonHighlight, x - 6, y - 10, scale * 1.1, 0.5, 0, true);
+}
+
+void themeScreen(const Kit& kit, cairo_t* cr)
+{
+    menuWood(kit, cr, 0.0);
+    backButton(kit, cr, 8, 8);
+    engravedText(cr, "Themes", 200, 30, 18);
+    for (int i = 0; i < 4; ++i)
+        themePanel(kit, cr, i, 22 + (i % 2) * 142, 50 + (i / 2) * 210, 0.98, i == 0);
+}
+
+// The last two themes, then the language carousel on the slider plate.
+void languageScreen(const Kit& kit, cairo_t* cr)
+{
+    menuWood(kit, cr, 0.0);
+    for (int i = 4; i < 6; ++i)
+        themePanel(kit, cr, i, 22 + (i % 2) * 142, 8, 0.98, false);
+    engravedText(cr, "Language", 160, 236, 18);
+    int top = 250;
+    cairo_surface_t* plate = kit.picture("BtCSliderBackground_248x78.png");
+    cairo_surface_t* wide = centreResizePicture(plate, 28, 52);
+    paintPicture(cr, wide, 10, top);
+    const char* flags[5] = {"gb.png", "de.png", "es.png", "fr.png", "it.png"};
+    const char* names[5] = {"English", "Deutsch", "Espanol", "Francais", "Italiano"};
+    double position = 2.0;  // Spanish in the middle
+    for (int i = 0; i < 5; ++i) {
+        double d = i - position;
+        double a = std::fabs(d);
+        double s = a <= 1.13 ? 1 - 0.17 * a / 1.13 : std::max(0.415, 0.83 - 0.085 * (a - 1.13));
+        double cx = d * 78 + 160;
+        double f = 0.88 * s;
+        cairo_save(cr);
+        cairo_translate(cr, cx - 33 * f, top + 45 - 22 * f);
+        cairo_scale(cr, f, f);
+        paintFile(kit, cr, flags[i], 0, 0);
+        cairo_restore(cr);
+        cairo_save(cr);
+        cairo_translate(cr, cx, top + 46 + 25 * f);
+        cairo_scale(cr, s, s);
+        shadowedText(cr, names[i], 0, 12, 14);
+        cairo_restore(cr);
+    }
+    cairo_surface_t* shadow = kit.picture("BtC_Slider_Shadow_248x77.png");
+    cairo_surface_t* wideShadow = centreResizePicture(shadow, 28, 52);
+    cairo_save(cr);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_mask_surface(cr, wideShadow, 10, top);
+    cairo_restore(cr);
+    for (cairo_surface_t* p : {plate, wide, shadow, wideShadow})
+        cairo_surface_destroy(p);
+    captionButton(kit, cr, "Button_Large_shrunk_30x45.png", 30, 45, 281, 20, 380, "Choose", 18);
+}
+
+// The page about Marbix, our other game, laid out as the cross-promotion page does.
+void promotionScreen(const Kit& kit, cairo_t* cr)
+{
+    menuWood(kit, cr, 0.0);
+    backButton(kit, cr, 8, 6);
+    paintFile(kit, cr, "MarbixTitle_243x110.png", 160 - 121, 40);
+    paintFile(kit, cr, "MarbixIcon_57x86.png", 22, 118);
+    const char* blurb[4] = {"Glass marbles, one", "velvet board: knock", "them off until one is", "left. From the makers."};
+    for (int i = 0; i < 4; ++i)
+        engravedText(cr, blurb[i], 231, 128 + i * 15, 11);
+    for (int i = 0; i < 3; ++i)
+        paintFile(kit, cr, std::string("MarbixSS") + std::to_string(i + 1) + ".PNG", 38 + i * 86, 212);
+    engravedText(cr, "\"Every marble has its moment.\"", 160, 330, 11);
+    const double starsY[2] = {340, 378};
+    for (int row = 0; row < 2; ++row) {
+        engravedText(cr, row == 0 ? "Our testers -" : "Our parents -", 112, starsY[row] + 11, 9);
+        for (int i = 0; i < 5; ++i)
+            paintFile(kit, cr, "Star_14x14.png", 150 + i * 14, starsY[row]);
+    }
+    engravedText(cr, "\"Beautiful, and hard to put down.\"", 160, 370, 11);
+    paintFile(kit, cr, "GreenButton_25x25.png", 72, 420, 0, 150);
+    shadowedText(cr, "Find out more", 72 + 87.5, 420 + 17, 13);
+}
+
 // Lays screens side by side into one picture file.
 bool writeScreens(const std::string& path, const std::vector<std::function<void(cairo_t*)>>& screens)
 {
@@ -248,6 +513,16 @@ bool writeMenuPreviews(const std::string& dataDir, const std::string& outDir, co
                                                              [&](cairo_t* cr) { controlsScreen(kit, cr); },
                                                              [&](cairo_t* cr) { bubbleScreen(kit, cr, common); },
                                                          });
+    ok = ok && writeScreens(outDir + "/menu_screens.png", {
+                                                             [&](cairo_t* cr) { modeScreen(kit, cr); },
+                                                             [&](cairo_t* cr) { highScoreScreen(kit, cr); },
+                                                             [&](cairo_t* cr) { historyScreen(kit, cr); },
+                                                         });
+    ok = ok && writeScreens(outDir + "/menu_themes.png", {
+                                                            [&](cairo_t* cr) { themeScreen(kit, cr); },
+                                                            [&](cairo_t* cr) { languageScreen(kit, cr); },
+                                                            [&](cairo_t* cr) { promotionScreen(kit, cr); },
+                                                        });
     cairo_surface_destroy(wood);
     return ok;
 }
