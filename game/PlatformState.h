@@ -21,7 +21,7 @@ struct PlatformState {
     // The game clock ran when the focus went and the loss paused it.
     bool clockPausedByFocus = false;
     BvGameI* game = nullptr;
-    bool redrawRequested = false;   // an expose event asked for a frame
+    bool redrawRequested = false;   // an expose or a regained focus asked for a frame
     bool buttonDown = false;        // motion is passed on only while set
     bool quitRequested = false;
     int32_t idlePasses = 0;         // passes without a frame since the last frame
