@@ -213,6 +213,22 @@ void bubbleScreen(const Kit& kit, cairo_t* cr, const PreviewSheet& common)
         shadowedText(cr, lines[i], tx + 150, ty + 34 + i * 24, 15, 1, 0.97, 0.88);
     overlayPicture(kit, cr, "Divider_245x3.png", 0, 0, 38, 380);
     engravedText(cr, "Divider on the wood", 160, 410, 15);
+
+    // The blank strip with another language's words lettered in, on and off.
+    cairo_surface_t* strip = kit.picture("BlankSwitch.png");
+    cairo_t* scr = cairo_create(strip);
+    shadowedText(scr, "AN", 26.5, 18, 14);
+    shadowedText(scr, "AUS", 92 + 26.5, 18, 14, 0, 0, 0);
+    cairo_destroy(scr);
+    cairo_surface_t* mask = kit.picture("OnOffMask_92x25.png");
+    for (int i = 0; i < 2; ++i) {
+        cairo_surface_t* sw = composeSwitch(strip, mask, i * 53);
+        paintPicture(cr, sw, 40 + i * 140, 436);
+        paintFile(kit, cr, "OnOffHighlightShadow_92x27.png", 40 + i * 140, 435);
+        cairo_surface_destroy(sw);
+    }
+    cairo_surface_destroy(strip);
+    cairo_surface_destroy(mask);
 }
 
 // The game-mode menu: four mode tiles (one selected, one new), the difficulties and the level
