@@ -2,9 +2,12 @@
 
 #include <SFML/Network.hpp>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <poll.h>
+#include <sys/socket.h>
 #include <thread>
 
 namespace {
@@ -19,10 +22,52 @@ struct HttpReply {
 
 using Clock = std::chrono::steady_clock;
 
-sf::Time timeLeft(Clock::time_point deadline)
+// Longest single wait, so a cancel is seen within this many milliseconds.
+const int kWaitSliceMs = 100;
+
+// SFML keeps a socket's handle to itself; the sliced waits below poll it.
+class SlicedSocket : public sf::TcpSocket {
+public:
+    using sf::TcpSocket::getHandle;
+};
+
+bool isCancelled(const std::atomic<bool>* cancel)
 {
-    auto left = std::chrono::duration_cast<std::chrono::microseconds>(deadline - Clock::now());
-    return sf::microseconds(std::max<long long>(left.count(), 0));
+    return cancel && cancel->load();
+}
+
+// Waits until the socket is ready for `events`; false at the deadline, on an
+// error, or once *cancel is set.
+bool waitReady(SlicedSocket& socket, short events, Clock::time_point deadline, const std::atomic<bool>* cancel)
+{
+    for (;;) {
+        if (isCancelled(cancel))
+            return false;
+        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0)
+            return false;
+        pollfd p = {socket.getHandle(), events, 0};
+        int ready = poll(&p, 1, static_cast<int>(std::min<long long>(left, kWaitSliceMs)));
+        if (ready > 0)
+            return true;
+        if (ready < 0 && errno != EINTR)
+            return false;
+    }
+}
+
+// A non-blocking connect, waited for in slices.
+bool connectSliced(SlicedSocket& socket, const sf::IpAddress& address, unsigned short port,
+                   Clock::time_point deadline, const std::atomic<bool>* cancel)
+{
+    socket.setBlocking(false);
+    sf::Socket::Status status = socket.connect(address, port);
+    if (status == sf::Socket::Done)
+        return true;
+    if (status != sf::Socket::NotReady || !waitReady(socket, POLLOUT, deadline, cancel))
+        return false;
+    int error = 0;
+    socklen_t size = sizeof error;
+    return getsockopt(socket.getHandle(), SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
 }
 
 bool iequalsPrefix(const std::string& text, size_t at, const char* word)
@@ -116,7 +161,8 @@ bool parseReply(const std::string& raw, bool closed, HttpReply* reply)
     return true;
 }
 
-bool sendAll(sf::TcpSocket& socket, const std::string& data, Clock::time_point deadline)
+bool sendAll(sf::TcpSocket& socket, const std::string& data, Clock::time_point deadline,
+             const std::atomic<bool>* cancel)
 {
     size_t done = 0;
     while (done < data.size()) {
@@ -127,24 +173,24 @@ bool sendAll(sf::TcpSocket& socket, const std::string& data, Clock::time_point d
             return true;
         if (status != sf::Socket::Partial && status != sf::Socket::NotReady)
             return false;
-        if (Clock::now() >= deadline)
+        if (Clock::now() >= deadline || isCancelled(cancel))
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return true;
 }
 
-HttpReply exchange(const HttpTarget& target, const std::string& postBody, int timeoutSeconds)
+HttpReply exchange(const HttpTarget& target, const std::string& postBody, int timeoutSeconds,
+                   const std::atomic<bool>* cancel)
 {
     HttpReply reply;
     Clock::time_point deadline = Clock::now() + std::chrono::seconds(timeoutSeconds);
     sf::IpAddress address(target.host);
     if (address == sf::IpAddress::None)
         return reply;
-    sf::TcpSocket socket;
-    if (socket.connect(address, target.port, timeLeft(deadline)) != sf::Socket::Done)
+    SlicedSocket socket;
+    if (!connectSliced(socket, address, target.port, deadline, cancel))
         return reply;
-    socket.setBlocking(false);
 
     std::string request = (postBody.empty() ? "GET " : "POST ") + target.path + " HTTP/1.1\r\n";
     request += "Host: " + target.hostHeader + "\r\nUser-Agent: Kelzo\r\nConnection: close\r\n";
@@ -153,17 +199,14 @@ HttpReply exchange(const HttpTarget& target, const std::string& postBody, int ti
         request += "Content-Length: " + std::to_string(postBody.size()) + "\r\n";
     }
     request += "\r\n" + postBody;
-    if (!sendAll(socket, request, deadline))
+    if (!sendAll(socket, request, deadline, cancel))
         return reply;
 
-    sf::SocketSelector selector;
-    selector.add(socket);
     std::string raw;
     char buffer[4096];
     for (;;) {
-        sf::Time left = timeLeft(deadline);
-        if (left == sf::Time::Zero || !selector.wait(left))
-            return HttpReply();  // the server took too long
+        if (!waitReady(socket, POLLIN, deadline, cancel))
+            return HttpReply();  // the server took too long, or the caller gave up
         std::size_t got = 0;
         sf::Socket::Status status = socket.receive(buffer, sizeof buffer, got);
         if (status == sf::Socket::Done) {
@@ -215,6 +258,12 @@ HttpTarget httpTargetOf(const String& url)
 void httpRequest(String* body, const String& url, const String& postBody, bool* ok, bool* hadFailure,
                  int timeoutSeconds, int attempts)
 {
+    httpRequest(body, url, postBody, ok, hadFailure, timeoutSeconds, attempts, nullptr);
+}
+
+void httpRequest(String* body, const String& url, const String& postBody, bool* ok, bool* hadFailure,
+                 int timeoutSeconds, int attempts, const std::atomic<bool>* cancel)
+{
     *body = String();
     *ok = false;
     *hadFailure = false;
@@ -228,8 +277,8 @@ void httpRequest(String* body, const String& url, const String& postBody, bool* 
     if (timeoutSeconds <= 0)
         timeoutSeconds = kDefaultTimeoutSeconds;
     std::string post(postBody.c_str(), postBody.length());
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        HttpReply reply = exchange(target, post, timeoutSeconds);
+    for (int attempt = 0; attempt < attempts && !isCancelled(cancel); ++attempt) {
+        HttpReply reply = exchange(target, post, timeoutSeconds, cancel);
         if (reply.status == 200) {
             *body = String(reply.body.c_str());
             *ok = true;
@@ -237,4 +286,6 @@ void httpRequest(String* body, const String& url, const String& postBody, bool* 
         }
         *hadFailure = true;
     }
+    if (isCancelled(cancel))
+        *hadFailure = true;
 }

@@ -2,6 +2,7 @@
 
 #include "Core/String.h"
 
+#include <atomic>
 #include <string>
 
 // One blocking HTTP/1.1 exchange, with up to `attempts` tries, on the caller's thread.
@@ -16,6 +17,11 @@
 //               String(), &ok, &failed, 25, 2);
 void httpRequest(String* body, const String& url, const String& postBody, bool* ok, bool* hadFailure,
                  int timeoutSeconds, int attempts);
+// The same, but every wait (connecting, sending, the answer) lasts at most 100 ms before *cancel is
+// looked at again; once it is set the request gives up: *ok false, *hadFailure true, no further try.
+// A worker that shut-down must not wait for passes its own flag here.
+void httpRequest(String* body, const String& url, const String& postBody, bool* ok, bool* hadFailure,
+                 int timeoutSeconds, int attempts, const std::atomic<bool>* cancel);
 
 // Where a URL sends its request.
 struct HttpTarget {

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 namespace {
 
 std::string str(const String& s) { return std::string(s.c_str(), s.length()); }
@@ -147,4 +151,55 @@ TEST(HttpRequest, NobodyListening)
     Outcome bad = request("not a url", "", 2, 1);
     EXPECT_FALSE(bad.ok);
     EXPECT_TRUE(bad.hadFailure);
+}
+
+TEST(HttpRequest, ACancelEndsAHangingRequestAtOnce)
+{
+    LoopbackServer server(R"([{"status": 200, "body": "too late", "delay": 20}])");
+    ASSERT_TRUE(server.started());
+    std::atomic<bool> cancel{false};
+    Outcome o;
+    auto started = std::chrono::steady_clock::now();
+    std::thread caller([&] {
+        String body("stale");
+        httpRequest(&body, String(("http://" + server.host() + "/hang").c_str()), String(), &o.ok, &o.hadFailure,
+                    25, 2, &cancel);
+        o.body = str(body);
+    });
+    ASSERT_EQ(server.requests(1).size(), 1u) << "the request was sent before the cancel";
+    cancel = true;
+    caller.join();
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    EXPECT_LT(seconds, 5.0) << "it did not wait for the 20 s reply nor try again";
+    EXPECT_FALSE(o.ok);
+    EXPECT_TRUE(o.hadFailure);
+    EXPECT_EQ(o.body, "");
+    EXPECT_EQ(server.requests(2, 300).size(), 1u);
+}
+
+TEST(HttpRequest, ACancelledRequestIsNotSent)
+{
+    LoopbackServer server(R"([{"status": 200, "body": "x"}])");
+    ASSERT_TRUE(server.started());
+    std::atomic<bool> cancel{true};
+    String body;
+    bool ok = true, failed = false;
+    httpRequest(&body, String(("http://" + server.host() + "/").c_str()), String(), &ok, &failed, 5, 2, &cancel);
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(server.requests(1, 300).size(), 0u);
+}
+
+TEST(HttpRequest, AnUncancelledFlagChangesNothing)
+{
+    LoopbackServer server(R"([{"close": true}, {"status": 200, "body": "second"}])");
+    ASSERT_TRUE(server.started());
+    std::atomic<bool> cancel{false};
+    String body;
+    bool ok = false, failed = false;
+    httpRequest(&body, String(("http://" + server.host() + "/").c_str()), String("a=1"), &ok, &failed, 5, 2,
+                &cancel);
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(str(body), "second");
 }
