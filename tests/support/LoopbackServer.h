@@ -1,7 +1,7 @@
 #pragma once
 
-// Starts tests/support/loopback_http_server.py on 127.0.0.1 with a free port, for tests that talk
-// HTTP. The server answers by its plan (see the script) and stops by itself when this object goes.
+// Starts tests/support/loopback_http_server.py (or another server script there) on 127.0.0.1 with a
+// free port, for tests that talk HTTP. The server answers by its plan (see the script) and stops by itself when this object goes.
 //
 //   LoopbackServer server(R"([{"status": 500}, {"status": 200, "body": "hello"}])");
 //   ASSERT_TRUE(server.started());
@@ -29,7 +29,11 @@ struct LoggedRequest {
 
 class LoopbackServer {
 public:
-    explicit LoopbackServer(const std::string& plan)
+    explicit LoopbackServer(const std::string& plan) : LoopbackServer("loopback_http_server.py", {plan}) {}
+
+    // Another server script of tests/support that speaks the same protocol (see
+    // loopback_score_server.py), with its arguments.
+    LoopbackServer(const std::string& scriptName, const std::vector<std::string>& arguments)
     {
         int toServer[2], fromServer[2];
         if (pipe(toServer) != 0)
@@ -45,10 +49,12 @@ public:
         posix_spawn_file_actions_adddup2(&actions, fromServer[1], 1);
         posix_spawn_file_actions_addclose(&actions, toServer[1]);
         posix_spawn_file_actions_addclose(&actions, fromServer[0]);
-        std::string script = std::string(KELZO_TEST_DIR) + "/support/loopback_http_server.py";
-        char* argv[] = {const_cast<char*>("python3"), const_cast<char*>(script.c_str()),
-                        const_cast<char*>(plan.c_str()), nullptr};
-        if (posix_spawnp(&pid_, "python3", &actions, nullptr, argv, environ) != 0)
+        std::string script = std::string(KELZO_TEST_DIR) + "/support/" + scriptName;
+        std::vector<char*> argv = {const_cast<char*>("python3"), const_cast<char*>(script.c_str())};
+        for (const std::string& argument : arguments)
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        if (posix_spawnp(&pid_, "python3", &actions, nullptr, argv.data(), environ) != 0)
             pid_ = -1;
         posix_spawn_file_actions_destroy(&actions);
         close(toServer[0]);
