@@ -6,7 +6,7 @@
 // One local score. An empty entry has an empty name, score -1 and gameId -1.
 // Beat the Clock keeps times in milliseconds here; the other modes points.
 struct HiScoreEntry {
-    static const int kMaxNameBytes = 255;
+    static constexpr int kMaxNameBytes = 255;
 
     String name;
     int score = -1;

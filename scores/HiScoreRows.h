@@ -16,7 +16,7 @@ struct HiScoreRow {
 // fetcher fills it from the score server's replies, page after page; at most
 // kMaxRows rows are ever stored, whatever a reply holds.
 struct HiScoreRows {
-    static const int kMaxRows = 1024;
+    static constexpr int kMaxRows = 1024;
 
     HiScoreRow rows[kMaxRows];
     int rowCount = -1;     // -1: nothing came since clear() (taken as 0)

@@ -22,10 +22,10 @@
 // Not thread-safe: only the main thread touches it.
 class HiScoreTable {
 public:
-    static const int kSlotCount = 32;
-    static const int kShownEntries = 12;        // positions shown and kept in the file
-    static const int kFreePlaySlot = 7;
-    static const int kMaxStoredEntries = 1000;  // per slot, when reading
+    static constexpr int kSlotCount = 32;
+    static constexpr int kShownEntries = 12;        // positions shown and kept in the file
+    static constexpr int kFreePlaySlot = 7;
+    static constexpr int kMaxStoredEntries = 1000;  // per slot, when reading
 
     HiScoreTable();
 

@@ -22,8 +22,8 @@ class HiScoresUploader;
 //     ... later, under gHiScoresMutex: if (gHiScoresFetcher.resultsReady()) show results().rows
 class HiScoresFetcher : public ScoreWorker {
 public:
-    static const int kTimeoutSeconds = 25;
-    static const int kAttempts = 2;
+    static constexpr int kTimeoutSeconds = 25;
+    static constexpr int kAttempts = 2;
 
     explicit HiScoresFetcher(HiScoresUploader& uploader);
     ~HiScoresFetcher() override;

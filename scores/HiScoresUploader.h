@@ -24,7 +24,7 @@ class HiScoreTable;
 //     ... each frame: gHiScoresUploader.applyResult(table); if done: show rank or the failure
 class HiScoresUploader : public ScoreWorker {
 public:
-    static const int kTimeoutSeconds = 25;
+    static constexpr int kTimeoutSeconds = 25;
 
     HiScoresUploader();
     ~HiScoresUploader() override;

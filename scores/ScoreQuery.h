@@ -10,8 +10,8 @@ const int kServerSlotBase = 1000;
 // the fetch starts, so the worker never reads the settings, the device or a
 // field the screen may change meanwhile.
 struct ScoreQuery {
-    static const int kFreePlay = 2;
-    static const int kBeatTheClock = 6;
+    static constexpr int kFreePlay = 2;
+    static constexpr int kBeatTheClock = 6;
 
     String host;                // score server, "host:port"
     int slot = 0;

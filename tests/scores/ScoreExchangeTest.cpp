@@ -113,7 +113,7 @@ public:
         if (++calls < kRounds)
             fetcher.start("", this, -1, 7, 2, 51);
     }
-    static const int kRounds = 20;
+    static constexpr int kRounds = 20;
     HiScoresFetcher& fetcher;
     std::atomic<int> calls{0};
 };
