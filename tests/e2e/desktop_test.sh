@@ -73,9 +73,11 @@ wait_end() {
     echo "ended after $1 with status $status"
 }
 
-# The swipe of a valid move on the board the log last reported, as "x y dx dy"; a finished board is
-# replaced after a short wait, so up to 4 s are given for a board with a move.
-next_swipe() {
+# The swipe of a valid move on the board the log last reported, as "x y dx dy", waiting up to 4 s for a
+# finished board to be replaced.
+next_swipe() { python3 "$here/pick_swipe.py" --wait 4 "$log" | grep .; }
+
+swipe() {
     local s
     for ((t = 0; t < 40; t++)); do
         s="$(python3 "$here/pick_swipe.py" "$log")"

@@ -5,9 +5,13 @@ A line "furballs (cell:centre) 0,5:25,320 1,4:70,275 ..." lists every furball: i
 screen point of its centre. A swipe is valid when another furball lies in that direction on the same row or
 column with at least one empty cell before the nearest one (the swiped furball slides, knocks it on).
 
-    pick_swipe.py <log file>   prints "x y dx dy", or nothing when no swipe is valid
+    pick_swipe.py [--wait <seconds>] <log file>   prints "x y dx dy", or nothing when no swipe is valid
+
+With --wait, reads the log again until a board with a valid swipe shows up (a finished board is replaced
+after a short while), for at most that many seconds.
 """
 import sys
+import time
 
 DIRECTIONS = ((1, 0), (-1, 0), (0, 1), (0, -1))
 
@@ -40,9 +44,15 @@ def valid_swipes(furballs):
 
 
 def main():
-    with open(sys.argv[1], encoding="utf-8", errors="replace") as log:
-        furballs = last_furballs(log.read())
-    swipes = valid_swipes(furballs or {})
+    args = sys.argv[1:]
+    wait = float(args[1]) if args[0] == "--wait" else 0
+    end = time.time() + wait
+    while True:
+        with open(args[-1], encoding="utf-8", errors="replace") as log:
+            swipes = valid_swipes(last_furballs(log.read()) or {})
+        if swipes or time.time() >= end:
+            break
+        time.sleep(0.1)
     if swipes:
         print(*swipes[0])
 

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Plays the real program as a player would: a virtual X display, a fresh copy of the data folder, the
-# play screen awaited, one furball swiped, the board seen to change, the window closed; the program
-# must end by itself within a few seconds with exit status 0.
+# play screen awaited, one furball swiped, the board seen to change, another swiped among 1000 pointer
+# motions a second (no window manager here), the window closed; the program must end by itself within a
+# few seconds with exit status 0.
 #
-#   play_test.sh <kelzo> <data folder> <close_window> <folder for screenshots and the log>
+#   play_test.sh <kelzo> <data folder> <close_window> <pointer_burst> <folder for screenshots and the log>
 set -uo pipefail
 
-kelzo="$1"; data="$2"; closer="$3"; out="$4"
+kelzo="$1"; data="$2"; closer="$3"; burst="$4"; out="$5"
 here="$(cd "$(dirname "$0")" && pwd)"
 mkdir -p "$out"
 rm -f "$out"/*.png "$out"/kelzo.log
@@ -72,6 +73,14 @@ import -window "$window" "$out/after.png" || fail "no screenshot"
 changed="$(compare -metric AE "$out/before.png" "$out/after.png" null: 2>&1 | cut -d' ' -f1)"
 echo "pixels changed by the move: $changed"
 [ "${changed%%.*}" -gt 100 ] 2>/dev/null || fail "the board did not change on screen ($changed pixels)"
+
+# A mouse that never rests: a swipe among 1000 motions a second must still be made.
+read -r fx fy dx dy < <(python3 "$here/pick_swipe.py" --wait 4 "$out/kelzo.log")
+[ -n "${fx:-}" ] || fail "no valid swipe on the board after the first move"
+moves_before="$(grep -c "move made" "$out/kelzo.log")"
+{ sleep 0.3; echo "$fx $fy $dx $dy"; } | "$burst" "$window" 1000 1000 >/dev/null || fail "pointer_burst failed"
+wait_for 20 moves_seen || fail "the swipe among 1000 motions a second was lost"
+echo "a swipe among 1000 motions a second was made"
 
 "$closer" "$window" || fail "cannot close the window"
 start=$(date +%s%N)
