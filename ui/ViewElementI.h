@@ -42,6 +42,4 @@ public:
     int y = -1;
 };
 
-typedef Ref<ViewElementI> ElementRef;
-
 #endif
