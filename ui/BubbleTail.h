@@ -1,0 +1,22 @@
+#ifndef KELZO_UI_BUBBLETAIL_H
+#define KELZO_UI_BUBBLETAIL_H
+
+#include "graphics/SpriteSheet.h"
+#include "ui/ViewElementI.h"
+
+// The tail of a speech bubble: the shared tail picture (tip at its bottom left, for a bubble above its
+// anchor) turned upside down for a bubble below its anchor (a positive child angle) and mirrored left to
+// right when flagged. The child's scale lengthens it.
+class BubbleTail : public ViewElementI {
+public:
+    BubbleTail(const SpriteRef& picture, bool mirrored) : picture(picture), mirrored(mirrored) {}
+
+    void render(float x, float y, float scaleX, float scaleY, float alpha, float angle, bool selected) override;
+    int width() override { return picture.width; }
+    int height() override { return picture.height; }
+
+    SpriteRef picture;
+    bool mirrored;
+};
+
+#endif
