@@ -15,5 +15,10 @@ void BubbleTail::render(float x, float y, float scaleX, float scaleY, float alph
     } else {
         p.upright = upsideDown ? 0 : 1;
     }
+    // The child stands by the anchor for both placements (its offsets, +1 below and -9 above, differ by 8 px).
+    // Hanging down, the tail runs from the frame over the anchor; turned up it must run the other way, so it
+    // is drawn its own height higher, less those 8 px: the two placements mirror each other about the gap.
+    if (upsideDown)
+        y -= (float)picture.height * p.effectiveScaleY() - 8.0f;
     picture.draw(x, y, p);
 }

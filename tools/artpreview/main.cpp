@@ -1,5 +1,6 @@
 // Renders contact sheets of the generated art into a folder: every region of every sheet, and a
 // mock play screen per theme, so the art can be judged without playing.
+#include "ControlsPreview.h"
 #include "MenuPreview.h"
 #include "MockScreen.h"
 #include "PreviewSheet.h"
@@ -71,6 +72,10 @@ int main(int argc, char** argv)
     writeContactSheet(common, out + "/fullBitmap_regions.png", 64);
     if (!writeMenuPreviews(data, out, common)) {
         std::fprintf(stderr, "artpreview: cannot write the menu previews\n");
+        return 1;
+    }
+    if (!writeControlsPreview(data, out)) {
+        std::fprintf(stderr, "artpreview: cannot write the controls preview\n");
         return 1;
     }
 
