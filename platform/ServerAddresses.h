@@ -8,3 +8,6 @@ extern const char kLoopbackServerHost[];  // "127.0.0.1:8470"
 extern const char* gStatisticsServerHost;
 extern const char* gScoreServerHost;
 extern const char* gSupportServerHost;
+// Store page of our other app, the link of the cross-promotion's default advertisement. A page of
+// the loopback host, for the same reason.
+extern const char* gPromoDefaultAdLink;
