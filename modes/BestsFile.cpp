@@ -1,0 +1,49 @@
+#include "modes/BestsFile.h"
+
+#include "Core/File.h"
+#include "settings/Settings.h"
+
+bool readBestEntries(StreamIn& in, Array<int>* entries)
+{
+    int count = 0;
+    if (!readCount(in, &count, kMaxBestEntries))
+        return false;
+    for (int i = 0; i < count; ++i) {
+        int value = 0;
+        if (!readInt(in, &value))
+            return false;
+        entries->append(value);
+    }
+    return true;
+}
+
+bool writeBestEntries(StreamOut& out, const Array<int>& entries)
+{
+    if (!writeInt32(out, entries.size()))
+        return false;
+    for (int value : entries)
+        if (!writeInt32(out, value))
+            return false;
+    return true;
+}
+
+void padBestEntries(Array<int>* entries, int size)
+{
+    while (entries->size() < size)
+        entries->append(kNoBest);
+}
+
+bool saveBestsFile(const char* name, bool (*write)(StreamOut& out))
+{
+    if (gSaveSuppressed)
+        return false;
+    bool ok = false;
+    File file(name, false, false, true, &ok);
+    if (!ok)
+        return false;
+    if (!write(file)) {
+        file.discard();
+        return false;
+    }
+    return file.close();
+}

@@ -1,0 +1,28 @@
+#ifndef KELZO_MODES_BESTSFILE_H
+#define KELZO_MODES_BESTSFILE_H
+
+#include "Core/Array.h"
+#include "Core/Stream.h"
+
+// The pieces both personal-bests files are made of: an int32 count followed
+// by that many int32 entries (-1 = no best). The reader appends entries as
+// they arrive, so a count claimed by a damaged file costs nothing until the
+// data is really there; counts outside 0..kMaxBestEntries are refused.
+
+const int kMaxBestEntries = 1000000;
+const int kNoBest = -1;
+
+// Appends the entries of one counted list to `entries`; false at a refused
+// count or a short read, with the entries read so far kept.
+bool readBestEntries(StreamIn& in, Array<int>* entries);
+bool writeBestEntries(StreamOut& out, const Array<int>& entries);
+
+// Appends kNoBest until `entries` holds `size` entries.
+void padBestEntries(Array<int>* entries, int size);
+
+// Saves the file `name` with `write` through a safe save: the old file stays
+// whole unless every write went through. Nothing is written while saving is
+// suppressed (a reset is on its way out). True when the new file is in place.
+bool saveBestsFile(const char* name, bool (*write)(StreamOut& out));
+
+#endif
