@@ -8,6 +8,10 @@ Bitmap* gSharedMenuTextures[kSharedMenuTextureCount] = {nullptr, nullptr, nullpt
 Ref<Texture> gMenuShadowTexture;
 
 namespace {
+Ref<Texture> gMenuWoodTexture;
+}
+
+namespace {
 
 const char* const kLoadedPictureFiles[kSharedMenuTextureCount] = {
     nullptr, "Wood_Mask_50x50.png", "Wood_Highlight_50x50.png", "MenuShadow_100x100.png"};
@@ -48,6 +52,8 @@ void setSharedMenuTexture(int slot, Bitmap* bitmap)
     }
     if (gSharedMenuTextures[slot] != bitmap)
         delete gSharedMenuTextures[slot];
+    if (slot == kSharedWood)
+        gMenuWoodTexture.release();
     gSharedMenuTextures[slot] = bitmap;
 }
 
@@ -59,6 +65,19 @@ void loadSharedMenuTextures()
     for (int slot = kSharedWoodMask; slot < kSharedMenuTextureCount; slot++)
         setSharedMenuTexture(slot, loadSharedPicture(kLoadedPictureFiles[slot]));
     gMenuShadowTexture.reset(makeDimTexture());
+}
+
+Ref<Texture> menuWoodTexture()
+{
+    const Bitmap* wood = gSharedMenuTextures[kSharedWood];
+    if (!gMenuWoodTexture && wood && wood->pixels && wood->width > 0) {
+        Bitmap* copy = new Bitmap(wood->width, wood->height, true);
+        for (int y = 0; y < wood->height; y++)
+            for (int x = 0; x < wood->width; x++)
+                copy->at(x, y) = wood->at(x, y);
+        gMenuWoodTexture.reset(new Texture(copy, false, false));
+    }
+    return gMenuWoodTexture;
 }
 
 void releaseSharedMenuTextures()

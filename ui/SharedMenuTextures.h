@@ -21,6 +21,10 @@ extern Bitmap* gSharedMenuTextures[kSharedMenuTextureCount];
 // Empty until loadSharedMenuTextures has run.
 extern Ref<Texture> gMenuShadowTexture;
 
+// The full-screen wood as a texture of its own (the inside of the menu frames), made from the wood picture on
+// first use and again after the wood is replaced; empty while there is no wood.
+Ref<Texture> menuWoodTexture();
+
 // Puts a picture into a slot, deleting the one it replaces.
 void setSharedMenuTexture(int slot, Bitmap* bitmap);
 

@@ -18,18 +18,6 @@ const int kDefaultShapeSide = 50;
 const int kPanelCorner = 11;
 const int kPanelExtraWidth = 220;
 
-// A nine-slice lookup along one axis: target position t of a target `size` long, source of `side` pixels with
-// corners of `corner` at both ends; the middle repeats the first pixel inside the leading corner.
-int sliceIndex(int t, int size, int side, int corner)
-{
-    if (t < corner)
-        return std::min(t, side - 1);
-    const int fromEnd = size - t;
-    if (fromEnd <= corner)
-        return std::max(0, side - fromEnd);
-    return std::min(corner, side - 1);
-}
-
 // Shadow column for region column c: left 51 columns as they are, the right part aligned on the right edge,
 // column 51 between.
 int shadowColumn(int c, int regionWidth, int shadowWidth)
@@ -75,18 +63,6 @@ void drawShadowSides(const PixelView& view, const Bitmap& shadow, int woodHeight
     }
 }
 
-void layHighlight(RGBA& p, const RGBA& h)
-{
-    const int ha = h.a;
-    unsigned char* channel[3] = {&p.r, &p.g, &p.b};
-    const unsigned char light[3] = {h.r, h.g, h.b};
-    for (int k = 0; k < 3; k++) {
-        const int sum = *channel[k] * (255 - ha) + light[k] * ha;
-        *channel[k] = (unsigned char)std::min(255, sum / 255);
-    }
-    p.a = (unsigned char)std::max((int)p.a, ha);
-}
-
 struct WoodSource {
     const Bitmap* shape;
     const Bitmap* wood;
@@ -100,18 +76,18 @@ void drawWood(const PixelView& view, const WoodSource& src, int woodWidth, int w
     const Bitmap& shape = *src.shape;
     for (int row = 0; row < woodHeight && row < view.height; row++) {
         RGBA* out = view.pixels + row * view.stride;
-        const int sy = sliceIndex(row, woodHeight, shape.height, src.cornerY);
-        const int hy = src.highlight ? sliceIndex(row, woodHeight, src.highlight->height, src.cornerY) : 0;
+        const int sy = nineSliceIndex(row, woodHeight, shape.height, src.cornerY);
+        const int hy = src.highlight ? nineSliceIndex(row, woodHeight, src.highlight->height, src.cornerY) : 0;
         for (int t = 0; t < woodWidth && kWoodLeft + t < view.width; t++) {
             const int c = kWoodLeft + t;
-            if (shape.at(sliceIndex(t, woodWidth, shape.width, src.cornerX), sy).b == 0)
+            if (shape.at(nineSliceIndex(t, woodWidth, shape.width, src.cornerX), sy).b == 0)
                 continue;
             const int wx = src.woodX + c, wy = src.woodY + row;
             if (src.wood && src.wood->contains(wx, wy))
                 out[c] = src.wood->at(wx, wy);
             if (src.highlight)
-                layHighlight(out[c],
-                             src.highlight->at(sliceIndex(t, woodWidth, src.highlight->width, src.cornerX), hy));
+                layWoodHighlight(out[c],
+                             src.highlight->at(nineSliceIndex(t, woodWidth, src.highlight->width, src.cornerX), hy));
         }
     }
 }
@@ -138,6 +114,28 @@ bool usable(const Bitmap* b)
 }
 
 }  // namespace
+
+int nineSliceIndex(int t, int size, int side, int corner)
+{
+    if (t < corner)
+        return std::min(t, side - 1);
+    const int fromEnd = size - t;
+    if (fromEnd <= corner)
+        return std::max(0, side - fromEnd);
+    return std::min(corner, side - 1);
+}
+
+void layWoodHighlight(RGBA& p, const RGBA& h)
+{
+    const int ha = h.a;
+    unsigned char* channel[3] = {&p.r, &p.g, &p.b};
+    const unsigned char light[3] = {h.r, h.g, h.b};
+    for (int k = 0; k < 3; k++) {
+        const int sum = *channel[k] * (255 - ha) + light[k] * ha;
+        *channel[k] = (unsigned char)std::min(255, sum / 255);
+    }
+    p.a = (unsigned char)std::max((int)p.a, ha);
+}
 
 SpriteRef* composeWoodPanel(SpriteRef* out, SpriteSheet* atlas, const Bitmap* shape, int cornerX, int cornerY,
                             int panelWidth, int panelHeight, const Bitmap* wood, const Bitmap* shadow,

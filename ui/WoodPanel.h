@@ -4,6 +4,14 @@
 #include "graphics/SpriteSheet.h"
 
 class Bitmap;
+struct RGBA;
+
+// A nine-slice lookup along one axis: target position t of a target `size` long, source of `side` pixels with
+// corners of `corner` at both ends; the middle repeats the first pixel inside the leading corner.
+int nineSliceIndex(int t, int size, int side, int corner);
+
+// The wood highlight h laid over a wood pixel p.
+void layWoodHighlight(RGBA& p, const RGBA& h);
 
 // A framed wood panel composed into a new atlas region, once, when a menu is built:
 // - the bottom 20 rows of the shadow picture along the panel's foot, nine-sliced (left 51 columns, the right
