@@ -107,8 +107,9 @@ TEST_F(CustomAlertViewTest, PopsInAboutTheCentreAndAsksForFramesUntilSettled)
         gGameClock.current = start + s.ms;
         EXPECT_EQ(s.more, alert->render()) << s.ms;
         EXPECT_NEAR(s.scale, alert->inner.scaleX, 2e-3) << s.ms;
-        if (s.ms < 681)
+        if (s.ms < 681) {
             EXPECT_NEAR((1 - s.scale) * 240, alert->inner.originY, 0.5) << s.ms;
+        }
     }
     EXPECT_EQ(-1, alert->animStartMs);
     EXPECT_EQ(0.0f, alert->inner.originX);
