@@ -1,5 +1,7 @@
 #include "Core/HttpRequest.h"
 
+#include "Core/HttpReply.h"
+
 #include <SFML/Network.hpp>
 #include <algorithm>
 #include <cerrno>
@@ -13,7 +15,6 @@
 namespace {
 
 const int kDefaultTimeoutSeconds = 25;
-const size_t kMaxReplyBytes = 16 * 1024 * 1024;
 
 struct HttpReply {
     int status = 0;  // 0: no complete answer
@@ -70,97 +71,6 @@ bool connectSliced(SlicedSocket& socket, const sf::IpAddress& address, unsigned 
     return getsockopt(socket.getHandle(), SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
 }
 
-bool iequalsPrefix(const std::string& text, size_t at, const char* word)
-{
-    size_t n = strlen(word);
-    if (text.size() < at + n)
-        return false;
-    for (size_t i = 0; i < n; ++i)
-        if (tolower(static_cast<unsigned char>(text[at + i])) != word[i])
-            return false;
-    return true;
-}
-
-// The value of header `name` (lower case, with colon) in the header block; empty when absent.
-std::string headerValue(const std::string& headers, const char* name)
-{
-    size_t lineStart = 0;
-    while (lineStart < headers.size()) {
-        size_t lineEnd = headers.find('\n', lineStart);
-        if (lineEnd == std::string::npos)
-            lineEnd = headers.size();
-        if (iequalsPrefix(headers, lineStart, name)) {
-            std::string value = headers.substr(lineStart + strlen(name), lineEnd - lineStart - strlen(name));
-            size_t first = value.find_first_not_of(" \t\r");
-            size_t last = value.find_last_not_of(" \t\r");
-            return first == std::string::npos ? std::string() : value.substr(first, last - first + 1);
-        }
-        lineStart = lineEnd + 1;
-    }
-    return std::string();
-}
-
-// Decodes a chunked body; false while it is not complete yet.
-bool decodeChunked(const std::string& raw, std::string* body)
-{
-    body->clear();
-    size_t at = 0;
-    for (;;) {
-        size_t lineEnd = raw.find("\r\n", at);
-        if (lineEnd == std::string::npos)
-            return false;
-        char* end = nullptr;
-        std::string sizeText = raw.substr(at, lineEnd - at);
-        unsigned long size = strtoul(sizeText.c_str(), &end, 16);
-        if (end == sizeText.c_str() || size > kMaxReplyBytes)
-            return false;
-        at = lineEnd + 2;
-        if (size == 0)
-            return true;  // trailers, if any, are of no interest
-        if (raw.size() < at + size + 2)
-            return false;
-        body->append(raw, at, size);
-        at += size + 2;
-    }
-}
-
-// Parses what came so far; true once the reply is complete.
-bool parseReply(const std::string& raw, bool closed, HttpReply* reply)
-{
-    size_t headerEnd = raw.find("\r\n\r\n");
-    size_t bodyStart = headerEnd + 4;
-    if (headerEnd == std::string::npos)
-        return false;
-    if (raw.compare(0, 5, "HTTP/") != 0)
-        return false;
-    size_t space = raw.find(' ');
-    if (space == std::string::npos || space > headerEnd)
-        return false;
-    int status = atoi(raw.c_str() + space + 1);
-    std::string headers = raw.substr(0, headerEnd + 2);
-    std::string rest = raw.substr(bodyStart);
-
-    std::string encoding = headerValue(headers, "transfer-encoding:");
-    std::transform(encoding.begin(), encoding.end(), encoding.begin(), ::tolower);
-    if (encoding.find("chunked") != std::string::npos) {
-        if (!decodeChunked(rest, &reply->body))
-            return false;
-    } else {
-        std::string length = headerValue(headers, "content-length:");
-        if (!length.empty()) {
-            size_t wanted = strtoul(length.c_str(), nullptr, 10);
-            if (rest.size() < wanted)
-                return false;
-            rest.resize(wanted);
-        } else if (!closed) {
-            return false;  // the body runs until the server closes
-        }
-        reply->body = rest;
-    }
-    reply->status = status;
-    return true;
-}
-
 bool sendAll(sf::TcpSocket& socket, const std::string& data, Clock::time_point deadline,
              const std::atomic<bool>* cancel)
 {
@@ -202,27 +112,25 @@ HttpReply exchange(const HttpTarget& target, const std::string& postBody, int ti
     if (!sendAll(socket, request, deadline, cancel))
         return reply;
 
-    std::string raw;
+    HttpReplyReader reader;
     char buffer[4096];
-    for (;;) {
+    while (reader.state() == HttpReplyReader::Incomplete) {
         if (!waitReady(socket, POLLIN, deadline, cancel))
-            return HttpReply();  // the server took too long, or the caller gave up
+            return reply;  // the server took too long, or the caller gave up
         std::size_t got = 0;
         sf::Socket::Status status = socket.receive(buffer, sizeof buffer, got);
-        if (status == sf::Socket::Done) {
-            raw.append(buffer, got);
-            if (raw.size() > kMaxReplyBytes)
-                return HttpReply();
-            if (parseReply(raw, false, &reply))
-                return reply;
-        } else if (status == sf::Socket::Disconnected) {
-            if (!parseReply(raw, true, &reply))
-                reply = HttpReply();
+        if (status == sf::Socket::Done)
+            reader.take(buffer, got);
+        else if (status == sf::Socket::Disconnected)
+            reader.close();
+        else if (status != sf::Socket::NotReady)
             return reply;
-        } else if (status != sf::Socket::NotReady) {
-            return HttpReply();
-        }
     }
+    if (reader.state() == HttpReplyReader::Complete) {
+        reply.status = reader.status();
+        reply.body = reader.body();
+    }
+    return reply;
 }
 
 }  // namespace

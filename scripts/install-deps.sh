@@ -7,6 +7,8 @@ PACKAGES=(
   # toolchain and test frameworks
   g++ cmake make pkg-config python3
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  # libFuzzer for the fuzz targets (scripts/fuzz.sh)
+  clang-14 libclang-rt-14-dev
   # platform libraries the game links
   libsdl1.2-dev libsdl-ttf2.0-dev libsdl-mixer1.2-dev libsfml-dev
   libgles-dev libegl-dev libgl-dev libgl1-mesa-dri libegl-mesa0

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing, then builds and runs every test: the normal build,
-# then the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+# then the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then every fuzz target for a few seconds (a finding fails the run).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
@@ -14,3 +15,6 @@ echo "== sanitizer build (ASan + UBSan)"
 "$root/scripts/build.sh" "$root/build-asan" -DKELZO_SANITIZE=ON -DKELZO_BENCH=OFF
 (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
    ctest --output-on-failure -j "$jobs")
+
+echo "== fuzz smoke (libFuzzer, 5 s a target)"
+"$root/scripts/fuzz.sh" --smoke

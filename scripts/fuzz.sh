@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Fuzzes the readers of files and replies with libFuzzer (clang, AddressSanitizer, UndefinedBehaviorSanitizer).
+#
+#   scripts/fuzz.sh [target|all] [runs]   long runs: `runs` inputs per target (1,000,000 by default)
+#   scripts/fuzz.sh --smoke               every target for 5 seconds, as scripts/test.sh does
+#   scripts/fuzz.sh --list                the targets
+#
+# Targets run side by side, one per core. Each starts from its seeds and findings in tests/fuzz/corpus/<target>/
+# (never written to); what it learns goes to build-fuzz/fuzz-runs/<target>/corpus, and any finding to
+# build-fuzz/fuzz-runs/<target>/findings/. Prints runs, exec/s and findings per target; exits 1 on a finding.
+# A finding is mended in the code it points at, and its input (minimize it with -minimize_crash=1) is kept in
+# the target's corpus folder, where the replay tests of the normal and sanitizer builds run it every time.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${KELZO_FUZZ_BUILD:-$root/build-fuzz}"
+jobs="$(nproc 2>/dev/null || echo 2)"
+
+what="${1:-all}"
+runs="${2:-1000000}"
+case "$what" in
+  --smoke) limit=(-max_total_time=5); what=all ;;
+  *) limit=(-runs="$runs") ;;
+esac
+
+if [ -x "$(command -v ccache)" ]; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+else
+  launcher=()
+fi
+cmake -S "$root" -B "$build" -DKELZO_FUZZ=ON -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+  "${launcher[@]}" >/dev/null
+targets=()
+for source in "$root"/tests/fuzz/*.cpp; do
+  targets+=("$(basename "$source" .cpp)")
+done
+if [ "$what" = "--list" ]; then
+  printf '%s\n' "${targets[@]}"
+  exit 0
+fi
+if [ "$what" != all ]; then
+  if [ ! -f "$root/tests/fuzz/$what.cpp" ]; then
+    echo "fuzz: no target $what (scripts/fuzz.sh --list)" >&2
+    exit 2
+  fi
+  targets=("$what")
+fi
+if ! cmake --build "$build" -j "$jobs" --target "${targets[@]/#/fuzz_}" >"$build/build.log" 2>&1; then
+  cat "$build/build.log" >&2
+  exit 1
+fi
+
+run_one() {
+  local target="$1"; shift
+  local work="$build/fuzz-runs/$target"
+  rm -rf "$work/findings"
+  mkdir -p "$work/corpus" "$work/findings"
+  # stdout is the game's log; libFuzzer reports on stderr.
+  "$build/tests/fuzz/fuzz_$target" "$@" -timeout=2 -rss_limit_mb=2048 -close_fd_mask=1 -print_final_stats=1 \
+    -artifact_prefix="$work/findings/" "$work/corpus" "$root/tests/fuzz/corpus/$target" >"$work/log" 2>&1 || true
+}
+export -f run_one
+export build root
+
+printf '%s\n' "${targets[@]}" | xargs -P "$jobs" -I{} bash -c 'run_one "$@"' _ {} "${limit[@]}"
+
+status=0
+failed=0
+printf '%-20s %12s %10s %9s\n' target runs exec/s findings
+for target in "${targets[@]}"; do
+  work="$build/fuzz-runs/$target"
+  done_runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log" | tail -1)"
+  speed="$(sed -n 's/^stat::average_exec_per_sec: *//p' "$work/log" | tail -1)"
+  findings="$(find "$work/findings" -type f | wc -l)"
+  if [ -z "$done_runs" ] && [ "$findings" -eq 0 ]; then
+    findings="?"  # the run ended without its closing statistics
+  fi
+  printf '%-20s %12s %10s %9s\n' "$target" "${done_runs:--}" "${speed:--}" "$findings"
+  if [ "$findings" != 0 ]; then
+    status=1
+    failed=$((failed + 1))
+    echo "---- $target: $work/log" >&2
+    grep -E "ERROR|SUMMARY|runtime error|fuzz $target|Test unit written" "$work/log" | head -20 >&2 || true
+  fi
+done
+echo "fuzz: $((${#targets[@]} - failed)) passed, $failed failed"
+exit "$status"
