@@ -27,6 +27,21 @@ bool writeBestEntries(StreamOut& out, const Array<int>& entries)
     return true;
 }
 
+int bestEntry(const Array<int>& entries, int index)
+{
+    return index < entries.size() ? entries[index] : kNoBest;
+}
+
+bool takeBetterEntry(Array<int>* entries, int index, int value)
+{
+    int old = bestEntry(*entries, index);
+    if (old != kNoBest && value >= old)
+        return false;
+    padBestEntries(entries, index + 1);
+    (*entries)[index] = value;
+    return true;
+}
+
 void padBestEntries(Array<int>* entries, int size)
 {
     while (entries->size() < size)

@@ -17,6 +17,12 @@ const int kNoBest = -1;
 bool readBestEntries(StreamIn& in, Array<int>* entries);
 bool writeBestEntries(StreamOut& out, const Array<int>& entries);
 
+// The entry at `index` (0 or more), kNoBest past the end.
+int bestEntry(const Array<int>& entries, int index);
+// Stores `value` at `index` (0 or more) when there is no best there or it is
+// strictly smaller; true when it did. An equal time keeps the old best.
+bool takeBetterEntry(Array<int>* entries, int index, int value);
+
 // Appends kNoBest until `entries` holds `size` entries.
 void padBestEntries(Array<int>* entries, int size);
 

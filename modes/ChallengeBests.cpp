@@ -27,21 +27,12 @@ bool ChallengeBests::inRange(int difficulty, int level)
 
 int ChallengeBests::best(int difficulty, int level) const
 {
-    if (!inRange(difficulty, level) || level >= bests_[difficulty].size())
-        return kNoBest;
-    return bests_[difficulty][level];
+    return inRange(difficulty, level) ? bestEntry(bests_[difficulty], level) : kNoBest;
 }
 
 bool ChallengeBests::record(int difficulty, int level, int seconds)
 {
-    if (!inRange(difficulty, level))
-        return false;
-    int old = best(difficulty, level);
-    if (old != kNoBest && seconds >= old)
-        return false;
-    padBestEntries(&bests_[difficulty], level + 1);
-    bests_[difficulty][level] = seconds;
-    return true;
+    return inRange(difficulty, level) && takeBetterEntry(&bests_[difficulty], level, seconds);
 }
 
 void ChallengeBests::clear()
