@@ -9,6 +9,9 @@
 #include "ui/MenuBaseI.h"
 #include "ui/MyView.h"
 
+class CustomSwitch;
+class Slider;
+
 // One place in a row of a tiled menu: an element (its child record in the menu's inner view, by index) or an
 // empty spacer. A floating cell is placed where the next cell starts but takes no room in its row.
 struct TiledMenuCell {
@@ -76,6 +79,10 @@ public:
     ViewChild* addElement(int tag, int row, bool floating);
     // A switch or slider: a tappable child holding the control (which the menu takes over).
     ViewChild* addControlRow(int tag, ViewElementI* control, int row, const char* unused = nullptr);
+    // A settings switch (off, no listener) or a volume slider as a control row (TiledMenuControls.cpp); null
+    // for a refused row. Owners set the switch on (setOn) right after, and later read on and isSliding.
+    CustomSwitch* addSwitch(int tag, int row);
+    Slider* addSlider(int tag, int row);
     ViewChild* addImageElement(int tag, const char* imageName, int row, bool floating);
     // The cell whose child carries the tag, or null.
     TiledMenuCell* findCell(int tag);
