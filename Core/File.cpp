@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include "Core/Log.h"
+
 bool fileExists(const char* name)
 {
     FILE* probe = name ? fopen(name, "rb") : nullptr;
@@ -9,6 +11,14 @@ bool fileExists(const char* name)
         return false;
     fclose(probe);
     return true;
+}
+
+void logStartingFresh(const char* name, bool fileWasThere)
+{
+    if (fileWasThere)
+        logPrintf("ERR", "%s is damaged, starting fresh", name);
+    else
+        logPrintf("LOG", "%s not found, starting fresh", name);
 }
 
 File::File(const char* name, bool* ok)

@@ -74,4 +74,10 @@ private:
 // True when `name` can be opened for reading.
 bool fileExists(const char* name);
 
+// The one log line of a reader that starts from defaults instead of its
+// file: "LOG <name> not found, starting fresh" for a missing file, or an
+// ERR line for a damaged one. A restart after a completed save must never
+// show it, which the reliability tests check.
+void logStartingFresh(const char* name, bool fileWasThere);
+
 #endif

@@ -217,15 +217,16 @@ bool setLanguage(int id)
     return ok;
 }
 
-void loadLanguageChoice()
+bool loadLanguageChoice()
 {
-    int id = kEnglish;
     bool ok = false;
     File file(dataFilePath(kLanguageChoiceFile), &ok);
     int stored = 0;
-    if (ok && readInt(file, &stored) && validLanguage(stored))
-        id = stored;
-    makeCurrent(new Language(id));
+    bool chosen = ok && readInt(file, &stored) && validLanguage(stored);
+    if (!chosen)
+        logStartingFresh(kLanguageChoiceFile, ok);
+    makeCurrent(new Language(chosen ? stored : kEnglish));
+    return chosen;
 }
 
 void unloadLanguage()

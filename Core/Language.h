@@ -48,7 +48,8 @@ int currentLanguage();     // 0 (English) when none is loaded
 bool isLanguage(int id);
 // Loads the language, makes it current and stores the choice; false when "lang.dat" could not be written.
 bool setLanguage(int id);
-void loadLanguageChoice();
+// Loads the language stored in "lang.dat", else English; false when there was no valid choice.
+bool loadLanguageChoice();
 void unloadLanguage();  // also done by itself at program exit
 // "59 seconds", "1 minute", "2 minutes 5s", with the words of the current language.
 String formatDurationText(int seconds);

@@ -211,6 +211,7 @@ std::string pdlDeviceIdFrom(const char* machineIdFile, const char* otherMachineI
     std::string kept = firstLineOf(keptFile);
     if (isDeviceId(kept))
         return kept;
+    logStartingFresh(keptFile, fileExists(keptFile));
     std::string made = randomDeviceId();
     // Saved whole or not at all: a cut-off id would still read as hex and change the device.
     std::string line = made + "\n";

@@ -34,8 +34,9 @@ public:
 
     // Reads `path` and keeps it as the file every later change is saved to.
     // A missing file leaves the defaults; a damaged one gives the defaults
-    // and stays on disk until the next change replaces it.
-    void load(const char* path);
+    // and stays on disk until the next change replaces it. True when the
+    // table came from the file.
+    bool load(const char* path);
     // True when the file now holds the table.
     bool save();
 

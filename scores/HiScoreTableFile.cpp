@@ -77,19 +77,23 @@ void writeEntry(StreamOut& out, const HiScoreEntry& entry)
 
 } // namespace
 
-void HiScoreTable::load(const char* path)
+bool HiScoreTable::load(const char* path)
 {
     fileName_ = String(path);
     lastAddedSlot_ = -1;
     bool ok = false;
     File file(fileName_, &ok);
     if (!ok) {
+        logStartingFresh(path, false);
         for (HiScoreList& list : slots_)
             list.resize(kShownEntries);
-        return;
+        return false;
     }
-    if (!read(file))
-        fillDefaults();
+    if (read(file))
+        return true;
+    logStartingFresh(path, true);
+    fillDefaults();
+    return false;
 }
 
 bool HiScoreTable::read(StreamIn& in)

@@ -185,13 +185,18 @@ bool AbTester::loadCounters()
     File file(dataFilePath(kCountersFileName), &ok);
     if (!ok)
         return false;
-    for (int i = 0; i < counters.size(); i++) {
+    // An older version's shorter file ends at its tag; a file that just
+    // stops was cut off, though the counters before the cut still count.
+    for (int i = 0; i <= counters.size(); i++) {
         int value = 0;
-        if (!readInt(file, &value) || value == FileTagAb01)
-            break;
-        counters[i] = value;
+        if (!readInt(file, &value))
+            return false;
+        if (value == FileTagAb01)
+            return true;
+        if (i < counters.size())
+            counters[i] = value;
     }
-    return true;
+    return false;
 }
 
 void AbTester::load()
@@ -200,15 +205,19 @@ void AbTester::load()
     bool ok = false;
     File current(dataFilePath(kVariationsFileName), &ok);
     if (ok) {
-        if (!loadVariations(current, true))
+        if (!loadVariations(current, true)) {
+            logStartingFresh(kVariationsFileName, true);
             assignVariations();
+        }
     } else {
+        logStartingFresh(kVariationsFileName, false);
         File old(dataFilePath(kOldVariationsFileName), &ok);
         if (!ok || !loadVariations(old, false))
             assignVariations();
         migrateFromSettingsFile();
     }
-    loadCounters();
+    if (!loadCounters())
+        logStartingFresh(kCountersFileName, fileExists(dataFilePath(kCountersFileName).c_str()));
 }
 
 bool AbTester::save()

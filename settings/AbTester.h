@@ -61,6 +61,9 @@ public:
     // are unusable; then no value has been changed.
     bool loadVariations(StreamIn& in, bool withHeader);
     void writeVariations(StreamOut& out);
+    // Reads "settings3.dat" over the counters; true when it read up to the
+    // end tag (an older, shorter file included).
+    bool loadCounters();
 
     // Report texts: "&d3=" and "&st=".
     String encodeVariations() const;
@@ -95,7 +98,6 @@ private:
     int drawValue(const Variation& variation);
 
     bool loaded = false;
-    bool loadCounters();
 };
 
 #endif

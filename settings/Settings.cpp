@@ -5,6 +5,7 @@
 
 #include "Core/File.h"
 #include "Core/Language.h"
+#include "Core/Log.h"
 #include "Core/MemoryStream.h"
 #include "Core/Platform.h"
 #include "settings/AbSettings.h"
@@ -31,18 +32,6 @@ unsigned settingsSeed(const String& id)
     for (int i = 0; i < id.length(); i++)
         h = h * (i % 2 == 1 ? 7u : 13u) + static_cast<unsigned char>(id[i]);
     return h + 13;
-}
-
-// The int in a 4-byte override file, when there is one and it is not negative.
-bool readOverrideFile(const char* name, int* value)
-{
-    bool ok = false;
-    File file(dataFilePath(name), &ok);
-    int stored = -1;
-    if (!ok || !readInt(file, &stored) || stored < 0)
-        return false;
-    *value = stored;
-    return true;
 }
 
 int modeForDraw(int draw)
@@ -115,6 +104,27 @@ private:
 };
 
 } // namespace
+
+bool readOverrideFile(const char* name, int* value)
+{
+    bool ok = false;
+    File file(dataFilePath(name), &ok);
+    int stored = -1;
+    if (ok && !readInt(file, &stored))
+        logPrintf("ERR", "%s is damaged, no override", name);
+    if (!ok || stored < 0)
+        return false;
+    *value = stored;
+    return true;
+}
+
+bool saveOverrideFile(const char* name, int value)
+{
+    bool ok = false;
+    File file(dataFilePath(name), false, false, true, &ok);
+    ok = ok && writeInt32(file, value);
+    return file.close() && ok;
+}
 
 Settings::Settings(const char* filePath) : Settings(filePath, getUniqueDeviceId())
 {
@@ -382,8 +392,8 @@ void Settings::readFile(bool firstPartOnly)
         setDefaults();
     bool ok = false;
     File file(path, &ok);
-    if (ok)
-        read(file, firstPartOnly);
+    if (!ok || !read(file, firstPartOnly))
+        logStartingFresh(path.c_str(), ok);
     if (firstPartOnly)
         save();
 }

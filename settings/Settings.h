@@ -10,6 +10,12 @@ extern const char* const kSettingsFileName;   // "settings.dat"
 extern const char* const kFixedVariationFileName;        // "fv.dat"
 extern const char* const kFixedInstructionsFileName;     // "fiv.dat"
 
+// The int32 of an override file ("fv.dat", "fiv.dat"): false when the file
+// is missing or short or holds a negative value (no override then).
+bool readOverrideFile(const char* name, int* value);
+// Replaces the override file whole (safe save); false when it failed.
+bool saveOverrideFile(const char* name, int value);
+
 // While set, nothing is written to "settings.dat" (nor by the other savers
 // that honour it): the reset commands set it right before the process ends,
 // so the destructors that run on the way out cannot undo the reset.

@@ -60,7 +60,7 @@ TEST_F(HiScoreFileTest, RoundTripKeepsPendingEntriesAndBothNames)
         table.addScore(31, 10, "Last", 1);               // lastName is this one
     }
     HiScoreTable loaded;
-    loaded.load(kFile);
+    EXPECT_TRUE(loaded.load(kFile));
     EXPECT_EQ(describe(loaded, 1, 4), "Anna=9000 Bob=4500 Cleo=2000* =-1");
     EXPECT_EQ(loaded.slotList(1)[0].gameId, -1) << "a sent entry is stored without its gameId";
     EXPECT_EQ(loaded.slotList(1)[2].gameId, 5);
@@ -143,7 +143,7 @@ TEST_F(HiScoreFileTest, RefusedFilesGiveTheDefaults)
         writeFile(kFile, c.bytes);
         HiScoreTable table;
         table.addScore(0, 7, "Before", 1);  // in memory only: the table has no file yet
-        table.load(kFile);
+        EXPECT_FALSE(table.load(kFile)) << c.what;
         EXPECT_EQ(describe(table, 0, 2), "World Champion=5000 Champion=4000") << c.what;
         EXPECT_EQ(describe(table, 31, 1), "World Champion=5000") << c.what;
         EXPECT_EQ(table.slotList(0).count(), 12) << c.what;

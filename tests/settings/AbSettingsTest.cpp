@@ -386,6 +386,28 @@ TEST_F(AbSettingsTest, PartialCounterFileRestoresWhatItHolds)
         EXPECT_EQ(ab.counter(i), 0) << i;
 }
 
+TEST_F(AbSettingsTest, CounterFileTellsAnOlderFileFromACutOne)
+{
+    struct Case {
+        int count;
+        bool withTag;
+        bool whole;
+    };
+    const Case cases[] = {{100, true, true}, {StatisticCount, true, true}, {100, false, false},
+                          {StatisticCount, false, false}};
+    for (const Case& c : cases) {
+        std::vector<int> ints;
+        for (int i = 0; i < c.count; i++)
+            ints.push_back(i + 1);
+        if (c.withTag)
+            ints.push_back(kAb01);
+        writeInts("settings3.dat", ints);
+        AbSettings ab;
+        EXPECT_EQ(ab.loadCounters(), c.whole) << c.count << (c.withTag ? " with" : " without") << " its tag";
+        EXPECT_EQ(ab.counter(c.count - 1), c.count);  // what came before a cut still counts
+    }
+}
+
 TEST_F(AbSettingsTest, MemIsForcedToOne)
 {
     std::vector<int> stored = drawnFor("ff");
