@@ -12,7 +12,6 @@
 
 PlatformState gPlatformState;
 bool gAppActive = true;
-EngineKeyCallbackI* gKeyReceiver = nullptr;
 
 namespace {
 
@@ -72,7 +71,7 @@ void dispatchEvent(const SDL_Event& event)
         break;
     case SDL_KEYDOWN:
         if (gKeyReceiver && game)
-            gKeyReceiver->onKey(event.key.keysym.sym, event.key.keysym.mod, true);
+            gKeyReceiver->onKey(event.key.keysym.sym, event.key.keysym.mod, true, event.key.keysym.unicode);
         break;
     case SDL_MOUSEMOTION:
         if (gPlatformState.buttonDown && game)

@@ -4,7 +4,7 @@
 #include <SDL/SDL.h>
 #include <cstdint>
 
-#include "game/EngineKeyCallbackI.h"
+#include "ui/EngineKeyCallbackI.h"
 
 class BvGameI;
 struct PdlServiceParams;
@@ -38,8 +38,6 @@ constexpr int kInactiveRestMs = 50;
 extern PlatformState gPlatformState;
 // The application has the input focus; only the event routing changes it.
 extern bool gAppActive;
-// Receiver of key presses; null while no text field holds the keyboard.
-extern EngineKeyCallbackI* gKeyReceiver;
 
 // One pump step: every pending event (while inactive after a short rest),
 // then the focus checked against SDL's state and the window against being

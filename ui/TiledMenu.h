@@ -52,6 +52,8 @@ ButtonPairLayout layoutButtonPair(int width1At15, int width2At15, int width1At14
 //
 // Cells refer to their child records by index and the tag map to cells by row and index, so nothing dangles
 // when an array grows. A row index outside 0..31 is refused (logged; nothing added, null returned).
+class TextEntryField;
+
 class TiledMenu : public MenuBaseI {
 public:
     static const int kRowCount = 32;
@@ -101,6 +103,10 @@ public:
     // buttons under each other (five rows); one caption is a lone centred button; two sit side by side.
     void addButtonRow(int* row, const char* caption1, const char* caption2, const char* caption3, bool stacked,
                       int tag1, int tag2, bool dimFirst);
+
+    // The caller may set the row's labelWidth, listener, startHidden and revealWhenSettled before the menu is
+    // positioned. Null for a refused row.
+    TextEntryField* addTextEntryField(int row, const char* label, const char* text, bool readOnly);
 
     // The font size a fitted paragraph uses in width x height: 13, or 12 or 11 when it is too tall.
     static int paragraphFontSize(const char* text, int width, int height);

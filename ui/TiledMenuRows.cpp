@@ -13,6 +13,7 @@
 #include "ui/MainHeading.h"
 #include "ui/MenuTextStyle.h"
 #include "ui/ShadowedText.h"
+#include "ui/TextEntryField.h"
 
 namespace {
 
@@ -238,4 +239,15 @@ void TiledMenu::addButtonRow(int* row, const char* caption1, const char* caption
     }
     addSideBySideButtons(*row, caption1, caption2, tag1, tag2, options);
     *row += 1;
+}
+
+TextEntryField* TiledMenu::addTextEntryField(int row, const char* label, const char* text, bool readOnly)
+{
+    ViewChild* child = addElement(-1, row, false);
+    if (!child)
+        return nullptr;
+    TextEntryField* entry = new TextEntryField(&atlas, label, text, readOnly);
+    child->element.reset(entry);
+    child->centred = 1;
+    return entry;
 }

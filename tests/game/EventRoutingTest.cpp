@@ -1,7 +1,6 @@
 #include <SDL/SDL.h>
 
 #include "Core/GameClock.h"
-#include "game/EngineKeyCallbackI.h"
 #include "game/PlatformState.h"
 #include "tests/game/ShellTestSupport.h"
 
@@ -9,16 +8,20 @@ namespace {
 
 class RecordingKeys : public EngineKeyCallbackI {
 public:
-    void onKey(int sym, int mod, bool down) override { keys.push_back({sym, mod, down ? 1 : 0}); }
+    void onKey(int sym, int mod, bool down, int unicode) override
+    {
+        keys.push_back({sym, mod, down ? 1 : 0, unicode});
+    }
     std::vector<std::vector<int>> keys;
 };
 
-SDL_Event key(Uint8 type, SDLKey sym, SDLMod mod)
+SDL_Event key(Uint8 type, SDLKey sym, SDLMod mod, Uint16 unicode = 0)
 {
     SDL_Event event{};
     event.type = type;
     event.key.keysym.sym = sym;
     event.key.keysym.mod = mod;
+    event.key.keysym.unicode = unicode;
     return event;
 }
 
@@ -50,12 +53,12 @@ TEST_F(EventRoutingTest, KeysReachOnlyAnInstalledReceiverAndOnlyPresses)
     RecordingKeys keys;
     dispatchEvent(key(SDL_KEYDOWN, SDLK_a, KMOD_NONE));     // no receiver: dropped
     gKeyReceiver = &keys;
-    dispatchEvent(key(SDL_KEYDOWN, SDLK_b, KMOD_LSHIFT));
+    dispatchEvent(key(SDL_KEYDOWN, SDLK_b, KMOD_LSHIFT, 'B'));
     dispatchEvent(key(SDL_KEYUP, SDLK_b, KMOD_LSHIFT));     // releases never
     gPlatformState.game = nullptr;
     dispatchEvent(key(SDL_KEYDOWN, SDLK_c, KMOD_NONE));     // no application: dropped
     ASSERT_EQ(keys.keys.size(), 1u);
-    EXPECT_EQ(keys.keys[0], (std::vector<int>{SDLK_b, KMOD_LSHIFT, 1}));
+    EXPECT_EQ(keys.keys[0], (std::vector<int>{SDLK_b, KMOD_LSHIFT, 1, 'B'})) << "with the character SDL made";
 }
 
 TEST_F(EventRoutingTest, FocusLossAndGainPauseAndResumeOnce)

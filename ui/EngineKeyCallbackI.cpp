@@ -1,0 +1,3 @@
+#include "ui/EngineKeyCallbackI.h"
+
+EngineKeyCallbackI* gKeyReceiver = nullptr;
