@@ -8,13 +8,15 @@ namespace {
 
 const int kFileTag = makeTag("fr01");
 
-// A text of the file, or empty when it cannot be read; a stored preset is no text either.
-String readFormText(StreamIn& in, const char* preset)
+// A text of the file into *value, left empty when it cannot be read; a
+// stored preset is no text either. False when it could not be read.
+bool readFormText(StreamIn& in, const char* preset, String* value)
 {
     String text;
     if (!streamReadByteString(in, &text))
-        return String();
-    return formFieldValue(text, false, preset);
+        return false;
+    *value = formFieldValue(text, false, preset);
+    return true;
 }
 
 } // namespace
@@ -30,26 +32,31 @@ String formFieldValue(const String& shown, bool showsPreset, const char* preset)
     return shown;
 }
 
-ContactFormState ContactFormState::load()
+bool ContactFormState::load()
 {
-    ContactFormState state;
+    String path = dataFilePath(kFileName);
     bool ok = false;
-    File file(dataFilePath(kFileName), &ok);
-    if (ok)
-        state.read(file);
-    return state;
+    File file(path, &ok);
+    bool whole = ok && read(file);
+    if (!whole)
+        logStartingFresh(path.c_str(), ok);
+    return whole;
 }
 
-void ContactFormState::read(StreamIn& in)
+bool ContactFormState::read(StreamIn& in)
 {
+    email = String();
+    feedback = String();
     int tag;
     if (!readInt(in, &tag) || tag != kFileTag)
-        return;
-    email = readFormText(in, kEmailPreset);
-    feedback = readFormText(in, kFeedbackPreset);
+        return false;
+    bool whole = readFormText(in, kEmailPreset, &email);
+    whole = readFormText(in, kFeedbackPreset, &feedback) && whole;
     int stored;
-    if (readByte(in, &stored))
-        subscribe = stored != 0;
+    if (!readByte(in, &stored))
+        return false;
+    subscribe = stored != 0;
+    return readInt(in, &tag) && tag == kFileTag && whole;
 }
 
 void ContactFormState::write(StreamOut& out) const
@@ -77,7 +84,8 @@ void ContactFormState::clearStoredFeedback()
 {
     if (!fileExists(dataFilePath(kFileName).c_str()))
         return;
-    ContactFormState state = load();
+    ContactFormState state;
+    state.load();
     state.feedback = String();
     state.save();
 }

@@ -18,7 +18,8 @@ String formFieldValue(const String& shown, bool showsPreset, const char* preset)
 // "10rf", the e-mail text and the feedback text (each an int32 length of
 // 0..999,999 and the bytes), the subscribe switch as one byte, the tag again.
 //
-//     ContactFormState form = ContactFormState::load();   // empty texts: show the presets
+//     ContactFormState form;
+//     form.load();                  // empty texts: the fields show their presets
 //     ... form.email = formFieldValue(...); form.save();
 class ContactFormState {
 public:
@@ -27,9 +28,9 @@ public:
     // A text that cannot be read stays empty; a bad e-mail text does not
     // stop the feedback text from being read. `subscribe` is what the file
     // says (on when it says nothing): the form shows the switch on anyway,
-    // every visit.
-    static ContactFormState load();
-    void read(StreamIn& in);
+    // every visit. True only when the whole file was used; a fall-back is logged.
+    bool load();
+    bool read(StreamIn& in);
     // Safe save; nothing while saving is suppressed. True when the new file is in place.
     bool save() const;
     void write(StreamOut& out) const;

@@ -75,51 +75,51 @@ bool PromoHistory::readCounter(StreamIn& in, int index)
     return true;
 }
 
-void PromoHistory::load()
+bool PromoHistory::load()
 {
+    String path = dataFilePath(kFileName);
     bool ok = false;
-    File file(dataFilePath(kFileName), &ok);
+    File file(path, &ok);
     if (!ok) {
+        logStartingFresh(path.c_str(), false);
         setDefaults();
-        return;
+        return false;
     }
-    read(file);
+    return read(file);
 }
 
-void PromoHistory::read(StreamIn& in)
+bool PromoHistory::read(StreamIn& in)
 {
-    for (int i = 0; i < kCounterCount; ++i) {
-        // A counter out of its range means a damaged file: its neighbours
-        // cannot be trusted either.
-        if (!readCounter(in, i)) {
-            setDefaults();
-            return;
-        }
-    }
+    // A counter out of its range means a damaged file: its neighbours
+    // cannot be trusted either.
+    for (int i = 0; i < kCounterCount; ++i)
+        if (!readCounter(in, i))
+            return startFresh();
     int count;
-    if (!readInt(in, &count)) {
-        setDefaults();
-        return;
-    }
+    if (!readInt(in, &count))
+        return startFresh();
     if (count < 0 || count > kMaxEntries)
-        return;
+        return false;
     for (int i = 0; i < count; ++i) {
         PromoAd ad;
-        if (!readAd(in, &ad)) {
-            setDefaults();
-            return;
-        }
+        if (!readAd(in, &ad))
+            return startFresh();
         ads[ad.id] = ad;
     }
     int word;
-    for (int i = 0; i < kReservedWords; ++i) {
-        if (!readInt(in, &word)) {
-            setDefaults();
-            return;
-        }
-    }
+    for (int i = 0; i < kReservedWords; ++i)
+        if (!readInt(in, &word))
+            return startFresh();
     if (!readInt(in, &word) || word != kFileTag)
-        setDefaults();
+        return startFresh();
+    return true;
+}
+
+bool PromoHistory::startFresh()
+{
+    logStartingFresh(kFileName, true);
+    setDefaults();
+    return false;
 }
 
 void PromoHistory::write(StreamOut& out) const

@@ -44,9 +44,10 @@ public:
     // Reads "hist.dat" over this object. A missing file, a cut-off one, a
     // wrong tag or a counter outside its range gives the defaults (see
     // setDefaults); an entry count above kMaxEntries ends the reading with
-    // the counters read so far.
-    void load();
-    void read(StreamIn& in);
+    // the counters read so far. True only when the whole file was used; a
+    // fall-back to the defaults is logged.
+    bool load();
+    bool read(StreamIn& in);
     // Writes "hist.dat" through a safe save; nothing while saving is
     // suppressed. True when the new file is in place.
     bool save() const;
@@ -64,6 +65,8 @@ private:
     // a value outside the range.
     bool readCounter(StreamIn& in, int index);
     int* counter(int index);
+    // The file is damaged: the defaults come back. Returns false.
+    bool startFresh();
 };
 
 // The program's promotion history; null unless a feature sets it.

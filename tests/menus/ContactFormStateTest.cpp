@@ -36,7 +36,8 @@ TEST_F(ContactFormStateTest, TheFormIsStoredInItsLayoutAndComesBack)
     ASSERT_TRUE(form.save());
     EXPECT_EQ(readFile(kFile), fileOf("me@example.org", "two\nlines", 0));
 
-    ContactFormState loaded = ContactFormState::load();
+    ContactFormState loaded;
+    EXPECT_TRUE(loaded.load());
     EXPECT_EQ(str(loaded.email), "me@example.org");
     EXPECT_EQ(str(loaded.feedback), "two\nlines");
     EXPECT_FALSE(loaded.subscribe);
@@ -64,33 +65,39 @@ struct ReadCase {
     std::string bytes;
     std::string email;
     std::string feedback;
+    bool whole;   // what load() says
 };
 
 TEST_F(ContactFormStateTest, WhatCannotBeReadStaysEmpty)
 {
     const ReadCase cases[] = {
-        {"whole", FileBuilder().tag().text("a@b.c").text("hello").byte(1).tag().bytes(), "a@b.c", "hello"},
+        {"whole", FileBuilder().tag().text("a@b.c").text("hello").byte(1).tag().bytes(), "a@b.c", "hello", true},
         {"feedback length above 999,999 keeps the address",
-         FileBuilder().tag().text("abc").int32(1000000).raw("xyz").byte(1).tag().bytes(), "abc", ""},
-        {"negative feedback length", FileBuilder().tag().text("abc").int32(-1).bytes(), "abc", ""},
+         FileBuilder().tag().text("abc").int32(1000000).raw("xyz").byte(1).tag().bytes(), "abc", "", false},
+        {"negative feedback length", FileBuilder().tag().text("abc").int32(-1).bytes(), "abc", "", false},
         {"bad address length: the feedback is read after it",
-         FileBuilder().tag().int32(1000000).text("hi").byte(0).tag().bytes(), "", "hi"},
+         FileBuilder().tag().int32(1000000).text("hi").byte(0).tag().bytes(), "", "hi", false},
         {"cut inside the feedback", FileBuilder().tag().text("abc").text("hello").cut(4 + 4 + 3 + 4 + 2).bytes(), "abc",
-         ""},
-        {"cut after the feedback", FileBuilder().tag().text("abc").text("hello").bytes(), "abc", "hello"},
-        {"foreign tag", FileBuilder().raw("20rf").text("abc").text("hello").byte(1).tag().bytes(), "", ""},
-        {"stored presets", FileBuilder().tag().text(kEmailPreset).text(kFeedbackPreset).byte(1).tag().bytes(), "", ""},
-        {"empty file", "", "", ""},
+         "", false},
+        {"cut after the feedback", FileBuilder().tag().text("abc").text("hello").bytes(), "abc", "hello", false},
+        {"wrong end tag", FileBuilder().tag().text("abc").text("hello").byte(1).raw("20rf").bytes(), "abc", "hello",
+         false},
+        {"foreign tag", FileBuilder().raw("20rf").text("abc").text("hello").byte(1).tag().bytes(), "", "", false},
+        {"stored presets", FileBuilder().tag().text(kEmailPreset).text(kFeedbackPreset).byte(1).tag().bytes(), "", "",
+         true},
+        {"empty file", "", "", "", false},
     };
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.name);
         writeFile(kFile, c.bytes);
-        ContactFormState form = ContactFormState::load();
+        ContactFormState form;
+        EXPECT_EQ(form.load(), c.whole);
         EXPECT_EQ(str(form.email), c.email);
         EXPECT_EQ(str(form.feedback), c.feedback);
     }
     remove(kFile);
-    ContactFormState none = ContactFormState::load();
+    ContactFormState none;
+    EXPECT_FALSE(none.load());
     EXPECT_TRUE(none.email.isEmpty());
     EXPECT_TRUE(none.feedback.isEmpty());
     EXPECT_TRUE(none.subscribe);

@@ -97,7 +97,7 @@ TEST_F(PromoHistoryTest, EntriesAreWrittenInIdOrderAndComeBackWhole)
 
     PromoHistory loaded;
     loaded.ads.clear();
-    loaded.load();
+    EXPECT_TRUE(loaded.load());
     EXPECT_EQ(countersOf(loaded), (std::vector<int>{10000000, 0, 0, -1, 10000}));
     EXPECT_EQ(idsOf(loaded), (std::vector<int>{1, 2, 40}));
     EXPECT_EQ(loaded.ads[1].paramB, 9);
@@ -114,6 +114,7 @@ struct ReadCase {
     std::vector<int> counters;   // after load
     std::vector<int> ids;        // after load, the object starting with ads 1 and 77
     bool entryOneIsDefault;      // entry 1 starts changed: true when the defaults came back
+    bool whole = false;          // what load() says
 };
 
 std::vector<ReadCase> readCases()
@@ -123,7 +124,7 @@ std::vector<ReadCase> readCases()
         FileBuilder b;
         counters(b, 1, 2, 3, 4, 6).int32(0);
         trailer(b);
-        cases.push_back({"no entries: counters read, entries kept", b.bytes(), {1, 2, 3, 4, 6}, {1, 77}, false});
+        cases.push_back({"no entries: counters read, entries kept", b.bytes(), {1, 2, 3, 4, 6}, {1, 77}, false, true});
     }
     {
         FileBuilder b;
@@ -142,7 +143,7 @@ std::vector<ReadCase> readCases()
         FileBuilder b;
         counters(b, 0, 0, 0, -1, 0).int32(0);
         trailer(b);
-        cases.push_back({"counter 3 may be -1", b.bytes(), {0, 0, 0, -1, 0}, {1, 77}, false});
+        cases.push_back({"counter 3 may be -1", b.bytes(), {0, 0, 0, -1, 0}, {1, 77}, false, true});
     }
     {
         FileBuilder b;
@@ -209,7 +210,7 @@ TEST_F(PromoHistoryTest, ReadingKeepsWhatIsSoundAndOtherwiseFallsBackToTheDefaul
         PromoHistory history;
         history.ads[1].image = "changed.png";  // shows whether the defaults came back
         history.ads[77] = PromoAd{"old.png", "old", 77, 0, 0};
-        history.load();
+        EXPECT_EQ(history.load(), c.whole);
         EXPECT_EQ(countersOf(history), c.counters);
         EXPECT_EQ(idsOf(history), c.ids);
         EXPECT_EQ(isDefaultAd(history.ads[1]), c.entryOneIsDefault) << str(history.ads[1].image);

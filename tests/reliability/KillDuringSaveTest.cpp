@@ -20,6 +20,8 @@
 
 #include "Core/File.h"
 #include "Core/Language.h"
+#include "menus/ContactFormState.h"
+#include "menus/PromoHistory.h"
 #include "platform/Pdl.h"
 #include "scores/HiScoreTable.h"
 #include "settings/AbSettings.h"
@@ -146,6 +148,30 @@ std::string loadScores()
     return table.load("hiScores.dat") ? std::string(table.onlineName().c_str()) : "damaged";
 }
 
+std::string loadPromoHistory()
+{
+    if (!fileExists(PromoHistory::kFileName))
+        return kNotThere;
+    PromoHistory history;
+    return history.load() ? text(history.counter0) : "damaged";
+}
+
+std::string saveContactForm(long version)
+{
+    ContactFormState form;
+    form.email = String(text(version).c_str());
+    form.feedback = "feedback";
+    return form.save() ? text(version) : "";
+}
+
+std::string loadContactForm()
+{
+    if (!fileExists(ContactFormState::kFileName))
+        return kNotThere;
+    ContactFormState form;
+    return form.load() ? std::string(form.email.c_str()) : "damaged";
+}
+
 // Each file's saver as the game calls it, and its reader.
 const SaverCase kSavers[] = {
     {kSettingsFileName, [] { gChildSettings = new Settings(kSettingsFileName, "5eed"); },
@@ -175,6 +201,13 @@ const SaverCase kSavers[] = {
          return playerText(v);
      },
      loadScores, playerText},
+    {PromoHistory::kFileName, [] { gPromoHistory = new PromoHistory; },
+     [](long v) {
+         gPromoHistory->counter0 = static_cast<int>(v);
+         return gPromoHistory->save() ? text(v) : "";
+     },
+     loadPromoHistory, text},
+    {ContactFormState::kFileName, [] {}, saveContactForm, loadContactForm, text},
 };
 
 // What the child said before it died: "B v" before each save, "E v text" after it.
