@@ -1,6 +1,7 @@
 // Renders contact sheets of the generated art into a folder: every region of every sheet, and a
 // mock play screen per theme, so the art can be judged without playing.
 #include "ControlsPreview.h"
+#include "DialogsPreview.h"
 #include "MenuPreview.h"
 #include "MockScreen.h"
 #include "PreviewSheet.h"
@@ -76,6 +77,10 @@ int main(int argc, char** argv)
     }
     if (!writeControlsPreview(data, out)) {
         std::fprintf(stderr, "artpreview: cannot write the controls preview\n");
+        return 1;
+    }
+    if (!writeDialogsPreview(data, out)) {
+        std::fprintf(stderr, "artpreview: cannot write the dialogs preview\n");
         return 1;
     }
 
