@@ -77,8 +77,8 @@ void loadPersonalBests()
     gChallengeBests.clear();
     bool ok = false;
     File file(kChallengeBestsFileName, &ok);
-    if (ok)
-        gChallengeBests.read(file);
+    if (!ok || !gChallengeBests.read(file))
+        logStartingFresh(kChallengeBestsFileName, ok);
     gChallengeBests.pad();
 }
 

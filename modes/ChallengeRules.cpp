@@ -1,10 +1,16 @@
 #include "modes/ChallengeRules.h"
 
+#include <algorithm>
+
 #include "modes/ChallengeBests.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 
 namespace {
+
+const int kHurryAfterMs = 13001;
+const int kHurryBelowMs = 15000;
+const float kHurryFraction = 0.8f;
 
 // Growth steps up to this level use the steeper factor.
 const int kSteepGrowthUntil = 12;
@@ -123,6 +129,34 @@ int challengeMedalForTime(int timeMs, int parSeconds, int ncm, float* progress)
     if (progress)
         *progress = share;
     return grade;
+}
+
+bool challengeRunPasses(int totalMs, int parSeconds, int ncm, bool givenUp)
+{
+    return !givenUp && (totalMs / 1000 <= parSeconds || ncm > 0);
+}
+
+float challengeTimeFraction(int accumulatedMs, int elapsedMs, int parSeconds)
+{
+    float fraction = static_cast<float>(accumulatedMs + elapsedMs) * 0.001f / static_cast<float>(parSeconds);
+    return std::clamp(fraction, 0.0f, 1.0f);
+}
+
+bool challengeHurryDue(int parSeconds, int accumulatedMs, int elapsedMs)
+{
+    if (elapsedMs < kHurryAfterMs)
+        return false;
+    int remaining = parSeconds * 1000 - accumulatedMs - elapsedMs;
+    if (remaining <= 0 || remaining >= kHurryBelowMs)
+        return false;
+    float used = static_cast<float>(elapsedMs + accumulatedMs) / static_cast<float>(parSeconds * 1000);
+    return std::clamp(used, 0.0f, 1.0f) > kHurryFraction;
+}
+
+bool challengeHasProgress(int level, int difficulty, int puzzlesLeft, int puzzleCount)
+{
+    int firstLevel = difficulty == 1 ? 3 : difficulty == 2 ? 6 : 1;
+    return level > firstLevel || puzzlesLeft < puzzleCount;
 }
 
 int challengeMedalForLevel(int level, const Settings& settings, const AbSettings& ab)

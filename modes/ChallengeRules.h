@@ -41,6 +41,21 @@ int challengeStartLevel(int settingsDifficulty, int settingsStartLevel, int ncm)
 // the run is from the next worse grade (1.0 for bronze).
 int challengeMedalForTime(int timeMs, int parSeconds, int ncm, float* progress);
 
+// Whether a run counts: not given up, and within par unless medals are on
+// ("ncm" above 0), which judge by grade instead.
+bool challengeRunPasses(int totalMs, int parSeconds, int ncm, bool givenUp);
+
+// Share of the par used by the run so far, 0..1.
+float challengeTimeFraction(int accumulatedMs, int elapsedMs, int parSeconds);
+
+// The hurry warning: due once a board has run 13,001 ms when what is left of
+// the par is above 0 and under 15 s, and over 80 % of it is used.
+bool challengeHurryDue(int parSeconds, int accumulatedMs, int elapsedMs);
+
+// A game worth keeping: past the first level of its difficulty (1, 3 or 6),
+// or past the first puzzle of the level.
+bool challengeHasProgress(int level, int difficulty, int puzzlesLeft, int puzzleCount);
+
 // The grade of the stored difficulty-0 best of a level (kMedalNone without
 // one), as the level-select screen shows it.
 int challengeMedalForLevel(int level, const Settings& settings, const AbSettings& ab);

@@ -62,8 +62,8 @@ void loadFrenzyBests()
     gFrenzyBests.clear();
     bool ok = false;
     File file(kFrenzyBestsFileName, &ok);
-    if (ok)
-        gFrenzyBests.read(file);
+    if (!ok || !gFrenzyBests.read(file))
+        logStartingFresh(kFrenzyBestsFileName, ok);
     gFrenzyBests.pad();
 }
 

@@ -156,4 +156,54 @@ TEST_F(ChallengeRulesTest, MedalsForceDifficultyZeroFromTheChosenLevel)
     EXPECT_EQ(challengeStartLevel(2, 14, -1), 6);
 }
 
+TEST_F(ChallengeRulesTest, RunPassesWithinParOrWithMedals)
+{
+    EXPECT_TRUE(challengeRunPasses(60999, 60, 0, false));   // whole seconds count
+    EXPECT_FALSE(challengeRunPasses(61000, 60, 0, false));
+    EXPECT_TRUE(challengeRunPasses(900000, 60, 1, false));
+    EXPECT_FALSE(challengeRunPasses(1000, 60, 1, true));
+    EXPECT_FALSE(challengeRunPasses(1000, 60, 0, true));
+}
+
+TEST_F(ChallengeRulesTest, TimeFractionAcrossTheRun)
+{
+    EXPECT_FLOAT_EQ(challengeTimeFraction(20000, 10000, 60), 0.5f);
+    EXPECT_EQ(challengeTimeFraction(50000, 20000, 60), 1.0f);
+    EXPECT_EQ(challengeTimeFraction(0, 0, 60), 0.0f);
+}
+
+TEST_F(ChallengeRulesTest, HurryWarning)
+{
+    struct Case {
+        int par;
+        int accumulated;
+        int elapsed;
+        bool due;
+    };
+    const Case cases[] = {
+        {100, 75000, 13000, false},   // the board has not run 13,001 ms
+        {100, 75000, 13001, true},    // 11,999 left, 88 % used
+        {100, 60000, 13001, false},   // 26,999 left
+        {100, 72000, 13001, true},    // 14,999 left, 85 % used
+        {100, 86999, 13001, false},   // nothing left
+        {100, 90000, 13001, false},   // overdrawn
+        {60, 32000, 14000, false},    // 14,000 left but only 77 % used
+        {60, 35000, 13001, true},     // 11,999 left, 80.0017 % used
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(challengeHurryDue(c.par, c.accumulated, c.elapsed), c.due)
+            << "par " << c.par << " accumulated " << c.accumulated << " elapsed " << c.elapsed;
+}
+
+TEST_F(ChallengeRulesTest, ProgressPastTheFirstLevelOrPuzzle)
+{
+    EXPECT_FALSE(challengeHasProgress(1, 0, 3, 3));
+    EXPECT_TRUE(challengeHasProgress(2, 0, 4, 4));
+    EXPECT_TRUE(challengeHasProgress(1, 0, 2, 3));
+    EXPECT_FALSE(challengeHasProgress(3, 1, 4, 4));
+    EXPECT_TRUE(challengeHasProgress(4, 1, 4, 4));
+    EXPECT_FALSE(challengeHasProgress(6, 2, 5, 5));
+    EXPECT_TRUE(challengeHasProgress(7, 2, 5, 5));
+}
+
 } // namespace
