@@ -9,8 +9,8 @@ class Settings;
 // wires them to its fields; Challenge and Beat the Clock read the level time
 // too.
 //
-// All level times are single-precision floats multiplied in level order, as
-// players' records were made with exactly these roundings.
+// All level times are single-precision floats multiplied in level order, so
+// every build arrives at the same milliseconds.
 
 // Level 30 never ends.
 const int kArcadeLastLevel = 30;
