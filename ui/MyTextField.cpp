@@ -79,7 +79,8 @@ int MyTextField::textWidth(const std::string& part) const
 int MyTextField::handleTouch(int phase, int px, int py, bool* consumed)
 {
     (void)consumed;
-    if (phase != TouchDown)
+    // A hidden field is not on the screen: it neither takes nor gives up the keyboard.
+    if (phase != TouchDown || hidden)
         return -1;
     focused = px >= x && px <= x + fieldWidth && py >= y && py <= y + fieldHeight;
     dirty = 1;

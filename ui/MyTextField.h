@@ -47,7 +47,7 @@ public:
     void render(float x, float y, float scaleX, float scaleY, float alpha, float angle, bool selected) override;
     int width() override { return fieldWidth; }
     int height() override { return fieldHeight; }
-    // Only presses count; always -1.
+    // Only presses count, and none while hidden; always -1.
     int handleTouch(int phase, int x, int y, bool* consumed) override;
     void onKey(int sym, int mod, bool down, int unicode) override;
 

@@ -247,6 +247,20 @@ TEST_F(MyTextFieldTest, TapInsideTakesTheKeyboardAndOutsideGivesItUp)
     EXPECT_EQ(&field, gKeyReceiver);
 }
 
+TEST_F(MyTextFieldTest, HiddenFieldIgnoresTapsAndADeletedFieldLetsGoOfTheKeyboard)
+{
+    MyTextField* field = new MyTextField(nullptr, "Helvetica-Bold", 16, "abc", 150, 28, false);
+    field->render(40, 100, 1.0f, -1.0f, 1.0f, 0.0f, false);
+    field->setRenderFlag(true);
+    field->handleTouch(TouchDown, 50, 110, nullptr);
+    EXPECT_EQ(nullptr, gKeyReceiver);
+    field->setRenderFlag(false);
+    field->handleTouch(TouchDown, 50, 110, nullptr);
+    EXPECT_EQ(field, gKeyReceiver);
+    delete field;
+    EXPECT_EQ(nullptr, gKeyReceiver) << "no key may reach a deleted field";
+}
+
 TEST_F(MyTextFieldTest, CursorBlinksAndHiddenFieldDrawsNothing)
 {
     EXPECT_TRUE(MyTextField::cursorShown(0));

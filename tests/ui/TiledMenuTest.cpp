@@ -369,6 +369,23 @@ TEST_F(TiledMenuTest, HeadingOpensTheDividerUnderItsText)
     EXPECT_NE(0, view.pixels[view.stride + (245 - gap) / 2 - 2].a) << "kept beside it";
 }
 
+TEST_F(TiledMenuTest, HeadingTextChangedLaterGoesIntoItsOwnSheet)
+{
+    SpriteSheet atlas(512, 512, false);
+    MainHeading heading(&atlas, "Options");
+    heading.setPosition(30, 40, 30.0f, 40.0f);
+    atlas.uploadPages();
+    const int regions = atlas.regionCount();
+    heading.setText("High scores of today");
+    EXPECT_EQ(regions, atlas.regionCount()) << "the menu's uploaded atlas is left alone";
+    EXPECT_TRUE(heading.ownSheet.uploaded);
+    ASSERT_EQ(2, heading.children.size());
+    for (int i = 0; i < 2; i++)
+        EXPECT_EQ(&heading.ownSheet, static_cast<IndexElement*>(heading.children[i].element.get())->caption.sheet);
+    EXPECT_EQ(menuTextWidth("High scores of today", 18),
+              static_cast<IndexElement*>(heading.children[1].element.get())->caption.width);
+}
+
 TEST_F(TiledMenuTest, FittedParagraphShrinksOnlyWhenTooTall)
 {
     const char* text = "A paragraph long enough to need several lines in a narrow box of the menu.";
