@@ -85,9 +85,10 @@ void LanguageCarousel::draw(int top)
         drawTexture(names[i].get(), cx, nameTop, name);
     }
     disableClip();
+    // The shadow is the plate's rim and ends in black: it lies on the plate, from its top.
     DrawParams over;
     over.centreX = 1;
-    shadow.draw((float)kCentreX, (float)(top + kFlagCentreY), over);
+    shadow.draw((float)kCentreX, (float)top, over);
 }
 
 void LanguageCarousel::handleTouch(int phase, int x, int y)

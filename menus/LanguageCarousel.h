@@ -29,8 +29,8 @@ public:
 
     explicit LanguageCarousel(SpriteSheet* atlas);
 
-    // Steps the scroller, makes the band follow the plate, and draws the flags and names, clipped to x 10..310,
-    // with the shadow over them.
+    // Steps the scroller, makes the band follow the plate (its top at `top`), and draws the flags and names,
+    // clipped to x 10..310, with the shadow over them.
     void draw(int top);
     // Press, drag and release feed the scroller (a release's tap is left to the menu's buttons).
     void handleTouch(int phase, int x, int y);
@@ -43,7 +43,7 @@ public:
 
     SpriteRef flags[kLanguageCount];
     OwnedPtr<Texture> names[kLanguageCount];
-    SpriteRef shadow;  // set by the menu; drawn centred on x 160 from the plate's top + 45
+    SpriteRef shadow;  // set by the menu; drawn centred on x 160 from the plate's top, over the flags
     Scroller scroller;
 };
 
