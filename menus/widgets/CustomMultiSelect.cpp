@@ -35,20 +35,26 @@ private:
     Ref<Texture> pressed_;
 };
 
-const char* pictureStem(int index, int count)
+struct SegmentPictures {
+    const char* normal;
+    const char* pressed;
+};
+const SegmentPictures kLeftPictures = {"Left_69x30.png", "Left_69x30_down.png"};
+const SegmentPictures kMiddlePictures = {"Middle_69x30.png", "Middle_69x30_down.png"};
+const SegmentPictures kRightPictures = {"Right_69x30.png", "Right_69x30_down.png"};
+
+const SegmentPictures& picturesOf(int index, int count)
 {
     if (index == 0)
-        return "Left_69x30";
-    if (index == count - 1)
-        return "Right_69x30";
-    return "Middle_69x30";
+        return kLeftPictures;
+    return index == count - 1 ? kRightPictures : kMiddlePictures;
 }
 
-Bitmap* loadSegmentPicture(const String& name, int widening)
+Bitmap* loadSegmentPicture(const char* name, int widening)
 {
     if (widening > 0)
-        return loadStretchedBitmap(name.c_str(), 0, widening);
-    return new Bitmap(name.c_str(), 1.0f, true);
+        return loadStretchedBitmap(name, 0, widening);
+    return new Bitmap(name, 1.0f, true);
 }
 
 }  // namespace
@@ -72,10 +78,10 @@ int CustomMultiSelect::segmentWidth(const char* caption)
 void CustomMultiSelect::addSegment(int index, int count, const String& caption)
 {
     const int segment = segmentWidth(caption.c_str());
-    const String stem(pictureStem(index, count));
+    const SegmentPictures& pictures = picturesOf(index, count);
     const int widening = segment - kMinWidth;
-    Bitmap* normal = loadSegmentPicture(stem + ".png", widening);
-    Bitmap* pressed = loadSegmentPicture(stem + "_down.png", widening);
+    Bitmap* normal = loadSegmentPicture(pictures.normal, widening);
+    Bitmap* pressed = loadSegmentPicture(pictures.pressed, widening);
 
     ViewChild& picture = addChild();
     picture.element.reset(new SegmentPicture(normal, pressed));
