@@ -165,8 +165,9 @@ TEST_F(SettingsMenu2Test, APressBeyondSevenTenthsOfTheTrackDoesNotGrab)
         menu->handleTouch(TouchDown, knobX(s) + p.dx, lineY(s) + p.dy);
         EXPECT_EQ(menu->musicDragging != 0, p.grabs) << p.dx << "," << p.dy;
         menu->handleTouch(TouchUp, 400, 470);
-        if (!p.grabs)
+        if (!p.grabs) {
             EXPECT_EQ(settings.sliderB, before) << p.dx << "," << p.dy;
+        }
     }
 }
 
