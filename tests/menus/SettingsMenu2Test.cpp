@@ -33,6 +33,8 @@ public:
         (void)startDelayMs, (void)messageFontSize;
         alerts.push_back({alertId, title, message, button1, button2 ? button2 : "(none)"});
     }
+    void loadTheme(int) override {}
+    void languageChanged() override {}
     // As the shell does: the switch deletes the screen that asked for it.
     void showLanguageMenu() override
     {
