@@ -1,9 +1,21 @@
 #include "board/NumberDisplay.h"
 
 #include "Core/GameClock.h"
+#include "Core/String.h"
 #include "board/GameGraphics.h"
 #include "board/ScoreBoard.h"
+#include "graphics/Bitmap.h"
 #include "graphics/DrawParams.h"
+#include "ui/EngravedText.h"
+#include "ui/MenuTextStyle.h"
+
+namespace {
+
+// Score board texts are short labels: wrapped at half the board's first page, as its labels are.
+const int kScoreBoardTextWidth = 128;
+const int kScoreBoardTextFontSize = 15;
+
+} // namespace
 
 int numberDigits(int value, int divisor, int digits[10])
 {
@@ -92,4 +104,15 @@ void drawTimeCircle(int frame, int x, int y, float alpha, bool blink, bool useBo
     params.alpha = alpha;
     float top = static_cast<float>(y + 1 + (useBoardOffset ? gScoreBoard.verticalOffset : 0));
     gGameGraphics->common[kEntryTimeCircle].drawFrame(shown, static_cast<float>(x), top, params);
+}
+
+void drawTextIntoScoreBoard(const String& text, float x, float y)
+{
+    // The piece still counts in a cached frame, so the pieces after it keep their cached regions.
+    Bitmap* piece = nullptr;
+    if (gScoreBoard.rebuilding())
+        piece = renderWrappedTextBitmap(text.c_str(), kScoreBoardTextWidth, -1, kScoreBoardTextFontSize,
+                                        defaultTextStyle());
+    gScoreBoard.compose(piece, static_cast<int>(x), static_cast<int>(y), 1.0f);
+    delete piece;
 }

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+class String;
+
 // A number shown above the board: a box picture composed into the score
 // board and a row of digits drawn over it every frame.
 struct NumberDisplay {
@@ -31,5 +33,8 @@ int timeCircleFrame(int frame, bool blink, int now);
 void drawNumberDigits(int value, int divisor, float x, float y, float alpha);
 void drawTimeCircle(int frame, int x, int y, float alpha, bool blink, bool useBoardOffset);
 void drawNumberBox(int divisor, float x, float y, bool levelStyle);
+// A text engraved into the score board at (x, y): rendered only while the board rebuilds its cache, drawn from
+// the cache in the frames after.
+void drawTextIntoScoreBoard(const String& text, float x, float y);
 
 #endif

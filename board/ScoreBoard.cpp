@@ -61,15 +61,16 @@ void ScoreBoard::compose(Bitmap* piece, int x, int y, float alpha)
     int i = pieceIndex;
     if (pieceIndex >= 0)
         pieceIndex++;
-    if (i < 0 || !piece)
+    if (i < 0)
         return;
+    // A cached piece is drawn without its picture: callers that render their piece (texts) pass none then.
     if (i < sheet.regionCount() && sheet.uploaded) {
         DrawParams params;
         params.alpha = alpha;
         sheet.drawRegion(i, static_cast<float>(x), static_cast<float>(y), params);
         return;
     }
-    if (i == sheet.regionCount() && !sheet.uploaded) {
+    if (piece && i == sheet.regionCount() && !sheet.uploaded) {
         SpriteRef region = sheet.addBitmap(piece, false, 1);
         if (region.firstRegion >= 0)
             blendIntoWood(region, *piece, x, y);

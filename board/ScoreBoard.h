@@ -18,7 +18,7 @@ public:
 
     // Once per frame, before the heads-up display.
     void draw(int layoutKey);
-    // The next piece of this frame, at (x, y).
+    // The next piece of this frame, at (x, y). Once cached, the piece may be null: the cached region is drawn.
     void compose(Bitmap* piece, int x, int y, float alpha = 1.0f);
     // The same, shifted by the board's vertical offset when useBoardOffset and the piece lies above y 100.
     void compose(Bitmap* piece, int x, int y, float alpha, bool useBoardOffset);

@@ -364,6 +364,41 @@ TEST_F(HeadsUpTest, NumberBoxesAreCachedThenDrawnWithTheirDigits)
     delete second;
 }
 
+TEST_F(HeadsUpTest, TextIsEngravedOnceAndTheLaterPiecesKeepTheirPlaces)
+{
+    // A text piece before a number box: the box must stay the second piece in the frames drawn from the cache.
+    NumberDisplay timer;
+    auto hud = [&](int key) {
+        clearFrame(0, 0, 0, 1);
+        gScoreBoard.draw(key);
+        drawTextIntoScoreBoard(String("Level"), 8.0f, 3.0f);
+        timer.init(345, 1000, false, 200.0f, 20.0f, 1.0f);
+    };
+    char here[4096];
+    ASSERT_TRUE(getcwd(here, sizeof here) != nullptr);
+    ASSERT_EQ(0, chdir(KELZO_DATA_DIR));   // the font
+    hud(21);
+    ASSERT_EQ(0, chdir(here));
+    EXPECT_EQ(2, gScoreBoard.sheet.regionCount());
+    for (int i = 0; i < 3; i++)
+        hud(21);
+    EXPECT_EQ(2, gScoreBoard.sheet.regionCount()) << "cached frames add nothing";
+    saveFrame("heads_up_text");
+    Bitmap* cached = frame();
+    auto lit = [&](int x0, int y0, int x1, int y1) {
+        int count = 0;
+        for (int yy = y0; yy < y1; yy++)
+            for (int xx = x0; xx < x1; xx++)
+                if (brightness(cached->at(xx, yy)) > 20)
+                    count++;
+        return count;
+    };
+    EXPECT_GT(lit(8, 3, 60, 24), 40) << "the text drawn from the cache";
+    EXPECT_GT(lit(198, 16, 278, 44), 500) << "the box in its own place";
+    EXPECT_EQ(0, lit(100, 0, 190, 60)) << "nothing between them";
+    delete cached;
+}
+
 TEST_F(HeadsUpTest, TimeCircleShowsItsGauge)
 {
     clearFrame(0, 0, 0, 1);
