@@ -143,10 +143,10 @@ String File::readAll()
     return String(text.data(), got);
 }
 
-bool File::finishSave()
+bool File::finishSave(bool keep)
 {
     // Everything must be on disk before the new file takes the old one's name.
-    bool good = !writeFailed_ && fflush(handle_) == 0 && !ferror(handle_) && fsync(fileno(handle_)) == 0;
+    bool good = keep && !writeFailed_ && fflush(handle_) == 0 && !ferror(handle_) && fsync(fileno(handle_)) == 0;
     good = fclose(handle_) == 0 && good;
     handle_ = nullptr;
     if (good)
@@ -163,15 +163,20 @@ bool File::close()
     if (!handle_)
         return false;
     if (!targetName_.isEmpty())
-        return finishSave();
+        return finishSave(false);
     bool good = fclose(handle_) == 0;
     handle_ = nullptr;
     return good;
 }
 
+bool File::commit()
+{
+    if (handle_ && !targetName_.isEmpty())
+        return finishSave(true);
+    return close();
+}
+
 void File::discard()
 {
-    if (!targetName_.isEmpty())
-        writeFailed_ = true;
     close();
 }

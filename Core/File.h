@@ -10,17 +10,19 @@
 // File without an open file does nothing and returns 0.
 //
 // Saving is safe by itself: a File opened for writing (not appending) writes
-// to "<name>.tmp" in the same folder, remembers any short write, and only
-// when every write went through does close() (or the destructor) flush it to
-// disk and rename it over <name>. A crash, a full disk or a failed write
-// leaves the old file as it was. A saver therefore just does:
+// to "<name>.tmp" in the same folder and remembers any short write. Only an
+// explicit commit() flushes it to disk and renames it over <name>, and only
+// when every write went through. A save that is closed, discarded or
+// destroyed without commit() removes its temporary file and leaves the old
+// file as it was, so a saver that gives up half-way (or returns early) can
+// never replace a good file with part of one; neither can a crash or a full
+// disk. A saver therefore does:
 //
 //     bool ok = false;
 //     File file("gameState.dat", false, false, true, &ok);
-//     if (ok) { writeInt32(file, makeTag("fr01")); ...; ok = file.close(); }
+//     if (ok && writeInt32(file, makeTag("fr01")) && ...) ok = file.commit();
 //
-// close() tells whether the new file is in place; discard() drops a save
-// the saver decides not to finish. Appending ("ab"/"a") writes in place.
+// Appending ("ab"/"a") writes in place.
 class File : public StreamIo {
 public:
     File() = default;
@@ -48,9 +50,14 @@ public:
     // Opens a File that has none open: "rb", or for write a safe save
     // opened "wb+". True when it opened.
     virtual bool open(const char* name, bool write);
-    // Closes the file. For a save: true only when the new file replaced the
-    // old one; otherwise the old file is kept and the partial one removed.
+    // Closes the file. A save not committed is discarded: the old file is
+    // kept, the temporary one removed, and the result is false.
     virtual bool close();
+
+    // Finishes a save: true only when the new file replaced the old one
+    // (every write went through, and it reached the disk). For a file that
+    // is not a save, the same as close().
+    bool commit();
 
     // Gives up a save in progress: the old file stays as it was.
     void discard();
@@ -63,7 +70,7 @@ public:
 
 private:
     bool openSave(const char* name, const char* mode);
-    bool finishSave();
+    bool finishSave(bool keep);
 
     FILE* handle_ = nullptr;
     String targetName_;     // set while a safe save is open

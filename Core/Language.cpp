@@ -210,8 +210,7 @@ bool setLanguage(int id)
     makeCurrent(new Language(id));
     bool ok = false;
     File file(dataFilePath(kLanguageChoiceFile), false, false, true, &ok);
-    ok = ok && writeInt32(file, gLanguage->id);
-    ok = file.close() && ok;
+    ok = ok && writeInt32(file, gLanguage->id) && file.commit();
     if (!ok)
         logPrintf("ERR", "cannot save the language choice in %s", kLanguageChoiceFile);
     return ok;

@@ -4,10 +4,10 @@
 
 namespace {
 
-const int kFlagCarried = 1;
-const int kFlagSolved = 2;
-const int kFlagReplayed = 4;
-const int kFlagBookmark = 8;
+const int kFlagCarried = HistoryRecord::kCarried;
+const int kFlagSolved = HistoryRecord::kFinished;
+const int kFlagReplayed = HistoryRecord::kAbandoned;
+const int kFlagBookmark = HistoryRecord::kKept;
 
 } // namespace
 
@@ -21,10 +21,10 @@ void Board::restartPuzzle(HistoryRecord& played)
     rebuildPuzzle(played.puzzleId, played.scheme);
     if (!solved) {
         // An unsolved puzzle goes on where it was left: its time keeps running.
-        startTime = clockMinus(startTime, played.elapsedMs);
+        startTime = clockMinus(startTime, played.playMs);
         carriedFlag = played.flags & kFlagCarried;
         hintedThrough = played.hintedThrough;
-        undoCount = played.undoCount;
+        undoCount = played.extra;
     }
     replayFlag = solved;
     showHint(0);
@@ -50,13 +50,13 @@ void Board::recordPlayedPuzzle(bool solved, bool bookmark, int kind)
     }
     HistoryRecord entry;
     entry.puzzleId = puzzleId;
-    entry.elapsedMs = elapsed;
+    entry.playMs = elapsed;
     entry.gameType = kind;
     entry.hintedThrough = boardFreeHints() ? 0 : hintedThrough;
-    entry.hintCounter = gBoardHost->hasCurrentGame() ? gBoardHost->hintCounter() : 0;
+    entry.credit = gBoardHost->hasCurrentGame() ? gBoardHost->hintCounter() : 0;
     entry.flags = flags;
     entry.scheme = scheme;
-    entry.undoCount = undoCount;
+    entry.extra = undoCount;
     played.append(entry);
     if (boardStatistic("chosenTheme") != 0) {
         boardCountStatistic("ndtTime", elapsed / 1000);

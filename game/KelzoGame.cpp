@@ -266,7 +266,7 @@ int KelzoGame::playHistoryCount() { return playHistory.size(); }
 void KelzoGame::playHistoryRecord(int index, int* elapsedMs, int* kind, int* flags)
 {
     const HistoryRecord& record = playHistory[index];
-    *elapsedMs = record.elapsedMs;
+    *elapsedMs = record.playMs;
     *kind = record.gameType;
     *flags = record.flags;
 }
@@ -317,7 +317,7 @@ void KelzoGame::showTip(int id, const TipParams& params) { tips.show(id, params)
 
 void KelzoGame::dismissTip(int id) { tips.dismiss(id); }
 
-void KelzoGame::resetTipCounters(int now) { tips.resetGameCounters(now); }
+void KelzoGame::resetTipCounters(int now) { tips.resetMoveCounters(now); }
 
 void KelzoGame::playHitEffect() { soundPlayer.playHitEffect(); }
 

@@ -1,5 +1,9 @@
 #include "game/Tips.h"
 
+#include <algorithm>
+
+Tips::Tips() = default;
+
 bool Tips::shouldShowSpaced(int id, int limit, int limit2, int limit3)
 {
     if (!open_.isEmpty() || !counted(id))
@@ -17,10 +21,11 @@ bool Tips::shouldShowSpaced(int id, int limit, int limit2, int limit3)
 
 void Tips::show(int id, const TipParams& params)
 {
-    if (id >= 0 && id < 128)
+    if (id >= 0 && id < kSavedCounters)
         shown_[id]++;
     if (counted(id)) {
         perGame_[id]++;
+        perLevel_[id]++;
         perMove_[id]++;
     }
     lastParams_ = params;
@@ -34,13 +39,56 @@ void Tips::dismiss(int id)
             open_.removeAt(i);
 }
 
-void Tips::resetGameCounters(int now)
+void Tips::resetMoveCounters(int now)
 {
     quietFrom_ = now;
-    for (int i = 0; i < kCountedIds; i++) {
-        perMove_[i] = 0;
-        refused_[i] = 0;
+    std::fill(perMove_, perMove_ + kTipCount, 0);
+    std::fill(refused_, refused_ + kTipCount, 0);
+}
+
+void Tips::resetLevelCounters(int now)
+{
+    resetMoveCounters(now);
+    std::fill(perLevel_, perLevel_ + kTipCount, 0);
+}
+
+void Tips::resetGameCounters(int now)
+{
+    resetLevelCounters(now);
+    std::fill(perGame_, perGame_ + kTipCount, 0);
+}
+
+void Tips::resetAllCounters(int now)
+{
+    resetGameCounters(now);
+    std::fill(shown_, shown_ + kSavedCounters, 0);
+}
+
+bool Tips::save(StreamOut& out) const
+{
+    if (!writeInt16(out, kSaveMarker))
+        return false;
+    for (int count : shown_)
+        if (!writeInt16(out, count))
+            return false;
+    return true;
+}
+
+bool Tips::load(StreamIn& in)
+{
+    int first = 0;
+    if (!readInt16(in, &first))
+        return false;
+    int count = kSavedCounters;
+    int next = 0;
+    if ((first & 0xFFFF) != kSaveMarker) {
+        count = kOldSavedCounters;
+        shown_[next++] = first;
     }
+    for (; next < count; next++)
+        if (!readInt16(in, &shown_[next]))
+            return false;
+    return true;
 }
 
 bool Tips::isOpen(int id) const

@@ -217,8 +217,8 @@ std::string pdlDeviceIdFrom(const char* machineIdFile, const char* otherMachineI
     std::string line = made + "\n";
     bool ok = false;
     File file(keptFile, false, false, true, &ok);
-    ok = ok && file.write(line.data(), static_cast<int>(line.size())) == static_cast<int>(line.size());
-    ok = file.close() && ok;
+    ok = ok && file.write(line.data(), static_cast<int>(line.size())) == static_cast<int>(line.size()) &&
+         file.commit();
     if (!ok)
         logPrintf("ERR", "cannot keep the device id in %s", keptFile);
     return made;

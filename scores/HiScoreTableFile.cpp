@@ -156,5 +156,5 @@ bool HiScoreTable::save()
     if (!ok)
         return false;
     write(file);
-    return file.close();
+    return file.commit();
 }

@@ -233,7 +233,7 @@ bool AbTester::save()
         File file(dataFilePath(kVariationsFileName), false, false, true, &ok);
         if (ok) {
             writeVariations(file);
-            ok = file.close();
+            ok = file.commit();
         }
         allSaved = allSaved && ok;
     }
@@ -243,7 +243,7 @@ bool AbTester::save()
             for (int i = 0; i < counters.size(); i++)
                 writeInt32(file, counters[i]);
             writeInt32(file, FileTagAb01);
-            ok = file.close();
+            ok = file.commit();
         }
         allSaved = allSaved && ok;
     }

@@ -407,7 +407,7 @@ bool Settings::save()
     if (!ok)
         return false;
     write(file);
-    return file.close();
+    return file.commit();
 }
 
 ReportFactsI* gReportFacts = nullptr;

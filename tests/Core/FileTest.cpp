@@ -38,7 +38,7 @@ protected:
         File file(name.c_str(), false, false, true, &ok);
         ASSERT_TRUE(ok);
         ASSERT_EQ(file.write(bytes.data(), static_cast<int>(bytes.size())), static_cast<int>(bytes.size()));
-        ASSERT_TRUE(file.close());
+        ASSERT_TRUE(file.commit());
     }
 
     std::string readWhole(const std::string& name)
@@ -94,7 +94,8 @@ TEST_F(FileTest, SaveAndLoadRoundTrip)
         EXPECT_TRUE(writeInt32(out, makeTag("ab01")));
         EXPECT_TRUE(writeByteString(out, "name"));
         EXPECT_TRUE(writeBool(out, true));
-    }   // the destructor finishes the save
+        EXPECT_TRUE(out.commit());
+    }
     EXPECT_EQ(readWhole(path("save.dat")), std::string("10ba\x04\x00\x00\x00name\x01", 13));
     EXPECT_EQ(readWhole(path("save.dat.tmp")), "<missing>");
 
@@ -146,9 +147,48 @@ TEST_F(FileTest, OpenForWritingIsASafeSaveToo)
     EXPECT_FALSE(file.open(path("save.dat").c_str(), false));
     file.write("new bytes", 9);
     EXPECT_EQ(readWhole(path("save.dat")), "old");
-    EXPECT_TRUE(file.close());
+    EXPECT_TRUE(file.commit());
     EXPECT_EQ(readWhole(path("save.dat")), "new bytes");
     EXPECT_FALSE(file.close());
+    EXPECT_FALSE(file.commit());
+}
+
+// A saver that gives up early (a failed write, an early return) must not
+// put half a file in place of the good one, however it lets go of the file.
+TEST_F(FileTest, SaveWithoutCommitKeepsTheOldFile)
+{
+    enum Ending { kDestroyed, kClosed, kDiscarded };
+    for (Ending ending : {kDestroyed, kClosed, kDiscarded}) {
+        SCOPED_TRACE(ending);
+        writeWhole(path("save.dat"), "old");
+        {
+            bool ok = false;
+            File file(path("save.dat").c_str(), false, false, true, &ok);
+            ASSERT_TRUE(ok);
+            EXPECT_EQ(file.write("half", 4), 4);
+            if (ending == kClosed)
+                EXPECT_FALSE(file.close());
+            if (ending == kDiscarded)
+                file.discard();
+            EXPECT_EQ(readWhole(path("save.dat")), "old");
+        }
+        EXPECT_EQ(readWhole(path("save.dat")), "old");
+        EXPECT_EQ(readWhole(path("save.dat.tmp")), "<missing>");
+    }
+}
+
+TEST_F(FileTest, ClosingAFileReadOrAppendedIsNotACommit)
+{
+    writeWhole(path("log.txt"), "one\n");
+    bool ok = false;
+    File log(path("log.txt").c_str(), false, true, false, &ok);
+    ASSERT_TRUE(ok);
+    log << "two" << "\n";
+    EXPECT_TRUE(log.commit());
+    EXPECT_EQ(readWhole(path("log.txt")), "one\ntwo\n");
+    File in(path("log.txt").c_str(), &ok);
+    ASSERT_TRUE(ok);
+    EXPECT_TRUE(in.close());
 }
 
 TEST_F(FileTest, DiscardedSaveKeepsTheOldFile)
@@ -200,7 +240,7 @@ TEST_F(FileTest, SaveThatRunsOutOfSpaceFailsAndKeepsTheOldFile)
             return 3;
         const std::string big(20000, 'n');
         file.write(big.data(), 20000);
-        return file.close() ? 4 : 0;
+        return file.commit() ? 4 : 0;
     });
     EXPECT_EQ(status, 0);
     EXPECT_EQ(readWhole(path("save.dat")), old);

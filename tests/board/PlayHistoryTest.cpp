@@ -35,13 +35,13 @@ TEST_F(PlayHistoryTest, FinishedPuzzleIsRecordedOnce)
     ASSERT_EQ(1, host.history.size());
     const HistoryRecord& r = host.history[0];
     EXPECT_EQ(50007, r.puzzleId);
-    EXPECT_EQ(42000, r.elapsedMs);
+    EXPECT_EQ(42000, r.playMs);
     EXPECT_EQ(kGameFreePlay, r.gameType);
     EXPECT_EQ(2, r.hintedThrough);
-    EXPECT_EQ(3, r.hintCounter);
+    EXPECT_EQ(3, r.credit);
     EXPECT_EQ(2 + 1, r.flags);
     EXPECT_EQ(2, r.scheme);
-    EXPECT_EQ(5, r.undoCount);
+    EXPECT_EQ(5, r.extra);
     // The same puzzle right after it is not entered again.
     board().recordPlayedPuzzle(true, false, kGameFreePlay);
     EXPECT_EQ(1, host.history.size());

@@ -64,7 +64,7 @@ TEST_F(CurrentGameITest, FinishBoardCountsRecordsAndBurstsTheLastFurball)
     EXPECT_EQ(1, gAbSettings.counter(StatSolvedPuz));
     ASSERT_EQ(1, host.history.size());
     EXPECT_EQ(30012, host.history[0].puzzleId);
-    EXPECT_EQ(2, host.history[0].hintCounter);
+    EXPECT_EQ(2, host.history[0].credit);
     EXPECT_EQ(before + 1, gAnimationList->count());
     EXPECT_EQ(1, int(solved.cellAt(2, 5).inFlight));   // the last furball now shows as its burst
     // The same puzzle told again is not recorded twice.
