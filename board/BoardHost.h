@@ -31,10 +31,11 @@ public:
     virtual void tellMoveMade(bool chainLeftBoard) = 0;
     // Frenzy: the game has no moves left.
     virtual bool outOfMoves() = 0;
-    virtual int hintCounter() = 0;
+    // The current game's hints left (a finished puzzle's record keeps them).
+    virtual int hintsLeft() = 0;
     // The shown board is solved and at rest: the game records it and moves on
     // (it may replace the board).
-    virtual void puzzleSolved() = 0;
+    virtual void puzzleFinished() = 0;
 
     // The play history; the board appends a puzzle when it ends.
     virtual Array<HistoryRecord>& playedPuzzles() = 0;

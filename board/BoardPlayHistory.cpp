@@ -53,7 +53,7 @@ void Board::recordPlayedPuzzle(bool solved, bool bookmark, int kind)
     entry.playMs = elapsed;
     entry.gameType = kind;
     entry.hintedThrough = boardFreeHints() ? 0 : hintedThrough;
-    entry.credit = gBoardHost->hasCurrentGame() ? gBoardHost->hintCounter() : 0;
+    entry.credit = gBoardHost->hasCurrentGame() ? gBoardHost->hintsLeft() : 0;
     entry.flags = flags;
     entry.scheme = scheme;
     entry.extra = undoCount;

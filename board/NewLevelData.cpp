@@ -137,6 +137,15 @@ bool NewLevelData::entryOf(int level, int index, ListEntry* entry) const
     return lookupListEntry(counts, kLevelCount, level - 1, index, entry);
 }
 
+int NewLevelData::levelListEntry(int puzzleId, int scheme)
+{
+    ListEntry entry;
+    if (scheme < 0 || scheme > 39 || puzzleId < 0 || !buildLevelLists(scheme) ||
+        !entryOf(puzzleId / kPuzzleIdsPerLevel, puzzleId % kPuzzleIdsPerLevel, &entry))
+        return -1;
+    return lists_[entry.list][entry.index];
+}
+
 bool NewLevelData::getPuzzle(LevelRecord* out, int puzzleId, int* level, int scheme)
 {
     *level = puzzleId / kPuzzleIdsPerLevel;

@@ -19,6 +19,9 @@ public:
     NewLevelData(const char* puzzlesPath, const char* complexitiesPath);
 
     bool getPuzzle(LevelRecord* out, int puzzleId, int* level, int scheme) override;
+    // The record number of a puzzle id in the scheme's level lists; -1 for a
+    // scheme outside 0..39 or an id the lists do not have.
+    int levelListEntry(int puzzleId, int scheme);
     // Picks from the lists of the scheme the settings give.
     bool pickPuzzle(LevelRecord* out, int level, int* index, float pickValue, int tryNumber) override;
     bool pickPuzzleInScheme(int scheme, LevelRecord* out, int level, int* index, float pickValue, int tryNumber);

@@ -19,10 +19,15 @@ BvGameI* appStartup(void* platformHandle)
     delete gGame;
     gGame = new KelzoGame(platformHandle);
     gBoardHost = gGame;
+    gGameHost = gGame;
     gGame->loadResources();
     gGameClock.update();
     gGame->pauseClockIfRunning();
+    gGame->setFilesAndLoad(dataFilePath("gameState.dat"), dataFilePath("hiScores.dat").c_str());
     gGame->pauseClockIfRunning();
+    // Until the menus come, the first screen is the play screen, shown once
+    // the saved state is in: its game goes on where it was left.
+    gGame->showFirstScreen();
     setDefaultFontFile("Insanibu");
     gReportFacts = gGame;
     gAbSettings.callback = gSettings;
@@ -42,7 +47,6 @@ void appShutdown(bool wasInactive)
     {
         MutexLock lock(&gAppMutex);
         gReportFacts = nullptr;
-        gBoardHost = nullptr;
         delete gGame;
         gGame = nullptr;
     }

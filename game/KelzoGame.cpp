@@ -5,7 +5,6 @@
 #include "Core/GameClock.h"
 #include "Core/Language.h"
 #include "Core/Log.h"
-#include "Core/Random.h"
 #include "Core/String.h"
 #include "board/Board.h"
 #include "board/BoardDraw.h"
@@ -17,27 +16,25 @@
 #include "graphics/FontCache.h"
 #include "graphics/GlState.h"
 #include "settings/AbSettings.h"
+#include "settings/Settings.h"
 #include "sound/MusicCrossFader.h"
 #include "ui/MenuStack.h"
 #include "ui/SharedMenuTextures.h"
 
 KelzoGame* gGame = nullptr;
 
-KelzoGame::KelzoGame() = default;
-
 namespace {
 
-// How long a finished board's bursts may fly before the next board comes.
+// How long a stuck board stays before the next one comes (until the stuck
+// tip and its menu exist).
 const int kNextBoardDelayMs = 1500;
-const int kPlayLevel = 1;
 
-// The game on the play screen until the game modes exist: it tells the
-// application when the board is over.
-class PlayScreenGame : public CurrentGameI {
-public:
-    void moveMade(bool chainLeftBoard) override;
-    void finishBoard() override;
-};
+// Alert ids of the game flow.
+const int kAlertContinueGame = 11;
+const int kAlertSameFreePlayLevel = 13;
+
+// The first tutorial tip: from 43 on they show whatever the tips option says.
+const int kFirstTutorialTip = 43;
 
 // Where the furballs are, for whoever reads the log (the end-to-end test
 // picks its swipes from it): cell and screen centre of each.
@@ -54,27 +51,6 @@ void logFurballs(const Board& board)
     logPrintf("LOG", "%s", line.c_str());
 }
 
-void PlayScreenGame::moveMade(bool chainLeftBoard)
-{
-    if (!chainLeftBoard || board.isNull())
-        return;
-    logPrintf("LOG", "move made, %d furballs left", board->furballCount());
-    logFurballs(*board);
-    if (board->furballCount() > 1 && !board->hasPossibleMove()) {
-        logPrintf("LOG", "board stuck");
-        if (gGame)
-            gGame->boardFinished();
-    }
-}
-
-void PlayScreenGame::finishBoard()
-{
-    CurrentGameI::finishBoard();
-    logPrintf("LOG", "board solved");
-    if (gGame)
-        gGame->boardFinished();
-}
-
 // The music fader's timed events come from its own thread.
 void scheduleFromFader(int kind, int delayMs)
 {
@@ -84,10 +60,26 @@ void scheduleFromFader(int kind, int delayMs)
     gGame->scheduleEvent(kind, delayMs);
 }
 
+int settingsMode()
+{
+    return gSettings ? gSettings->gameMode : kGameArcade;
+}
+
+int settingsLevel()
+{
+    return gSettings ? gSettings->startLevel : 1;
+}
+
 }  // namespace
+
+KelzoGame::KelzoGame()
+{
+    tips.resetAllCounters(gGameClock.now());
+}
 
 KelzoGame::KelzoGame(void* handle) : platformHandle(handle), ownsProgramState_(true)
 {
+    tips.resetAllCounters(gGameClock.now());
     gMusicCrossFader.setEventScheduler(scheduleFromFader);
     gRenderStats = RenderStats{0, 0, 0};
     loadingScreen.showLoadingScreen();
@@ -95,6 +87,12 @@ KelzoGame::KelzoGame(void* handle) : platformHandle(handle), ownsProgramState_(t
 
 KelzoGame::~KelzoGame()
 {
+    saveState(true);
+    // The games and boards go with the members below: they must not call back.
+    if (gBoardHost == this)
+        gBoardHost = nullptr;
+    if (gGameHost == this)
+        gGameHost = nullptr;
     if (!ownsProgramState_)
         return;
     gMusicCrossFader.setEventScheduler(nullptr);
@@ -127,41 +125,194 @@ void KelzoGame::loadResources()
     gGameGraphics = &graphics;
     loadingScreen.setLoadingProgress(87);
     loadingScreen.setLoadingProgress(90);
-    showPlayScreen();
+    startFresh(false);
     loadingScreen.setLoadingProgress(100);
     pauseClockIfRunning();
+    tips.resetAllCounters(gGameClock.now());
 }
 
-void KelzoGame::showPlayScreen()
+void KelzoGame::showFirstScreen()
 {
-    screenId = kScreenPlaying;
+    previousScreen = currentScreen;
+    currentScreen = ScreenPlaying;
     soundPlayer.setMusicState(kMusicInGame);
-    startPuzzle();
+    if (!currentGame)
+        startGame(false, true);
+    if (currentGame && currentGame->board.isNull())
+        nextPuzzle(true);
+    else if (currentGame)
+        startFurballEntrance();
     clockStartPending = true;
     logPrintf("LOG", "play screen ready");
 }
 
-void KelzoGame::startPuzzle()
+// ---- Games
+
+OwnedPtr<CurrentGameI>& KelzoGame::slotFor(int type)
 {
-    if (currentGame.isNull())
-        currentGame.reset(new PlayScreenGame());
-    currentGame->level = kPlayLevel;
-    Board* board = Board::createForPuzzle(kPlayLevel, &recentPuzzles[0], &recentPuzzles[1], &recentPuzzles[2],
-                                          randomFloat(1.0f));
-    recentPuzzles[2] = recentPuzzles[1];
-    recentPuzzles[1] = recentPuzzles[0];
-    recentPuzzles[0] = board->record;
-    currentGame->board.reset(board);
-    boardEndedMs = -1;
-    logPrintf("LOG", "puzzle %d of level %d", board->puzzleId, kPlayLevel);
-    logFurballs(*board);
+    return type >= 0 && type < kKeptGameTypes ? keptGames[type] : ownedGame;
 }
 
-void KelzoGame::boardFinished()
+CurrentGameI* KelzoGame::keptGame(int type) const
 {
-    if (boardEndedMs < 0)
-        boardEndedMs = gGameClock.now();
+    return type >= 0 && type < kKeptGameTypes ? keptGames[type].get() : nullptr;
 }
+
+void KelzoGame::deleteGame(OwnedPtr<CurrentGameI>& slot)
+{
+    if (currentGame && currentGame == slot.get())
+        currentGame = nullptr;
+    slot.reset();
+}
+
+void KelzoGame::setKeptGame(int type, CurrentGameI* game)
+{
+    OwnedPtr<CurrentGameI>& slot = keptGames[type];
+    if (slot.get() == game)
+        return;
+    deleteGame(slot);
+    slot.reset(game);
+}
+
+void KelzoGame::setCurrentGame(CurrentGameI* game)
+{
+    // A game owned apart lives only while it is the current one.
+    if (ownedGame && ownedGame.get() != game)
+        deleteGame(ownedGame);
+    currentGame = game;
+}
+
+void KelzoGame::freezeKeptBoardsResumeCurrent()
+{
+    alignBoardTimers();
+    tips.resetGameCounters(gGameClock.now());
+    bottomButton = -1;
+}
+
+void KelzoGame::startGame(bool modeChanged, bool createNew)
+{
+    const int mode = settingsMode();
+    CurrentGameI* kept = keptGame(mode);
+    if (kept) {
+        const bool challenge = mode == kGameChallenge;
+        const bool sameChallenge =
+            challenge && (gAbSettings.ncm < 1 ? kept->difficulty() == (gSettings ? gSettings->difficulty : 0)
+                                              : kept->level == settingsLevel());
+        const bool sameFrenzyLevel = mode == kGameFrenzy && kept->level == settingsLevel();
+        if (modeChanged && (sameChallenge || sameFrenzyLevel) && kept->hasProgress()) {
+            String message = formatText(sameChallenge ? 306 : 307, int(kept->level));
+            showAlert(kAlertContinueGame, getText(305), message, getText(308), getText(309));
+            tips.resetGameCounters(gGameClock.now());
+            setCurrentGame(nullptr);
+            bottomButton = -1;
+            return;
+        }
+        if (mode == kGameFreePlay && !kept->board.isNull()) {
+            if (kept->level != settingsLevel()) {
+                setCurrentGame(kept);
+                kept->startBoardLevel(false, true);
+                kept->level = settingsLevel();
+                nextPuzzle(false);
+                freezeKeptBoardsResumeCurrent();
+            } else {
+                showAlert(kAlertSameFreePlayLevel, getText(310), getText(311), getText(308), getText(309));
+                tips.resetGameCounters(gGameClock.now());
+                setCurrentGame(nullptr);
+                bottomButton = -1;
+            }
+            return;
+        }
+    }
+    OwnedPtr<CurrentGameI>& slot = slotFor(mode);
+    if (createNew) {
+        if (currentGame == slot.get())
+            currentGame = nullptr;
+        setCurrentGame(replaceCurrentGame(&graphics, slot, false));
+    } else {
+        setCurrentGame(nullptr);
+        deleteGame(slot);
+    }
+    freezeKeptBoardsResumeCurrent();
+}
+
+void KelzoGame::nextPuzzle(bool)
+{
+    if (!currentGame)
+        return;
+    currentGame->endLevel();
+    stuckSinceMs = -1;
+    if (settingsMode() == kGameFreePlay) {
+        const int level = currentGame->level;
+        HistoryRecord* kept = nullptr;
+        for (int i = history.size() - 1; i >= 0 && !kept; i--)
+            if (levelOfPuzzleId(history[i].puzzleId) == level && (history[i].flags & HistoryRecord::kKept))
+                kept = &history[i];
+        if (kept)
+            setBoard(*kept);
+        else
+            startNewLevelAvoidingRecent();
+    } else {
+        startNewLevelAvoidingRecent();
+    }
+    startFurballEntrance();
+    saveState(false);
+}
+
+void KelzoGame::startFurballEntrance()
+{
+    if (!currentGame || currentGame->board.isNull())
+        return;
+    const Board& board = *currentGame->board;
+    logPrintf("LOG", "puzzle %d of level %d", board.puzzleId, currentGame->level);
+    logFurballs(board);
+}
+
+void KelzoGame::playMove(const MoveEntry& move)
+{
+    if (!currentGame || currentGame->board.isNull())
+        return;
+    if (gAbSettings.ddh < 10) {
+        currentGame->makeMove(CellPos{move.x, move.y}, move.dx, move.dy, false, 0, 1.0f);
+        return;
+    }
+    currentGame->board->setHintMarker(move, 100);
+    int showMs = gAbSettings.nhq >= 1 ? 5000 - 500 * gAbSettings.nhq : 5000;
+    bool arrows = gAbSettings.nhd > 0;
+    bool forced = false;
+    const bool edgeMove = (move.x == 0 && move.dx == 1) || (move.x == 6 && move.dx == -1);
+    if (edgeMove && gAbSettings.nhs >= 1) {
+        arrows = true;
+        showMs = 9000;
+        forced = true;
+    }
+    const int limit = gAbSettings.ddh - 10 > 4 ? 99 : gAbSettings.ddh - 10;
+    if (!forced && currentGame->level > limit)
+        return;
+    int id = 58;
+    if (arrows)
+        id = move.dx == 1 ? 59 : move.dx == -1 ? 60 : move.dy == 1 ? 62 : 61;
+    const ScreenPoint at = cellToScreen(graphics, move.x, move.dy == 1 ? move.y : move.y - 1);
+    TipParams params;
+    params.showMs = showMs;
+    params.delayMs = 100;
+    params.fadeOutMs = gAbSettings.nhf > 0 ? 1800 - 300 * gAbSettings.nhf : 1800;
+    params.dismissOnTouch = 1;
+    params.scale = 0.75f;
+    params.x = int(at.x) + 22;
+    params.y = int(at.y) + 46;
+    params.flipArrow = move.dy == 1 ? 1 : 0;
+    showTip(id, params);
+}
+
+void KelzoGame::showAlert(int id, const String& title, const String&, const String&, const String&)
+{
+    currentAlertId = id;
+    logPrintf("LOG", "alert %d: %s", id, title.c_str());
+}
+
+bool KelzoGame::isAlertShowing(int id) { return currentAlertId == id; }
+
+// ---- Frame and touches
 
 void KelzoGame::playDueEvents()
 {
@@ -177,23 +328,32 @@ void KelzoGame::playDueEvents()
             soundPlayer.playWrongMoveEffect();
         else if (event.kind == 7)
             soundPlayer.playUndoEffect();
+        else if (event.kind == 8)
+            soundPlayer.playHintEffect();
+        else if (event.kind == 9)
+            soundPlayer.playBeatStageEffect();
     }
 }
 
 bool KelzoGame::drawPlayScreen()
 {
     playDueEvents();
-    if (boardEndedMs >= 0 && gameTimeDiff(gGameClock.now(), boardEndedMs) >= kNextBoardDelayMs)
-        startPuzzle();
+    if (stuckSinceMs >= 0 && gameTimeDiff(gGameClock.now(), stuckSinceMs) >= kNextBoardDelayMs) {
+        if (currentGame)
+            currentGame->startBoardLevel(false, false);
+        nextPuzzle(true);
+    }
     drawBackground(graphics, 1.0f, 0);
     bool moving = false;
-    if (!currentGame.isNull() && !currentGame->board.isNull()) {
-        moving = drawBoard(graphics, *currentGame->board, 1.0f, 0, 0);
-        moving = currentGame->board->drawHintArrow(graphics, screenId) || moving;   // it bobs
+    if (currentGame) {
+        currentGame->tick();
+        moving = currentGame->drawBoard();
+        if (currentGame->board)
+            moving = currentGame->board->drawHintArrow(graphics, currentScreen) || moving;   // it bobs
     }
     moving = updateAnimations(gAnimationList) || moving;
     // The wait for the next board is movement too: its frame must come.
-    return moving || boardEndedMs >= 0;
+    return moving || stuckSinceMs >= 0;
 }
 
 bool KelzoGame::drawFrame()
@@ -203,12 +363,13 @@ bool KelzoGame::drawFrame()
     gMusicCrossFader.frameStep();
     // Not while unfocused: a frame drawn then only shows the picture, and the
     // clock starts once the focus comes.
-    if (clockStartPending && screenId == kScreenPlaying && gAppActive) {
+    if (clockStartPending && currentScreen == ScreenPlaying && gAppActive) {
         clockStartPending = false;
         resumeClockIfPaused();
+        alignBoardTimers();
         logPrintf("LOG", "play screen shown %d ms after start", int(microsSinceStart() / 1000));
     }
-    if (screenId == kScreenPlaying)
+    if (currentScreen == ScreenPlaying)
         return drawPlayScreen();
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -218,9 +379,11 @@ bool KelzoGame::drawFrame()
 void KelzoGame::handleTouch(int phase, TouchPoint at, TouchPoint)
 {
     MutexLock lock(&frameMutex);
-    if (screenId == kScreenPlaying && !currentGame.isNull() && !currentGame->board.isNull())
-        currentGame->board->handleTouch(phase, at.x, at.y);
+    if (currentScreen == ScreenPlaying && currentGame)
+        currentGame->handleTouch(phase, at.x, at.y);
 }
+
+// ---- Focus and clock
 
 void KelzoGame::pauseClock()
 {
@@ -253,19 +416,23 @@ void KelzoGame::resumeClockIfPaused()
 
 void KelzoGame::pause()
 {
+    saveState(true);
     gAbSettings.saveAndReportExit();
 }
 
 void KelzoGame::resume()
 {
     gAbSettings.countResume();
+    dimScreen = false;
 }
 
-int KelzoGame::playHistoryCount() { return playHistory.size(); }
+// ---- ReportFactsI
+
+int KelzoGame::playHistoryCount() { return history.size(); }
 
 void KelzoGame::playHistoryRecord(int index, int* elapsedMs, int* kind, int* flags)
 {
-    const HistoryRecord& record = playHistory[index];
+    const HistoryRecord& record = history[index];
     *elapsedMs = record.playMs;
     *kind = record.gameType;
     *flags = record.flags;
@@ -273,7 +440,7 @@ void KelzoGame::playHistoryRecord(int index, int* elapsedMs, int* kind, int* fla
 
 bool KelzoGame::currentBoard(int* elapsedMs, int* undos, bool* hasPossibleMove)
 {
-    if (currentGame.isNull() || currentGame->board.isNull())
+    if (!currentGame || currentGame->board.isNull())
         return false;
     const Board& board = *currentGame->board;
     *elapsedMs = board.elapsedMs();
@@ -282,42 +449,67 @@ bool KelzoGame::currentBoard(int* elapsedMs, int* undos, bool* hasPossibleMove)
     return true;
 }
 
-bool KelzoGame::onPlayScreen() { return screenId == kScreenPlaying; }
+// ---- BoardHost
 
-bool KelzoGame::onInstructionScreen() { return screenId == kScreenInstruction; }
+bool KelzoGame::onPlayScreen() { return currentScreen == ScreenPlaying; }
 
-bool KelzoGame::hasCurrentGame() { return !currentGame.isNull(); }
+bool KelzoGame::onInstructionScreen() { return currentScreen == ScreenHowToPlay; }
 
-Board* KelzoGame::currentGameBoard() { return currentGame.isNull() ? nullptr : currentGame->board.get(); }
+bool KelzoGame::hasCurrentGame() { return currentGame != nullptr; }
+
+Board* KelzoGame::currentGameBoard() { return currentGame ? currentGame->board.get() : nullptr; }
 
 void KelzoGame::tellMoveMade(bool chainLeftBoard)
 {
-    if (!currentGame.isNull())
-        currentGame->moveMade(chainLeftBoard);
+    if (!currentGame)
+        return;
+    currentGame->onMoveMade(chainLeftBoard);
+    Board* board = currentGame->board.get();
+    if (!chainLeftBoard || !board)
+        return;
+    logPrintf("LOG", "move made, %d furballs left", board->furballCount());
+    logFurballs(*board);
+    if (board->furballCount() > 1 && !board->hasPossibleMove() && stuckSinceMs < 0) {
+        logPrintf("LOG", "board stuck");
+        stuckSinceMs = gGameClock.now();
+    }
 }
 
-bool KelzoGame::outOfMoves() { return !currentGame.isNull() && ::outOfMoves(*currentGame); }
+bool KelzoGame::outOfMoves() { return currentGame && ::outOfMoves(*currentGame); }
 
-int KelzoGame::hintCounter() { return currentGame.isNull() ? 0 : currentGame->hintCounter; }
+int KelzoGame::hintsLeft() { return currentGame ? currentGame->hintsLeft() : 0; }
 
-void KelzoGame::puzzleSolved()
+void KelzoGame::puzzleFinished()
 {
-    if (!currentGame.isNull())
-        currentGame->finishBoard();
+    if (!currentGame)
+        return;
+    logPrintf("LOG", "board solved");
+    currentGame->onPuzzleFinished();
 }
 
-Array<HistoryRecord>& KelzoGame::playedPuzzles() { return playHistory; }
+Array<HistoryRecord>& KelzoGame::playedPuzzles() { return history; }
 
 bool KelzoGame::shouldShowTip(int id, int limit, int limit2, int limit3)
 {
     return tips.shouldShowSpaced(id, limit, limit2, limit3);
 }
 
-void KelzoGame::showTip(int id, const TipParams& params) { tips.show(id, params); }
+void KelzoGame::showTip(int id, const TipParams& params)
+{
+    if (gSettings && !gSettings->switchB && id < kFirstTutorialTip)
+        return;
+    presentTip(id, params);
+}
+
+void KelzoGame::presentTip(int id, const TipParams& params) { tips.show(id, params); }
 
 void KelzoGame::dismissTip(int id) { tips.dismiss(id); }
 
 void KelzoGame::resetTipCounters(int now) { tips.resetMoveCounters(now); }
+
+void KelzoGame::resetLevelTipCounters() { tips.resetLevelCounters(gGameClock.now()); }
+
+void KelzoGame::removeTipBubbles() { tips.removeAll(); }
 
 void KelzoGame::playHitEffect() { soundPlayer.playHitEffect(); }
 
@@ -335,7 +527,7 @@ void KelzoGame::scheduleEvent(int kind, int delay)
 void KelzoGame::addMovingFurball(const BoardCell& cell, int dx, int dy, CellPos origin, CellPos source,
                                  CellPos target, bool ghost, int delay, float speed, bool fast)
 {
-    if (currentGame.isNull() || currentGame->board.isNull())
+    if (!currentGame || currentGame->board.isNull())
         return;
     Board& board = *currentGame->board;
     board.movingFurballs.append(MovingFurball(board, cell, dx, dy, origin, source, target, ghost, delay, speed, fast));

@@ -6,41 +6,56 @@
 #include "Core/Array.h"
 #include "Core/Mutex.h"
 #include "Core/OwnedPtr.h"
+#include "Core/String.h"
 #include "board/BoardCell.h"
 #include "board/BoardHost.h"
 #include "board/GameGraphics.h"
 #include "board/LevelRecord.h"
 #include "board/PositionSet.h"
 #include "game/BvGameI.h"
+#include "game/ScreenId.h"
 #include "game/Tips.h"
 #include "modes/CurrentGameI.h"
+#include "modes/GameHost.h"
+#include "scores/HiScoreTable.h"
 #include "settings/ReportFacts.h"
 #include "sound/SoundPlayer.h"
 
 // A sound or action the frame plays when its time comes (kind 6 the
-// wrong-move effect, 7 the undo effect).
+// wrong-move effect, 7 the undo effect, 8 the hint effect, 9 the end of a
+// puzzle).
 struct TimedEvent {
     int32_t kind;
     int32_t dueMs;
 };
 
 // The application object: the BvGameI the main loop drives, and the owner of
-// everything that lasts across screens (the game in play, the play history,
-// tips, the sound player, the timed events). It is the board's host, and it
-// tells the statistics report about the game in progress.
+// everything that lasts across screens: the games (one kept per type 0 to 3,
+// the others and the instruction game owned apart), the play history, the
+// players, the tips, the sound player, the local high scores and the timed
+// events. It is the host of the board and of the games, and it tells the
+// statistics report about the game in progress. Its state survives a
+// restart in "gameState.dat" and the player's file beside it
+// (KelzoGameState.cpp); the progress queries on the play history are in
+// KelzoGameHistory.cpp.
 //
-// Until the screen flow exists its one screen is the play screen: the theme's
-// background and a board of level 1; a solved board brings the next one.
-class KelzoGame : public BvGameI, public BoardHost, public ReportFactsI {
+// Until the menus exist, the one screen shown is the play screen with the
+// game of the settings' mode, resumed where it was left.
+class KelzoGame : public BvGameI, public BoardHost, public GameHost, public ReportFactsI {
 public:
-    static constexpr int kScreenIntro = 1;
-    static constexpr int kScreenPlaying = 2;
-    static constexpr int kScreenInstruction = 6;
+    static const int kKeptGameTypes = 4;      // Arcade, Frenzy, Free Play, Challenge
+    static const int kStateTag = makeTag("fr01");
+    static const int kRecordTag = makeTag("pr01");
+    // The newest records always survive a load; older ones only from Free Play.
+    static const int kKeptRecentRecords = 799;
+    static const int kMaxPlayers = 1000000;
+    static const int kMaxHistory = 1000000;
 
     // A bare object, nothing loaded and nothing shown (tests).
     KelzoGame();
     // The program's object: shows the loading screen at once.
     explicit KelzoGame(void* platformHandle);
+    // Saves the state first.
     ~KelzoGame() override;
     KelzoGame(const KelzoGame&) = delete;
     KelzoGame& operator=(const KelzoGame&) = delete;
@@ -51,6 +66,7 @@ public:
     void handleTouch(int phase, TouchPoint at, TouchPoint second) override;
     void pauseClock() override;
     void resumeClock() override;
+    // Focus lost: the state is saved and the experiment report sent.
     void pause() override;
     void resume() override;
 
@@ -59,17 +75,18 @@ public:
     void playHistoryRecord(int index, int* elapsedMs, int* kind, int* flags) override;
     bool currentBoard(int* elapsedMs, int* undos, bool* hasPossibleMove) override;
 
-    // ---- BoardHost
+    // ---- BoardHost (and GameHost where they share a call)
     bool onPlayScreen() override;
     bool onInstructionScreen() override;
     bool hasCurrentGame() override;
     Board* currentGameBoard() override;
     void tellMoveMade(bool chainLeftBoard) override;
     bool outOfMoves() override;
-    int hintCounter() override;
-    void puzzleSolved() override;
+    int hintsLeft() override;
+    void puzzleFinished() override;
     Array<HistoryRecord>& playedPuzzles() override;
     bool shouldShowTip(int id, int limit, int limit2, int limit3) override;
+    // Shown unless the tips option is off (the tutorial's tips always show).
     void showTip(int id, const TipParams& params) override;
     void dismissTip(int id) override;
     void resetTipCounters(int now) override;
@@ -85,41 +102,128 @@ public:
     // Moves the guided instruction to its next step.
     void advanceTutorial() override;
 
+    // ---- GameHost
+    int applicationLevel() override { return currentLevel; }
+    // Ends the current puzzle, gives the current game its next one, saves.
+    void nextPuzzle(bool flag) override;
+    // Presents a hint move: played at once, or marked and explained by a tip.
+    void playMove(const MoveEntry& move) override;
+    // Until the alert dialog exists the alert is only remembered (and logged).
+    void showAlert(int id, const String& title, const String& message, const String& button1,
+                   const String& button2) override;
+    bool isAlertShowing(int id) override;
+    void resetLevelTipCounters() override;
+    void removeTipBubbles() override;
+    void presentTip(int id, const TipParams& params) override;
+
+    // ---- Start-up
     // The loading part of start-up, with the loading screen's progress.
     void loadResources();
     void pauseClockIfRunning();
     void resumeClockIfPaused();
+    // Until the menus exist: the play screen, its game resumed or started.
+    void showFirstScreen();
 
-    // The board in play is over (solved, or stuck); the next one follows once
-    // its bursts have faded.
-    void boardFinished();
+    // ---- Games
+    // Makes the game of the settings' mode the current one: the kept one
+    // when it may go on, else a new one (createNew) or none.
+    void startGame(bool modeChanged, bool createNew);
+    // The kept game of a type 0..3; null for other types.
+    CurrentGameI* keptGame(int type) const;
+    // Deletes the game in a slot; a current pointer to it is cleared.
+    void deleteGame(OwnedPtr<CurrentGameI>& slot);
+    // A game read or made for a kept type replaces the slot's game.
+    void setKeptGame(int type, CurrentGameI* game);
+    void setCurrentGame(CurrentGameI* game);
 
-    int screenId = 0;
-    int tutorialStep = -1;         // 42..54 during the guided instruction
-    OwnedPtr<CurrentGameI> currentGame;
-    int currentLevel = 1;
-    Array<TimedEvent> timedEvents;
-    Array<HistoryRecord> playHistory;
-    Tips tips;
-    SoundPlayer soundPlayer;
-    uint8_t instructionMisthrow = 0;   // step 49 answered from a cell other than (5, 4)
+    // ---- State files (KelzoGameState.cpp)
+    // Names the state file and the high-score file, reads both.
+    void setFilesAndLoad(const String& path, const char* hiScoresPath);
+    // Writes "gameState.dat" and the current player's file; the current
+    // game's level, difficulty and mode go back to the settings first when
+    // takeGameSettings. Nothing is written on the how-to-play screen.
+    void saveState(bool takeGameSettings);
+    void loadState();
+    // The player's file body; false when the reading stopped at a damaged
+    // field (what came before stays).
+    bool writeGameModeState(StreamOut& out);
+    bool readGameModeState(StreamIn& in);
+    // The state of a first run.
+    void startFresh(bool startGameFirst);
+    // The player's file: the state path followed by the player's number.
+    String playerStatePath() const;
+
+    // ---- Play history and progress (KelzoGameHistory.cpp)
+    int solvedPuzzlesInLevel();
+    int puzzlesLeftInLevel();
+    int firstUnsolvedLevel(int gameType);
+    int firstUnsolvedLevelOfSelectedMode();
+    int levelOfMode(int gameType);
+    int highScoreRank();
+    void restoreKeptPuzzle(int level);
+    // The record is marked as played again when its puzzle was left unsolved.
+    void setBoard(HistoryRecord& record);
+    void startNewLevelAvoidingRecent();
+    // Only the current game's board keeps time: the kept games' boards are
+    // frozen, the current one's resumed.
+    void alignBoardTimers();
+    void maybeAskForRating(int level, int delayMs);
+    void showRatingPrompt(int delayMs);
+    // Up to four unsent Free Play records, for the score upload; each is
+    // marked as sent.
+    String historySample();
+    // Leaves the current puzzle to be played again later and plays the
+    // record's puzzle in its place.
+    void replayRecord(const HistoryRecord& record);
+    // The current game's board: its puzzle logged for whoever reads the log
+    // (the furballs' entrance comes with the frame).
+    void startFurballEntrance();
+
+    // ---- Fields
+    Array<String> playerNames;
+    int32_t currentPlayer = 0;
+    String playerText;
+    int32_t reservedA = -1;
+    int32_t reservedB = -1;
     void* platformHandle = nullptr;
+    int32_t currentLevel = 1;          // also how far Free Play has come
+    int32_t reservedC = 1;
+    int32_t currentAlertId = -1;       // the alert whose answer is awaited; -1 none
+    bool tutorialDone = false;
+    int32_t bottomButton = -1;
     bool clockWasRunning = false;      // set by pauseClock
-    Mutex frameMutex;                  // held while a frame updates and draws
+    bool dimScreen = false;
     GameGraphics graphics;             // gGameGraphics points here once loaded
+    Array<HistoryRecord> history;      // oldest first
+    ScreenId currentScreen = ScreenTitle;
+    ScreenId previousScreen = ScreenTitle;
+    ScreenId screenBeforePrevious = ScreenTitle;
+    SoundPlayer soundPlayer;
+    OwnedPtr<CurrentGameI> keptGames[kKeptGameTypes];
+    OwnedPtr<CurrentGameI> ownedGame;  // a current game of another type, or the instruction game
+    CurrentGameI* currentGame = nullptr;   // in a kept slot or ownedGame; null for none
+    String statePath;
+    int32_t boardFrameCount = 0;
+    int32_t tutorialStep = -1;         // 42..54 during the guided instruction
+    HiScoreTable hiScores;
+    Mutex frameMutex;                  // held while a frame updates and draws
+    Array<TimedEvent> timedEvents;
+    int32_t lastTransitionSoundMs = -1;
+    int32_t gameOverMs = -1;
+    Tips tips;
+    uint8_t instructionMisthrow = 0;   // step 49 answered from a cell other than (5, 4)
 
 private:
-    void showPlayScreen();
-    void startPuzzle();
-
     bool drawPlayScreen();
-    // Plays the sounds of the timed events that are due (wrong move, undo).
+    // Plays the sounds of the timed events that are due.
     void playDueEvents();
+    // The kept games' board clocks stop; the current game's go on.
+    void freezeKeptBoardsResumeCurrent();
+    OwnedPtr<CurrentGameI>& slotFor(int type);
 
     bool ownsProgramState_ = false;    // the program's object: it hands back the shared pictures and fonts
     bool clockStartPending = false;    // the play screen starts the clock with its first frame
-    int32_t boardEndedMs = -1;         // game time the board in play ended; -1 while it runs
-    LevelRecord recentPuzzles[3] = {}; // the last boards, not to be dealt again soon
+    int32_t stuckSinceMs = -1;         // game time the board in play got stuck; -1 while it can go on
 };
 
 // The application object; null before start-up and in most tests.

@@ -30,8 +30,8 @@ public:
     Board* currentGameBoard() override { return gameRuns ? board.get() : nullptr; }
     void tellMoveMade(bool chainLeftBoard) override { movesMade.push_back(chainLeftBoard); }
     bool outOfMoves() override { return movesLeft < 1; }
-    int hintCounter() override { return hints; }
-    void puzzleSolved() override { solved++; }
+    int hintsLeft() override { return hints; }
+    void puzzleFinished() override { solved++; }
     Array<HistoryRecord>& playedPuzzles() override { return history; }
     bool shouldShowTip(int id, int limit, int limit2, int limit3) override
     {

@@ -32,7 +32,7 @@ namespace {
 
 // What the game writes itself: a developer's build/data may hold them from a game played there, and the test
 // folder from the last run. The test starts as a first launch without them.
-const char* const kSavedState[] = {"settings.dat", "settings2b.dat", "lang.dat", "deviceId.txt", "gameState.dat",
+const char* const kSavedState[] = {"settings.dat", "settings2b.dat", "lang.dat", "deviceId.txt", "gameState.dat", "gameState.dat0",
                                    "hiScores.dat", "fv.dat", "fiv.dat"};
 
 bool isSavedState(const std::string& name)
@@ -94,8 +94,8 @@ TEST_F(AppStartupTest, StartsOnAPlayableBoardAndShutsDownInOrder)
     EXPECT_TRUE(gGameClock.paused);   // the play screen starts it with its first frame
 
     // The play screen: a stored puzzle of level 1, and a swipe along its stored solution moves it.
-    ASSERT_EQ(gGame->screenId, KelzoGame::kScreenPlaying);
-    ASSERT_FALSE(gGame->currentGame.isNull());
+    ASSERT_EQ(gGame->currentScreen, ScreenPlaying);
+    ASSERT_NE(gGame->currentGame, nullptr);
     ASSERT_FALSE(gGame->currentGame->board.isNull());
     Board& board = *gGame->currentGame->board;
     EXPECT_EQ(levelOfPuzzleId(board.puzzleId), 1);

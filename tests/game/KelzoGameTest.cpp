@@ -6,6 +6,7 @@
 #include "board/Board.h"
 #include "board/MovingFurball.h"
 #include "game/KelzoGame.h"
+#include "modes/PlainGame.h"
 #include "settings/ReportFacts.h"
 
 namespace {
@@ -77,14 +78,15 @@ TEST_F(KelzoGameTest, ReportFactsTellOfTheHistoryAndTheBoardInPlay)
     bool hasMove = false;
     EXPECT_FALSE(facts.currentBoard(&elapsed, &undos, &hasMove));
 
-    game.playHistory.append(HistoryRecord{10001, 4500, 2, 0, 0, 4, 0, 1});
+    game.history.append(HistoryRecord{10001, 4500, 2, 0, 0, 4, 0, 1});
     ASSERT_EQ(facts.playHistoryCount(), 1);
     facts.playHistoryRecord(0, &elapsed, &kind, &flags);
     EXPECT_EQ(elapsed, 4500);
     EXPECT_EQ(kind, 2);
     EXPECT_EQ(flags, 4);
 
-    game.currentGame.reset(new CurrentGameI());
+    game.keptGames[kGameArcade].reset(new PlainGame(nullptr, false));
+    game.setCurrentGame(game.keptGames[kGameArcade].get());
     EXPECT_FALSE(facts.currentBoard(&elapsed, &undos, &hasMove));   // a game without a board
     game.currentGame->board.reset(new Board());
     Board& board = *game.currentGame->board;
@@ -101,10 +103,15 @@ TEST_F(KelzoGameTest, ReportFactsTellOfTheHistoryAndTheBoardInPlay)
 namespace {
 
 // A game that remembers what the board told it.
-class ListeningGame : public CurrentGameI {
+class ListeningGame : public PlainGame {
 public:
-    void moveMade(bool chainLeftBoard) override { moves.push_back(chainLeftBoard); }
-    void finishBoard() override { finished++; }
+    ListeningGame() : PlainGame(nullptr, false) {}
+    void onMoveMade(bool chainLeftBoard) override { moves.push_back(chainLeftBoard); }
+    void puzzleSolved(bool* advance, bool*) override
+    {
+        finished++;
+        *advance = false;
+    }
     std::vector<bool> moves;
     int finished = 0;
 };
@@ -118,39 +125,40 @@ TEST_F(KelzoGameTest, AsBoardHostItAnswersFromTheGameInPlay)
     EXPECT_FALSE(host.hasCurrentGame());
     EXPECT_EQ(host.currentGameBoard(), nullptr);
     EXPECT_FALSE(host.outOfMoves());
-    EXPECT_EQ(host.hintCounter(), 0);
+    EXPECT_EQ(host.hintsLeft(), 0);
     host.tellMoveMade(true);   // no game: nobody to tell
-    host.puzzleSolved();
+    host.puzzleFinished();
 
     ListeningGame* listening = new ListeningGame();
-    game.currentGame.reset(listening);
-    listening->hintCounter = 4;
+    game.ownedGame.reset(listening);
+    game.setCurrentGame(listening);
+    listening->hintsRemaining = 4;
     EXPECT_TRUE(host.hasCurrentGame());
     EXPECT_EQ(host.currentGameBoard(), nullptr);   // a game without a board
-    EXPECT_EQ(host.hintCounter(), 4);
-    listening->movesLeft = 0;
+    EXPECT_EQ(host.hintsLeft(), 4);
+    listening->movesRemaining = 0;
     EXPECT_TRUE(host.outOfMoves());
-    listening->movesLeft = 1;
+    listening->movesRemaining = 1;
     EXPECT_FALSE(host.outOfMoves());
     host.tellMoveMade(true);
     host.tellMoveMade(false);
     EXPECT_EQ(listening->moves, (std::vector<bool>{true, false}));
-    host.puzzleSolved();
+    host.puzzleFinished();
     EXPECT_EQ(listening->finished, 1);
     listening->board.reset(new Board());
     EXPECT_EQ(host.currentGameBoard(), listening->board.get());
 
-    game.playHistory.append(HistoryRecord{10001, 4500, 2, 0, 0, 4, 0, 1});
-    EXPECT_EQ(&host.playedPuzzles(), &game.playHistory);
+    game.history.append(HistoryRecord{10001, 4500, 2, 0, 0, 4, 0, 1});
+    EXPECT_EQ(&host.playedPuzzles(), &game.history);
 
     struct Screen {
         int id;
         bool playing, instruction;
-    } screens[] = {{KelzoGame::kScreenIntro, false, false},
-                   {KelzoGame::kScreenPlaying, true, false},
-                   {KelzoGame::kScreenInstruction, false, true}};
+    } screens[] = {{ScreenGameIntro, false, false},
+                   {ScreenPlaying, true, false},
+                   {ScreenHowToPlay, false, true}};
     for (const Screen& s : screens) {
-        game.screenId = s.id;
+        game.currentScreen = ScreenId(s.id);
         EXPECT_EQ(host.onPlayScreen(), s.playing) << s.id;
         EXPECT_EQ(host.onInstructionScreen(), s.instruction) << s.id;
     }
@@ -184,7 +192,8 @@ TEST_F(KelzoGameTest, AsBoardHostItKeepsTipsEventsFurballsAndTheInstruction)
     BoardCell furball = {};
     furball.colour = 2;
     host.addMovingFurball(furball, 1, 0, CellPos{0, 3}, CellPos{0, 3}, CellPos{2, 3}, false, 70, 1.2f, false);
-    game.currentGame.reset(new CurrentGameI());
+    game.ownedGame.reset(new PlainGame(nullptr, false));
+    game.setCurrentGame(game.ownedGame.get());
     game.currentGame->board.reset(new Board());
     host.addMovingFurball(furball, 1, 0, CellPos{0, 3}, CellPos{0, 3}, CellPos{2, 3}, false, 70, 1.2f, false);
     const Array<MovingFurball>& moving = game.currentGame->board->movingFurballs;

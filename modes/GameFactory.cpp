@@ -1,0 +1,35 @@
+#include "modes/CurrentGameI.h"
+#include "modes/PlainGame.h"
+
+namespace {
+
+// The game of a type, its settings copy set to that type; null for an
+// unknown type. Every mode is the plain game until its own arrives.
+CurrentGameI* makeGame(int type, GameGraphics* graphics, bool explain)
+{
+    if (!explain && (type < kGameArcade || type > kGameBeatTheClock))
+        return nullptr;
+    CurrentGameI* game = new PlainGame(graphics, explain);
+    if (!explain)
+        game->settings.gameMode = type;
+    return game;
+}
+
+} // namespace
+
+CurrentGameI* CurrentGameI::create(GameGraphics* graphics, bool explain)
+{
+    int mode = gSettings ? gSettings->gameMode : kGameArcade;
+    return makeGame(mode, graphics, explain);
+}
+
+CurrentGameI* CurrentGameI::load(StreamIn& in, GameGraphics* graphics)
+{
+    int type = 0;
+    if (!readInt(in, &type))
+        return nullptr;
+    OwnedPtr<CurrentGameI> game(makeGame(type, graphics, false));
+    if (game.isNull() || !game->loadBody(in))
+        return nullptr;
+    return game.take();
+}

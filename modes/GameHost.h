@@ -1,0 +1,49 @@
+#ifndef KELZO_MODES_GAMEHOST_H
+#define KELZO_MODES_GAMEHOST_H
+
+#include "Core/String.h"
+#include "board/MoveEntry.h"
+#include "board/TipParams.h"
+
+// What a game asks of the application it is played in: the screen and level
+// it shows, the next puzzle, alerts, tips, sounds and hint moves. The
+// application implements it and hands it down once at start-up (gGameHost);
+// without a host (tests, tools) a game plays alone and asks nothing.
+class GameHost {
+public:
+    virtual ~GameHost() = default;
+
+    // The play screen is up.
+    virtual bool onPlayScreen() = 0;
+    // The application's current level (how far Free Play has come).
+    virtual int applicationLevel() = 0;
+
+    // Ends the current puzzle and gives the current game its next one.
+    virtual void nextPuzzle(bool flag) = 0;
+    // Presents a hint move (played at once, or marked with a tip).
+    virtual void playMove(const MoveEntry& move) = 0;
+    // An event (8 hint effect, 9 "beat stage" effect, ...) due `delayMs` from now.
+    virtual void scheduleEvent(int kind, int delayMs) = 0;
+    virtual void playWrongMoveEffect() = 0;
+
+    // An alert with two buttons; its answer comes back under `id`.
+    virtual void showAlert(int id, const String& title, const String& message, const String& button1,
+                           const String& button2) = 0;
+    // The alert with this id is open.
+    virtual bool isAlertShowing(int id) = 0;
+
+    // ---- Tips
+    // Tip counters of the level restart; every open tip closes.
+    virtual void resetLevelTipCounters() = 0;
+    virtual void removeTipBubbles() = 0;
+    // Shown whatever the tips option says.
+    virtual void presentTip(int id, const TipParams& params) = 0;
+    // Shown when the tips option allows it.
+    virtual void showTip(int id, const TipParams& params) = 0;
+    virtual void dismissTip(int id) = 0;
+};
+
+// The application the games are played in; null when there is none.
+extern GameHost* gGameHost;
+
+#endif

@@ -1,0 +1,55 @@
+#ifndef KELZO_TESTS_MODES_FAKEGAMEHOST_H
+#define KELZO_TESTS_MODES_FAKEGAMEHOST_H
+
+#include <string>
+#include <vector>
+
+#include "modes/CurrentGameI.h"
+#include "modes/GameHost.h"
+#include "tests/board/FakeBoardHost.h"
+
+// The application around a game, as the games' tests need it: the board
+// host's current game is `game`, and every call a game makes is recorded.
+class FakeGameHost : public FakeBoardHost, public GameHost {
+public:
+    Board* currentGameBoard() override { return game ? game->board.get() : nullptr; }
+    bool hasCurrentGame() override { return game != nullptr; }
+    int hintsLeft() override { return game ? game->hintsLeft() : 0; }
+
+    bool onPlayScreen() override { return playScreen; }
+    int applicationLevel() override { return level; }
+    void nextPuzzle(bool) override { nextPuzzles++; }
+    void playMove(const MoveEntry& move) override
+    {
+        playedMoves.push_back(move);
+        if (game)
+            game->makeMove(CellPos{move.x, move.y}, move.dx, move.dy, true, 0, 1.0f);
+    }
+    void scheduleEvent(int kind, int delay) override { events.push_back(Event{kind, delay}); }
+    void playWrongMoveEffect() override { wrongMoveSounds++; }
+    void showAlert(int id, const String& title, const String&, const String&, const String&) override
+    {
+        alerts.push_back(id);
+        lastAlertTitle = title.c_str();
+    }
+    bool isAlertShowing(int id) override { return showingAlert == id; }
+    void resetLevelTipCounters() override { levelTipResets++; }
+    void removeTipBubbles() override { tipRemovals++; }
+    void presentTip(int id, const TipParams&) override { presentedTips.push_back(id); }
+    void showTip(int id, const TipParams& params) override { FakeBoardHost::showTip(id, params); }
+    void dismissTip(int id) override { FakeBoardHost::dismissTip(id); }
+
+    CurrentGameI* game = nullptr;
+    int level = 1;
+    int showingAlert = -1;
+
+    int nextPuzzles = 0;
+    std::vector<MoveEntry> playedMoves;
+    std::vector<int> alerts;
+    std::string lastAlertTitle;
+    int levelTipResets = 0;
+    int tipRemovals = 0;
+    std::vector<int> presentedTips;
+};
+
+#endif
