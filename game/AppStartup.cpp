@@ -56,6 +56,8 @@ void appShutdown(bool wasInactive)
 void saveStateFiles()
 {
     gAbSettings.save();
-    if (gSettings)
+    if (gGame)
+        gGame->saveState(true);
+    else if (gSettings)
         gSettings->save();
 }

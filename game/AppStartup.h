@@ -20,7 +20,7 @@ BvGameI* appStartup(void* platformHandle);
 // the settings deleted, in that order, so that nothing is freed under a
 // thread that still runs.
 void appShutdown(bool wasInactive);
-// What the shut-down saves (the experiment files and "settings.dat"), saved
+// What the shut-down saves (the experiment files, "settings.dat" and the game state), saved
 // on the spot with nothing sent and nothing stopped: for a process that must
 // end at once, such as one that lost its display.
 void saveStateFiles();

@@ -15,6 +15,8 @@
 #include "graphics/AnimationList.h"
 #include "graphics/FontCache.h"
 #include "graphics/GlState.h"
+#include "scores/HiScoresExchange.h"
+#include "scores/HiScoresMutex.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "sound/MusicCrossFader.h"
@@ -418,6 +420,10 @@ void KelzoGame::pause()
 {
     saveState(true);
     gAbSettings.saveAndReportExit();
+    // The score screen may be gone when the replies come: they must not reach it.
+    gHiScoresUploader.detach();
+    MutexLock lock(&gHiScoresMutex);
+    gHiScoresFetcher.setListener(nullptr);
 }
 
 void KelzoGame::resume()

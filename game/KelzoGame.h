@@ -18,6 +18,7 @@
 #include "modes/CurrentGameI.h"
 #include "modes/GameHost.h"
 #include "scores/HiScoreTable.h"
+#include "scores/HistorySampleSourceI.h"
 #include "settings/ReportFacts.h"
 #include "sound/SoundPlayer.h"
 
@@ -41,7 +42,7 @@ struct TimedEvent {
 //
 // Until the menus exist, the one screen shown is the play screen with the
 // game of the settings' mode, resumed where it was left.
-class KelzoGame : public BvGameI, public BoardHost, public GameHost, public ReportFactsI {
+class KelzoGame : public BvGameI, public BoardHost, public GameHost, public ReportFactsI, public HistorySampleSourceI {
 public:
     static const int kKeptGameTypes = 4;      // Arcade, Frenzy, Free Play, Challenge
     static const int kStateTag = makeTag("fr01");
@@ -171,7 +172,7 @@ public:
     void showRatingPrompt(int delayMs);
     // Up to four unsent Free Play records, for the score upload; each is
     // marked as sent.
-    String historySample();
+    String historySample() override;
     // Leaves the current puzzle to be played again later and plays the
     // record's puzzle in its place.
     void replayRecord(const HistoryRecord& record);

@@ -166,8 +166,9 @@ TEST_F(FileTest, SaveWithoutCommitKeepsTheOldFile)
             File file(path("save.dat").c_str(), false, false, true, &ok);
             ASSERT_TRUE(ok);
             EXPECT_EQ(file.write("half", 4), 4);
-            if (ending == kClosed)
+            if (ending == kClosed) {
                 EXPECT_FALSE(file.close());
+            }
             if (ending == kDiscarded)
                 file.discard();
             EXPECT_EQ(readWhole(path("save.dat")), "old");

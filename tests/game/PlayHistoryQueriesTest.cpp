@@ -174,8 +174,9 @@ TEST_F(PlayHistoryQueriesTest, RatingGates)
         game.history.append(freePlayRecord(1, kAbandoned, 0, 5000000));
         game.maybeAskForRating(c.level, 0);
         EXPECT_EQ(c.asks ? 22 : -1, game.currentAlertId) << c.what;
-        if (c.asks)
+        if (c.asks) {
             EXPECT_EQ(c.level, settings.ratingValue1) << c.what;
+        }
     }
     EXPECT_EQ(2, gAbSettings.counter(StatShowedRateMe));
 }

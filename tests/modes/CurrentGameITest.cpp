@@ -122,8 +122,9 @@ TEST_F(CurrentGameITest, TheModesAnswerDecidesBetweenNextPuzzleAndKeepingTheBoar
         game.onPuzzleFinished();
         EXPECT_EQ(c.nextPuzzles, host.nextPuzzles) << c.advance << c.deleteBoard << c.alertShowing;
         EXPECT_EQ(c.boardStays, !game.board.isNull()) << c.advance << c.deleteBoard;
-        if (!game.board.isNull())
+        if (!game.board.isNull()) {
             EXPECT_EQ(c.deleteBoard ? 0 : 1, int(game.board->givenUp));
+        }
     }
     host.game = nullptr;
 }
