@@ -11,8 +11,9 @@
 #include "board/LevelData.h"
 #include "board/NewLevelData.h"
 #include "game/KelzoGame.h"
-#include "modes/FreePlayLevels.h"
-#include "modes/PersonalBests.h"
+#include "modes/ChallengeBests.h"
+#include "modes/FreePlayRules.h"
+#include "modes/FrenzyBests.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "settings/Statistics.h"
@@ -29,6 +30,16 @@ const int kLastFrenzyLevel = 36;
 const int kNoMoreLevels = 30;
 const int kSampleDraws = 50;
 const int kSampleRecords = 4;
+
+int requiredSolves(int level)
+{
+    return freePlayRequiredSolves(level, gAbSettings.fph, gSettings ? gSettings->freeSkipsVariation : 0);
+}
+
+int levelSize(int level)
+{
+    return freePlayLevelSize(level, gSettings ? gSettings->levelRepeatsVariation : -1);
+}
 
 bool isFreePlayAt(const HistoryRecord& record, int level)
 {
@@ -83,7 +94,7 @@ int KelzoGame::solvedPuzzlesInLevel()
 int KelzoGame::puzzlesLeftInLevel()
 {
     const int level = currentLevel;
-    int allowance = freePlayRequiredSolves(level);
+    int allowance = requiredSolves(level);
     int progress = 0;
     const int fs = gSettings ? gSettings->freeSkipsVariation : 0;
     for (const HistoryRecord& record : history) {
@@ -109,7 +120,7 @@ int KelzoGame::puzzlesLeftInLevel()
         if (((f & HistoryRecord::kFinished) && credit == 0) || neitherAbandonedNorKept)
             progress++;
     }
-    return freePlayLevelSize(level) - progress;
+    return levelSize(level) - progress;
 }
 
 int KelzoGame::firstUnsolvedLevel(int gameType)
@@ -121,11 +132,19 @@ int KelzoGame::firstUnsolvedLevel(int gameType)
             from = 1;
             variant = 0;
         }
-        variant = variant >= 0 && variant <= 2 ? variant : 0;
-        return firstLevelWithoutBest(gChallengeBests[variant], from, kLastChallengeLevel, kNoMoreLevels);
+        ensurePersonalBestsLoaded();
+        for (int level = from; level <= kLastChallengeLevel; level++)
+            if (gChallengeBests.best(variant, level) == -1)
+                return level;
+        return kNoMoreLevels;
     }
-    if (gameType == kGameFrenzy)
-        return firstLevelWithoutBest(gFrenzyBests, 1, kLastFrenzyLevel, kLastFrenzyLevel + 1);
+    if (gameType == kGameFrenzy) {
+        ensureFrenzyBestsLoaded();
+        for (int level = 1; level <= kLastFrenzyLevel; level++)
+            if (gFrenzyBests.best(level) == -1)
+                return level;
+        return kLastFrenzyLevel + 1;
+    }
     if (gameType == kGameFreePlay)
         return currentLevel;
     return kNoMoreLevels;

@@ -152,7 +152,7 @@ bool PromoHistory::save() const
     if (!ok)
         return false;
     write(file);
-    return file.close();
+    return file.commit();
 }
 
 void destroyPromoHistory()

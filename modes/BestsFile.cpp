@@ -60,5 +60,5 @@ bool saveBestsFile(const char* name, bool (*write)(StreamOut& out))
         file.discard();
         return false;
     }
-    return file.close();
+    return file.commit();
 }

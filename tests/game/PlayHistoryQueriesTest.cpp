@@ -8,12 +8,14 @@
 #include "Core/GameClock.h"
 #include "board/Board.h"
 #include "game/KelzoGame.h"
-#include "modes/FreePlayLevels.h"
-#include "modes/PersonalBests.h"
+#include "modes/ChallengeBests.h"
+#include "modes/FreePlayRules.h"
+#include "modes/FrenzyBests.h"
 #include "modes/PlainGame.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "settings/Statistics.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -26,10 +28,12 @@ HistoryRecord freePlayRecord(int level, int flags, int credit = 0, int playMs = 
     return HistoryRecord{level * 10000 + 17, playMs, kGameFreePlay, credit, 0, flags, 2, 0};
 }
 
-class PlayHistoryQueriesTest : public ::testing::Test {
+// In a folder of its own: the Challenge bests load from there when first asked.
+class PlayHistoryQueriesTest : public TempFolderTest {
 protected:
     void SetUp() override
     {
+        TempFolderTest::SetUp();
         gSettingsSaveSuppressed = true;
         settings.levelRepeatsVariation = -1;
         settings.freeSkipsVariation = 0;
@@ -47,11 +51,11 @@ protected:
         gAbSettings.fph = saved.fph;
         gAbSettings.sia = saved.sia;
         gAbSettings.setCounter(StatShowedRateMe, 0);
-        for (Array<int32_t>& bests : gChallengeBests)
-            bests.clear();
+        gChallengeBests.clear();
         gFrenzyBests.clear();
         gSettings = nullptr;
         gSettingsSaveSuppressed = false;
+        TempFolderTest::TearDown();
     }
 
     Settings settings;
@@ -67,8 +71,8 @@ TEST_F(PlayHistoryQueriesTest, AnEmptyHistoryLeavesTheWholeLevel)
 {
     game.currentLevel = 6;
     EXPECT_EQ(0, game.solvedPuzzlesInLevel());
-    EXPECT_EQ(freePlayLevelSize(6), game.puzzlesLeftInLevel());
-    EXPECT_EQ(5, freePlayLevelSize(6));
+    EXPECT_EQ(5, freePlayLevelSize(6, -1));
+    EXPECT_EQ(5, game.puzzlesLeftInLevel());
 }
 
 // Records of the level that count: finished cleanly or with credit, never
@@ -87,8 +91,8 @@ TEST_F(PlayHistoryQueriesTest, PuzzlesSolvedAndLeftAtALevel)
     EXPECT_EQ(1, game.solvedPuzzlesInLevel());
     // "fph" 15: the level-3 allowance is 1. A finished record without credit adds 1; the credited
     // one draws its credit from the allowance and, as that holds, adds 1 too.
-    EXPECT_EQ(1, freePlayRequiredSolves(3));
-    EXPECT_EQ(4, freePlayLevelSize(3));
+    EXPECT_EQ(1, freePlayRequiredSolves(3, 15, 0));
+    EXPECT_EQ(4, freePlayLevelSize(3, -1));
     EXPECT_EQ(4 - 3, game.puzzlesLeftInLevel());
     // A second credited record finds the allowance used up: it costs progress.
     game.history.append(freePlayRecord(3, kFinished, 1));
@@ -102,27 +106,29 @@ TEST_F(PlayHistoryQueriesTest, ProgressUnderTheSkipLadder)
     gAbSettings.fph = 4;
     settings.freeSkipsVariation = 4;   // thresholds 4, 9, 15
     game.currentLevel = 9;
-    EXPECT_EQ(2, freePlayRequiredSolves(9));
+    EXPECT_EQ(2, freePlayRequiredSolves(9, 4, 4));
     for (int i = 0; i < 4; i++)
         game.history.append(freePlayRecord(9, 0));   // left unsolved: counted
     game.history.append(freePlayRecord(9, kFinished));
     // Two counted under the allowance (no progress while "_fs_" is 9 or less), two past it (0 stays 0);
     // a counted record under "fph" 4 goes on to the next record, so the finished one adds 1.
-    EXPECT_EQ(freePlayLevelSize(9) - 1, game.puzzlesLeftInLevel());
+    EXPECT_EQ(freePlayLevelSize(9, -1) - 1, game.puzzlesLeftInLevel());
 }
 
 TEST_F(PlayHistoryQueriesTest, FirstUnsolvedLevelByMode)
 {
     EXPECT_EQ(1, game.firstUnsolvedLevel(kGameChallenge));
     EXPECT_EQ(1, game.firstUnsolvedLevel(kGameFrenzy));
-    for (int level = 0; level < 32; level++)
-        gChallengeBests[0].append(level == 12 ? -1 : 40);
-    for (int level = 0; level < 45; level++)
-        gFrenzyBests.append(level == 20 ? -1 : 40000);
+    for (int level = 1; level <= 30; level++)
+        if (level != 12)
+            gChallengeBests.record(0, level, 40);
+    for (int level = 1; level <= 37; level++)
+        if (level != 20)
+            gFrenzyBests.record(level, 40000);
     EXPECT_EQ(12, game.firstUnsolvedLevel(kGameChallenge));
     EXPECT_EQ(20, game.firstUnsolvedLevel(kGameFrenzy));
-    gChallengeBests[0][12] = 33;
-    gFrenzyBests[20] = 1;
+    gChallengeBests.record(0, 12, 33);
+    gFrenzyBests.record(20, 1);
     EXPECT_EQ(30, game.firstUnsolvedLevel(kGameChallenge));
     EXPECT_EQ(37, game.firstUnsolvedLevel(kGameFrenzy));
 
@@ -130,12 +136,14 @@ TEST_F(PlayHistoryQueriesTest, FirstUnsolvedLevelByMode)
     settings.difficulty = 2;
     game.ownedGame.reset(new PlainGame(nullptr, false));
     game.setCurrentGame(game.ownedGame.get());
-    for (int level = 0; level < 32; level++)
-        gChallengeBests[2].append(level < 6 ? -1 : 50);
+    for (int level = 6; level <= 30; level++)
+        gChallengeBests.record(2, level, 50);
     EXPECT_EQ(30, game.firstUnsolvedLevel(kGameChallenge));
     gAbSettings.sia = 1;   // one ladder for everybody, from level 1 of variant 0
-    gChallengeBests[0][1] = -1;
-    EXPECT_EQ(1, game.firstUnsolvedLevel(kGameChallenge));
+    gChallengeBests.clear();
+    gChallengeBests.record(0, 1, 20);
+    gChallengeBests.record(0, 2, 20);
+    EXPECT_EQ(3, game.firstUnsolvedLevel(kGameChallenge));
 
     game.currentLevel = 14;
     EXPECT_EQ(14, game.firstUnsolvedLevel(kGameFreePlay));
