@@ -77,7 +77,7 @@ bool ContactFormState::save() const
     if (!ok)
         return false;
     write(file);
-    return file.close();
+    return file.commit();
 }
 
 void ContactFormState::clearStoredFeedback()

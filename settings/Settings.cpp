@@ -122,8 +122,7 @@ bool saveOverrideFile(const char* name, int value)
 {
     bool ok = false;
     File file(dataFilePath(name), false, false, true, &ok);
-    ok = ok && writeInt32(file, value);
-    return file.close() && ok;
+    return ok && writeInt32(file, value) && file.commit();
 }
 
 Settings::Settings(const char* filePath) : Settings(filePath, getUniqueDeviceId())
