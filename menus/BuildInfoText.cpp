@@ -71,8 +71,8 @@ String historyMailText(const Array<HistoryRecord>& history, const String& device
     StringStream text;
     text << history.size() << " " << deviceId << "\n";
     for (const HistoryRecord& r : history) {
-        text << r.puzzleId << ", " << r.elapsedMs << ", " << r.gameType << ", " << bit(r.flags, 0) << ", "
-             << bit(r.flags, 1) << ", " << r.hintedThrough << ", " << r.hintCounter << ",  " << bit(r.flags, 2)
+        text << r.puzzleId << ", " << r.playMs << ", " << r.gameType << ", " << bit(r.flags, 0) << ", "
+             << bit(r.flags, 1) << ", " << r.hintedThrough << ", " << r.credit << ",  " << bit(r.flags, 2)
              << ", " << bit(r.flags, 3) << "\n";
     }
     return text.toString();

@@ -142,7 +142,15 @@ TEST(BuildInfoText, SuggestionCountsEachEndWithACommaAndBlank)
 
 HistoryRecord record(int id, int ms, int type, int hinted, int hints, int flags)
 {
-    return HistoryRecord{id, ms, type, hinted, hints, flags, -123, 0};
+    HistoryRecord r{};
+    r.puzzleId = id;
+    r.playMs = ms;
+    r.gameType = type;
+    r.hintedThrough = hinted;
+    r.credit = hints;
+    r.flags = flags;
+    r.scheme = -123;
+    return r;
 }
 
 class MailTest : public TempFolderTest {};
