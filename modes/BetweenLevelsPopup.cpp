@@ -1,0 +1,125 @@
+#include "modes/BetweenLevelsPopup.h"
+
+#include <algorithm>
+
+#include "Core/GameClock.h"
+#include "Core/Language.h"
+#include "ui/EngravedText.h"
+#include "ui/IndexElement.h"
+#include "ui/MenuTextStyle.h"
+#include "modes/TipForLevel.h"
+
+namespace {
+
+const int kMessageFontSize = 16;
+const int kTextWidth = 260;
+const int kTextMarginY = 2;
+const int kLineHeight = 18;
+const int kLineFontSize = 16;
+const int kLinesMaxLeft = kTextWidth - 60;   // room for a short value at the right
+const int kMedalSpace = 12;
+const int kTipFontSize = 14;
+const char* const kPopupFont = "AmericanTypewriter-Bold";
+
+const int kMedalTextFirst = 480;
+const int kGoldLine = 488;
+const int kNewBestLine = 489;
+const int kMedalLine = 490;
+const int kSilverLine = 491;
+const int kBronzeLine = 492;
+
+}  // namespace
+
+String medalName(int grade)
+{
+    return grade >= 0 && grade <= 2 ? getText(kMedalTextFirst + grade) : String();
+}
+
+Array<String> medalLines(int grade, bool newBest)
+{
+    Array<String> lines;
+    if (grade == 2)
+        lines.append(getText(kGoldLine));
+    if (grade == 0 || grade == 1) {
+        lines.append(formatText(newBest ? kNewBestLine : kMedalLine, medalName(grade).c_str()));
+        lines.append(getText(grade == 1 ? kSilverLine : kBronzeLine));
+    }
+    return lines;
+}
+
+int linesLeftEdge(int bodyParam)
+{
+    return std::min(std::max(135 - (bodyParam + 3) / 2, 0), kLinesMaxLeft);
+}
+
+BetweenLevelsPopup* BetweenLevelsPopup::show(const String& title, const Array<String>* lines,
+                                             const String& secondText, const String& thirdText,
+                                             const String& tipText, AlertViewCallbackI* callback,
+                                             const char* button1, const char* button2, int bodyParam, int delayMs,
+                                             bool passed, int grade, bool newBest, const String& closingText)
+{
+    AlertOptions options;
+    options.messageFontSize = kMessageFontSize;
+    BetweenLevelsPopup* popup = new BetweenLevelsPopup(options);
+    popup->lines = lines;
+    popup->secondText = secondText;
+    popup->thirdText = thirdText;
+    popup->tipText = tipText;
+    popup->bodyParam = bodyParam;
+    popup->passed = passed;
+    popup->grade = grade;
+    popup->newBest = newBest;
+    popup->closingText = closingText;
+    popup->startDelayMs = delayMs;
+    popup->setup(callback, title.c_str(), nullptr, button1, button2, nullptr);
+    popup->lines = nullptr;
+    // The level's time stands still while the player reads.
+    if (!gGameClock.paused)
+        gGameClock.pause();
+    return popup;
+}
+
+void BetweenLevelsPopup::addBody(int* nextRow)
+{
+    addGradeLines(nextRow);
+    if (!thirdText.isEmpty())
+        addTextRow(nextRow, thirdText, kMessageFontSize);
+    addLines(nextRow);
+    // The closing text has no part in the dialog's look.
+    if (grade != kNoMedal)
+        addVerticalSpace((*nextRow)++, kMedalSpace);
+    if (!secondText.isEmpty())
+        addTextRow(nextRow, secondText, kMessageFontSize);
+    if (!tipText.isEmpty()) {
+        addTipPanel(this, (*nextRow)++, tipText, kTipFontSize);
+    }
+}
+
+void BetweenLevelsPopup::addGradeLines(int* row)
+{
+    for (const String& line : medalLines(grade, newBest))
+        addTextRow(row, line, kMessageFontSize);
+}
+
+void BetweenLevelsPopup::addTextRow(int* row, const String& text, int fontSize)
+{
+    addCutText((*row)++, text.c_str(), kTextWidth, -1, fontSize, kTextMarginY);
+}
+
+void BetweenLevelsPopup::addLines(int* row)
+{
+    if (!lines)
+        return;
+    const int left = linesLeftEdge(bodyParam);
+    TextStyle style = defaultTextStyle();
+    style.fontName = kPopupFont;
+    for (const String& line : *lines) {
+        const int r = (*row)++;
+        SpriteRef picture;
+        makeTextTexture(&picture, &atlas, line.c_str(), kTextWidth - left, kLineHeight, kLineFontSize, style);
+        addHorizontalSpace(r, left);
+        ViewChild* child = addElement(-1, r, false);
+        if (child)
+            child->element.reset(new IndexElement(picture, true));
+    }
+}
