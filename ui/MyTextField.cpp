@@ -166,8 +166,19 @@ void MyTextField::onKey(int sym, int mod, bool down, int unicode)
         listener->textFieldKey(sym);
 }
 
+void MyTextField::dropPreset()
+{
+    if (!showsPreset)
+        return;
+    showsPreset = 0;
+    text.clear();
+    cursor = 0;
+    firstVisible = 0;
+}
+
 void MyTextField::insert(const char* bytes)
 {
+    dropPreset();
     const std::string piece(bytes);
     text.insert(cursorPos(), piece);
     cursor += (int)piece.size();
@@ -177,6 +188,7 @@ void MyTextField::insert(const char* bytes)
 
 void MyTextField::backspace()
 {
+    dropPreset();
     const int pos = cursorPos();
     shiftOnce = optionOnce = 0;
     if (text.empty() || pos <= 0)

@@ -74,6 +74,8 @@ public:
     unsigned char shiftOnce = 0;
     unsigned char optionOnce = 0;
     unsigned char hidden = 0;
+    // The text is a prompt ("Tap to enter"), not the player's: the first key that edits replaces it.
+    unsigned char showsPreset = 0;
     MyTextFieldCallbackI* listener;  // not owned; may be null
     int textYOffset = 0;
     unsigned int blinkStartMs;  // steady clock: the blink restarts with every key and tap
@@ -81,6 +83,7 @@ public:
 private:
     int cursorPos() const { return firstVisible + cursor; }
     int textWidth(const std::string& part) const;
+    void dropPreset();
     void insert(const char* bytes);
     void backspace();
     void moveLeft();

@@ -89,6 +89,7 @@ void TextEntryField::build(int px, int py)
         darkenInset(view, room);
     field.reset(new MyTextField(listener, kFieldFont, kFieldFontSize, text.c_str(), kFieldRoom - room, kFieldHeight,
                                 revealWhenSettled || startHidden));
+    field->showsPreset = showsPreset;
     field->x = room + kFieldLeft;
     field->y = (int)((float)py + kFieldTop);
 }

@@ -16,6 +16,9 @@ public:
     static const int kWidth = 281;
     static const int kHeight = 47;
 
+    // Keyboard kinds a phone would pick its keyboard by; the desktop keyboard types the same into all of them.
+    enum FieldKind { KindText = 0, KindPlain = 2, KindEmail = 7 };
+
     TextEntryField(SpriteSheet* atlas, const char* label, const char* text, bool readOnly);
     ~TextEntryField() override = default;
     TextEntryField(const TextEntryField&) = delete;
@@ -41,6 +44,8 @@ public:
     unsigned char startHidden = 0;
     unsigned char revealWhenSettled = 0;
     MyTextFieldCallbackI* listener = nullptr;  // not owned
+    unsigned char showsPreset = 0;  // text is a prompt: the field's first edit replaces it
+    int fieldKind = KindText;
     float lastScaleX = 1.0f;
     float lastScaleY = -1.0f;
 

@@ -143,6 +143,30 @@ TEST_F(MyTextFieldTest, ListenerHearsEveryKey)
     EXPECT_EQ((std::vector<int>{304, 'a', 13, 8, 999}), log.keys);
 }
 
+TEST_F(MyTextFieldTest, APresetIsReplacedByTheFirstKeyThatEdits)
+{
+    struct Case {
+        const char* name;
+        std::vector<Key> keys;
+        const char* text;
+    } cases[] = {
+        {"letter", {letter('a'), letter('b')}, "ab"},
+        {"shift and arrows keep the preset", {kShift, kLeft, kRight}, "Tap to enter"},
+        {"shifted letter after arrows", {kLeft, kShift, letter('k')}, "K"},
+        {"backspace clears it", {kBack}, ""},
+        {"backspace then letters", {kBack, letter('x')}, "x"},
+    };
+    for (const Case& c : cases) {
+        MyTextField field(nullptr, "Helvetica-Bold", 16, "Tap to enter", 150, 28, false);
+        field.showsPreset = 1;
+        press(field, c.keys);
+        EXPECT_EQ(std::string(c.text), field.textBytes()) << c.name;
+    }
+    MyTextField typed(nullptr, "Helvetica-Bold", 16, "kim", 150, 28, false);
+    press(typed, {letter('a')});
+    EXPECT_EQ("akim", typed.textBytes()) << "a typed text is kept (the cursor starts at its front)";
+}
+
 TEST_F(MyTextFieldTest, LeftArrowAtTheScrolledEdgeScrollsBackOneCharacter)
 {
     MyTextField field(nullptr, "Helvetica-Bold", 16, "", 60, 28, false);
