@@ -1,0 +1,317 @@
+#include <chrono>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "Core/GameClock.h"
+#include "menus/ContactFormState.h"
+#include "menus/ContactMenu.h"
+#include "menus/FeedbackSender.h"
+#include "platform/ServerAddresses.h"
+#include "settings/AbTester.h"
+#include "settings/Settings.h"
+#include "tests/menus/FakeConsoleHost.h"
+#include "tests/menus/FileBuilder.h"
+#include "tests/menus/ScreenTestSupport.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/LoopbackServer.h"
+#include "tests/ui/MenuPictures.h"
+#include "ui/CustomSwitch.h"
+#include "ui/MenuStack.h"
+#include "ui/TextEntryField.h"
+
+namespace {
+
+// Types the text key by key, as SDL gives the keys.
+void type(TextEntryField* entry, const std::string& text)
+{
+    ASSERT_NE(entry->field.get(), nullptr);
+    for (char c : text) {
+        const int sym = c == '@' ? MyTextField::KeyAt : c == '.' ? MyTextField::KeyFullStop : c == ' ' ? 32 : c;
+        entry->field->onKey(sym, 0, true, c);
+    }
+}
+
+std::string stateFile(const std::string& email, const std::string& feedback, int subscribe)
+{
+    return FileBuilder().tag().text(email).text(feedback).raw(std::string(1, (char)subscribe)).tag().bytes();
+}
+
+class ContactMenuTest : public ScreenTest {
+protected:
+    void SetUp() override
+    {
+        ScreenTest::SetUp();
+        linkMenuPictures();
+        for (const char* name : {"OnOffSlider_145x25.png", "BlankSwitch.png", "OnOffMask_92x25.png",
+                                 "OnOffHighlightShadow_92x27.png"}) {
+            unlink(name);
+            ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name)) << name;
+        }
+        remove(ContactFormState::kFileName);
+        useTextsById(kEnglish, {{0, "OK"}, {133, "Bad address"}, {134, "Check it"}, {135, "Thanks"},
+                                {136, "Sent"}, {137, "Sorry"}, {138, "Not sent"}, {139, "E-mail"},
+                                {140, "Feedback"}, {141, "Send me news"}, {142, "Send"}});
+        gMenuStack.deleteAllMenus();
+        gGameClock.current = 5000;
+        gSaveSuppressed = false;
+        settings.gameMode = 2;
+        settings.startLevel = 4;
+        settings.difficulty = 1;
+    }
+    void TearDown() override
+    {
+        for (int i = 0; i < 1000 && gFeedbackSender.isBusy(); i++) {
+            showFeedbackResult();
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        showFeedbackResult();
+        gFeedbackSender.setTimeout(FeedbackSender::kTimeoutSeconds);
+        gSupportServerHost = kLoopbackServerHost;
+        gMenuStack.deleteAllMenus();
+        ScreenTest::TearDown();
+    }
+
+    std::unique_ptr<ContactMenu> open() { return std::unique_ptr<ContactMenu>(new ContactMenu(settings, engine, console)); }
+
+    // A press and a release on the child of the tag, `heldMs` apart on the game clock.
+    int tap(ContactMenu& menu, int tag, int heldMs = 50)
+    {
+        ViewChild* child = menu.cellChild(menu.findCell(tag));
+        EXPECT_NE(child, nullptr);
+        if (!child)
+            return -2;
+        ViewElementI* element = child->element.get();
+        const int x = element->x + element->width() / 2, y = element->y + element->height() / 2;
+        menu.handleTouch(TouchDown, x, y);
+        gGameClock.current += heldMs;
+        return menu.handleTouch(TouchUp, x, y);
+    }
+
+    void settle(ContactMenu& menu)
+    {
+        for (int i = 0; i < 40; i++)
+            menu.render();
+    }
+
+    void serve(const std::string& plan)
+    {
+        server.reset();
+        server.reset(new LoopbackServer(plan));
+        ASSERT_TRUE(server->started());
+        host = server->host();
+        gSupportServerHost = host.c_str();
+    }
+
+    // Frames until the screen asks to leave (up to about five seconds); its leave code.
+    int framesUntilLeave(ContactMenu& menu)
+    {
+        for (int i = 0; i < 500; i++) {
+            menu.render();
+            const int code = menu.takeLeaveCode();
+            if (code != -1)
+                return code;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return -1;
+    }
+
+    ContactFormState storedForm()
+    {
+        ContactFormState form;
+        form.load();
+        return form;
+    }
+
+    Settings settings;
+    AbTester engine{4, String("device")};
+    FakeConsoleHost console;
+    std::unique_ptr<LoopbackServer> server;
+    std::string host;
+};
+
+TEST_F(ContactMenuTest, FormComesBackNextVisitWithTheSwitchOnAndPresetsStoredAsNothing)
+{
+    {
+        std::unique_ptr<ContactMenu> untouched = open();
+        EXPECT_EQ(untouched->emailField->field->textBytes(), "Tap to enter");
+        EXPECT_EQ(untouched->feedbackField->field->textBytes(), "Tap to enter feedback");
+        EXPECT_EQ(untouched->emailField->fieldKind, TextEntryField::KindEmail);
+        EXPECT_EQ(untouched->feedbackField->fieldKind, TextEntryField::KindPlain);
+    }
+    std::string bytes;
+    ASSERT_TRUE(readFileBytes(ContactFormState::kFileName, &bytes));
+    EXPECT_EQ(bytes, stateFile("", "", 1)) << "an untouched form stores two empty texts";
+
+    {
+        std::unique_ptr<ContactMenu> menu = open();
+        type(menu->emailField, "kim@b.c");
+        type(menu->feedbackField, "nice game");
+        menu->subscribeSwitch->setOn(false);
+    }
+    ASSERT_TRUE(readFileBytes(ContactFormState::kFileName, &bytes));
+    EXPECT_EQ(bytes, stateFile("kim@b.c", "nice game", 0)) << "the first key replaced each preset";
+
+    std::unique_ptr<ContactMenu> again = open();
+    EXPECT_EQ(again->emailField->field->textBytes(), "kim@b.c");
+    EXPECT_EQ(again->feedbackField->field->textBytes(), "nice game");
+    EXPECT_TRUE(again->subscribeSwitch->on) << "on at every visit, whatever the file says";
+    type(again->emailField, "x");
+    EXPECT_EQ(again->emailField->field->textBytes().size(), 8u) << "a stored text is the player's, not a preset";
+}
+
+TEST_F(ContactMenuTest, ABadFeedbackLengthKeepsTheAddressAndGivesTheFeedbackPreset)
+{
+    FILE* file = fopen(ContactFormState::kFileName, "wb");
+    ASSERT_NE(file, nullptr);
+    const std::string bytes = FileBuilder().tag().text("a@b").int32(1000000).raw("xyz").bytes();
+    fwrite(bytes.data(), 1, bytes.size(), file);
+    fclose(file);
+    std::unique_ptr<ContactMenu> menu = open();
+    EXPECT_EQ(menu->emailField->field->textBytes(), "a@b");
+    EXPECT_EQ(menu->feedbackField->field->textBytes(), "Tap to enter feedback");
+    EXPECT_EQ(menu->feedbackValue().length(), 0);
+}
+
+TEST_F(ContactMenuTest, OnlyWellFormedAddressesAreSent)
+{
+    serve(R"([{"status": 200, "body": "Ok"}])");
+    struct Case {
+        const char* address;   // nullptr: the untouched preset
+        bool sent;
+    } cases[] = {
+        {"a@b.c", true},  {"a@b.c.d", true}, {"a@@b.c", true}, {nullptr, false}, {"@b.c", false},
+        {"a@.c", false},  {"a@b.", false},   {"a.b@c", false},
+    };
+    int posts = 0;
+    for (const Case& c : cases) {
+        remove(ContactFormState::kFileName);
+        std::unique_ptr<ContactMenu> menu = open();
+        settle(*menu);
+        if (c.address)
+            type(menu->emailField, c.address);
+        const int alertsBefore = gMenuStack.size();
+        EXPECT_EQ(tap(*menu, ContactMenu::kTagSend), -1) << (c.address ? c.address : "preset");
+        if (c.sent) {
+            EXPECT_TRUE(menu->isSending());
+            EXPECT_EQ(framesUntilLeave(*menu), 1) << c.address;
+            posts++;
+        } else {
+            EXPECT_FALSE(menu->isSending()) << (c.address ? c.address : "preset");
+            ASSERT_EQ(gMenuStack.size(), alertsBefore + 1);
+            CustomAlertView* alert = dynamic_cast<CustomAlertView*>(gMenuStack.top());
+            ASSERT_NE(alert, nullptr);
+            EXPECT_EQ(alert->callback, menu.get()) << "the address alert answers to the form";
+            EXPECT_EQ(menu->emailField->field->hidden, 1) << "fields stay out of the way under the alert";
+            menu->alertButtonClicked(0, alert);
+            EXPECT_EQ(menu->emailField->field->hidden, 0);
+            EXPECT_EQ(menu->feedbackField->field->hidden, 0);
+        }
+        gMenuStack.deleteAllMenus();
+    }
+    EXPECT_EQ(server->requests(posts).size(), (size_t)posts);
+}
+
+TEST_F(ContactMenuTest, TheFormIsPostedWithTheGameFactsAndASuccessForgetsTheFeedback)
+{
+    serve(R"([{"status": 200, "body": "Ok thanks"}])");
+    {
+        std::unique_ptr<ContactMenu> menu = open();
+        settle(*menu);
+        type(menu->emailField, "kim@b.c");
+        type(menu->feedbackField, "hello");
+        EXPECT_EQ(tap(*menu, ContactMenu::kTagSend), -1);
+        ASSERT_NE(menu->busyIndicator.get(), nullptr);
+        EXPECT_EQ(framesUntilLeave(*menu), 1);
+        EXPECT_EQ(menu->busyIndicator.get(), nullptr);
+        CustomAlertView* alert = dynamic_cast<CustomAlertView*>(gMenuStack.top());
+        ASSERT_NE(alert, nullptr) << "the answer's alert";
+        EXPECT_EQ(alert->callback, nullptr);
+        EXPECT_EQ(menu->takeLeaveCode(), -1) << "once";
+    }
+    std::vector<LoggedRequest> posted = server->requests(1);
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_EQ(posted[0].method, "POST");
+    EXPECT_EQ(posted[0].path, "/support/service_submit/");
+    EXPECT_EQ(posted[0].body, "email=kim%40b%2ec&question=hello%0a%0a%5bKelzo1%2e6%2e2%20%2c%20game%2dmode%3d7%2c%20"
+                              "level%3d4%2c%20diff%3d1%5d&topic=kelzo&subscribe=yes");
+    const ContactFormState stored = storedForm();
+    EXPECT_TRUE(stored.email == "kim@b.c");
+    EXPECT_EQ(stored.feedback.length(), 0) << "L2 = 0 after a success";
+}
+
+TEST_F(ContactMenuTest, AFailedSendKeepsTheFeedback)
+{
+    serve(R"([{"status": 200, "body": "OK"}])");
+    {
+        std::unique_ptr<ContactMenu> menu = open();
+        settle(*menu);
+        type(menu->emailField, "kim@b.c");
+        type(menu->feedbackField, "hello");
+        tap(*menu, ContactMenu::kTagSend);
+        EXPECT_EQ(framesUntilLeave(*menu), 1);
+    }
+    EXPECT_TRUE(storedForm().feedback == "hello");
+}
+
+TEST_F(ContactMenuTest, AHangingServerNeverHoldsTheWindowAndBackLeavesAtOnce)
+{
+    serve(R"([{"status": 200, "body": "Ok", "delay": 3.0}])");
+    gFeedbackSender.setTimeout(1);
+    std::unique_ptr<ContactMenu> menu = open();
+    settle(*menu);
+    type(menu->emailField, "kim@b.c");
+    type(menu->feedbackField, "hello");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(tap(*menu, ContactMenu::kTagSend), -1);
+    EXPECT_EQ(tap(*menu, ContactMenu::kTagSend), -1) << "a second tap while sending posts nothing";
+    for (int i = 0; i < 5; i++)
+        EXPECT_EQ(menu->render(), 1) << "the spinner keeps the frames coming";
+    EXPECT_EQ(tap(*menu, ContactMenu::kTagBack), 0);
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(waited).count(), 900)
+        << "nothing above waited for the server";
+    EXPECT_TRUE(gFeedbackSender.isBusy());
+    menu.reset();   // the screen goes; the send goes on
+
+    bool shown = false;
+    for (int i = 0; i < 500 && !shown; i++) {
+        shown = showFeedbackResult();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_TRUE(shown) << "the answer shows over whatever screen is current";
+    EXPECT_NE(dynamic_cast<CustomAlertView*>(gMenuStack.top()), nullptr);
+    EXPECT_EQ(server->requests(1).size(), 1u);
+    EXPECT_EQ(server->requests(2, 1500).size(), 1u) << "one attempt only";
+    EXPECT_TRUE(storedForm().feedback == "hello") << "the time-out kept the feedback";
+}
+
+TEST_F(ContactMenuTest, HoldingBackOverASecondRunsTheConsoleAndStillLeaves)
+{
+    struct Case {
+        int heldMs;
+        int buildInfoShown;
+    } cases[] = {{50, 0}, {1000, 0}, {1001, 1}};
+    for (const Case& c : cases) {
+        remove(ContactFormState::kFileName);
+        FakeConsoleHost fresh;
+        ContactMenu menu(settings, engine, fresh);
+        settle(menu);
+        type(menu.emailField, "bv.version");
+        EXPECT_EQ(tap(menu, ContactMenu::kTagBack, c.heldMs), 0) << c.heldMs;
+        EXPECT_EQ(fresh.buildInfoShown, c.buildInfoShown) << c.heldMs;
+    }
+}
+
+TEST_F(ContactMenuTest, NothingIsStoredWhileSavesAreSuppressed)
+{
+    std::unique_ptr<ContactMenu> menu = open();
+    type(menu->emailField, "kim@b.c");
+    gSaveSuppressed = true;
+    menu.reset();
+    gSaveSuppressed = false;
+    std::string bytes;
+    EXPECT_FALSE(readFileBytes(ContactFormState::kFileName, &bytes));
+}
+
+}  // namespace
