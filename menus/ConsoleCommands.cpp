@@ -115,11 +115,9 @@ String dataFolder()
 void writeVariationFileAndQuit(const char* fileName, int value, ConsoleHostI& host)
 {
     bool ok = false;
-    {
-        File file(dataFilePath(fileName).c_str(), false, false, true, &ok);
-        if (ok)
-            writeInt32(file, value);
-    }
+    File file(dataFilePath(fileName).c_str(), false, false, true, &ok);
+    if (ok && writeInt32(file, value))
+        file.commit();
     for (const char* name : kVariationStaleFiles)
         remove(dataFilePath(name).c_str());
     gSaveSuppressed = true;

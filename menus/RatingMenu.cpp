@@ -6,8 +6,8 @@
 
 namespace {
 
-const int kFlagSolved = 2;
-const int kFlagsNotCounted = 4 | 8;
+const int kFlagSolved = HistoryRecord::kFinished;
+const int kFlagsNotCounted = HistoryRecord::kAbandoned | HistoryRecord::kKept;
 const int kFreePlay = 2;
 
 const int kTitleSize = 24;

@@ -6,8 +6,8 @@
 #include "ui/TiledMenu.h"
 
 // Free Play results counted over the play history. Only Free Play records
-// count, and never a replayed or bookmarked one (flags 4 and 8); solved
-// means flag 2.
+// count, and never an abandoned or a kept one (flags 4 and 8); solved means
+// finished (flag 2).
 struct FreePlayCounts {
     int solvedAtLevel = 0;     // A: solved at the selected level
     int unsolvedAtLevel = 0;   // B: not solved at the selected level

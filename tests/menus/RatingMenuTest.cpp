@@ -15,7 +15,7 @@ HistoryRecord record(int puzzleId, int gameType, int flags)
     r.puzzleId = puzzleId;
     r.gameType = gameType;
     r.flags = flags;
-    r.elapsedMs = 1000;
+    r.playMs = 1000;
     r.scheme = 0;
     return r;
 }
