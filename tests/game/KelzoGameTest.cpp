@@ -1,13 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
 #include <vector>
 
+#include "Core/File.h"
 #include "Core/GameClock.h"
 #include "board/Board.h"
 #include "board/MovingFurball.h"
 #include "game/KelzoGame.h"
 #include "modes/PlainGame.h"
+#include "settings/AbSettings.h"
 #include "settings/ReportFacts.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -211,4 +218,125 @@ TEST_F(KelzoGameTest, AsBoardHostItKeepsTipsEventsFurballsAndTheInstruction)
     EXPECT_EQ(game.instructionMisthrow, 1);
     host.advanceTutorial();
     EXPECT_EQ(game.tutorialStep, 50);
+}
+
+namespace {
+
+// The experiment values a hint move is presented by.
+struct HintValues {
+    int ddh, nhq, nhd, nhs, nhf;
+};
+
+class PlayMoveTest : public KelzoGameTest {
+protected:
+    void SetUp() override
+    {
+        KelzoGameTest::SetUp();
+        saved = {gAbSettings.ddh, gAbSettings.nhq, gAbSettings.nhd, gAbSettings.nhs, gAbSettings.nhf};
+    }
+    void TearDown() override { use(saved); }
+
+    // A game at `level` on a board of furballs at (0, 4), (3, 4) and (6, 4).
+    static void prepare(KelzoGame& game, int level)
+    {
+        game.ownedGame.reset(new PlainGame(nullptr, false));
+        game.setCurrentGame(game.ownedGame.get());
+        game.currentGame->level = level;
+        game.currentGame->board.reset(new Board());
+        BoardCell furball = {};
+        furball.colour = 1;
+        for (int x : {0, 3, 6})
+            game.currentGame->board->placeFurballAt(x, 4, furball);
+    }
+
+    static void use(const HintValues& v)
+    {
+        gAbSettings.ddh = v.ddh;
+        gAbSettings.nhq = v.nhq;
+        gAbSettings.nhd = v.nhd;
+        gAbSettings.nhs = v.nhs;
+        gAbSettings.nhf = v.nhf;
+    }
+
+    HintValues saved{};
+};
+
+}  // namespace
+
+// A hint is played at once, or marked on the board and explained by a tip
+// whose kind, time and place the experiment values choose.
+TEST_F(PlayMoveTest, AHintMoveIsPlayedOrMarkedAndExplained)
+{
+    struct Case {
+        const char* what;
+        HintValues values;
+        int level;
+        MoveEntry move;
+        bool playedAtOnce;
+        int tip;   // -1 none
+        int showMs, fadeOutMs;
+        bool flipped;
+    } cases[] = {
+        {"played at once", {9, 0, 0, 0, 0}, 1, MoveEntry{0, 4, 0, 0, 1, 0}, true, -1, 0, 0, false},
+        {"plain tip", {12, 0, 0, 0, 0}, 2, MoveEntry{3, 4, 0, 0, -1, 0}, false, 58, 5000, 1800, false},
+        {"above the level limit", {12, 0, 0, 0, 0}, 3, MoveEntry{3, 4, 0, 0, -1, 0}, false, -1, 0, 0, false},
+        {"no limit past 14", {15, 0, 0, 0, 0}, 30, MoveEntry{3, 4, 0, 0, -1, 0}, false, 58, 5000, 1800, false},
+        {"arrow right, shorter", {12, 2, 1, 0, 1}, 1, MoveEntry{3, 4, 0, 0, 1, 0}, false, 59, 4000, 1500, false},
+        {"arrow down, flipped", {12, 0, 1, 0, 0}, 1, MoveEntry{3, 4, 0, 0, 0, 1}, false, 62, 5000, 1800, true},
+        {"arrow up", {12, 0, 1, 0, 0}, 1, MoveEntry{3, 4, 0, 0, 0, -1}, false, 61, 5000, 1800, false},
+        {"edge move forced", {10, 0, 0, 1, 0}, 9, MoveEntry{0, 4, 0, 0, 1, 0}, false, 59, 9000, 1800, false},
+        {"edge move from the right forced", {10, 0, 0, 1, 0}, 9, MoveEntry{6, 4, 0, 0, -1, 0}, false, 60, 9000, 1800,
+         false},
+        {"edge move like any other with nhs 0", {10, 0, 0, 0, 0}, 9, MoveEntry{0, 4, 0, 0, 1, 0}, false, -1, 0, 0,
+         false},
+    };
+    for (const Case& c : cases) {
+        KelzoGame game;
+        prepare(game, c.level);
+        use(c.values);
+        game.playMove(c.move);
+        Board& board = *game.currentGame->board;
+        EXPECT_EQ(c.playedAtOnce ? 2 : 3, board.furballCount()) << c.what;
+        EXPECT_EQ(!c.playedAtOnce, bool(board.hint.active)) << c.what;
+        EXPECT_EQ(c.tip != -1, game.tips.isOpen(c.tip)) << c.what;
+        EXPECT_EQ(c.tip == -1 ? 0 : 1, game.tips.openCount()) << c.what;
+        if (c.tip != -1) {
+            const TipParams& params = game.tips.lastParams();
+            EXPECT_EQ(c.showMs, params.showMs) << c.what;
+            EXPECT_EQ(100, params.delayMs) << c.what;
+            EXPECT_EQ(c.fadeOutMs, params.fadeOutMs) << c.what;
+            EXPECT_FLOAT_EQ(0.75f, params.scale) << c.what;
+            EXPECT_EQ(c.flipped, params.flipArrow != 0) << c.what;
+            const ScreenPoint at = cellToScreen(game.graphics, c.move.x, c.flipped ? c.move.y : c.move.y - 1);
+            EXPECT_EQ(int(at.x) + 22, params.x) << c.what;
+            EXPECT_EQ(int(at.y) + 46, params.y) << c.what;
+        }
+    }
+}
+
+// The focus goes during the tutorial: the settings are kept, the tutorial
+// board never reaches the state files.
+TEST_F(KelzoGameTest, PausingOnTheHowToPlayScreenKeepsOnlyTheSettings)
+{
+    char folder[] = "kelzo_pause_XXXXXX";
+    ASSERT_NE(nullptr, mkdtemp(folder));
+    const std::string base = std::string(folder) + "/";
+    Settings* global = new Settings((base + "settings.dat").c_str(), String("test-device"));
+    Settings* before = gSettings;
+    gSettings = global;
+    {
+        KelzoGame game;
+        game.statePath = String((base + "gameState.dat").c_str());
+        game.currentScreen = ScreenHowToPlay;
+        global->sliderB = 0.25f;
+        game.pause();
+        EXPECT_TRUE(fileExists((base + "settings.dat").c_str()));
+        EXPECT_FALSE(fileExists((base + "gameState.dat").c_str()));
+        game.statePath = String();
+    }
+    gSettings = before;
+    delete global;
+    for (const char* leaf : {"settings.dat", "gameState.dat", "gameState.dat0"})
+        remove((base + leaf).c_str());
+    rmdir(folder);
 }
