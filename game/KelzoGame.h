@@ -142,8 +142,9 @@ public:
     void setFilesAndLoad(const String& path, const char* hiScoresPath);
     // Writes "gameState.dat" and the current player's file; the current
     // game's level, difficulty and mode go back to the settings first when
-    // takeGameSettings. Nothing is written on the how-to-play screen.
-    void saveState(bool takeGameSettings);
+    // takeGameSettings. Nothing is written on the how-to-play screen. True
+    // when both files are in place.
+    bool saveState(bool takeGameSettings);
     void loadState();
     // The player's file body; false when the reading stopped at a damaged
     // field (what came before stays).

@@ -79,7 +79,7 @@ void KelzoGame::setFilesAndLoad(const String& path, const char* hiScoresPath)
     loadState();
 }
 
-void KelzoGame::saveState(bool takeGameSettings)
+bool KelzoGame::saveState(bool takeGameSettings)
 {
     if (takeGameSettings && currentGame && gSettings) {
         gSettings->startLevel = currentGame->settings.startLevel;
@@ -87,12 +87,12 @@ void KelzoGame::saveState(bool takeGameSettings)
         gSettings->gameMode = currentGame->settings.gameMode;
     }
     if (gSaveSuppressed)
-        return;
+        return false;
     if (gSettings)
         gSettings->save();
     // The tutorial's board never reaches the state files.
     if (currentScreen == ScreenHowToPlay || statePath.isEmpty())
-        return;
+        return false;
 
     bool ok = false;
     File names(statePath, false, false, true, &ok);
@@ -100,11 +100,10 @@ void KelzoGame::saveState(bool takeGameSettings)
     for (int i = 0; ok && i < playerNames.size(); i++)
         ok = writeByteString(names, playerNames[i]);
     if (!(ok && writeInt32(names, currentPlayer) && names.commit()))
-        return;
+        return false;
 
     File player(playerStatePath(), false, false, true, &ok);
-    if (ok && writeGameModeState(player))
-        player.commit();
+    return ok && writeGameModeState(player) && player.commit();
 }
 
 bool KelzoGame::writeGameModeState(StreamOut& out)

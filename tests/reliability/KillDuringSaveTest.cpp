@@ -20,6 +20,7 @@
 
 #include "Core/File.h"
 #include "Core/Language.h"
+#include "game/KelzoGame.h"
 #include "menus/ContactFormState.h"
 #include "menus/PromoHistory.h"
 #include "platform/Pdl.h"
@@ -172,6 +173,49 @@ std::string loadContactForm()
     return form.load() ? std::string(form.email.c_str()) : "damaged";
 }
 
+// The game state: each save writes the players' names and then the player's file.
+KelzoGame* gChildGame = nullptr;
+const char kGameStateFile[] = "gameState.dat";
+const char kPlayerStateFile[] = "gameState.dat0";
+
+bool saveGameState(long version)
+{
+    gChildGame->playerNames[0] = String(playerText(version).c_str());
+    gChildGame->reservedA = static_cast<int>(version);
+    return gChildGame->saveState(false);
+}
+
+std::string loadPlayerNames()
+{
+    if (!fileExists(kGameStateFile))
+        return kNotThere;
+    bool ok = false;
+    File file(kGameStateFile, &ok);
+    int count = 0, player = -1;
+    String name;
+    if (!ok || !readInt(file, &count) || count != 1 || !streamReadByteString(file, &name) ||
+        !readInt(file, &player) || player != 0)
+        return "damaged";
+    return name.c_str();
+}
+
+std::string loadPlayerState()
+{
+    if (!fileExists(kPlayerStateFile))
+        return kNotThere;
+    KelzoGame game;
+    bool ok = false;
+    File file(kPlayerStateFile, &ok);
+    return ok && game.readGameModeState(file) ? text(game.reservedA) : "damaged";
+}
+
+void prepareChildGame()
+{
+    gChildGame = new KelzoGame();
+    gChildGame->startFresh(false);
+    gChildGame->statePath = kGameStateFile;
+}
+
 // Each file's saver as the game calls it, and its reader.
 const SaverCase kSavers[] = {
     {kSettingsFileName, [] { gChildSettings = new Settings(kSettingsFileName, "5eed"); },
@@ -208,6 +252,10 @@ const SaverCase kSavers[] = {
      },
      loadPromoHistory, text},
     {ContactFormState::kFileName, [] {}, saveContactForm, loadContactForm, text},
+    {kGameStateFile, prepareChildGame, [](long v) { return saveGameState(v) ? playerText(v) : ""; },
+     loadPlayerNames, playerText},
+    {kPlayerStateFile, prepareChildGame, [](long v) { return saveGameState(v) ? text(v) : ""; }, loadPlayerState,
+     text},
 };
 
 // What the child said before it died: "B v" before each save, "E v text" after it.
