@@ -20,6 +20,7 @@
 #include "settings/AbSettings.h"
 #include "settings/ReportFacts.h"
 #include "settings/Settings.h"
+#include "tests/board/BoardTestSupport.h"
 #include "tests/graphics/GlTestContext.h"
 #include "platform/ServerAddresses.h"
 #include "tests/support/FileBytes.h"
@@ -121,6 +122,37 @@ TEST_F(AppStartupTest, StartsOnAPlayableBoardAndShutsDownInOrder)
     EXPECT_EQ(gFontCache, nullptr);
     EXPECT_TRUE(fileExists("settings.dat"));
     EXPECT_TRUE(fileExists("settings2b.dat"));
+}
+
+// The game quit in the middle of a board goes on with that board at the next start.
+TEST_F(AppStartupTest, AGameQuitMidBoardGoesOnWhereItWasLeft)
+{
+    enterOwnFolder();
+    copyDataFolder();
+    BvGameI* app = appStartup(nullptr);
+    ASSERT_NE(gGame, nullptr);
+    ASSERT_NE(gGame->currentGame, nullptr);
+    const int type = gGame->currentGame->type();
+    Board& board = *gGame->currentGame->board;
+    app->drawFrame();
+    MoveEntry move;
+    ASSERT_TRUE(board.findHintMove(&move));
+    ASSERT_EQ(1, gGame->currentGame->makeMove(CellPos{move.x, move.y}, move.dx, move.dy, true, 0, 1.0f));
+    const int puzzle = board.puzzleId;
+    const std::string cells = render(board);
+    appShutdown(false);
+    EXPECT_TRUE(fileExists("gameState.dat"));
+    EXPECT_TRUE(fileExists("gameState.dat0"));
+
+    appStartup(nullptr);
+    ASSERT_NE(gGame, nullptr);
+    ASSERT_NE(gGame->currentGame, nullptr);
+    EXPECT_EQ(type, gGame->currentGame->type());
+    ASSERT_FALSE(gGame->currentGame->board.isNull());
+    EXPECT_EQ(puzzle, gGame->currentGame->board->puzzleId);
+    EXPECT_EQ(cells, render(*gGame->currentGame->board));
+    EXPECT_EQ(1, gGame->currentGame->board->history.size());
+    appShutdown(false);
 }
 
 // The exit report goes once: from the pause when the focus went before the
