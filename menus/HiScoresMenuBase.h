@@ -1,0 +1,151 @@
+#ifndef KELZO_MENUS_HISCORESMENUBASE_H
+#define KELZO_MENUS_HISCORESMENUBASE_H
+
+#include <vector>
+
+#include "Core/Mutex.h"
+#include "Core/OwnedPtr.h"
+#include "Core/Ref.h"
+#include "graphics/AnimationList.h"
+#include "graphics/Texture.h"
+#include "scores/HiScoreEntry.h"
+#include "scores/HiScoreList.h"
+#include "scores/HiScoresListenerI.h"
+#include "ui/AlertViewCallbackI.h"
+#include "ui/ListScroller.h"
+#include "ui/SegmentedControlCallbackI.h"
+
+class CustomAlertView;
+class HiScoresFetcher;
+class HiScoresHostI;
+class HiScoresUploader;
+class HiScoreTable;
+class TiledMenu;
+
+// The two textures of one drawn score row and the texts they were made from.
+struct ScoreRowText {
+    String left;    // "3. Anna", or the name alone without a rank
+    String right;   // the score as shown
+    int alpha = 255;
+    int fontSize = 15;
+};
+
+struct ScoreRowTextures {
+    OwnedPtr<Texture> left;
+    OwnedPtr<Texture> right;
+};
+
+// Everything of the high-score screen but its layout: which list is shown (segment 0 the local table, 2 the
+// online list; Free Play's segment 1 is read as 2), the online period, how many rows to fetch (51, then 201
+// once the list is scrolled by 10 rows, then 1001 at 100), the upload prompt 2 s after opening or at the first
+// tap, the upload and what its answer does, and the drawing of the rows. The screen (HiScoresMenu) owns the
+// tabs and calls update() every frame.
+//
+// Threads: the fetch and the upload run on the score workers; everything here runs on the main thread and
+// takes this object's mutex, then the uploader's resultMutex, then gHiScoresMutex, never the other way round.
+// The uploader's result (the table's pending flags) is applied here, on the main thread. With online scores
+// switched off nothing is sent, no prompt opens, and the online list shows text 165.
+class HiScoresMenuBase : public SegmentedControlCallbackI, public AlertViewCallbackI, public HiScoresListenerI {
+public:
+    static const int kPromptDelayMs = 2000;
+    static const int kFirstPage = 51;
+    static const int kSecondPage = 201;
+    static const int kThirdPage = 1001;
+    static const int kVisibleRows = 10;
+    static const int kRowHeight = 18;
+
+    // The workers default to the program's two (gHiScoresUploader, gHiScoresFetcher).
+    HiScoresMenuBase(HiScoreTable* table, bool afterNewScore, const HiScoreEntry* entry, int slot, bool timeScores,
+                     HiScoresHostI* host, HiScoresUploader* uploader = nullptr, HiScoresFetcher* fetcher = nullptr);
+    ~HiScoresMenuBase() override;
+    HiScoresMenuBase(const HiScoresMenuBase&) = delete;
+    HiScoresMenuBase& operator=(const HiScoresMenuBase&) = delete;
+
+    void segmentSelected(int tag, MyView* view) override;
+    void alertButtonClicked(int buttonIndex, CustomAlertView* alert) override;
+    // The screen sets its source control to the list now shown.
+    virtual void selectSourceSegment(int segment) = 0;
+    virtual TiledMenu* menu() { return nullptr; }
+    void requestRedraw() override = 0;
+
+    void resetResults();
+    void showSlot(int slot, int timeFilter);
+    // Free Play: the player's own entry (online name, level reached) is ranked, and the list fetched again.
+    void refetch();
+    void startFetch(int count);
+    void restartFetch(int segment);
+    void startUpload();
+    int bestLocalScore() const;
+
+    // 1 when the touch was taken (the prompt tap), else 0.
+    int handleTouch(int phase, int x, int y);
+    // Every frame: the prompt, the scroll, the upload's answer, paging and the rows. Draws the rows and arrows.
+    void update(int originX, int rowsY, int textY);
+
+    // The texts of one row; `rank` -1 shows no number.
+    ScoreRowText rowText(const HiScoreEntry& row, int rank, bool highlight, bool large) const;
+    void renderRow(ScoreRowTextures* out, const HiScoreEntry& row, int rank, bool highlight, bool large);
+
+    // What the list area shows now.
+    bool busyShown() const { return busy; }
+    bool noConnectionShown() const { return noConnection; }
+    int shownSegment() const { return segment; }
+    int shownSlot() const { return slot; }
+    int shownTimeFilter() const { return timeFilter; }
+    bool promptScheduled() const { return promptTime != -1; }
+
+    HiScoreTable* table;
+    int slot;
+    int initialSlot;
+    int mode;
+    bool afterNewScore;
+    HiScoreEntry ownEntry;
+    HiScoreEntry entry;        // the entry ranked online and offered for upload
+    bool hasEntry = false;
+    HiScoreList localList;
+    bool timeScores;
+    int segment = 0;
+    int timeFilter = 0;
+    int promptTime = -1;
+    bool deferredRefetch = false;
+    bool fetched201 = false;
+    bool fetched1001 = false;
+    bool uploadStarted = false;
+    bool refetchOnFirstUpdate = false;
+    CustomAlertView* shortPrompt = nullptr;
+    CustomAlertView* longPrompt = nullptr;
+    CustomAlertView* uploadFailedAlert = nullptr;
+    OwnedPtr<ListScroller> scroll;
+    Ref<AnimationI> hintAnimation;
+    int hintState = 0;          // 0 none, 1 upper arrow armed, 2 lower arrow armed
+    Mutex mutex;
+
+protected:
+    HiScoresUploader& uploader;
+    HiScoresFetcher& fetcher;
+    HiScoresHostI* host;
+
+private:
+    int initialSegment() const;
+    bool promptPending() const;
+    void openPrompt();
+    void takeUploadResult();
+    void buildRows(int firstRow, int endRow);
+    void drawRows(int originX, int rowsY, int textY, int firstRow, int endRow);
+    void updateBusy();
+    void handleHintTap(int phase, int x, int y);
+    void clearRowTextures();
+    void resetScroll();
+    void resetPaging();
+    void dropHint();
+
+    std::vector<ScoreRowTextures> onlineTexts_;
+    ScoreRowTextures localTexts_[12];
+    bool localBuilt_[12] = {};
+    OwnedPtr<Texture> arrowTexture_;
+    OwnedPtr<Texture> noConnectionText_;
+    bool busy = false;
+    bool noConnection = false;
+};
+
+#endif
