@@ -7,6 +7,7 @@
 #include "graphics/DrawParams.h"
 #include "graphics/GlState.h"
 #include "graphics/TextRender.h"
+#include "menus/BubbleDrop.h"
 #include "menus/HiScoresHostI.h"
 #include "scores/HiScoreTable.h"
 #include "scores/HiScoresExchange.h"
@@ -25,6 +26,8 @@ const int kNeverDrawnRow = 1000;
 // The list scrolls in units of 10 rows; a drag is taken within this of the screen's centre column.
 const int kScrollBandHalfWidth = 160;
 const float kScrollMargin = 0.3f;
+// The scroller's top rest; a shorter list must not end above it, or the scroller takes its top for an overshoot.
+const float kScrollTop = 0.0001f;
 
 int now()
 {
@@ -95,16 +98,21 @@ HiScoresMenuBase::HiScoresMenuBase(HiScoreTable* scoreTable, bool afterNew, cons
     resetScroll();
 }
 
+void HiScoresMenuBase::detachWorkers()
+{
+    MutexLock lock(&mutex);
+    MutexLock result(&uploader.resultMutex);
+    uploader.detach();
+    MutexLock scores(&gHiScoresMutex);
+    fetcher.setListener(nullptr);
+}
+
 HiScoresMenuBase::~HiScoresMenuBase()
 {
+    detachWorkers();
     MutexLock lock(&mutex);
     {
         MutexLock result(&uploader.resultMutex);
-        uploader.detach();
-        {
-            MutexLock scores(&gHiScoresMutex);
-            fetcher.setListener(nullptr);
-        }
         // An upload accepted just now still clears its pending flags; one running on is applied by the
         // application's next frame.
         uploader.applyResult(*table);
@@ -128,7 +136,7 @@ int HiScoresMenuBase::initialSegment() const
 
 void HiScoresMenuBase::resetScroll()
 {
-    scroll.reset(new ListScroller(kScrollBandHalfWidth, kScrollMargin, 0.0f));
+    scroll.reset(new ListScroller(kScrollBandHalfWidth, kScrollMargin, kScrollTop));
 }
 
 void HiScoresMenuBase::resetPaging()
@@ -449,7 +457,8 @@ void HiScoresMenuBase::update(int originX, int rowsY, int textY)
         openPrompt();
 
     const int stored = fetcher.results().storedCount();
-    scroll->setMaxPos(segment != 0 && stored > kVisibleRows ? (float)(stored - kVisibleRows) / kVisibleRows : 0.0f);
+    const float end = segment != 0 ? (float)(stored - kVisibleRows) / kVisibleRows : 0.0f;
+    scroll->setMaxPos(end > kScrollTop ? end : kScrollTop);
     bool moving = false;
     const float position = scroll->step(&moving);
     if (moving)
@@ -477,13 +486,7 @@ void HiScoresMenuBase::update(int originX, int rowsY, int textY)
 
 void HiScoresMenuBase::dropHint()
 {
-    auto* animation = static_cast<MenuBubble::BubbleAnimation*>(hintAnimation.get());
-    if (animation && animation->bubble) {
-        delete animation->bubble;
-        animation->bubble = nullptr;
-        animation->done = 1;
-    }
-    hintAnimation.reset(nullptr);
+    dropBubbleNow(&hintAnimation);
 }
 
 void HiScoresMenuBase::handleHintTap(int phase, int x, int y)
@@ -503,8 +506,7 @@ void HiScoresMenuBase::handleHintTap(int phase, int x, int y)
         hintState = arrow;
         return;
     }
-    auto* showing = static_cast<MenuBubble::BubbleAnimation*>(hintAnimation.get());
-    if (hintState == arrow && !(showing && !showing->isDone())) {
+    if (hintState == arrow && !bubbleRunning(hintAnimation)) {
         MenuBubble* bubble = createMenuBubble(getText(166), anchorX, anchorY, side, 290, 600, 1.0f, 0);
         MenuBubble::animate(&hintAnimation, bubble, 4000);
     }

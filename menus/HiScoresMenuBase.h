@@ -68,6 +68,9 @@ public:
     virtual TiledMenu* menu() { return nullptr; }
     void requestRedraw() override = 0;
 
+    // No worker calls this screen from now on. A screen class calls it first in its destructor, so that no
+    // call reaches a half-destroyed screen; the base's destructor calls it again.
+    void detachWorkers();
     void resetResults();
     void showSlot(int slot, int timeFilter);
     // Free Play: the player's own entry (online name, level reached) is ranked, and the list fetched again.
@@ -121,6 +124,7 @@ public:
     Mutex mutex;
 
 protected:
+    OwnedPtr<Texture> arrowTexture_;
     HiScoresUploader& uploader;
     HiScoresFetcher& fetcher;
     HiScoresHostI* host;
@@ -142,7 +146,6 @@ private:
     std::vector<ScoreRowTextures> onlineTexts_;
     ScoreRowTextures localTexts_[12];
     bool localBuilt_[12] = {};
-    OwnedPtr<Texture> arrowTexture_;
     OwnedPtr<Texture> noConnectionText_;
     bool busy = false;
     bool noConnection = false;

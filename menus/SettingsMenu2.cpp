@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Core/Language.h"
+#include "menus/BubbleDrop.h"
 #include "menus/SettingsHostI.h"
 #include "menus/VolumeControls.h"
 #include "scores/HiScoreTable.h"
@@ -146,8 +147,7 @@ void SettingsMenu2::applyVolumes()
 
 bool SettingsMenu2::hintShowing() const
 {
-    auto* animation = static_cast<MenuBubble::BubbleAnimation*>(hintAnimation.get());
-    return animation && !animation->isDone();
+    return bubbleRunning(hintAnimation);
 }
 
 void SettingsMenu2::showMusicHint()
@@ -160,13 +160,7 @@ void SettingsMenu2::showMusicHint()
 
 void SettingsMenu2::dropHint()
 {
-    auto* animation = static_cast<MenuBubble::BubbleAnimation*>(hintAnimation.get());
-    if (animation && animation->bubble) {
-        delete animation->bubble;
-        animation->bubble = nullptr;
-        animation->done = 1;
-    }
-    hintAnimation.reset(nullptr);
+    dropBubbleNow(&hintAnimation);
 }
 
 void SettingsMenu2::copySwitches()

@@ -11,6 +11,7 @@ namespace {
 class LogicScreen : public HiScoresMenuBase {
 public:
     using HiScoresMenuBase::HiScoresMenuBase;
+    ~LogicScreen() override { detachWorkers(); }
     void selectSourceSegment(int s) override { selected.push_back(s); }
     void requestRedraw() override { ++redraws; }
     std::vector<int> selected;

@@ -65,6 +65,7 @@ protected:
         gAbSettings.rhc = 0;
         uploader.setTimeout(2);
         fetcher.setTimeout(2);
+        remove("hiScores.dat");  // the folder stays between runs
         table.load("hiScores.dat");
     }
 

@@ -302,6 +302,7 @@ TEST_F(SettingsMenu2Test, TheMusicHintShowsOnTheFirstOpeningOnlyWhileMusicIsSupp
 TEST_F(SettingsMenu2Test, ConfirmedScoreResetGivesDefaultsInMemoryAndFileAtOnce)
 {
     settings.hiScoreDefaultsKind = 1;
+    remove("hiScores.dat");  // the folder stays between runs
     HiScoreTable table;
     table.load("hiScores.dat");
     table.addScore(0, 9999999, "Bob", 7);
