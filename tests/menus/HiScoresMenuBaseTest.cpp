@@ -76,6 +76,21 @@ TEST_F(HiScoresLogicTest, WithOnlineScoresOffNoPromptOpensAndNothingIsSent)
     EXPECT_TRUE(server->requests(0, 0).empty());
 }
 
+TEST_F(HiScoresLogicTest, TheOnlineListIsBusyUntilTheFetchEndsThenSaysThereIsNoConnection)
+{
+    ASSERT_TRUE(startServer({"--modes", "hang", "--hang", "4"}));
+    fetcher.setTimeout(1);
+    settings.gameMode = 2;
+    auto screen = open(false, 7);
+    gGameClock.current += 10;
+    screen->update(41, 120, 0);
+    EXPECT_TRUE(screen->busyShown()) << "the fetch is on its way";
+    EXPECT_FALSE(screen->noConnectionShown());
+    ASSERT_TRUE(framesUntil(*screen, [&] { return screen->noConnectionShown(); }, 8000));
+    EXPECT_FALSE(screen->busyShown());
+    EXPECT_EQ(rowCount(), -1);
+}
+
 TEST_F(HiScoresLogicTest, DecliningTheLongPromptClearsThePendingScoresForGood)
 {
     table.addScore(0, 4500, "Bob", 99);
