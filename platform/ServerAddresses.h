@@ -11,3 +11,6 @@ extern const char* gSupportServerHost;
 // Store page of our other app, the link of the cross-promotion's default advertisement. A page of
 // the loopback host, for the same reason.
 extern const char* gPromoDefaultAdLink;
+// Store page of our other puzzle game, which the cross-promotion page's green button opens. A page
+// of the loopback host, for the same reason.
+extern const char* gOtherGameStoreLink;
