@@ -113,7 +113,8 @@ public:
     // Rebuilds the board at the start of a played puzzle and carries its
     // play time, flags and counts on (unless it was solved).
     void restartPuzzle(HistoryRecord& played);
-    // Appends the finished puzzle to the application's play history.
+    // Appends the finished puzzle to the application's play history; when it
+    // completes a Free Play level, the popup for the next one follows.
     void recordPlayedPuzzle(bool solved, bool bookmark, int kind);
 
     // ---- touch input (BoardTouch.cpp)
@@ -197,6 +198,8 @@ private:
     void reverseWalk(const MoveEntry& entry);
     bool searchColourMoveQualifies(CellPos pos, int dx, int dy, int depth);
     void refuseMove(CellPos pos, int dx, int dy, CellPos met, bool neighbour, int delay, float speed);
+    void appendToPlayHistory(bool solved, bool bookmark, int kind);
+    void endFreePlayLevel();
 };
 
 // The cell under a screen point (board origin (3, 73), 45 pixels a cell).

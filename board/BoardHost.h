@@ -40,6 +40,16 @@ public:
     // The play history; the board appends a puzzle when it ends.
     virtual Array<HistoryRecord>& playedPuzzles() = 0;
 
+    // ---- The end of a Free Play level
+    // The current game's type (GameType) and level; -1 and 0 without a game.
+    virtual int currentGameType() = 0;
+    virtual int currentGameLevel() = 0;
+    // Puzzles of the Free Play level not solved yet.
+    virtual int puzzlesLeftInLevel() = 0;
+    // The popup for the next level (after the last level, the final alert): held back a moment the first
+    // time, at once when it is shown again.
+    virtual void showFreePlayNewLevelPopup() = 0;
+
     // ---- Tips
     // The spaced show rule: true when tip id may be shown now.
     virtual bool shouldShowTip(int id, int limit, int limit2, int limit3) = 0;
@@ -62,6 +72,8 @@ public:
     virtual int instructionStep() = 0;
     // Step 49 was answered with a throw from a cell other than (5, 4).
     virtual void noteInstructionMisthrow() = 0;
+    // Every speech bubble the game shows goes at once.
+    virtual void removeTipBubbles() = 0;
     virtual void advanceTutorial() = 0;
 };
 

@@ -52,6 +52,7 @@ void followInstruction(CellPos pos)
     if (step != 49 && step != 50)
         return;
     if (step == 49 && !(pos.x == 5 && pos.y == 4)) {
+        gBoardHost->removeTipBubbles();
         gBoardHost->noteInstructionMisthrow();
         TipParams params;
         params.showMs = 0;

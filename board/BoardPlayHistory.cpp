@@ -1,6 +1,10 @@
 #include "board/Board.h"
+
+#include "Core/Language.h"
 #include "board/BoardHost.h"
 #include "board/BoardServices.h"
+#include "board/GameType.h"
+#include "ui/CustomAlertView.h"
 
 namespace {
 
@@ -8,6 +12,16 @@ const int kFlagCarried = HistoryRecord::kCarried;
 const int kFlagSolved = HistoryRecord::kFinished;
 const int kFlagReplayed = HistoryRecord::kAbandoned;
 const int kFlagBookmark = HistoryRecord::kKept;
+
+const int kLastFreePlayLevel = 30;
+// Completing a Free Play level above this one tells the player, once, that Frenzy is open.
+const int kFrenzyOpensAbove = 8;
+const int kFrenzyTitleText = 354;
+const int kFrenzyMessageText = 355;
+const int kFrenzyMessageValue = 10;
+const int kOkText = 0;
+const int kYayEvent = 3;
+const int kYayDelayMs = 1600;
 
 } // namespace
 
@@ -34,6 +48,13 @@ void Board::recordPlayedPuzzle(bool solved, bool bookmark, int kind)
 {
     if (!gBoardHost)
         return;
+    appendToPlayHistory(solved, bookmark, kind);
+    // Also when the puzzle was not entered (a replay, say): the level may be complete all the same.
+    endFreePlayLevel();
+}
+
+void Board::appendToPlayHistory(bool solved, bool bookmark, int kind)
+{
     Array<HistoryRecord>& played = gBoardHost->playedPuzzles();
     const HistoryRecord* last = played.isEmpty() ? nullptr : &played[played.size() - 1];
     int elapsed = elapsedMs();
@@ -62,4 +83,21 @@ void Board::recordPlayedPuzzle(bool solved, bool bookmark, int kind)
         boardCountStatistic("ndtTime", elapsed / 1000);
         boardCountStatistic("ndtPuzzles");
     }
+}
+
+void Board::endFreePlayLevel()
+{
+    if (gBoardHost->currentGameType() != kGameFreePlay || gBoardHost->currentGameLevel() > kLastFreePlayLevel ||
+        gBoardHost->puzzlesLeftInLevel() >= 1)
+        return;
+    gBoardHost->showFreePlayNewLevelPopup();
+    if (!boardFrenzyUnlocked() && level > kFrenzyOpensAbove) {
+        AlertOptions options;
+        options.messageFontSize = 16;
+        new CustomAlertView(nullptr, getText(kFrenzyTitleText).c_str(),
+                            formatText(kFrenzyMessageText, kFrenzyMessageValue).c_str(), getText(kOkText).c_str(),
+                            nullptr, nullptr, options);
+        boardSetFrenzyUnlocked();
+    }
+    gBoardHost->scheduleEvent(kYayEvent, kYayDelayMs);
 }

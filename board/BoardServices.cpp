@@ -18,6 +18,17 @@ bool boardFreeHints()
     return gSettings && gSettings->freeHints;
 }
 
+bool boardFrenzyUnlocked()
+{
+    return !gSettings || gSettings->frenzyUnlocked == 1;
+}
+
+void boardSetFrenzyUnlocked()
+{
+    if (gSettings)
+        gSettings->frenzyUnlocked = 1;
+}
+
 int boardLevelScheme()
 {
     return gSettings ? gSettings->levelSetVariation : -1;

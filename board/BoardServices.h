@@ -7,6 +7,9 @@
 
 int boardGameType();        // the settings' game type (1 = Frenzy); 0 without settings
 bool boardFreeHints();      // the settings' free-hints cheat
+// The settings' flag that Frenzy has been opened; true without settings, which have nowhere to keep it.
+bool boardFrenzyUnlocked();
+void boardSetFrenzyUnlocked();
 int boardLevelScheme();     // the settings' level-data scheme "_levS_", as stored; -1 without settings
 int boardVariation(const char* key);   // "ddh", "lvt", "as", "fic", "pd", "pml"
 int boardKindCount(int level, int furballCount);   // colours of a puzzle, 5..8

@@ -15,6 +15,7 @@
 #include "graphics/AnimationList.h"
 #include "graphics/FontCache.h"
 #include "graphics/GlState.h"
+#include "modes/FreePlayNewLevelPopup.h"
 #include "scores/HiScoresExchange.h"
 #include "scores/HiScoresMutex.h"
 #include "settings/AbSettings.h"
@@ -334,6 +335,8 @@ void KelzoGame::playDueEvents()
             soundPlayer.playHintEffect();
         else if (event.kind == 9)
             soundPlayer.playBeatStageEffect();
+        else if (event.kind == 3)
+            soundPlayer.playYayEffect();
     }
 }
 
@@ -494,6 +497,19 @@ void KelzoGame::puzzleFinished()
 }
 
 Array<HistoryRecord>& KelzoGame::playedPuzzles() { return history; }
+
+int KelzoGame::currentGameType() { return currentGame ? currentGame->type() : -1; }
+
+int KelzoGame::currentGameLevel() { return currentGame ? currentGame->level : 0; }
+
+void KelzoGame::showFreePlayNewLevelPopup()
+{
+    // Shown again for the same level (from the heads-up display), it comes at once.
+    const bool delayed = !(currentGame && currentGame->levelPopupShown);
+    if (currentGame)
+        currentGame->levelPopupShown = true;
+    currentAlertId = FreePlayNewLevelPopup::open(currentLevel, delayed, nullptr);
+}
 
 bool KelzoGame::shouldShowTip(int id, int limit, int limit2, int limit3)
 {

@@ -22,9 +22,9 @@
 #include "settings/ReportFacts.h"
 #include "sound/SoundPlayer.h"
 
-// A sound or action the frame plays when its time comes (kind 6 the
-// wrong-move effect, 7 the undo effect, 8 the hint effect, 9 the end of a
-// puzzle).
+// A sound or action the frame plays when its time comes (kind 3 the "yay" of
+// a completed level, 6 the wrong-move effect, 7 the undo effect, 8 the hint
+// effect, 9 the end of a puzzle).
 struct TimedEvent {
     int32_t kind;
     int32_t dueMs;
@@ -86,6 +86,10 @@ public:
     int hintsLeft() override;
     void puzzleFinished() override;
     Array<HistoryRecord>& playedPuzzles() override;
+    int currentGameType() override;
+    int currentGameLevel() override;
+    // Marks the current game's popup as shown; answers come back under the alert id it opened.
+    void showFreePlayNewLevelPopup() override;
     bool shouldShowTip(int id, int limit, int limit2, int limit3) override;
     // Shown unless the tips option is off (the tutorial's tips always show).
     void showTip(int id, const TipParams& params) override;
@@ -114,6 +118,7 @@ public:
                    const String& button2) override;
     bool isAlertShowing(int id) override;
     void resetLevelTipCounters() override;
+    // Also the board's (the guided instruction's step 49 gone wrong).
     void removeTipBubbles() override;
     void presentTip(int id, const TipParams& params) override;
 
@@ -157,7 +162,7 @@ public:
 
     // ---- Play history and progress (KelzoGameHistory.cpp)
     int solvedPuzzlesInLevel();
-    int puzzlesLeftInLevel();
+    int puzzlesLeftInLevel() override;
     int firstUnsolvedLevel(int gameType);
     int firstUnsolvedLevelOfSelectedMode();
     int levelOfMode(int gameType);

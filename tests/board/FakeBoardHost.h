@@ -33,6 +33,10 @@ public:
     int hintsLeft() override { return hints; }
     void puzzleFinished() override { solved++; }
     Array<HistoryRecord>& playedPuzzles() override { return history; }
+    int currentGameType() override { return gameRuns ? gameType : -1; }
+    int currentGameLevel() override { return gameRuns ? gameLevel : 0; }
+    int puzzlesLeftInLevel() override { return puzzlesLeft; }
+    void showFreePlayNewLevelPopup() override { levelPopups++; }
     bool shouldShowTip(int id, int limit, int limit2, int limit3) override
     {
         tipAsks.push_back(TipAsk{id, limit, limit2, limit3});
@@ -57,6 +61,7 @@ public:
     }
     int instructionStep() override { return step; }
     void noteInstructionMisthrow() override { misthrows++; }
+    void removeTipBubbles() override { bubbleRemovals++; }
     void advanceTutorial() override { step++; }
 
     // Answers
@@ -69,6 +74,9 @@ public:
     bool tipsAllowed = true;
     int step = -1;
     Array<HistoryRecord> history;
+    int gameType = 0;
+    int gameLevel = 1;
+    int puzzlesLeft = 1;
 
     // Calls
     std::vector<bool> movesMade;
@@ -82,6 +90,8 @@ public:
     int wrongMoveSounds = 0;
     std::vector<Event> events;
     int misthrows = 0;
+    int bubbleRemovals = 0;
+    int levelPopups = 0;
 };
 
 #endif

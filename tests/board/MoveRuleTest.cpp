@@ -212,6 +212,7 @@ TEST_F(GameBoardTest, InstructionStep49WantsTheFurballAt54)
     placeDiagram(board(), {".......", ".......", ".......", ".......", "1.1..1.", ".......", ".......", "1......"});
     ASSERT_EQ(1, board().tryMove(CellPos{0, 4}, 0, 1, false, 0, 1.0f));
     EXPECT_EQ(1, host.misthrows);
+    EXPECT_EQ(1, host.bubbleRemovals);
     EXPECT_EQ(49, host.step);
     EXPECT_EQ(std::vector<int>{52}, host.shownTips);
     EXPECT_EQ(0, host.lastTip.showMs);
@@ -221,6 +222,7 @@ TEST_F(GameBoardTest, InstructionStep49WantsTheFurballAt54)
     ASSERT_EQ(1, board().tryMove(CellPos{5, 4}, -1, 0, false, 0, 1.0f));
     EXPECT_EQ(50, host.step);
     EXPECT_EQ(1, host.misthrows);
+    EXPECT_EQ(1, host.bubbleRemovals) << "a right throw leaves the bubbles";
 }
 
 TEST_F(BoardTest, ThrowsThatAreNoThrowsAreRefusedWithoutChange)

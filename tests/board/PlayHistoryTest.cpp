@@ -1,6 +1,9 @@
 #include "BoardTestSupport.h"
 
+#include "../graphics/GlTestContext.h"
 #include "Core/Language.h"
+#include "ui/CustomAlertView.h"
+#include "ui/MenuStack.h"
 
 namespace {
 
@@ -119,6 +122,113 @@ TEST_F(PlayHistoryTest, RestartOfASolvedPuzzleStartsAfresh)
     EXPECT_EQ(1, again.replayFlag);
     EXPECT_EQ(0, again.elapsedMs());
     EXPECT_EQ(0, again.undoCount);
+}
+
+namespace {
+
+// The last puzzle of a Free Play level: the game around the board is Free Play and nothing is left to play.
+// The alerts opened are real dialogs, built with the test's drawing context.
+class FreePlayLevelEndTest : public PlayHistoryTest {
+protected:
+    void SetUp() override
+    {
+        PlayHistoryTest::SetUp();
+        ASSERT_TRUE(testGlContext().isReady());
+        gMenuStack.deleteAllMenus();
+        settings.frenzyUnlocked = -1;
+        host.gameType = kGameFreePlay;
+        host.gameLevel = 9;
+        host.puzzlesLeft = 0;
+        startPuzzle(board(), 90007);
+    }
+
+    void TearDown() override
+    {
+        gMenuStack.deleteAllMenus();
+        PlayHistoryTest::TearDown();
+    }
+
+    int yays() const
+    {
+        int count = 0;
+        for (const FakeBoardHost::Event& e : host.events)
+            if (e == FakeBoardHost::Event{3, 1600})
+                count++;
+        return count;
+    }
+};
+
+} // namespace
+
+TEST_F(FreePlayLevelEndTest, CompletedLevelOpensThePopupAndOpensFrenzyOnce)
+{
+    board().recordPlayedPuzzle(true, false, kGameFreePlay);
+    EXPECT_EQ(1, host.levelPopups);
+    EXPECT_EQ(1, settings.frenzyUnlocked);
+    ASSERT_EQ(1, gMenuStack.size());
+    CustomAlertView* frenzy = dynamic_cast<CustomAlertView*>(gMenuStack.top());
+    ASSERT_NE(nullptr, frenzy);
+    EXPECT_EQ(nullptr, frenzy->callback);
+    EXPECT_NE(nullptr, frenzy->findCell(0)) << "it can be closed";
+    EXPECT_EQ(1, yays());
+
+    // The next completion (the same level shown again, say) opens the popup, not the Frenzy news.
+    Board next;
+    startPuzzle(next, 90008);
+    next.recordPlayedPuzzle(true, false, kGameFreePlay);
+    EXPECT_EQ(2, host.levelPopups);
+    EXPECT_EQ(1, gMenuStack.size());
+    EXPECT_EQ(2, yays());
+}
+
+TEST_F(FreePlayLevelEndTest, FrenzyNewsOnlyAboveLevel8)
+{
+    startPuzzle(board(), 80007);
+    host.gameLevel = 8;
+    board().recordPlayedPuzzle(true, false, kGameFreePlay);
+    EXPECT_EQ(1, host.levelPopups);
+    EXPECT_EQ(-1, settings.frenzyUnlocked);
+    EXPECT_EQ(0, gMenuStack.size());
+    EXPECT_EQ(1, yays());
+}
+
+TEST_F(FreePlayLevelEndTest, EvenAPuzzleThatIsNotEnteredCompletesTheLevel)
+{
+    board().replayFlag = 1;
+    board().recordPlayedPuzzle(true, false, kGameFreePlay);
+    EXPECT_EQ(0, host.history.size());
+    EXPECT_EQ(1, host.levelPopups);
+}
+
+TEST_F(FreePlayLevelEndTest, NoPopupOutsideAFreePlayLevelsEnd)
+{
+    struct Case {
+        const char* name;
+        int gameType, gameLevel, puzzlesLeft;
+        bool gameRuns;
+    };
+    const Case cases[] = {
+        {"Arcade", kGameArcade, 9, 0, true},
+        {"Challenge", kGameChallenge, 9, 0, true},
+        {"puzzles left", kGameFreePlay, 9, 1, true},
+        {"past the last level", kGameFreePlay, 31, 0, true},
+        {"no game", kGameFreePlay, 9, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        host.gameType = c.gameType;
+        host.gameLevel = c.gameLevel;
+        host.puzzlesLeft = c.puzzlesLeft;
+        host.gameRuns = c.gameRuns;
+        startPuzzle(board(), 90007);
+        board().startTime -= 1000;
+        board().recordPlayedPuzzle(true, false, c.gameType);
+        EXPECT_EQ(0, host.levelPopups);
+        EXPECT_EQ(-1, settings.frenzyUnlocked);
+        EXPECT_EQ(0, gMenuStack.size());
+        EXPECT_EQ(0, yays());
+    }
+    EXPECT_GE(host.history.size(), 1) << "the puzzles are still entered";
 }
 
 TEST_F(BoardTest, CellUnderAScreenPoint)

@@ -11,10 +11,13 @@
 #include "board/Board.h"
 #include "board/MovingFurball.h"
 #include "game/KelzoGame.h"
+#include "modes/FreePlayNewLevelPopup.h"
 #include "modes/PlainGame.h"
 #include "settings/AbSettings.h"
 #include "settings/ReportFacts.h"
 #include "settings/Settings.h"
+#include "tests/graphics/GlTestContext.h"
+#include "ui/MenuStack.h"
 
 namespace {
 
@@ -339,4 +342,41 @@ TEST_F(KelzoGameTest, PausingOnTheHowToPlayScreenKeepsOnlyTheSettings)
     for (const char* leaf : {"settings.dat", "gameState.dat", "gameState.dat0"})
         remove((base + leaf).c_str());
     rmdir(folder);
+}
+
+TEST_F(KelzoGameTest, AsBoardHostItOpensTheFreePlayPopupHeldBackOnlyTheFirstTime)
+{
+    ASSERT_TRUE(testGlContext().isReady());   // the dialogs are built for real
+    gMenuStack.deleteAllMenus();
+    KelzoGame game;
+    BoardHost& host = game;
+    EXPECT_EQ(host.currentGameType(), -1);
+    EXPECT_EQ(host.currentGameLevel(), 0);
+    PlainGame* freePlay = new PlainGame(nullptr, false);
+    freePlay->settings.gameMode = kGameFreePlay;
+    freePlay->level = 12;
+    game.ownedGame.reset(freePlay);
+    game.setCurrentGame(freePlay);
+    EXPECT_EQ(host.currentGameType(), kGameFreePlay);
+    EXPECT_EQ(host.currentGameLevel(), 12);
+
+    game.currentLevel = 12;
+    host.showFreePlayNewLevelPopup();
+    EXPECT_TRUE(freePlay->levelPopupShown);
+    EXPECT_EQ(game.currentAlertId, FreePlayNewLevelPopup::kPopupAlertId);
+    FreePlayNewLevelPopup* first = dynamic_cast<FreePlayNewLevelPopup*>(gMenuStack.top());
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->level, 12);
+    EXPECT_EQ(first->startDelayMs, FreePlayNewLevelPopup::kDelayMs);
+    gMenuStack.deleteAllMenus();
+    host.showFreePlayNewLevelPopup();
+    ASSERT_NE(gMenuStack.top(), nullptr);
+    EXPECT_EQ(static_cast<CustomAlertView*>(gMenuStack.top())->startDelayMs, FreePlayNewLevelPopup::kShownAtOnce);
+    gMenuStack.deleteAllMenus();
+
+    game.currentLevel = 30;
+    host.showFreePlayNewLevelPopup();
+    EXPECT_EQ(game.currentAlertId, FreePlayNewLevelPopup::kFinalAlertId);
+    EXPECT_EQ(dynamic_cast<FreePlayNewLevelPopup*>(gMenuStack.top()), nullptr);
+    gMenuStack.deleteAllMenus();
 }
