@@ -357,6 +357,8 @@ bool KelzoGame::drawPlayScreen()
             moving = currentGame->board->drawHintArrow(graphics, currentScreen) || moving;   // it bobs
     }
     moving = updateAnimations(gAnimationList) || moving;
+    // Dialogs opened over the board (the end of a Free Play level) are drawn on top.
+    moving = gMenuStack.render() != 0 || moving;
     // The wait for the next board is movement too: its frame must come.
     return moving || stuckSinceMs >= 0;
 }
@@ -384,7 +386,10 @@ bool KelzoGame::drawFrame()
 void KelzoGame::handleTouch(int phase, TouchPoint at, TouchPoint)
 {
     MutexLock lock(&frameMutex);
-    if (currentScreen == ScreenPlaying && currentGame)
+    // An open dialog takes every touch; nothing under it sees one.
+    bool consumed = false;
+    gMenuStack.dispatchTouch(phase, at.x, at.y, &consumed);
+    if (!consumed && currentScreen == ScreenPlaying && currentGame)
         currentGame->handleTouch(phase, at.x, at.y);
 }
 

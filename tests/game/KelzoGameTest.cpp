@@ -380,3 +380,40 @@ TEST_F(KelzoGameTest, AsBoardHostItOpensTheFreePlayPopupHeldBackOnlyTheFirstTime
     EXPECT_EQ(dynamic_cast<FreePlayNewLevelPopup*>(gMenuStack.top()), nullptr);
     gMenuStack.deleteAllMenus();
 }
+
+TEST_F(KelzoGameTest, AnOpenDialogTakesTheTouchesBeforeTheBoard)
+{
+    ASSERT_TRUE(testGlContext().isReady());
+    gMenuStack.deleteAllMenus();
+    KelzoGame game;
+    game.currentScreen = ScreenPlaying;
+    PlainGame* plain = new PlainGame(nullptr, false);
+    game.ownedGame.reset(plain);
+    game.setCurrentGame(plain);
+    plain->board.reset(new Board());
+    Board& board = *plain->board;
+
+    char here[4096];
+    ASSERT_NE(getcwd(here, sizeof here), nullptr);
+    ASSERT_EQ(chdir(KELZO_DATA_DIR), 0);   // the dialog's pictures and font
+    AlertOptions options;
+    options.noAnimation = 1;
+    CustomAlertView* alert = new CustomAlertView(nullptr, "News", "Frenzy is open.", "OK", nullptr, nullptr, options);
+    ASSERT_EQ(chdir(here), 0);
+    alert->render();
+    const ViewChild* ok = alert->cellChild(alert->findCell(0));
+    ASSERT_NE(ok, nullptr);
+    const TouchPoint button{ok->element->x + ok->element->width() / 2, ok->element->y + ok->element->height() / 2};
+
+    game.handleTouch(0, TouchPoint{100, 200}, TouchPoint{});
+    EXPECT_EQ(board.touchActive, 0) << "the board under the dialog sees nothing";
+    game.handleTouch(2, TouchPoint{100, 200}, TouchPoint{});
+    EXPECT_EQ(gMenuStack.size(), 1) << "a tap beside the button leaves the dialog open";
+    game.handleTouch(0, button, TouchPoint{});
+    EXPECT_EQ(board.touchActive, 0);
+    game.handleTouch(2, button, TouchPoint{});
+    EXPECT_EQ(gMenuStack.size(), 0);
+    game.handleTouch(0, TouchPoint{100, 200}, TouchPoint{});
+    EXPECT_EQ(board.touchActive, 1) << "with the dialog gone the board has the touches again";
+    gMenuStack.deleteAllMenus();
+}
