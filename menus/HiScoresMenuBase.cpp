@@ -9,6 +9,7 @@
 #include "graphics/TextRender.h"
 #include "menus/BubbleDrop.h"
 #include "menus/HiScoresHostI.h"
+#include "menus/MyBusyIndicator.h"
 #include "scores/HiScoreTable.h"
 #include "scores/HiScoresExchange.h"
 #include "settings/AbSettings.h"
@@ -421,6 +422,8 @@ void HiScoresMenuBase::drawRows(int originX, int rowsY, int textY, int firstRow,
         if (t.right)
             drawPlain(t.right.get(), (float)(320 - originX - t.right->width), y, 0);
     }
+    if (busyIndicator)
+        busyIndicator->render(160.0f, (float)(rowsY + kRowHeight * kVisibleRows / 2), GameClock::wallMs());
     if (noConnection && noConnectionText_)
         drawPlain(noConnectionText_.get(), 80.0f, (float)(textY + 217), 0);
 }
@@ -428,20 +431,18 @@ void HiScoresMenuBase::drawRows(int originX, int rowsY, int textY, int firstRow,
 void HiScoresMenuBase::updateBusy()
 {
     const bool uploading = uploader.isBusy();
+    bool busy = uploading;
     noConnection = false;
-    if (segment == 0) {
-        busy = uploading;
-        return;
+    if (segment != 0 && fetcher.results().rowCount < 0) {
+        if (!fetcher.resultsReady())
+            busy = true;
+        else
+            noConnection = !uploading;
     }
-    const HiScoreRows& rows = fetcher.results();
-    if (rows.rowCount >= 0) {
-        busy = uploading;
-    } else if (!fetcher.resultsReady()) {
-        busy = true;
-    } else {
-        busy = uploading;
-        noConnection = !uploading;
-    }
+    if (!busy)
+        busyIndicator.reset();
+    else if (!busyIndicator)
+        busyIndicator.reset(new MyBusyIndicator);
 }
 
 void HiScoresMenuBase::update(int originX, int rowsY, int textY)

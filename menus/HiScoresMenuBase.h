@@ -19,6 +19,7 @@ class CustomAlertView;
 class HiScoresFetcher;
 class HiScoresHostI;
 class HiScoresUploader;
+class MyBusyIndicator;
 class HiScoreTable;
 class TiledMenu;
 
@@ -90,7 +91,7 @@ public:
     void renderRow(ScoreRowTextures* out, const HiScoreEntry& row, int rank, bool highlight, bool large);
 
     // What the list area shows now.
-    bool busyShown() const { return busy; }
+    bool busyShown() const { return !busyIndicator.isNull(); }
     bool noConnectionShown() const { return noConnection; }
     int shownSegment() const { return segment; }
     int shownSlot() const { return slot; }
@@ -147,7 +148,7 @@ private:
     ScoreRowTextures localTexts_[12];
     bool localBuilt_[12] = {};
     OwnedPtr<Texture> noConnectionText_;
-    bool busy = false;
+    OwnedPtr<MyBusyIndicator> busyIndicator;  // present while something is awaited
     bool noConnection = false;
 };
 

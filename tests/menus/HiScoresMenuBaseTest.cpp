@@ -91,6 +91,32 @@ TEST_F(HiScoresLogicTest, TheOnlineListIsBusyUntilTheFetchEndsThenSaysThereIsNoC
     EXPECT_EQ(rowCount(), -1);
 }
 
+TEST_F(HiScoresLogicTest, ATapOnAnArrowExplainsItOnTheRelease)
+{
+    for (const char* name : {"InstructionBubble_50x50_inverted.png"}) {
+        unlink(name);
+        ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name));
+    }
+    settings.switchA = false;
+    settings.gameMode = 2;
+    auto screen = open(false, 7);
+    screen->update(41, 120, 0);
+    screen->handleTouch(TouchDown, 160, 150);
+    screen->handleTouch(TouchUp, 160, 150);
+    EXPECT_TRUE(screen->hintAnimation.isNull()) << "no upper arrow at the top of the list";
+    screen->handleTouch(TouchDown, 174, 340);
+    screen->handleTouch(TouchUp, 174, 340);
+    EXPECT_TRUE(screen->hintAnimation.isNull()) << "beside the arrow";
+    screen->handleTouch(TouchDown, 160, 340);
+    EXPECT_TRUE(screen->hintAnimation.isNull()) << "shown on the release";
+    screen->handleTouch(TouchUp, 160, 340);
+    ASSERT_FALSE(screen->hintAnimation.isNull());
+    Ref<AnimationI> first = screen->hintAnimation;
+    screen->handleTouch(TouchDown, 160, 340);
+    screen->handleTouch(TouchUp, 160, 340);
+    EXPECT_EQ(screen->hintAnimation.get(), first.get()) << "one hint bubble at a time";
+}
+
 TEST_F(HiScoresLogicTest, DecliningTheLongPromptClearsThePendingScoresForGood)
 {
     table.addScore(0, 4500, "Bob", 99);
