@@ -2,11 +2,14 @@
 
 #include "Core/GameClock.h"
 #include "Core/Language.h"
+#include "board/Board.h"
 #include "graphics/CommonSheetLayout.h"
 #include "graphics/GlState.h"
 #include "graphics/OffscreenGlContext.h"
 #include "graphics/RenderBatch.h"
 #include "graphics/SpriteSheet.h"
+#include "modes/BetweenLevelsPopup.h"
+#include "modes/FreePlayNewLevelPopup.h"
 #include "ui/CustomAlertView.h"
 #include "ui/MenuStack.h"
 #include "ui/SharedMenuTextures.h"
@@ -16,7 +19,9 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -66,19 +71,62 @@ void drawWood(SpriteSheet& common)
     common.drawRegion(kCommonWood, 0.0f, 0.0f, DrawParams());
 }
 
-// Draws the alert through its pop-in until it has settled.
-void drawSettledAlert(SpriteSheet& common)
+// Draws the dialogs on the menu stack through their pop-in (and any start delay) until they have settled.
+void drawSettledDialogs(SpriteSheet& common)
 {
-    new CustomAlertView(nullptr, "Give up?", "Your game ends here and the score of this round is lost.",
-                        "Give up", "Play on", nullptr, AlertOptions());
     for (int frame = 0; frame < 2; frame++)
         gMenuStack.render();
-    gGameClock.current += 700;
+    gGameClock.current += 2000;
     gMenuStack.render();
     gRenderBatch.flush();
     drawWood(common);
     gMenuStack.render();
     gMenuStack.deleteAllMenus();
+}
+
+void drawSettledAlert(SpriteSheet& common)
+{
+    new CustomAlertView(nullptr, "Give up?", "Your game ends here and the score of this round is lost.",
+                        "Give up", "Play on", nullptr, AlertOptions());
+    drawSettledDialogs(common);
+}
+
+// A Challenge level result of the grade (3: the level intro, with its tip).
+void drawResultPopup(SpriteSheet& common, int grade)
+{
+    Array<String> lines;
+    lines.append(String("Par: 1:30"));
+    lines.append(String("Your time: 1:12"));
+    const bool intro = grade == BetweenLevelsPopup::kNoMedal;
+    BetweenLevelsPopup::show(String(intro ? "Level 6" : "Level 6 passed"), &lines,
+                             String(intro ? "" : "On to level 7!"), String(), intro ? newLevelText(6) : String(),
+                             nullptr, intro ? "Play" : "Replay", intro ? nullptr : "Next Level", 120, 0, !intro,
+                             grade, grade == 1, String());
+    drawSettledDialogs(common);
+    gGameClock.resume();
+}
+
+void drawFreePlayPopup(SpriteSheet& common)
+{
+    FreePlayNewLevelPopup::open(11, false, nullptr);
+    drawSettledDialogs(common);
+}
+
+// Screens side by side, each drawn by its function, saved as one picture.
+bool saveScreens(OffscreenGlContext& gl, const std::vector<std::function<void()>>& screens, const std::string& path)
+{
+    Bitmap sheet(int(screens.size()) * 328 - 8, 480, false);
+    for (int page = 0; page < int(screens.size()); page++) {
+        screens[page]();
+        std::unique_ptr<Bitmap> frame(gl.readFrame());
+        for (int y = 0; y < 480; y++)
+            for (int x = 0; x < 320; x++) {
+                RGBA p = frame->at(x, y);
+                p.a = 255;
+                sheet.at(page * 328 + x, y) = p;
+            }
+    }
+    return sheet.savePng(path.c_str());
 }
 
 void drawTyping(SpriteSheet& common)
@@ -122,27 +170,22 @@ bool writeDialogsPreview(const std::string& dataDir, const std::string& outDir)
     setSharedMenuTexture(kSharedWood, SpriteRef{kCommonWood, &common, 320, 480}.copyBitmap(0));
     common.uploadPages();
 
-    Bitmap sheet(3 * 320 + 16, 480, false);
-    for (int page = 0; page < 3; page++) {
-        if (page == 0)
-            drawSettledAlert(common);
-        else if (page == 1) {
-            AllRowsMenu menu;
-            drawWood(common);
-            menu.render();
-        } else {
-            drawTyping(common);
-        }
-        std::unique_ptr<Bitmap> frame(gl.readFrame());
-        for (int y = 0; y < 480; y++)
-            for (int x = 0; x < 320; x++) {
-                RGBA p = frame->at(x, y);
-                p.a = 255;
-                sheet.at(page * 328 + x, y) = p;
-            }
-    }
+    bool saved = saveScreens(gl,
+                             {[&] { drawSettledAlert(common); },
+                              [&] {
+                                  AllRowsMenu menu;
+                                  drawWood(common);
+                                  menu.render();
+                              },
+                              [&] { drawTyping(common); }},
+                             outDir + "/menu_dialogs.png");
+    saved = saveScreens(gl,
+                        {[&] { drawResultPopup(common, 3); }, [&] { drawResultPopup(common, 2); },
+                         [&] { drawResultPopup(common, 1); }, [&] { drawResultPopup(common, 0); },
+                         [&] { drawFreePlayPopup(common); }},
+                        outDir + "/menu_popups.png") &&
+            saved;
     unloadLanguage();
     releaseSharedMenuTextures();
-    bool ok = chdir(previous) == 0;
-    return sheet.savePng((outDir + "/menu_dialogs.png").c_str()) && ok;
+    return chdir(previous) == 0 && saved;
 }
