@@ -363,9 +363,9 @@ ScoreRowText HiScoresMenuBase::rowText(const HiScoreEntry& row, int rank, bool h
 
 void HiScoresMenuBase::renderRow(ScoreRowTextures* out, const HiScoreEntry& row, int rank, bool highlight, bool large)
 {
-    const ScoreRowText t = rowText(row, rank, highlight, large);
-    out->left.reset(rowTexture(t.left, 165, 32, t, 0));
-    out->right.reset(rowTexture(t.right, 98, 16, t, 2));
+    out->text = rowText(row, rank, highlight, large);
+    out->left.reset(rowTexture(out->text.left, 165, 32, out->text, 0));
+    out->right.reset(rowTexture(out->text.right, 98, 16, out->text, 2));
 }
 
 void HiScoresMenuBase::buildRows(int firstRow, int endRow)

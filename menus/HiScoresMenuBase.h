@@ -34,6 +34,7 @@ struct ScoreRowText {
 struct ScoreRowTextures {
     OwnedPtr<Texture> left;
     OwnedPtr<Texture> right;
+    ScoreRowText text;   // what they show
 };
 
 // Everything of the high-score screen but its layout: which list is shown (segment 0 the local table, 2 the
@@ -97,6 +98,11 @@ public:
     int shownSlot() const { return slot; }
     int shownTimeFilter() const { return timeFilter; }
     bool promptScheduled() const { return promptTime != -1; }
+    // The textures of row `index` of the list shown (local in segment 0); left is null until it is built.
+    const ScoreRowTextures& shownRow(int index) const
+    {
+        return segment != 0 ? onlineTexts_[index] : localTexts_[index];
+    }
 
     HiScoreTable* table;
     int slot;

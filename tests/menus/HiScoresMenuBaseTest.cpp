@@ -251,6 +251,48 @@ TEST_F(HiScoresLogicTest, RowTexts)
     }
 }
 
+TEST_F(HiScoresLogicTest, TheNewScoreStandsOutInTheLocalList)
+{
+    table.addScore(0, 300, "Ann", 1);
+    table.addScore(0, 4500, "Bob", 2);
+    table.addScore(0, 900, "Cid", 3);  // the entry just added: third
+    auto screen = open(true);
+    screen->update(41, 120, 0);
+    for (int i = 0; i < 3; i++) {
+        const ScoreRowText& t = screen->shownRow(i).text;
+        ASSERT_NE(screen->shownRow(i).left.get(), nullptr) << i;
+        EXPECT_EQ(t.fontSize, i == 1 ? 16 : 15) << i;
+        EXPECT_EQ(t.alpha, i == 1 ? 255 : 140) << i;
+    }
+    EXPECT_EQ(std::string(screen->shownRow(1).text.left.c_str()), "2. Cid");
+
+    auto plain = open(false);
+    plain->update(41, 120, 0);
+    for (int i = 0; i < 12; i++) {
+        EXPECT_EQ(plain->shownRow(i).text.alpha, 216) << i;
+        EXPECT_EQ(plain->shownRow(i).text.fontSize, 15) << i;
+    }
+    EXPECT_EQ(std::string(plain->shownRow(5).text.right.c_str()), "-  ") << "an empty place";
+}
+
+TEST_F(HiScoresLogicTest, ThePlayersOnlineRankStandsOut)
+{
+    ASSERT_TRUE(startServer({"--rows", "30"}));
+    settings.gameMode = 2;
+    scoresHost.level = 2400;  // among the 30 rows of the server (100 to 3000)
+    table.setOnlineName("Zed");
+    auto screen = open(false, 7);
+    ASSERT_TRUE(framesUntil(*screen, [&] { return rowCount() > 0 && screen->shownRow(0).left; }));
+    int mine = -1;
+    for (int i = 0; i < 10; i++) {
+        if (screen->shownRow(i).text.fontSize == 16)
+            mine = i;
+        EXPECT_EQ(screen->shownRow(i).text.alpha, screen->shownRow(i).text.fontSize == 16 ? 255 : 140) << i;
+    }
+    ASSERT_NE(mine, -1);
+    EXPECT_EQ(std::string(screen->shownRow(mine).text.left.c_str()), std::to_string(mine + 1) + ". Zed");
+}
+
 TEST_F(HiScoresLogicTest, RowsOfAnotherSlotAreNotDimmed)
 {
     auto screen = open(false, 0);
