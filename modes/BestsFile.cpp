@@ -12,7 +12,8 @@ bool readBestEntries(StreamIn& in, Array<int>* entries)
         int value = 0;
         if (!readInt(in, &value))
             return false;
-        entries->append(value);
+        // No time is negative: a damaged entry below -1 would be a best that no run could ever beat.
+        entries->append(value < kNoBest ? kNoBest : value);
     }
     return true;
 }

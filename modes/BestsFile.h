@@ -7,7 +7,8 @@
 // The pieces both personal-bests files are made of: an int32 count followed
 // by that many int32 entries (-1 = no best). The reader appends entries as
 // they arrive, so a count claimed by a damaged file costs nothing until the
-// data is really there; counts outside 0..kMaxBestEntries are refused.
+// data is really there; counts outside 0..kMaxBestEntries are refused, and
+// an entry below -1 reads as no best.
 
 const int kMaxBestEntries = 1000000;
 const int kNoBest = -1;

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Fuzzes the readers of files and replies with libFuzzer (clang, AddressSanitizer, UndefinedBehaviorSanitizer).
 #
-#   scripts/fuzz.sh [target|all] [runs]   long runs: `runs` inputs per target (1,000,000 by default)
+#   scripts/fuzz.sh [target|all] [runs]   long runs: `runs` inputs per target (1,000,000 by default);
+#                                         several targets may be given as a,b,c (run in that order)
 #   scripts/fuzz.sh --smoke               every target for 5 seconds, as scripts/test.sh does
 #   scripts/fuzz.sh --list                the targets
 #
-# Targets run side by side, one per core. Each starts from its seeds and findings in tests/fuzz/corpus/<target>/
+# Targets run side by side, one per core (KELZO_FUZZ_JOBS sets how many at once). Each starts from its seeds and findings in tests/fuzz/corpus/<target>/
 # (never written to); what it learns goes to build-fuzz/fuzz-runs/<target>/corpus, and any finding to
 # build-fuzz/fuzz-runs/<target>/findings/. Prints runs, exec/s and findings per target; exits 1 on a finding.
 # A finding is mended in the code it points at, and its input (minimize it with -minimize_crash=1) is kept in
@@ -13,7 +14,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${KELZO_FUZZ_BUILD:-$root/build-fuzz}"
-jobs="$(nproc 2>/dev/null || echo 2)"
+jobs="${KELZO_FUZZ_JOBS:-$(nproc 2>/dev/null || echo 2)}"
 
 what="${1:-all}"
 runs="${2:-1000000}"
@@ -38,11 +39,13 @@ if [ "$what" = "--list" ]; then
   exit 0
 fi
 if [ "$what" != all ]; then
-  if [ ! -f "$root/tests/fuzz/$what.cpp" ]; then
-    echo "fuzz: no target $what (scripts/fuzz.sh --list)" >&2
-    exit 2
-  fi
-  targets=("$what")
+  IFS=, read -r -a targets <<<"$what"
+  for target in "${targets[@]}"; do
+    if [ ! -f "$root/tests/fuzz/$target.cpp" ]; then
+      echo "fuzz: no target $target (scripts/fuzz.sh --list)" >&2
+      exit 2
+    fi
+  done
 fi
 if ! cmake --build "$build" -j "$jobs" --target "${targets[@]/#/fuzz_}" >"$build/build.log" 2>&1; then
   cat "$build/build.log" >&2
@@ -65,7 +68,7 @@ printf '%s\n' "${targets[@]}" | xargs -P "$jobs" -I{} bash -c 'run_one "$@"' _ {
 
 status=0
 failed=0
-printf '%-20s %12s %10s %9s\n' target runs exec/s findings
+printf '%-24s %12s %10s %9s\n' target runs exec/s findings
 for target in "${targets[@]}"; do
   work="$build/fuzz-runs/$target"
   done_runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log" | tail -1)"
@@ -74,7 +77,7 @@ for target in "${targets[@]}"; do
   if [ -z "$done_runs" ] && [ "$findings" -eq 0 ]; then
     findings="?"  # the run ended without its closing statistics
   fi
-  printf '%-20s %12s %10s %9s\n' "$target" "${done_runs:--}" "${speed:--}" "$findings"
+  printf '%-24s %12s %10s %9s\n' "$target" "${done_runs:--}" "${speed:--}" "$findings"
   if [ "$findings" != 0 ]; then
     status=1
     failed=$((failed + 1))

@@ -151,6 +151,18 @@ TEST_F(ChallengeBestsTest, HugeOrCutCountsKeepWhatArrived)
     EXPECT_EQ(gChallengeBests.best(1, 1), -1);
 }
 
+TEST_F(ChallengeBestsTest, EntriesBelowMinusOneReadAsNoBestSoARunCanBeatThem)
+{
+    writeFile(kChallengeBestsFileName, fileWords({kFr01, 4, -1, -7, 40, -2147483647 - 1, kFlex, 2, -1, -5, 0, kFr01}));
+    loadPersonalBests();
+    EXPECT_EQ(gChallengeBests.best(0, 1), -1);
+    EXPECT_EQ(gChallengeBests.best(0, 2), 40);
+    EXPECT_EQ(gChallengeBests.best(0, 3), -1);
+    EXPECT_EQ(gChallengeBests.best(1, 1), -1);
+    EXPECT_TRUE(gChallengeBests.record(0, 1, 500));
+    EXPECT_TRUE(gChallengeBests.record(1, 1, 500));
+}
+
 TEST_F(ChallengeBestsTest, SaveLeavesTheFileAloneWhileSuppressed)
 {
     writeFile(kChallengeBestsFileName, "old");

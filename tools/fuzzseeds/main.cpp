@@ -13,6 +13,10 @@
 #include "board/LevelData.h"
 #include "graphics/ImageLoading.h"
 #include "graphics/SpriteSheetFile.h"
+#include "menus/ContactFormState.h"
+#include "menus/PromoHistory.h"
+#include "modes/ChallengeBests.h"
+#include "modes/FrenzyBests.h"
 #include "scores/HiScoreTable.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
@@ -136,6 +140,57 @@ void hiScoreSeeds()
          }));
 }
 
+void promotionAndBestsSeeds()
+{
+    seed("hist_dat", "two-ads", savedInFolder(PromoHistory::kFileName, [] {
+             PromoHistory history;
+             history.counter0 = 4;
+             PromoAd ad;
+             ad.image = "promo2.png";
+             ad.link = "http://127.0.0.1/promo";
+             ad.id = 2;
+             ad.paramA = 7;
+             history.ads[2] = ad;
+             history.save();
+         }));
+    seed("personal_bests_dat", "three-levels", savedInFolder(kChallengeBestsFileName, [] {
+             loadPersonalBests();
+             gChallengeBests.record(0, 1, 42);
+             gChallengeBests.record(1, 5, 300);
+             gChallengeBests.record(2, 30, 1999);
+             savePersonalBests();
+         }));
+    seed("frenzy_bests_dat", "two-levels", savedInFolder(kFrenzyBestsFileName, [] {
+             loadFrenzyBests();
+             gFrenzyBests.record(1, 61000);
+             gFrenzyBests.record(12, 250000);
+             saveFrenzyBests();
+         }));
+}
+
+// Score replies as the score server sends them. A fetch seed: the flag byte (not 0: the player has a score),
+// the score, the name's two-byte length and the name, then pages, each with its two-byte length.
+void scoreReplySeeds()
+{
+    auto page = [](const std::string& body) {
+        return std::string(1, char(body.size() & 0xFF)) + char(body.size() >> 8) + body;
+    };
+    seed("score_fetch_reply", "two-pages", std::string("\x01") + intBytes(950) + page("Me") +
+                                               page("rank 2\nAlice,1200\nBob,1000\nCarol,900\n") +
+                                               page("rank 2\nMe,950\nDan,400\n"));
+    seed("score_submit_reply", "ranked", "Ok,17\n");
+    seed("feedback_reply", "ok", "\x01Ok, thanks\n");
+    seed("feedback_reply", "refused", std::string("\x01") + "Error: empty question\n");
+    seed("contact_menu_state_dat", "typed", savedInFolder(ContactFormState::kFileName, [] {
+             ContactFormState form;
+             form.email = "player@example.org";
+             form.feedback = "The third puzzle of level 4\nhas no solution?";
+             form.subscribe = false;
+             form.save();
+         }));
+    seed("score_submit_reply", "refused", "Error,duplicate\n");
+}
+
 // Puzzle seeds start with the bytes the targets read first (a scheme or flags, four ids), then records.
 void puzzleSeeds(const std::string& dataFolder)
 {
@@ -219,6 +274,26 @@ void languageSeeds(const std::string& dataFolder)
     length += char(english.size() & 0xFF);
     length += char(english.size() >> 8);
     seed("language_file", "english-german", std::string("\0", 1) + length + english + german);
+
+    // The texts that take values, from both files.
+    auto withValues = [](const std::string& text) {
+        std::string kept;
+        size_t at = 0;
+        while (at < text.size() && kept.size() < 1500) {
+            size_t end = text.find('\n', at);
+            std::string line = text.substr(at, end == std::string::npos ? std::string::npos : end - at + 1);
+            if (line.find('%') != std::string::npos && line[0] != '#')
+                kept += line;
+            at = end == std::string::npos ? text.size() : end + 1;
+        }
+        return kept;
+    };
+    std::string englishFormats = withValues(fileBytes(dataFolder + "/english.txt"));
+    std::string germanFormats = withValues(fileBytes(dataFolder + "/german.txt"));
+    std::string formatsLength;
+    formatsLength += char(englishFormats.size() & 0xFF);
+    formatsLength += char(englishFormats.size() >> 8);
+    seed("format_text", "english-german", std::string("\0", 1) + formatsLength + englishFormats + germanFormats);
 }
 
 void boardSeeds(const std::string& puzzles)
@@ -267,5 +342,7 @@ int main(int argc, char** argv)
     sheetSeed(argv[2], "theme0", 6);
     pictureSeeds(argv[2]);
     languageSeeds(argv[2]);
+    promotionAndBestsSeeds();
+    scoreReplySeeds();
     return 0;
 }
