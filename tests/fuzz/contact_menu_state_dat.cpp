@@ -8,7 +8,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     std::string bytes(reinterpret_cast<const char*>(data), size);
     expectStableSave("contact_menu_state_dat", ContactFormState::kFileName, bytes, [] {
-        ContactFormState form = ContactFormState::load();
+        ContactFormState form;
+        form.load();
         if (form.email.length() > kMaxByteStringLength || form.feedback.length() > kMaxByteStringLength)
             fuzzFailure("contact_menu_state_dat", "a text past the file's limit");
         return form.save();
