@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# Kills the real program with SIGKILL at random moments while it saves, and restarts it each time:
+# every restart must load every state file a completed save left without starting fresh (the
+# readers log "<file> ... starting fresh" when they fall back), and must go on from the progress of
+# the last completed save (the run count in settings2b.dat, which every launch, focus loss and focus
+# gain saves).
+#
+# Round 0 plays and closes the window, so every file the game writes exists; each later round starts
+# the game, checks the files, then moves the focus away and back in a loop and kills it somewhere
+# inside that loop.
+#
+#   kill_game_test.sh <kelzo> <data folder> <close_window> <folder for logs> [rounds, default 20]
+set -uo pipefail
+
+kelzo="$1"; data="$2"; closer="$3"; out="$4"; rounds="${5:-20}"
+here="$(cd "$(dirname "$0")" && pwd)"
+mkdir -p "$out"
+rm -f "$out"/*.log
+
+work="$(mktemp -d)"
+xvfb_pid=""; wm_pid=""; game_pid=""; cycler_pid=""
+cleanup() {
+    [ -n "$cycler_pid" ] && kill "$cycler_pid" 2>/dev/null
+    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+log="$out/round0.log"
+fail() { echo "FAIL: $*"; echo "--- program log ($log):"; tail -30 "$log" 2>/dev/null; exit 1; }
+
+wait_for() {
+    local tenths="$1"; shift
+    for ((i = 0; i < tenths; i++)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 600x700x24 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+wait_for 100 wmctrl -m || fail "openbox did not start"
+export LSAN_OPTIONS="suppressions=$here/../e2e/lsan.supp:print_suppressions=0"
+cp -r "$data" "$work/data"
+game="$work/data"
+
+# Every file the game saves; those present before a start must load without a fallback.
+state_files="settings.dat settings2b.dat settings3.dat fv.dat fiv.dat lang.dat deviceId.txt hiScores.dat
+gameState.dat contactMenuState.dat personalBests.dat fPersonalBests.dat"
+
+# The run count of settings2b.dat ("ab02", runs, ...); empty when the file is missing or not whole.
+runs_on_disk() {
+    python3 - "$game/settings2b.dat" <<'PY'
+import struct, sys
+try:
+    b = open(sys.argv[1], "rb").read()
+except OSError:
+    sys.exit(0)
+if len(b) >= 24 and b[0:4] == b"20ba" and b[20:24] == b"10rf" and b[-4:] == b"10ba":
+    print(struct.unpack("<i", b[4:8])[0])
+PY
+}
+
+start_game() {
+    log="$1"
+    (cd "$game" && SDL_AUDIODRIVER=dummy exec "$kelzo") >"$log" 2>&1 &
+    game_pid=$!
+    wait_for 300 grep -q "play screen shown" "$log" || fail "no play screen within 30 s"
+    window="$(xdotool search --name '^Kelzo$' | head -n1)"
+    [ -n "$window" ] || fail "no window titled Kelzo"
+}
+
+# Focus away to a small window and back, over and over, until killed.
+cycle_focus() {
+    while true; do
+        xlogo -geometry 100x100+400+500 2>/dev/null &
+        local other=$!
+        sleep 0.$((RANDOM % 3 + 1))
+        kill "$other" 2>/dev/null
+        wmctrl -i -a "$window" 2>/dev/null
+        sleep 0.$((RANDOM % 3 + 1))
+    done
+}
+
+# Round 0: a normal life, so every file the game writes is there.
+start_game "$out/round0.log"
+runs="$(runs_on_disk)"
+[ -n "$runs" ] || fail "no whole settings2b.dat after the start"
+"$closer" "$window" || fail "cannot close the window"
+wait_for 100 sh -c "! kill -0 $game_pid" || fail "still running 10 s after the close"
+wait "$game_pid"; status=$?; game_pid=""
+[ "$status" -eq 0 ] || fail "exit status $status after the close"
+confirmed="$(runs_on_disk)"
+echo "round 0: closed normally, runs $confirmed"
+
+kills_after_saves=0
+for ((round = 1; round <= rounds; round++)); do
+    present=""
+    for f in $state_files; do [ -e "$game/$f" ] && present="$present $f"; done
+    start_game "$out/round$round.log"
+    for f in $present; do
+        grep -q "$f .*starting fresh" "$log" && fail "round $round: $f was there but the game started it fresh"
+    done
+    # The launch counts one more run on top of what it loaded.
+    launched() { [ "$(runs_on_disk)" = "$((confirmed + 1))" ]; }
+    wait_for 50 launched || fail "round $round: runs $(runs_on_disk) after the launch, the last save had $confirmed"
+
+    cycle_focus &
+    cycler_pid=$!
+    sleep "$((RANDOM % 3)).$((RANDOM % 10))"
+    saved_before="$(runs_on_disk)"
+    sleep 0.0$((RANDOM % 10))
+    kill -9 "$game_pid"
+    wait "$game_pid" 2>/dev/null
+    game_pid=""
+    kill "$cycler_pid" 2>/dev/null; wait "$cycler_pid" 2>/dev/null; cycler_pid=""
+    for w in $(xdotool search --name '^xlogo$' 2>/dev/null); do xdotool windowkill "$w" 2>/dev/null; done
+
+    after="$(runs_on_disk)"
+    [ -n "$after" ] || fail "round $round: settings2b.dat is missing or not whole after the kill"
+    [ "$after" -ge "$saved_before" ] || fail "round $round: runs went back from $saved_before to $after"
+    [ "$after" -gt "$((confirmed + 1))" ] && kills_after_saves=$((kills_after_saves + 1))
+    echo "round $round: killed at runs $after ($(grep -c "focus lost" "$log") focus losses)"
+    confirmed="$after"
+done
+[ "$kills_after_saves" -gt 0 ] || fail "no kill came after a save of the focus loop: the test proved nothing"
+echo "PASS: $rounds kills, $kills_after_saves of them after saves made by focus changes"
