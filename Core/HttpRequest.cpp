@@ -1,6 +1,8 @@
 #include "Core/HttpRequest.h"
 
 #include "Core/HttpReply.h"
+#include "Core/Log.h"
+#include "Core/Thread.h"
 
 #include <SFML/Network.hpp>
 #include <algorithm>
@@ -175,6 +177,8 @@ void httpRequest(String* body, const String& url, const String& postBody, bool* 
     *body = String();
     *ok = false;
     *hadFailure = false;
+    if (onMainLoopThread())
+        logPrintf("ERR", "an HTTP request holds up the main loop: %.80s", url.c_str());
     if (attempts < 1)
         return;
     HttpTarget target = httpTargetOf(url);

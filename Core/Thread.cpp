@@ -5,10 +5,13 @@
 #include <cerrno>
 #include <cstring>
 #include <sched.h>
+#include <thread>
 
 namespace {
 
 const int kUnknownPriority = 15;
+
+std::atomic<std::thread::id> gMainLoopThread{std::thread::id()};
 
 int priorityOf(pthread_t thread)
 {
@@ -129,3 +132,7 @@ void Thread::sleepMs(int ms)
     while (nanosleep(&left, &left) != 0 && errno == EINTR) {
     }
 }
+
+void setMainLoopThread(bool running) { gMainLoopThread = running ? std::this_thread::get_id() : std::thread::id(); }
+
+bool onMainLoopThread() { return gMainLoopThread.load() == std::this_thread::get_id(); }

@@ -33,6 +33,8 @@ public:
     static int currentPriority();
     static void setCurrentPriority(int priority);
     static pthread_t currentThread();
+    // The stop request as a flag a blocking call can watch (see httpRequest's cancel).
+    const std::atomic<bool>* stopFlag() const { return &stopRequested; }
 
     // Sleeps the calling thread, going back to sleep for the rest after an interruption.
     static void sleepMs(int ms);
@@ -52,3 +54,8 @@ private:
     std::atomic<bool> stopRequested{false};
     std::atomic<bool> running{false};
 };
+
+// The main loop records its thread while it runs. Nothing there may block on the network: a
+// blocking call checks onMainLoopThread() and says so in the log.
+void setMainLoopThread(bool running);
+bool onMainLoopThread();

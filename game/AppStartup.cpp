@@ -37,7 +37,9 @@ BvGameI* appStartup(void* platformHandle)
 
 void appShutdown(bool wasInactive)
 {
-    if (!wasInactive)
+    if (wasInactive)
+        gAbSettings.waitForPauseReport();
+    else
         gAbSettings.saveAndReportExit();
     gAbSettings.stop();
     // The report thread reads the settings and the game: it is over before they go.

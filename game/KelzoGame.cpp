@@ -427,7 +427,7 @@ void KelzoGame::resumeClockIfPaused()
 void KelzoGame::pause()
 {
     saveState(true);
-    gAbSettings.saveAndReportExit();
+    gAbSettings.saveAndReportPause();
     // The score screen may be gone when the replies come: they must not reach it.
     gHiScoresUploader.detach();
     MutexLock lock(&gHiScoresMutex);

@@ -1,6 +1,7 @@
 #include "game/MainLoop.h"
 
 #include "Core/Log.h"
+#include "Core/Thread.h"
 #include "game/BvGameI.h"
 #include "game/PlatformState.h"
 #include "graphics/FrameNameMap.h"
@@ -101,6 +102,8 @@ bool mainLoopPass(FramePacer* pacer)
 
 void runMainLoop(FramePacer* pacer)
 {
+    setMainLoopThread(true);
     while (mainLoopPass(pacer)) {
     }
+    setMainLoopThread(false);
 }

@@ -18,6 +18,7 @@
 #include "platform/FramePacer.h"
 #include "platform/GameWindow.h"
 #include "platform/Pdl.h"
+#include "platform/ServerAddresses.h"
 #include "sound/SoundManager.h"
 
 namespace {
@@ -44,6 +45,7 @@ void closeLibraries(bool mixerOpen, bool mixerStarted, bool fontsStarted)
 
 int main()
 {
+    takeServerHostFromEnvironment();
     preferDesktopVideo();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_NOPARACHUTE) != 0) {
         logPrintf("ERR", "cannot start SDL: %s", SDL_GetError());

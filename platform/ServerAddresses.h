@@ -14,3 +14,9 @@ extern const char* gPromoDefaultAdLink;
 // Store page of our other puzzle game, which the cross-promotion page's green button opens. A page
 // of the loopback host, for the same reason.
 extern const char* gOtherGameStoreLink;
+
+// The environment variable that, when set, names the host (with port) of all three servers.
+extern const char kServerHostVariable[];  // "KELZO_SERVER_HOST"
+// Points the three servers at $KELZO_SERVER_HOST when it is set to a plain host[:port]; a value
+// with anything else in it is refused with a log line and the hosts stay. Call before any request.
+void takeServerHostFromEnvironment();

@@ -170,10 +170,22 @@ void AbTesterDeluxe::countRun(bool realRun)
     save();
 }
 
+void AbTesterDeluxe::saveAndReportPause()
+{
+    save();
+    sendReport(ReportPauseOrExit, kExitTimeoutSeconds, 0, true, true);
+}
+
 void AbTesterDeluxe::saveAndReportExit()
 {
     save();
     sendReport(ReportPauseOrExit, kExitTimeoutSeconds, 0, true, false);
+}
+
+void AbTesterDeluxe::waitForPauseReport()
+{
+    for (int waited = 0; waited < kExitTimeoutSeconds * 1000 && isRunning(); waited += 10)
+        Thread::sleepMs(10);
 }
 
 void AbTesterDeluxe::reportNow()
@@ -309,7 +321,8 @@ bool AbTesterDeluxe::send(const String& url, int timeout)
     String body;
     bool ok = false;
     bool failed = false;
-    httpRequest(&body, url, String(), &ok, &failed, timeout, 1);
+    // On the report thread a shutdown's stop request ends the wait at once.
+    httpRequest(&body, url, String(), &ok, &failed, timeout, 1, stopFlag());
     if (!ok)
         return false;
     // Held while the reply is applied, so a shutdown that asked to stop

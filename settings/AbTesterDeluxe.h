@@ -24,13 +24,13 @@ enum ReportCode {
 
 // The engine with run counts and a session id (kept in the header of
 // "settings2b.dat"), and the statistics report: launches and resumes that
-// reach a milestone are reported on the "AbTesterDeluxe" thread, pause and
-// shutdown inline; the server may answer with lines that re-assign
-// variations.
+// reach a milestone, and pauses, are reported on the "AbTesterDeluxe"
+// thread, the shutdown inline; the server may answer with lines that
+// re-assign variations.
 //
 // Program lifecycle: at start, after gSettings exists,
 //     gAbSettings.callback = gSettings; gAbSettings.countLaunch();
-// on resume countResume(); on pause saveAndReportExit(); at shutdown
+// on resume countResume(); on pause saveAndReportPause(); at shutdown
 // saveAndReportExit() then stop().
 class AbTesterDeluxe : public AbTester, public Thread {
 public:
@@ -51,7 +51,13 @@ public:
     void countLaunch();
     void countResume();
     void countRun(bool realRun);
+    // Pause: saves, and reports on the report thread, so the main loop never waits for the server.
+    void saveAndReportPause();
+    // Shutdown, after the main loop: saves and reports inline, waiting 3 s at most.
     void saveAndReportExit();
+    // Shutdown of a paused game: the pause report was its exit report, so the report thread gets
+    // the same 3 s at most to finish sending before stop() cuts it short.
+    void waitForPauseReport();
     void reportNow();
     // Shutdown: asks the report thread to stop (without waiting) and drops
     // the callback; a reply that comes later is not applied.
