@@ -5,7 +5,7 @@ set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 kills="${1:-2000}"
 build="${2:-$root/build}"
-binary="$build/tests/test_reliability"
+binary="$build/tests/reliability/test_reliability"
 [ -x "$binary" ] || { echo "no $binary: build first (scripts/build.sh)" >&2; exit 1; }
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
