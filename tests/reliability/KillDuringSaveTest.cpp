@@ -300,6 +300,7 @@ void say(int fd, const std::string& line)
 {
     gSettingsSaveSuppressed = false;
     saver.prepare();
+    say(fd, "R\n");  // ready: the kill's random moment counts from here
     for (long v = firstVersion;; ++v) {
         say(fd, "B " + text(v) + "\n");
         std::string saved = saver.save(v);
@@ -341,13 +342,19 @@ protected:
         }
         close(fds[1]);
         EXPECT_GT(child, 0);
+        // Starting a child takes longer than a save, and far longer under a sanitizer or on a busy
+        // machine: the random moment counts from the child's first line, so the kills meet the saves.
+        std::string lines;
+        char buffer[4096];
+        ssize_t got = 0;
+        while (lines.find("R\n") == std::string::npos &&
+               ((got = read(fds[0], buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR)))
+            if (got > 0)
+                lines.append(buffer, static_cast<size_t>(got));
         usleep(delayUs);
         kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);
-        std::string lines;
-        char buffer[4096];
-        ssize_t got;
         while ((got = read(fds[0], buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR))
             if (got > 0)
                 lines.append(buffer, static_cast<size_t>(got));
