@@ -59,11 +59,11 @@ for scenario in refused silent byte_a_second garbage huge rows lying_length bad_
     log="$out/$scenario.log"
     # The server stops when its input closes: this script holds it open for the round.
     rm -f "$work/server.in"; mkfifo "$work/server.in"
-    python3 "$server_script" "$scenario" --lifetime 120 <"$work/server.in" >"$work/server.out" &
+    python3 "$server_script" "$scenario" --lifetime 120 <"$work/server.in" >"$work/$scenario.server" &
     server_pid=$!
     exec 5>"$work/server.in"
-    wait_for 100 grep -q "^PORT " "$work/server.out" || fail "$scenario: the server did not start"
-    port="$(sed -n 's/^PORT //p' "$work/server.out")"
+    wait_for 100 grep -q "^PORT " "$work/$scenario.server" || fail "$scenario: the server did not start"
+    port="$(sed -n 's/^PORT //p' "$work/$scenario.server")"
 
     rm -rf "$work/data"
     cp -r "$data" "$work/data"
@@ -74,7 +74,7 @@ for scenario in refused silent byte_a_second garbage huge rows lying_length bad_
     window="$(xdotool search --name '^Kelzo$' | head -n1)"
     [ -n "$window" ] || fail "$scenario: no window titled Kelzo"
     if [ "$scenario" != refused ]; then
-        wait_for 50 grep -q "REQUEST GET /kelzo/buy/" "$work/server.out" || fail "$scenario: no report at start"
+        wait_for 50 grep -q "REQUEST GET /kelzo/buy/" "$work/$scenario.server" || fail "$scenario: no report at start"
     fi
 
     # The focus away and back: the pause report, then a frame drawn within a second of the return.
