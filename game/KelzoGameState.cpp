@@ -131,13 +131,14 @@ void KelzoGame::loadState()
     bool ok = false;
     File names(statePath, &ok);
     if (!ok) {
+        logStartingFresh(statePath.c_str(), false);
         startFresh(false);
         return;
     }
     int count = 0;
-    if (readCount(names, &count, kMaxPlayers)) {
+    bool whole = readCount(names, &count, kMaxPlayers);
+    if (whole) {
         playerNames.clear();
-        bool whole = true;
         for (int i = 0; whole && i < count; i++) {
             String name;
             whole = streamReadByteString(names, &name);
@@ -147,18 +148,22 @@ void KelzoGame::loadState()
         int k = 0;
         if (whole) {
             // k must name one of the players read.
-            if (!readInt(names, &k) || k < 0 || k >= playerNames.size())
-                k = 0;
-            currentPlayer = k;
+            whole = readInt(names, &k) && k >= 0 && k < playerNames.size();
+            currentPlayer = whole ? k : 0;
         }
     }
+    if (!whole)
+        logStartingFresh(statePath.c_str(), true);
 
-    File player(playerStatePath(), &ok);
+    const String playerPath = playerStatePath();
+    File player(playerPath, &ok);
     if (!ok) {
+        logStartingFresh(playerPath.c_str(), false);
         startFresh(false);
         return;
     }
-    readGameModeState(player);
+    if (!readGameModeState(player))
+        logStartingFresh(playerPath.c_str(), true);
     if (gSoundManager && gSettings)
         gSoundManager->setEffectsVolume(gSettings->sliderA);
 }

@@ -203,20 +203,26 @@ TEST_F(GameStateFileTest, CurrentPlayerOutsideTheNamesFallsBackToTheFirst)
         std::string names;
         int player;
         int nameCount;
+        bool damaged;  // the fall-back is logged
     } cases[] = {
-        {"k past the names", int32Bytes(2) + byteString("A") + byteString("B") + int32Bytes(2), 0, 2},
-        {"k negative", int32Bytes(1) + byteString("A") + int32Bytes(-1), 0, 1},
-        {"k cut short", int32Bytes(2) + byteString("A") + byteString("B") + std::string("\x01\x00", 2), 0, 2},
-        {"k in range", int32Bytes(2) + byteString("A") + byteString("B") + int32Bytes(1), 1, 2},
+        {"k past the names", int32Bytes(2) + byteString("A") + byteString("B") + int32Bytes(2), 0, 2, true},
+        {"k negative", int32Bytes(1) + byteString("A") + int32Bytes(-1), 0, 1, true},
+        {"k cut short", int32Bytes(2) + byteString("A") + byteString("B") + std::string("\x01\x00", 2), 0, 2, true},
+        {"k in range", int32Bytes(2) + byteString("A") + byteString("B") + int32Bytes(1), 1, 2, false},
     };
     for (const Case& c : cases) {
         writeFile("gameState.dat", c.names);
         writeFile("gameState.dat0", "");
         writeFile("gameState.dat1", "");
         KelzoGame game;
+        testing::internal::CaptureStdout();
         game.setFilesAndLoad(kPath, "hiScores.dat");
+        const std::string log = testing::internal::GetCapturedStdout();
         EXPECT_EQ(c.player, game.currentPlayer) << c.what;
         EXPECT_EQ(c.nameCount, game.playerNames.size()) << c.what;
+        EXPECT_EQ(c.damaged, log.find("gameState.dat is damaged") != std::string::npos) << c.what << log;
+        EXPECT_NE(log.find(std::string("gameState.dat") + (c.player == 1 ? "1" : "0") + " is damaged"), std::string::npos)
+            << c.what << ": the empty player file is no whole state" << log;
     }
 }
 

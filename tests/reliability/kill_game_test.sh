@@ -52,7 +52,7 @@ game="$work/data"
 
 # Every file the game saves; those present before a start must load without a fallback.
 state_files="settings.dat settings2b.dat settings3.dat fv.dat fiv.dat lang.dat deviceId.txt hiScores.dat
-gameState.dat contactMenuState.dat personalBests.dat fPersonalBests.dat"
+gameState.dat gameState.dat0 contactMenuState.dat personalBests.dat fPersonalBests.dat hist.dat"
 
 # The run count of settings2b.dat ("ab02", runs, ...); empty when the file is missing or not whole.
 runs_on_disk() {
