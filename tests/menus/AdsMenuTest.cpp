@@ -1,6 +1,8 @@
 #include <memory>
 #include <string>
 
+#include <unistd.h>
+
 #include "graphics/Texture.h"
 #include "menus/AdsMenu.h"
 #include "menus/Screenshot.h"
@@ -89,7 +91,9 @@ TEST_F(AdsMenuTest, TheShadowLiesUnderEachScreenshotFourPixelsLower)
 
 TEST_F(AdsMenuTest, TheGreenButtonOpensTheStorePageAndThePageStays)
 {
-    LinkCatcher links(std::string(getcwd(nullptr, 0)));
+    char folder[4096];
+    ASSERT_NE(getcwd(folder, sizeof folder), nullptr);
+    LinkCatcher links{std::string(folder)};
     std::unique_ptr<AdsMenu> menu(new AdsMenu);
     settle(*menu);
     saveFrame("ads_page");
