@@ -25,7 +25,7 @@
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "settings/Statistics.h"
-#include "tests/support/LoopbackServer.h"
+#include "tests/support/ScoreServerLink.h"
 #include "tests/ui/MenuPictures.h"
 #include "ui/MenuStack.h"
 
@@ -38,7 +38,7 @@ public:
     int puzzlesLeft = 3;
 };
 
-class HiScoresScreenTest : public MenuTestFolder {
+class HiScoresScreenTest : public MenuTestFolder, protected ScoreServerLink {
 protected:
     void SetUp() override
     {
@@ -72,38 +72,10 @@ protected:
     void TearDown() override
     {
         gMenuStack.deleteAllMenus();
-        fetcher.shutDown();
-        uploader.shutDown();
-        gScoreServerHost = kLoopbackServerHost;
+        shutDownScores();
         gSettings = nullptr;
         pdlSetUniqueId(nullptr);
         MenuTestFolder::TearDown();
-    }
-
-    bool startServer(const std::vector<std::string>& arguments)
-    {
-        server.reset(new LoopbackServer("loopback_score_server.py", arguments));
-        if (!server->started())
-            return false;
-        host = server->host();
-        gScoreServerHost = host.c_str();
-        return true;
-    }
-
-    // The requests of this method so far, waiting up to ms for at least `atLeast`.
-    std::vector<LoggedRequest> requestsOf(const std::string& method, size_t atLeast, int ms = 5000)
-    {
-        std::vector<LoggedRequest> matching;
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        for (;;) {
-            matching.clear();
-            for (const LoggedRequest& r : server->requests(0, 0))
-                if (r.method == method)
-                    matching.push_back(r);
-            if (matching.size() >= atLeast || std::chrono::steady_clock::now() > deadline)
-                return matching;
-            server->requests(server->requests(0, 0).size() + 1, 50);  // reads what came meanwhile
-        }
     }
 
     static int countContaining(const std::vector<LoggedRequest>& requests, const std::string& part)
@@ -130,23 +102,7 @@ protected:
         }
     }
 
-    bool resultsReady()
-    {
-        MutexLock lock(&gHiScoresMutex);
-        return fetcher.resultsReady();
-    }
-
-    int rowCount()
-    {
-        MutexLock lock(&gHiScoresMutex);
-        return fetcher.results().rowCount;
-    }
-
     Settings settings;
     HiScoreTable table;
     FakeScoresHost scoresHost;
-    std::unique_ptr<LoopbackServer> server;
-    std::string host;
-    HiScoresUploader uploader;
-    HiScoresFetcher fetcher{uploader};
 };

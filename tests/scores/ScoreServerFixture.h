@@ -21,7 +21,7 @@
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "settings/Statistics.h"
-#include "tests/support/LoopbackServer.h"
+#include "tests/support/ScoreServerLink.h"
 #include "tests/support/TempFolder.h"
 
 class CountingListener : public HiScoresListenerI {
@@ -84,7 +84,7 @@ inline std::map<std::string, std::string> formFields(const std::string& text)
     return fields;
 }
 
-class ScoreServerTest : public TempFolderTest {
+class ScoreServerTest : public TempFolderTest, protected ScoreServerLink {
 protected:
     void SetUp() override
     {
@@ -101,56 +101,16 @@ protected:
 
     void TearDown() override
     {
-        fetcher.shutDown();
-        uploader.shutDown();
-        gScoreServerHost = kLoopbackServerHost;
+        shutDownScores();
         gSettings = nullptr;
         pdlSetUniqueId(nullptr);
         TempFolderTest::TearDown();
-    }
-
-    // Starts the server with these arguments and points the game at it.
-    bool startServer(const std::vector<std::string>& arguments)
-    {
-        server.reset(new LoopbackServer("loopback_score_server.py", arguments));
-        if (!server->started())
-            return false;
-        host = server->host();
-        gScoreServerHost = host.c_str();
-        return true;
-    }
-
-    std::vector<LoggedRequest> requestsOf(const std::string& method, size_t atLeast, int ms = 5000)
-    {
-        std::vector<LoggedRequest> matching;
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        for (;;) {
-            matching.clear();
-            for (const LoggedRequest& r : server->requests(0, 0))
-                if (r.method == method)
-                    matching.push_back(r);
-            if (matching.size() >= atLeast || std::chrono::steady_clock::now() > deadline)
-                return matching;
-            server->requests(server->requests(0, 0).size() + 1, 50);
-        }
     }
 
     void startFetch(const char* name, int score, int slot, int timeFilter, int maxRows)
     {
         MutexLock lock(&gHiScoresMutex);
         fetcher.start(name, &listener, score, slot, timeFilter, maxRows);
-    }
-
-    bool resultsReady()
-    {
-        MutexLock lock(&gHiScoresMutex);
-        return fetcher.resultsReady();
-    }
-
-    int rowCount()
-    {
-        MutexLock lock(&gHiScoresMutex);
-        return fetcher.results().rowCount;
     }
 
     std::string rowName(int index)
@@ -167,9 +127,5 @@ protected:
     }
 
     Settings settings;
-    std::unique_ptr<LoopbackServer> server;
-    std::string host;
     CountingListener listener;
-    HiScoresUploader uploader;
-    HiScoresFetcher fetcher{uploader};
 };
