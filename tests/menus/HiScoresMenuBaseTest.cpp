@@ -33,6 +33,21 @@ protected:
         gGameClock.current = openedAt + ms;
         s.update(41, 120, 0);
     }
+
+    // Bob's pending score, the screen opened on it and, two seconds on, its long prompt answered "upload".
+    std::unique_ptr<LogicScreen> openAndAcceptUpload()
+    {
+        table.addScore(0, 4500, "Bob", 99);
+        table.clearLastAdded();
+        const int opened = gGameClock.current;
+        auto screen = open(false);
+        frameAt(*screen, opened, 2001);
+        if (screen->longPrompt)
+            screen->alertButtonClicked(1, screen->longPrompt);
+        else
+            ADD_FAILURE() << "no long prompt after two seconds";
+        return screen;
+    }
 };
 
 TEST_F(HiScoresLogicTest, ThePromptOpensAfterTwoSecondsOrAtTheFirstTap)
@@ -165,13 +180,7 @@ TEST_F(HiScoresLogicTest, AFailedUploadAlertsAndAnyFinishedUploadShowsTheOnlineL
         SCOPED_TRACE(c.modes);
         ASSERT_TRUE(startServer({"--modes", c.modes}));
         table.setDefaults();
-        table.addScore(0, 4500, "Bob", 99);
-        table.clearLastAdded();
-        const int opened = gGameClock.current;
-        auto screen = open(false);
-        frameAt(*screen, opened, 2001);
-        ASSERT_NE(screen->longPrompt, nullptr);
-        screen->alertButtonClicked(1, screen->longPrompt);
+        auto screen = openAndAcceptUpload();
         EXPECT_TRUE(screen->uploadStarted);
         ASSERT_TRUE(framesUntil(*screen, [&] { return !screen->uploadStarted; }));
         EXPECT_EQ(screen->uploadFailedAlert != nullptr, c.fails);
@@ -319,13 +328,7 @@ TEST_F(HiScoresLogicTest, ThePeriodComesFromTheSavedOneOrTheExperiment)
 TEST_F(HiScoresLogicTest, LeavingDuringAnUploadTouchesNoFreedScreen)
 {
     ASSERT_TRUE(startServer({"--modes", "hang", "--hang", "1"}));
-    table.addScore(0, 4500, "Bob", 99);
-    table.clearLastAdded();
-    const int opened = gGameClock.current;
-    auto screen = open(false);
-    frameAt(*screen, opened, 2001);
-    ASSERT_NE(screen->longPrompt, nullptr);
-    screen->alertButtonClicked(1, screen->longPrompt);
+    auto screen = openAndAcceptUpload();
     ASSERT_TRUE(screen->uploadStarted);
     screen.reset();  // the worker ends later and must call nobody
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
