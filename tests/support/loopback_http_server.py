@@ -12,36 +12,22 @@ PLAN is a JSON list of answers, used one per request in order; the last one repe
 It prints "PORT <n>" first, then one line per request: "REQUEST <method> <path> <body as hex>".
 It stops by itself after 50 requests, after 60 seconds, or when its standard input closes.
 """
-import http.server
 import json
 import sys
-import threading
 import time
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source folder
+from loopback_common import QuietHandler, send_headers, serve, take_request  # noqa: E402
 
 MAX_REQUESTS = 50
 LIFETIME_SECONDS = 60
 
 plan = json.loads(sys.argv[1]) if len(sys.argv) > 1 else [{"status": 200, "body": ""}]
-lock = threading.Lock()
-served = [0]
-done = threading.Event()
 
 
-class Handler(http.server.BaseHTTPRequestHandler):
-    protocol_version = "HTTP/1.1"
-
-    def log_message(self, *args):
-        pass
-
+class Handler(QuietHandler):
     def answer(self):
-        length = int(self.headers.get("Content-Length") or 0)
-        body = self.rfile.read(length) if length > 0 else b""
-        with lock:
-            index = served[0]
-            served[0] += 1
-            print("REQUEST %s %s %s" % (self.command, self.path, body.hex() or "-"), flush=True)
-            if served[0] >= MAX_REQUESTS:
-                done.set()
+        index, unused_body = take_request(self, MAX_REQUESTS)
         action = plan[min(index, len(plan) - 1)]
         time.sleep(float(action.get("delay", 0)))
         self.close_connection = True
@@ -49,18 +35,15 @@ class Handler(http.server.BaseHTTPRequestHandler):
             return
         payload = action.get("body", "").encode("utf-8")
         try:
-            self.send_response(int(action.get("status", 200)))
-            self.send_header("Connection", "close")
+            status = int(action.get("status", 200))
             if action.get("chunked"):
-                self.send_header("Transfer-Encoding", "chunked")
-                self.end_headers()
+                send_headers(self, status, [("Transfer-Encoding", "chunked")])
                 for start in range(0, len(payload), 3):
                     piece = payload[start:start + 3]
                     self.wfile.write(b"%x\r\n%s\r\n" % (len(piece), piece))
                 self.wfile.write(b"0\r\n\r\n")
             else:
-                self.send_header("Content-Length", str(len(payload)))
-                self.end_headers()
+                send_headers(self, status, [("Content-Length", str(len(payload)))])
                 self.wfile.write(payload)
         except (BrokenPipeError, ConnectionResetError):
             pass  # the client gave up waiting
@@ -69,15 +52,4 @@ class Handler(http.server.BaseHTTPRequestHandler):
     do_POST = answer
 
 
-def watch_stdin():
-    sys.stdin.read()
-    done.set()
-
-
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-server.daemon_threads = True
-print("PORT %d" % server.server_address[1], flush=True)
-threading.Thread(target=server.serve_forever, daemon=True).start()
-threading.Thread(target=watch_stdin, daemon=True).start()
-done.wait(LIFETIME_SECONDS)
-server.shutdown()
+serve(Handler, 0, LIFETIME_SECONDS)

@@ -34,11 +34,12 @@ Started by hand for the running game:
   python3 tests/support/loopback_score_server.py --port 8470 --lifetime 3600 --max-requests 10000
 """
 import argparse
-import http.server
 import sys
-import threading
 import time
 import urllib.parse
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source folder
+from loopback_common import QuietHandler, lock, send_headers, serve, take_request  # noqa: E402
 
 FREE_PLAY_MODE = 1007
 
@@ -67,9 +68,6 @@ def parse_args():
 
 args = parse_args()
 modes = args.modes.split(",")
-lock = threading.Lock()
-served = [0]
-done = threading.Event()
 boards = {}  # game_mode -> list of {"name", "score", "device"}
 
 
@@ -162,21 +160,9 @@ def submit(form):
         return "Ok,%d" % rank
 
 
-class Handler(http.server.BaseHTTPRequestHandler):
-    protocol_version = "HTTP/1.1"
-
-    def log_message(self, *unused):
-        pass
-
+class Handler(QuietHandler):
     def answer(self):
-        length = int(self.headers.get("Content-Length") or 0)
-        body = self.rfile.read(length) if length > 0 else b""
-        with lock:
-            index = served[0]
-            served[0] += 1
-            print("REQUEST %s %s %s" % (self.command, self.path, body.hex() or "-"), flush=True)
-            if served[0] >= args.max_requests:
-                done.set()
+        index, body = take_request(self, args.max_requests)
         mode = modes[min(index, len(modes) - 1)]
         if mode == "hang":
             time.sleep(args.hang)
@@ -186,11 +172,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         payload = reply.encode("utf-8")
         self.close_connection = True
         try:
-            self.send_response(status)
-            self.send_header("Connection", "close")
-            self.send_header("Content-Type", "text/plain; charset=utf-8")
-            self.send_header("Content-Length", str(len(payload)))
-            self.end_headers()
+            send_headers(self, status, [("Content-Type", "text/plain; charset=utf-8"),
+                                        ("Content-Length", str(len(payload)))])
             self.wfile.write(payload)
         except (BrokenPipeError, ConnectionResetError):
             pass  # the client gave up waiting
@@ -211,16 +194,5 @@ class Handler(http.server.BaseHTTPRequestHandler):
     do_POST = answer
 
 
-def watch_stdin():
-    sys.stdin.read()
-    done.set()
-
-
-server = http.server.ThreadingHTTPServer(("127.0.0.1", args.port), Handler)
-server.daemon_threads = True
-print("PORT %d" % server.server_address[1], flush=True)
-threading.Thread(target=server.serve_forever, daemon=True).start()
-if args.port == 0:
-    threading.Thread(target=watch_stdin, daemon=True).start()
-done.wait(args.lifetime)
-server.shutdown()
+# Started by hand (a fixed port), it outlives its standard input.
+serve(Handler, args.port, args.lifetime, stop_when_stdin_closes=args.port == 0)
