@@ -1,4 +1,4 @@
-#include "tests/graphics/GlTestContext.h"
+#include "tests/ui/DataFolderGlTest.h"
 
 #include "Core/GameClock.h"
 #include "Core/Language.h"
@@ -26,30 +26,12 @@ public:
 };
 
 // The switch loads its pictures and the language's words from the working folder, as the game does.
-class SwitchTest : public GlTest {
+class SwitchTest : public DataFolderGlTest {
 protected:
     void SetUp() override
     {
-        GlTest::SetUp();
-        char cwd[4096];
-        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-        previous = cwd;
-        ASSERT_EQ(chdir(KELZO_DATA_DIR), 0);
-        useLanguage(kEnglish);
-        savedClock = gGameClock;
+        DataFolderGlTest::SetUp();
         gGameClock.updateAt(1000);
-    }
-    void TearDown() override
-    {
-        unloadLanguage();
-        gGameClock = savedClock;
-        EXPECT_EQ(chdir(previous.c_str()), 0);
-        GlTest::TearDown();
-    }
-    static void useLanguage(int id)
-    {
-        unloadLanguage();
-        gLanguage = new Language(id);
     }
     // A switch placed at (100, 200), as its menu places it, off.
     std::unique_ptr<CustomSwitch> placedSwitch()
@@ -60,8 +42,6 @@ protected:
         return s;
     }
 
-    std::string previous;
-    GameClock savedClock;
     RecordingListener listener;
 };
 

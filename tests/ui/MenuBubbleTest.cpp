@@ -1,4 +1,4 @@
-#include "tests/graphics/GlTestContext.h"
+#include "tests/ui/DataFolderGlTest.h"
 
 #include "Core/GameClock.h"
 #include "Core/Language.h"
@@ -34,17 +34,11 @@ public:
 
 // Bubbles load their frame picture, fonts and footer texts from the working folder, as the game does, and
 // read the global game clock, which each test starts at 10 s.
-class MenuBubbleTest : public GlTest {
+class MenuBubbleTest : public DataFolderGlTest {
 protected:
     void SetUp() override
     {
-        GlTest::SetUp();
-        char cwd[4096];
-        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-        previous = cwd;
-        ASSERT_EQ(chdir(KELZO_DATA_DIR), 0);
-        useLanguage(kEnglish);
-        savedClock = gGameClock;
+        DataFolderGlTest::SetUp();
         savedTtb = gAbSettings.ttb;
         gAbSettings.ttb = 0;
         gGameClock = GameClock();
@@ -57,16 +51,8 @@ protected:
     void TearDown() override
     {
         gBubbleHost = nullptr;
-        unloadLanguage();
-        gGameClock = savedClock;
         gAbSettings.ttb = savedTtb;
-        EXPECT_EQ(chdir(previous.c_str()), 0);
-        GlTest::TearDown();
-    }
-    static void useLanguage(int id)
-    {
-        unloadLanguage();
-        gLanguage = new Language(id);
+        DataFolderGlTest::TearDown();
     }
     static void at(int ms) { gGameClock.updateAt(10000 + ms); }
     static MenuBubble* bubbleWith(int footerKind, float revealSpeed = 0.0f, int fadeInLength = -1)
@@ -81,8 +67,6 @@ protected:
         return new MenuBubble(style, 0, 0, -1, fadeInLength, revealSpeed, false, 1800, String(), String(kTwoLines));
     }
 
-    std::string previous;
-    GameClock savedClock;
     int savedTtb = -1;
     FakeBubbleHost host;
     std::unique_ptr<SpriteSheet> tailSheet;
