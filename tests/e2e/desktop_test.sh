@@ -30,22 +30,11 @@ trap cleanup EXIT
 log="$out/kelzo.log"
 fail() { echo "FAIL: $*"; echo "--- program log:"; tail -40 "$log" 2>/dev/null; exit 1; }
 
-# Waits up to $1 tenths of a second for the command in the remaining arguments to succeed.
-wait_for() {
-    local tenths="$1"; shift
-    for ((i = 0; i < tenths; i++)); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
+. "$here/xvfb_support.sh"
 count() { grep -c "$1" "$log"; }
 more_than() { [ "$(count "$1")" -gt "$2" ]; }
 
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 600x700x24 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb 600x700x24
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wm_pid=$!
 wait_for 100 wmctrl -m || fail "openbox did not start"

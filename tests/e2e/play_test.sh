@@ -22,21 +22,9 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; echo "--- program log:"; cat "$out/kelzo.log" 2>/dev/null | tail -40; exit 1; }
 
-# Waits up to $1 tenths of a second for the command in the remaining arguments to succeed.
-wait_for() {
-    local tenths="$1"; shift
-    for ((i = 0; i < tenths; i++)); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
+. "$here/xvfb_support.sh"
 
-# A display number nobody uses: Xvfb picks it and reports it on fd 3.
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 400x560x24 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb 400x560x24
 echo "display $DISPLAY"
 
 # Under a sanitizer build: leak checks, less what the X11 library keeps on purpose.

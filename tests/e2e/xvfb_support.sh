@@ -1,0 +1,20 @@
+# Sourced by the end-to-end tests, after they set $work (a scratch folder) and define fail().
+
+# Waits up to $1 tenths of a second for the command in the remaining arguments to succeed.
+wait_for() {
+    local tenths="$1"; shift
+    for ((i = 0; i < tenths; i++)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Starts a virtual X display with a screen of $1 (WxHxDEPTH) on a display number nobody uses: Xvfb picks it
+# and reports it on fd 3. Sets xvfb_pid and DISPLAY.
+start_xvfb() {
+    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "$1" 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$work/display")"
+}
