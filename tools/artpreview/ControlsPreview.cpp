@@ -1,9 +1,9 @@
 #include "ControlsPreview.h"
 
-#include "Core/GameClock.h"
+#include "MenuGlScreen.h"
+
 #include "Core/Language.h"
 #include "graphics/CommonSheetLayout.h"
-#include "graphics/GlState.h"
 #include "graphics/OffscreenGlContext.h"
 #include "graphics/RenderBatch.h"
 #include "graphics/SpriteSheet.h"
@@ -12,12 +12,8 @@
 #include "ui/CustomSwitch.h"
 #include "ui/MenuBubble.h"
 #include "ui/MenuBubbleList.h"
-#include "ui/SharedMenuTextures.h"
 #include "ui/Slider.h"
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -94,21 +90,10 @@ void drawPage(const SpriteSheet& common, bool german)
 
 bool writeControlsPreview(const std::string& dataDir, const std::string& outDir)
 {
-    OffscreenGlContext gl(320, 480);
-    if (!gl.isReady()) {
-        std::fprintf(stderr, "artpreview: no offscreen GL: %s\n", gl.error());
+    MenuGlScreen screen(dataDir);
+    if (!screen.ready())
         return false;
-    }
-    char previous[4096];
-    if (!getcwd(previous, sizeof previous) || chdir(dataDir.c_str()) != 0)
-        return false;
-    initGlState(320, 480);
-    gGameClock.updateAt(100000);
-
-    SpriteSheet common(1024, 1024, true);
-    common.load("fullBitmap", "fullBitmap", true, true);
-    setSharedMenuTexture(kSharedWood, SpriteRef{kCommonWood, &common, 320, 480}.copyBitmap(0));
-    common.uploadPages();
+    SpriteSheet& common = screen.common;
     const SpriteRegion* tailRegion = common.region(kCommonBubbleTail);
     PreviewBubbleHost host(SpriteRef{kCommonBubbleTail, &common, tailRegion ? tailRegion->width : 0,
                                      tailRegion ? tailRegion->height : 0});
@@ -119,14 +104,12 @@ bool writeControlsPreview(const std::string& dataDir, const std::string& outDir)
         unloadLanguage();
         gLanguage = new Language(page == 0 ? kEnglish : kGerman);
         drawPage(common, page == 1);
-        std::unique_ptr<Bitmap> frame(gl.readFrame());
+        std::unique_ptr<Bitmap> frame(screen.gl.readFrame());
         for (int y = 0; y < 480; y++)
             for (int x = 0; x < 320; x++)
                 sheet.at(page * 328 + x, y) = frame->at(x, y);
     }
     gBubbleHost = nullptr;
-    unloadLanguage();
-    releaseSharedMenuTextures();
-    bool ok = chdir(previous) == 0;
+    bool ok = screen.finish();
     return sheet.savePng((outDir + "/menu_controls.png").c_str()) && ok;
 }

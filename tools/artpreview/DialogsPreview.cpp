@@ -1,10 +1,11 @@
 #include "DialogsPreview.h"
 
+#include "MenuGlScreen.h"
+
 #include "Core/GameClock.h"
 #include "Core/Language.h"
 #include "board/Board.h"
 #include "graphics/CommonSheetLayout.h"
-#include "graphics/GlState.h"
 #include "graphics/OffscreenGlContext.h"
 #include "graphics/RenderBatch.h"
 #include "graphics/SpriteSheet.h"
@@ -12,13 +13,9 @@
 #include "modes/FreePlayNewLevelPopup.h"
 #include "ui/CustomAlertView.h"
 #include "ui/MenuStack.h"
-#include "ui/SharedMenuTextures.h"
 #include "ui/TextEntryField.h"
 #include "ui/TiledMenu.h"
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -152,23 +149,13 @@ void drawTyping(SpriteSheet& common)
 
 bool writeDialogsPreview(const std::string& dataDir, const std::string& outDir)
 {
-    OffscreenGlContext gl(320, 480);
-    if (!gl.isReady()) {
-        std::fprintf(stderr, "artpreview: no offscreen GL: %s\n", gl.error());
+    MenuGlScreen screen(dataDir);
+    if (!screen.ready())
         return false;
-    }
-    char previous[4096];
-    if (!getcwd(previous, sizeof previous) || chdir(dataDir.c_str()) != 0)
-        return false;
-    initGlState(320, 480);
-    gGameClock.updateAt(100000);
     unloadLanguage();
     gLanguage = new Language(kEnglish);
-
-    SpriteSheet common(1024, 1024, true);
-    common.load("fullBitmap", "fullBitmap", true, true);
-    setSharedMenuTexture(kSharedWood, SpriteRef{kCommonWood, &common, 320, 480}.copyBitmap(0));
-    common.uploadPages();
+    SpriteSheet& common = screen.common;
+    OffscreenGlContext& gl = screen.gl;
 
     bool saved = saveScreens(gl,
                              {[&] { drawSettledAlert(common); },
@@ -185,7 +172,5 @@ bool writeDialogsPreview(const std::string& dataDir, const std::string& outDir)
                          [&] { drawFreePlayPopup(common); }},
                         outDir + "/menu_popups.png") &&
             saved;
-    unloadLanguage();
-    releaseSharedMenuTextures();
-    return chdir(previous) == 0 && saved;
+    return screen.finish() && saved;
 }
