@@ -2,7 +2,7 @@
 
 #include "Core/File.h"
 #include "Core/Platform.h"
-#include "settings/Settings.h"
+#include "settings/SaveFile.h"
 
 namespace {
 
@@ -70,14 +70,10 @@ void ContactFormState::write(StreamOut& out) const
 
 bool ContactFormState::save() const
 {
-    if (gSaveSuppressed)
-        return false;
-    bool ok = false;
-    File file(dataFilePath(kFileName), false, false, true, &ok);
-    if (!ok)
-        return false;
-    write(file);
-    return file.commit();
+    return saveFile(dataFilePath(kFileName), [this](StreamOut& out) {
+        write(out);
+        return true;
+    });
 }
 
 void ContactFormState::clearStoredFeedback()

@@ -3,7 +3,7 @@
 #include "Core/File.h"
 #include "Core/Platform.h"
 #include "platform/ServerAddresses.h"
-#include "settings/Settings.h"
+#include "settings/SaveFile.h"
 
 namespace {
 
@@ -145,14 +145,10 @@ void PromoHistory::write(StreamOut& out) const
 
 bool PromoHistory::save() const
 {
-    if (gSaveSuppressed)
-        return false;
-    bool ok = false;
-    File file(dataFilePath(kFileName), false, false, true, &ok);
-    if (!ok)
-        return false;
-    write(file);
-    return file.commit();
+    return saveFile(dataFilePath(kFileName), [this](StreamOut& out) {
+        write(out);
+        return true;
+    });
 }
 
 void destroyPromoHistory()

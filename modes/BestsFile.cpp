@@ -1,7 +1,6 @@
 #include "modes/BestsFile.h"
 
 #include "Core/File.h"
-#include "settings/Settings.h"
 
 bool readBestEntries(StreamIn& in, Array<int>* entries)
 {
@@ -47,19 +46,4 @@ void padBestEntries(Array<int>* entries, int size)
 {
     while (entries->size() < size)
         entries->append(kNoBest);
-}
-
-bool saveBestsFile(const char* name, bool (*write)(StreamOut& out))
-{
-    if (gSaveSuppressed)
-        return false;
-    bool ok = false;
-    File file(name, false, false, true, &ok);
-    if (!ok)
-        return false;
-    if (!write(file)) {
-        file.discard();
-        return false;
-    }
-    return file.commit();
 }

@@ -27,9 +27,4 @@ bool takeBetterEntry(Array<int>* entries, int index, int value);
 // Appends kNoBest until `entries` holds `size` entries.
 void padBestEntries(Array<int>* entries, int size);
 
-// Saves the file `name` with `write` through a safe save: the old file stays
-// whole unless every write went through. Nothing is written while saving is
-// suppressed (a reset is on its way out). True when the new file is in place.
-bool saveBestsFile(const char* name, bool (*write)(StreamOut& out));
-
 #endif

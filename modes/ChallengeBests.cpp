@@ -3,6 +3,7 @@
 #include "Core/File.h"
 #include "modes/BestsFile.h"
 #include "modes/ChallengeRules.h"
+#include "settings/SaveFile.h"
 
 const char* const kChallengeBestsFileName = "personalBests.dat";
 ChallengeBests gChallengeBests;
@@ -84,5 +85,5 @@ void loadPersonalBests()
 
 bool savePersonalBests()
 {
-    return saveBestsFile(kChallengeBestsFileName, writeGlobalBests);
+    return saveFile(kChallengeBestsFileName, writeGlobalBests);
 }

@@ -3,6 +3,7 @@
 #include "Core/File.h"
 #include "modes/BestsFile.h"
 #include "modes/FrenzyLevelTable.h"
+#include "settings/SaveFile.h"
 
 const char* const kFrenzyBestsFileName = "fPersonalBests.dat";
 FrenzyBests gFrenzyBests;
@@ -69,5 +70,5 @@ void loadFrenzyBests()
 
 bool saveFrenzyBests()
 {
-    return saveBestsFile(kFrenzyBestsFileName, writeGlobalBests);
+    return saveFile(kFrenzyBestsFileName, writeGlobalBests);
 }

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "Core/File.h"
-#include "settings/Settings.h"
+#include "settings/SaveFile.h"
 
 namespace {
 
@@ -149,12 +149,10 @@ void HiScoreTable::write(StreamOut& out) const
 
 bool HiScoreTable::save()
 {
-    if (gSaveSuppressed || fileName_.isEmpty())
+    if (fileName_.isEmpty())
         return false;
-    bool ok = false;
-    File file(fileName_, false, false, true, &ok);
-    if (!ok)
-        return false;
-    write(file);
-    return file.commit();
+    return saveFile(fileName_, [this](StreamOut& out) {
+        write(out);
+        return true;
+    });
 }
