@@ -241,12 +241,6 @@ void HiScoresMenuBase::startUpload()
         uploadStarted = true;
 }
 
-int HiScoresMenuBase::bestLocalScore() const
-{
-    const int best = localList.count() > 0 ? localList[0].score : 0;
-    return best < 0 ? 0 : best;
-}
-
 bool HiScoresMenuBase::promptPending() const
 {
     return promptTime != -1 && onlineScoresOn() && (afterNewScore || table->pendingEntry(slot) != nullptr);

@@ -80,7 +80,6 @@ public:
     void startFetch(int count);
     void restartFetch(int segment);
     void startUpload();
-    int bestLocalScore() const;
 
     // 1 when the touch was taken (the prompt tap), else 0.
     int handleTouch(int phase, int x, int y);

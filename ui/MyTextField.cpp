@@ -40,15 +40,6 @@ TextStyle fieldStyle(const char* fontName)
 
 }  // namespace
 
-const char* MyTextField::optionCharacter(int sym)
-{
-    if (sym == KeyComma)
-        return kOptionComma;
-    if (sym >= 'a' && sym <= 'z')
-        return kOptionLayer[sym - 'a'];
-    return nullptr;
-}
-
 MyTextField::MyTextField(MyTextFieldCallbackI* callback, const char* font, int size, const char* initial, int w,
                          int h, bool startHidden)
     : fontName(font ? font : ""), text(initial ? initial : ""), fontSize(size), fieldWidth(w), fieldHeight(h),

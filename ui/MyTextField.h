@@ -59,8 +59,6 @@ public:
     void setRenderFlag(bool hide) { hidden = hide ? 1 : 0; }
     // Whether the cursor shows at `elapsedMs` after the last key or tap: on for kBlinkMs, off for as long.
     static bool cursorShown(unsigned int elapsedMs) { return (elapsedMs / kBlinkMs) % 2 == 0; }
-    // What the option key makes of a letter a..z (and of the comma): the keyboard's second layer.
-    static const char* optionCharacter(int sym);
 
     String fontName;
     std::string text;
