@@ -20,7 +20,7 @@ const int kResumeCaptionText = 87;
 }  // namespace
 
 KelzoMainMenuNew::KelzoMainMenuNew(const MainMenuSetup& menuSetup)
-    : TiledMenu(512, 512, 512, 256),
+    : TiledMenu(512, 512, 512, 512),  // the second page holds the frame's tall side strips
       setup(menuSetup),
       frameMinimum(isLanguage(kEnglish) ? kFrameMinimumEnglish : kFrameMinimumOther)
 {
