@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "TempDirTest.h"
+#include "ReportEngineTest.h"
 #include "platform/ServerAddresses.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
@@ -20,31 +20,8 @@ double secondsSince(std::chrono::steady_clock::time_point start)
 }
 
 // The statistics report against servers that refuse, hang, trickle, lie or flood.
-class ReportHostileTest : public TempDirTest {
+class ReportHostileTest : public ReportEngineTest {
 protected:
-    void SetUp() override
-    {
-        TempDirTest::SetUp();
-        savedHost = gStatisticsServerHost;
-        engine.reset(new AbSettings("ff"));
-        settings.reset(new Settings("settings.dat", "ff"));
-        engine->callback = settings.get();
-    }
-
-    void TearDown() override
-    {
-        engine.reset();
-        settings.reset();
-        gStatisticsServerHost = savedHost;
-        TempDirTest::TearDown();
-    }
-
-    void useServer(const HostileServer& server)
-    {
-        host = server.host();
-        gStatisticsServerHost = host.c_str();
-    }
-
     std::vector<int> values() const
     {
         std::vector<int> all;
@@ -54,11 +31,6 @@ protected:
         }
         return all;
     }
-
-    const char* savedHost = nullptr;
-    std::string host;
-    std::unique_ptr<AbSettings> engine;
-    std::unique_ptr<Settings> settings;
 };
 
 TEST_F(ReportHostileTest, NoBadServerChangesTheVariationsOrTheirFiles)

@@ -7,7 +7,7 @@
 
 #include "Core/Platform.h"
 #include "Core/Thread.h"
-#include "TempDirTest.h"
+#include "ReportEngineTest.h"
 #include "platform/ServerAddresses.h"
 #include "settings/AbSettings.h"
 #include "settings/DigitCodes.h"
@@ -21,31 +21,8 @@ namespace {
 
 const char kEmptyReply[] = R"([{"status": 200, "body": ""}])";
 
-class ReportTest : public TempDirTest {
+class ReportTest : public ReportEngineTest {
 protected:
-    void SetUp() override
-    {
-        TempDirTest::SetUp();
-        savedHost = gStatisticsServerHost;
-        engine.reset(new AbSettings("ff"));
-        settings.reset(new Settings("settings.dat", "ff"));
-        engine->callback = settings.get();
-    }
-
-    void TearDown() override
-    {
-        engine.reset();
-        settings.reset();
-        gStatisticsServerHost = savedHost;
-        TempDirTest::TearDown();
-    }
-
-    void useServer(const LoopbackServer& server)
-    {
-        host = server.host();
-        gStatisticsServerHost = host.c_str();
-    }
-
     // Waits until the report thread has nothing left to do.
     void waitForThread()
     {
@@ -64,11 +41,6 @@ protected:
         size_t start = at + key.size() + 2;
         return path.substr(start, path.find('&', start) - start);
     }
-
-    const char* savedHost = nullptr;
-    std::string host;
-    std::unique_ptr<AbSettings> engine;
-    std::unique_ptr<Settings> settings;
 };
 
 TEST_F(ReportTest, Milestones)
