@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "Core/MemoryStream.h"
+#include "Core/GameClock.h"
 #include "board/Board.h"
+#include "game/KelzoGame.h"
 #include "board/LevelData.h"
 #include "graphics/ImageLoading.h"
 #include "graphics/SpriteSheetFile.h"
@@ -191,6 +193,21 @@ void scoreReplySeeds()
     seed("score_submit_reply", "refused", "Error,duplicate\n");
 }
 
+// The player's file of a fresh game, as the game writes it.
+void gameStateSeeds()
+{
+    Settings settings;
+    gSettings = &settings;
+    gGameClock.updateAt(100000);
+    {
+        KelzoGame game;
+        MemoryStreamOut out;
+        game.writeGameModeState(out);
+        seed("game_state_player_file", "fresh", bytesOf(out));
+    }
+    gSettings = nullptr;
+}
+
 // Puzzle seeds start with the bytes the targets read first (a scheme or flags, four ids), then records.
 void puzzleSeeds(const std::string& dataFolder)
 {
@@ -344,5 +361,6 @@ int main(int argc, char** argv)
     languageSeeds(argv[2]);
     promotionAndBestsSeeds();
     scoreReplySeeds();
+    gameStateSeeds();
     return 0;
 }
