@@ -2,24 +2,122 @@
 
 #include <algorithm>
 
+#include "Core/GameClock.h"
+#include "Core/String.h"
+#include "board/Board.h"
+#include "board/CellGeometry.h"
+#include "game/TipTable.h"
+#include "game/TipsHost.h"
+#include "ui/MenuBubble.h"
+#include "ui/TipAlert.h"
+
+namespace {
+
+const int kBoardColumns = 7;
+const int kBoardRows = 8;
+// A bubble is placed over the board only when more rows than this are free.
+const int kMinFreeRows = 2;
+// Idle time is counted from a while after a bubble opens.
+const int kQuietAfterShowMs = 3000;
+
+bool rowIsEmpty(const Board& board, int y)
+{
+    for (int x = 0; x < kBoardColumns; x++)
+        if (board.hasFurballAt(x, y))
+            return false;
+    return true;
+}
+
+// Still on screen and not yet asked to go.
+bool stillShowing(const MenuBubble* bubble)
+{
+    if (!bubble || bubble->life.closing)
+        return false;
+    const int end = bubble->life.fadeOutEnd;
+    return end == 0 || bubble->life.gameAge() - bubble->life.delay < end;
+}
+
+}  // namespace
+
+int tipPlaceOverBoard(const Board* board)
+{
+    if (!board)
+        return -1;
+    int bestStart = 0, bestEnd = 0;  // end is the first row after the run
+    int start = -1;
+    for (int y = 0; y <= kBoardRows; y++) {
+        const bool empty = y < kBoardRows && rowIsEmpty(*board, y);
+        if (empty && start < 0)
+            start = y;
+        if (!empty && start >= 0) {
+            if (y - start > bestEnd - bestStart) {
+                bestStart = start;
+                bestEnd = y;
+            }
+            start = -1;
+        }
+    }
+    if (bestEnd - bestStart <= kMinFreeRows)
+        return -1;
+    const int startBottom = kBoardTop + kCellPixels * bestStart + kCellPixels;
+    const int endY = kBoardTop + kCellPixels * bestEnd;
+    return (startBottom + endY) / 2;
+}
+
 Tips::Tips() = default;
 
-bool Tips::shouldShowSpaced(int id, int limit, int limit2, int limit3)
+const BubbleStyle& Tips::row(int id) { return kTipTable[counted(id) ? id : 0]; }
+
+bool Tips::shouldShow(int id, int limit, bool force)
 {
-    if (!open_.isEmpty() || !counted(id))
+    if ((anyBubble() && !force) || !counted(id))
         return false;
-    int shown = shown_[id];
-    bool quietSinceMove = perMove_[id] == 0;
-    if ((shown < limit && quietSinceMove) || (shown < limit2 && quietSinceMove && refused_[id] > 0) ||
-        (shown < limit3 && quietSinceMove && refused_[id] > 1)) {
-        refused_[id] = 0;
-        return true;
-    }
+    return shown_[id] < limit && perGame_[id] == 0;
+}
+
+bool Tips::shouldShowBelowTwice(int id, int limit, bool force)
+{
+    if ((anyBubble() && !force) || !counted(id))
+        return false;
+    return shown_[id] < limit && perGame_[id] < 2;
+}
+
+bool Tips::allow(int id)
+{
+    refused_[id] = 0;
+    return true;
+}
+
+bool Tips::refuse(int id)
+{
     refused_[id]++;
     return false;
 }
 
-void Tips::show(int id, const TipParams& params)
+bool Tips::shouldShowSpaced(int id, int limit, int limit2, int limit3)
+{
+    if (anyBubble() || !counted(id))
+        return false;
+    const int shown = shown_[id];
+    const int r = refused_[id];
+    if (perMove_[id] == 0 && (shown < limit || (shown < limit2 && r > 0) || (shown < limit3 && r > 1)))
+        return allow(id);
+    return refuse(id);
+}
+
+bool Tips::shouldShowBackoff(int id, int limit, int limit2, int limit3)
+{
+    if (anyBubble() || !counted(id))
+        return false;
+    const int shown = shown_[id];
+    const int p = perMove_[id];
+    const int r = refused_[id];
+    if (r > 2 * p && (shown < limit || (shown < limit2 && r > 0) || (shown < limit3 && r > 1)))
+        return allow(id);
+    return refuse(id);
+}
+
+void Tips::countShown(int id)
 {
     if (id >= 0 && id < kSavedCounters)
         shown_[id]++;
@@ -28,15 +126,67 @@ void Tips::show(int id, const TipParams& params)
         perLevel_[id]++;
         perMove_[id]++;
     }
+}
+
+void Tips::show(int id, const TipParams& params)
+{
+    const bool tipsOn = !host || host->tipsOn();
+    if (!tipsOn && id < kFirstTutorialTip)
+        return;
+    present(id, params);
+}
+
+void Tips::present(int id, const TipParams& params)
+{
+    if (!counted(id))
+        return;
+    countShown(id);
     lastParams_ = params;
-    open_.append(id);
+
+    BubbleStyle* style = new BubbleStyle(row(id));
+    if (params.x != -1)
+        style->anchorX = params.x;
+    if (params.y != -1)
+        style->anchorY = params.y;
+    style->fontSizeOffset += params.styleAdjust;
+    const bool tutorial = id >= kFirstTutorialTip && id <= kLastTutorialTip;
+    const bool unplaced = style->anchorX == -1 && style->anchorY == -1;
+    const int place = !tutorial && unplaced ? tipPlaceOverBoard(host ? host->tipBoard() : nullptr) : -1;
+    if (!params.dismissOnTouch && style->footerKind == 1)
+        style->footerKind = 0;
+    if (params.flipArrow)
+        style->below = style->below ? 0 : 1;
+
+    MenuBubble* bubble = new MenuBubble(style, params.showMs, params.delayMs, place, -1, params.wobble,
+                                        params.bubbleOption != 0, params.fadeOutMs, String(params.title),
+                                        String(params.body));
+    bubble->tag = id;
+    bubble->removable = params.dismissOnTouch ? 1 : 0;
+    bubble->view.scaleX = params.scale;
+    bubbles.add(bubble);
+    quietFrom_ = gGameClock.now() + kQuietAfterShowMs;
+}
+
+void Tips::showWithText(int id, const char* buttonText, AlertViewCallbackI* listener)
+{
+    showTipAsAlert(row(id), buttonText, listener);
 }
 
 void Tips::dismiss(int id)
 {
-    for (int i = open_.size() - 1; i >= 0; i--)
-        if (open_[i] == id)
-            open_.removeAt(i);
+    for (MenuBubble* bubble : bubbles.bubbles)
+        if (bubble && bubble->tag == id)
+            bubble->close(kDismissFadeMs, true);
+}
+
+bool Tips::allDismissed()
+{
+    for (MenuBubble* bubble : bubbles.bubbles)
+        if (stillShowing(bubble)) {
+            bubble->close(kDismissFadeMs, false);
+            return false;
+        }
+    return true;
 }
 
 void Tips::resetMoveCounters(int now)
@@ -93,8 +243,25 @@ bool Tips::load(StreamIn& in)
 
 bool Tips::isOpen(int id) const
 {
-    for (int open : open_)
-        if (open == id)
+    for (const MenuBubble* bubble : bubbles.bubbles)
+        if (bubble && bubble->tag == id && stillShowing(bubble))
             return true;
     return false;
+}
+
+bool Tips::anyBubble() const
+{
+    for (const MenuBubble* bubble : bubbles.bubbles)
+        if (stillShowing(bubble))
+            return true;
+    return false;
+}
+
+int Tips::openCount() const
+{
+    int count = 0;
+    for (const MenuBubble* bubble : bubbles.bubbles)
+        if (bubble)
+            count++;
+    return count;
 }

@@ -1,0 +1,288 @@
+#include "tests/graphics/GlTestContext.h"
+
+#include "Core/GameClock.h"
+#include "Core/Language.h"
+#include "board/Board.h"
+#include "board/CellGeometry.h"
+#include "game/Tips.h"
+#include "game/TipsHost.h"
+#include "ui/MenuBubble.h"
+
+#include <string>
+
+#include <unistd.h>
+
+namespace {
+
+class FakeTipsHost : public TipsHost {
+public:
+    bool tipsOn() override { return on; }
+    const Board* tipBoard() override { return board; }
+    bool on = true;
+    const Board* board = nullptr;
+};
+
+// Bubbles load their frame picture, fonts and texts from the data folder and
+// read the game clock, which each test starts at 10 s.
+class TipBubblesTest : public GlTest {
+protected:
+    void SetUp() override
+    {
+        GlTest::SetUp();
+        char cwd[4096];
+        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+        previous = cwd;
+        ASSERT_EQ(chdir(KELZO_DATA_DIR), 0);
+        unloadLanguage();
+        gLanguage = new Language(kEnglish);
+        savedClock = gGameClock;
+        gGameClock = GameClock();
+        at(0);
+        tips.setHost(&host);
+    }
+    void TearDown() override
+    {
+        tips.removeAll();
+        unloadLanguage();
+        gGameClock = savedClock;
+        EXPECT_EQ(chdir(previous.c_str()), 0);
+        GlTest::TearDown();
+    }
+    static void at(int ms) { gGameClock.updateAt(10000 + ms); }
+    MenuBubble* only()
+    {
+        EXPECT_EQ(tips.openCount(), 1);
+        return tips.bubbles.bubbles.isEmpty() ? nullptr : tips.bubbles.bubbles[0];
+    }
+
+    FakeTipsHost host;
+    Tips tips;
+    GameClock savedClock;
+    std::string previous;
+};
+
+// Rows whose cells all hold a furball; the others stay empty.
+void fillRows(Board& board, std::initializer_list<int> rows)
+{
+    BoardCell cell{};
+    cell.colour = 2;
+    for (int y : rows)
+        for (int x = 0; x < 7; x++)
+            board.placeFurballAt(x, y, cell);
+}
+
+}  // namespace
+
+// Every rule asks for one sequence of answers; the counters move between asks
+// as the game moves them (a showing, a move).
+TEST_F(TipBubblesTest, ShowRulesAsSequencesForEveryPartOfTheTable)
+{
+    for (int id : {3, 63, 64, 69, 71}) {
+        Tips t;
+        // Once per game, and only while fewer than 2 showings in all.
+        EXPECT_TRUE(t.shouldShow(id, 2, false)) << id;
+        t.countShown(id);
+        EXPECT_FALSE(t.shouldShow(id, 2, false)) << id;
+        EXPECT_TRUE(t.shouldShowBelowTwice(id, 2, false)) << id;
+        t.resetGameCounters(0);
+        EXPECT_TRUE(t.shouldShow(id, 2, false)) << id;
+        t.countShown(id);
+        t.resetGameCounters(0);
+        EXPECT_FALSE(t.shouldShow(id, 2, false)) << id;
+        EXPECT_FALSE(t.shouldShowBelowTwice(id, 2, false)) << id;
+
+        // Spaced (1, 2, 4): the first showing at once, the second after one
+        // refusal, the third and fourth after two, then never.
+        Tips s;
+        const char* expected[] = {"Y", "NY", "NNY", "NNY", "NNNNN"};
+        for (const char* answers : expected) {
+            std::string got;
+            for (size_t i = 0; i < std::string(answers).size(); i++) {
+                const bool yes = s.shouldShowSpaced(id, 1, 2, 4);
+                got += yes ? "Y" : "N";
+                if (yes)
+                    s.countShown(id);
+            }
+            s.resetMoveCounters(0);
+            EXPECT_EQ(got, answers) << id;
+        }
+
+        // Backoff (9, 9, 9): never at the first chance after a move, then
+        // more than twice as many refusals as showings since the move.
+        Tips b;
+        std::string got;
+        for (int ask = 0; ask < 8; ask++) {
+            const bool yes = b.shouldShowBackoff(id, 9, 9, 9);
+            got += yes ? "Y" : "N";
+            if (yes)
+                b.countShown(id);
+        }
+        EXPECT_EQ(got, "NYNNNYNN") << id;
+        b.resetMoveCounters(0);
+        EXPECT_EQ(b.refusedCount(id), 0) << id;
+        EXPECT_EQ(b.perMoveCount(id), 0) << id;
+        EXPECT_FALSE(b.shouldShowBackoff(id, 9, 9, 9)) << id;
+        EXPECT_TRUE(b.shouldShowBackoff(id, 9, 9, 9)) << id;
+    }
+}
+
+TEST_F(TipBubblesTest, NothingShowsWhileABubbleIsOpenUnlessForced)
+{
+    tips.show(12, TipParams());
+    EXPECT_TRUE(tips.isOpen(12));
+    EXPECT_FALSE(tips.shouldShow(69, 5, false));
+    EXPECT_FALSE(tips.shouldShowBelowTwice(69, 5, false));
+    EXPECT_FALSE(tips.shouldShowSpaced(69, 5, 5, 5));
+    EXPECT_FALSE(tips.shouldShowBackoff(69, 5, 5, 5));
+    EXPECT_EQ(tips.refusedCount(69), 0);  // a refusal for an open bubble is no chance taken
+    EXPECT_TRUE(tips.shouldShow(69, 5, true));
+    EXPECT_TRUE(tips.shouldShowBelowTwice(69, 5, true));
+
+    // Once it fades out the rules answer again.
+    tips.dismiss(12);
+    EXPECT_FALSE(tips.isOpen(12));
+    EXPECT_EQ(tips.openCount(), 1);
+    EXPECT_TRUE(tips.shouldShowSpaced(69, 5, 5, 5));
+}
+
+TEST_F(TipBubblesTest, ABubbleOutlivedByItsShowTimeNoLongerBlocks)
+{
+    TipParams params;
+    params.showMs = 2000;
+    params.delayMs = 500;
+    tips.show(65, params);
+    at(2400);
+    EXPECT_FALSE(tips.shouldShow(66, 5, false));
+    at(2600);
+    EXPECT_TRUE(tips.shouldShow(66, 5, false));
+    EXPECT_TRUE(tips.allDismissed());
+}
+
+TEST_F(TipBubblesTest, TutorialTipsShowWithTheTipsOptionOff)
+{
+    host.on = false;
+    for (int id : {0, 12, 42})
+        tips.show(id, TipParams());
+    EXPECT_EQ(tips.openCount(), 0);
+    EXPECT_EQ(tips.shownCount(42), 0);
+    // Every id from the first tutorial step on goes past the option.
+    for (int id : {43, 54, 71})
+        tips.show(id, TipParams());
+    EXPECT_EQ(tips.openCount(), 3);
+    EXPECT_TRUE(tips.isOpen(43));
+    EXPECT_TRUE(tips.isOpen(54));
+    EXPECT_EQ(tips.shownCount(54), 1);
+
+    host.on = true;
+    tips.show(12, TipParams());
+    EXPECT_TRUE(tips.isOpen(12));
+}
+
+// The automatic place: the middle of the longest run of empty rows, only when
+// it spans more than two rows.
+TEST_F(TipBubblesTest, PlaceOverTheLongestRunOfEmptyRows)
+{
+    struct Case {
+        const char* what;
+        std::initializer_list<int> filled;
+        int place;
+    };
+    const int top = kBoardTop;
+    const Case cases[] = {
+        {"empty board", {}, (top + 45 + top + 8 * 45) / 2},
+        {"three free rows at the top", {3, 4, 5, 6, 7}, (top + 45 + top + 3 * 45) / 2},
+        {"the longer of two runs", {0, 3}, (top + 45 * 4 + 45 + top + 8 * 45) / 2},
+        {"the first of two equal runs", {0, 4}, (top + 45 + 45 + top + 4 * 45) / 2},
+        {"two free rows at most", {0, 3, 6}, -1},
+        {"full board", {0, 1, 2, 3, 4, 5, 6, 7}, -1},
+    };
+    for (const Case& c : cases) {
+        Board board;
+        fillRows(board, c.filled);
+        EXPECT_EQ(tipPlaceOverBoard(&board), c.place) << c.what;
+    }
+    EXPECT_EQ(tipPlaceOverBoard(nullptr), -1);
+
+    // A furball in one cell keeps its row from counting as empty.
+    Board board;
+    BoardCell cell{};
+    cell.colour = 1;
+    board.placeFurballAt(6, 2, cell);
+    board.placeFurballAt(3, 5, cell);
+    EXPECT_EQ(tipPlaceOverBoard(&board), -1);
+}
+
+TEST_F(TipBubblesTest, PresentPlacesTheBubbleFromRowAndParameters)
+{
+    Board board;
+    fillRows(board, {0, 1, 2, 3});
+    host.board = &board;
+    const int overBoard = tipPlaceOverBoard(&board);
+    ASSERT_NE(overBoard, -1);
+
+    struct Case {
+        int id;
+        int x, y;
+        int expectedPlace;
+    };
+    const Case cases[] = {
+        {58, -1, -1, overBoard},  // no place of its own
+        {45, -1, -1, -1},         // tutorial steps keep the bubble's default
+        {12, -1, -1, -1},         // a place of its own in the row
+        {58, 100, -1, -1},        // a place given by the caller
+    };
+    for (const Case& c : cases) {
+        TipParams params;
+        params.x = c.x;
+        params.y = c.y;
+        tips.present(c.id, params);
+        MenuBubble* bubble = only();
+        ASSERT_NE(bubble, nullptr);
+        EXPECT_EQ(bubble->yOverride, c.expectedPlace) << c.id;
+        EXPECT_EQ(bubble->tag, c.id);
+        tips.removeAll();
+    }
+}
+
+TEST_F(TipBubblesTest, PresentAppliesTheParametersToACopyOfTheRow)
+{
+    TipParams params;
+    params.styleAdjust = 2;
+    params.flipArrow = 1;
+    params.dismissOnTouch = 0;
+    params.scale = 0.75f;
+    params.showMs = 4000;
+    params.delayMs = 100;
+    at(500);
+    tips.present(71, params);
+    MenuBubble* bubble = only();
+    ASSERT_NE(bubble, nullptr);
+    EXPECT_EQ(bubble->style->fontSizeOffset, 2);
+    EXPECT_EQ(bubble->style->below, 0);        // the row's arrow flag, turned
+    EXPECT_EQ(bubble->style->footerKind, 0);   // no "tap to close" when a tap does not close it
+    EXPECT_EQ(bubble->removable, 0);
+    EXPECT_FLOAT_EQ(bubble->view.scaleX, 0.75f);
+    EXPECT_EQ(bubble->life.fadeOutEnd, 4000);
+    EXPECT_EQ(bubble->life.delay, 100);
+    EXPECT_EQ(tips.quietFrom(), 10500 + 3000);
+    // The table itself is untouched.
+    EXPECT_EQ(Tips::row(71).fontSizeOffset, 0);
+    EXPECT_EQ(Tips::row(71).below, 1);
+    EXPECT_EQ(Tips::row(71).footerKind, 1);
+    EXPECT_EQ(tips.shownCount(71), 1);
+    EXPECT_EQ(tips.perMoveCount(71), 1);
+}
+
+TEST_F(TipBubblesTest, AllDismissedAsksTheShowingBubblesToGoOneByOne)
+{
+    TipParams params;
+    params.showMs = 0;  // stays until dismissed
+    tips.present(47, params);
+    tips.present(48, params);
+    EXPECT_FALSE(tips.allDismissed());
+    EXPECT_FALSE(tips.isOpen(47));
+    EXPECT_TRUE(tips.isOpen(48));
+    EXPECT_FALSE(tips.allDismissed());
+    EXPECT_TRUE(tips.allDismissed());
+    EXPECT_EQ(tips.openCount(), 2);  // still fading; the frame deletes them
+}
