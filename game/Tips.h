@@ -27,13 +27,13 @@ class TipsHost;
 //     ... every frame: tips.bubbles.render();
 class Tips {
 public:
-    static const int kTipCount = 72;
-    static const int kSavedCounters = 128;
-    static const int kOldSavedCounters = 64;   // the layout before the marker
-    static const int kSaveMarker = 0xCFC7;
-    static const int kFirstTutorialTip = 43;   // from here on tips ignore the tips option
-    static const int kLastTutorialTip = 54;
-    static const int kDismissFadeMs = 600;
+    static constexpr int kTipCount = 72;
+    static constexpr int kSavedCounters = 128;
+    static constexpr int kOldSavedCounters = 64;   // the layout before the marker
+    static constexpr int kSaveMarker = 0xCFC7;
+    static constexpr int kFirstTutorialTip = 43;   // from here on tips ignore the tips option
+    static constexpr int kLastTutorialTip = 54;
+    static constexpr int kDismissFadeMs = 600;
 
     Tips();
 
