@@ -157,6 +157,10 @@ void Tips::present(int id, const TipParams& params)
     if (params.flipArrow)
         style->below = style->below ? 0 : 1;
 
+    // The frame drops the bubbles once none is showing; doing the same here
+    // keeps the list short whether or not a frame ran in between.
+    if (!anyBubble())
+        bubbles.clear();
     MenuBubble* bubble = new MenuBubble(style, params.showMs, params.delayMs, place, -1, params.wobble,
                                         params.bubbleOption != 0, params.fadeOutMs, String(params.title),
                                         String(params.body));

@@ -156,6 +156,10 @@ TEST_F(TipBubblesTest, ABubbleOutlivedByItsShowTimeNoLongerBlocks)
     at(2600);
     EXPECT_TRUE(tips.shouldShow(66, 5, false));
     EXPECT_TRUE(tips.allDismissed());
+    // The next bubble replaces the ones no longer showing.
+    tips.show(66, TipParams());
+    EXPECT_EQ(tips.openCount(), 1);
+    EXPECT_TRUE(tips.isOpen(66));
 }
 
 TEST_F(TipBubblesTest, TutorialTipsShowWithTheTipsOptionOff)
