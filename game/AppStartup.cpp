@@ -11,13 +11,14 @@
 void* gPlatformHandle = nullptr;
 Mutex gAppMutex;
 
-BvGameI* appStartup(void* platformHandle)
+BvGameI* appStartup(void* platformHandle, ScreenFactoryI* screens)
 {
     gPlatformHandle = platformHandle;
     gAbSettings.loadAtStart();
     Settings::load(dataFilePath(kSettingsFileName).c_str());
     delete gGame;
     gGame = new KelzoGame(platformHandle);
+    gGame->screenFactory = screens;
     gBoardHost = gGame;
     gGameHost = gGame;
     gGame->loadResources();
@@ -25,8 +26,8 @@ BvGameI* appStartup(void* platformHandle)
     gGame->pauseClockIfRunning();
     gGame->setFilesAndLoad(dataFilePath("gameState.dat"), dataFilePath("hiScores.dat").c_str());
     gGame->pauseClockIfRunning();
-    // Until the menus come, the first screen is the play screen, shown once
-    // the saved state is in: its game goes on where it was left.
+    // The first screen comes once the saved state is in: the title offers
+    // to resume the game read from it. Before the launch is counted.
     gGame->showFirstScreen();
     setDefaultFontFile("Insanibu");
     gReportFacts = gGame;

@@ -4,6 +4,7 @@
 #include "Core/Mutex.h"
 
 class BvGameI;
+class ScreenFactoryI;
 
 // The platform handle given at start-up (null in this program).
 extern void* gPlatformHandle;
@@ -12,9 +13,10 @@ extern Mutex gAppMutex;
 
 // Between the platform start-up and the main loop: the experiment engine and
 // the settings, then the application object, which shows the loading screen
-// while it loads; the launch is counted last. The application's interface,
-// or null.
-BvGameI* appStartup(void* platformHandle);
+// while it loads, and then its first screen, made by `screens` (not owned;
+// null: screens without menus); the launch is counted last. The
+// application's interface, or null.
+BvGameI* appStartup(void* platformHandle, ScreenFactoryI* screens);
 // After the main loop: the last report (unless the pause already sent it),
 // the worker threads stopped and waited for, then the application object and
 // the settings deleted, in that order, so that nothing is freed under a

@@ -10,6 +10,7 @@
 #include "board/BoardDraw.h"
 #include "board/BoardServices.h"
 #include "board/MovingFurball.h"
+#include "game/AlertId.h"
 #include "game/MainLoop.h"
 #include "game/PlatformState.h"
 #include "graphics/AnimationList.h"
@@ -27,14 +28,6 @@
 KelzoGame* gGame = nullptr;
 
 namespace {
-
-// How long a stuck board stays before the next one comes (until the stuck
-// tip and its menu exist).
-const int kNextBoardDelayMs = 1500;
-
-// Alert ids of the game flow.
-const int kAlertContinueGame = 11;
-const int kAlertSameFreePlayLevel = 13;
 
 // The first tutorial tip: from 43 on they show whatever the tips option says.
 const int kFirstTutorialTip = 43;
@@ -103,6 +96,8 @@ KelzoGame::~KelzoGame()
         gGameGraphics = nullptr;
     // Open menus hold atlases and textures: they go first, while the GL context and the shared pictures
     // they were made from still exist.
+    currentMenu.reset();
+    launchImage.reset();
     gMenuStack.deleteAllMenus();
     releaseSharedMenuTextures();
     delete gFontCache;
@@ -127,26 +122,12 @@ void KelzoGame::loadResources()
     loadingScreen.setLoadingProgress(85);
     gGameGraphics = &graphics;
     loadingScreen.setLoadingProgress(87);
+    loadSharedMenuTextures();
     loadingScreen.setLoadingProgress(90);
     startFresh(false);
     loadingScreen.setLoadingProgress(100);
     pauseClockIfRunning();
     tips.resetAllCounters(gGameClock.now());
-}
-
-void KelzoGame::showFirstScreen()
-{
-    previousScreen = currentScreen;
-    currentScreen = ScreenPlaying;
-    soundPlayer.setMusicState(kMusicInGame);
-    if (!currentGame)
-        startGame(false, true);
-    if (currentGame && currentGame->board.isNull())
-        nextPuzzle(true);
-    else if (currentGame)
-        startFurballEntrance();
-    clockStartPending = true;
-    logPrintf("LOG", "play screen ready");
 }
 
 // ---- Games
@@ -204,7 +185,7 @@ void KelzoGame::startGame(bool modeChanged, bool createNew)
         const bool sameFrenzyLevel = mode == kGameFrenzy && kept->level == settingsLevel();
         if (modeChanged && (sameChallenge || sameFrenzyLevel) && kept->hasProgress()) {
             String message = formatText(sameChallenge ? 306 : 307, int(kept->level));
-            showAlert(kAlertContinueGame, getText(305), message, getText(308), getText(309));
+            showAlert(AlertContinueGame, getText(305), message, getText(308), getText(309));
             tips.resetGameCounters(gGameClock.now());
             setCurrentGame(nullptr);
             bottomButton = -1;
@@ -218,7 +199,7 @@ void KelzoGame::startGame(bool modeChanged, bool createNew)
                 nextPuzzle(false);
                 freezeKeptBoardsResumeCurrent();
             } else {
-                showAlert(kAlertSameFreePlayLevel, getText(310), getText(311), getText(308), getText(309));
+                showAlert(AlertSameFreePlayLevel, getText(310), getText(311), getText(308), getText(309));
                 tips.resetGameCounters(gGameClock.now());
                 setCurrentGame(nullptr);
                 bottomButton = -1;
@@ -270,6 +251,12 @@ void KelzoGame::startFurballEntrance()
     logFurballs(board);
 }
 
+void KelzoGame::logBoardFurballs()
+{
+    if (currentGame && currentGame->board)
+        logFurballs(*currentGame->board);
+}
+
 void KelzoGame::playMove(const MoveEntry& move)
 {
     if (!currentGame || currentGame->board.isNull())
@@ -305,92 +292,6 @@ void KelzoGame::playMove(const MoveEntry& move)
     params.y = int(at.y) + 46;
     params.flipArrow = move.dy == 1 ? 1 : 0;
     showTip(id, params);
-}
-
-void KelzoGame::showAlert(int id, const String& title, const String&, const String&, const String&)
-{
-    currentAlertId = id;
-    logPrintf("LOG", "alert %d: %s", id, title.c_str());
-}
-
-bool KelzoGame::isAlertShowing(int id) { return currentAlertId == id; }
-
-// ---- Frame and touches
-
-void KelzoGame::playDueEvents()
-{
-    const int32_t now = gGameClock.now();
-    for (int i = 0; i < timedEvents.size();) {
-        const TimedEvent event = timedEvents[i];
-        if (gameTimeDiff(now, event.dueMs) < 0) {
-            i++;
-            continue;
-        }
-        timedEvents.removeAt(i);
-        if (event.kind == 6)
-            soundPlayer.playWrongMoveEffect();
-        else if (event.kind == 7)
-            soundPlayer.playUndoEffect();
-        else if (event.kind == 8)
-            soundPlayer.playHintEffect();
-        else if (event.kind == 9)
-            soundPlayer.playBeatStageEffect();
-        else if (event.kind == 3)
-            soundPlayer.playYayEffect();
-    }
-}
-
-bool KelzoGame::drawPlayScreen()
-{
-    playDueEvents();
-    if (stuckSinceMs >= 0 && gameTimeDiff(gGameClock.now(), stuckSinceMs) >= kNextBoardDelayMs) {
-        if (currentGame)
-            currentGame->startBoardLevel(false, false);
-        nextPuzzle(true);
-    }
-    drawBackground(graphics, 1.0f, 0);
-    bool moving = false;
-    if (currentGame) {
-        currentGame->tick();
-        moving = currentGame->drawBoard();
-        if (currentGame->board)
-            moving = currentGame->board->drawHintArrow(graphics, currentScreen) || moving;   // it bobs
-    }
-    moving = updateAnimations(gAnimationList) || moving;
-    // Dialogs opened over the board (the end of a Free Play level) are drawn on top.
-    moving = gMenuStack.render() != 0 || moving;
-    // The wait for the next board is movement too: its frame must come.
-    return moving || stuckSinceMs >= 0;
-}
-
-bool KelzoGame::drawFrame()
-{
-    MutexLock lock(&frameMutex);
-    gGameClock.update();
-    gMusicCrossFader.frameStep();
-    // Not while unfocused: a frame drawn then only shows the picture, and the
-    // clock starts once the focus comes.
-    if (clockStartPending && currentScreen == ScreenPlaying && gAppActive) {
-        clockStartPending = false;
-        resumeClockIfPaused();
-        alignBoardTimers();
-        logPrintf("LOG", "play screen shown %d ms after start", int(microsSinceStart() / 1000));
-    }
-    if (currentScreen == ScreenPlaying)
-        return drawPlayScreen();
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    return false;
-}
-
-void KelzoGame::handleTouch(int phase, TouchPoint at, TouchPoint)
-{
-    MutexLock lock(&frameMutex);
-    // An open dialog takes every touch; nothing under it sees one.
-    bool consumed = false;
-    gMenuStack.dispatchTouch(phase, at.x, at.y, &consumed);
-    if (!consumed && currentScreen == ScreenPlaying && currentGame)
-        currentGame->handleTouch(phase, at.x, at.y);
 }
 
 // ---- Focus and clock

@@ -13,14 +13,20 @@
 #include "board/LevelRecord.h"
 #include "board/PositionSet.h"
 #include "game/BvGameI.h"
+#include "game/ScreenFactoryI.h"
 #include "game/ScreenId.h"
 #include "game/Tips.h"
+#include "graphics/Texture.h"
 #include "modes/CurrentGameI.h"
 #include "modes/GameHost.h"
 #include "scores/HiScoreTable.h"
 #include "scores/HistorySampleSourceI.h"
 #include "settings/ReportFacts.h"
 #include "sound/SoundPlayer.h"
+#include "ui/AlertViewCallbackI.h"
+#include "ui/MenuBaseI.h"
+
+
 
 // A sound or action the frame plays when its time comes (kind 3 the "yay" of
 // a completed level, 6 the wrong-move effect, 7 the undo effect, 8 the hint
@@ -40,9 +46,15 @@ struct TimedEvent {
 // (KelzoGameState.cpp); the progress queries on the play history are in
 // KelzoGameHistory.cpp.
 //
-// Until the menus exist, the one screen shown is the play screen with the
-// game of the settings' mode, resumed where it was left.
-class KelzoGame : public BvGameI, public BoardHost, public GameHost, public ReportFactsI, public HistorySampleSourceI {
+// It shows one screen at a time (KelzoGameScreens.cpp): the menus come from
+// the screen factory it is given, and the action codes they answer and the
+// alerts it raises are turned into the next screen (KelzoGameTouch.cpp).
+class KelzoGame : public BvGameI,
+                  public BoardHost,
+                  public GameHost,
+                  public ReportFactsI,
+                  public HistorySampleSourceI,
+                  public AlertViewCallbackI {
 public:
     static const int kKeptGameTypes = 4;      // Arcade, Frenzy, Free Play, Challenge
     static const int kStateTag = makeTag("fr01");
@@ -113,7 +125,7 @@ public:
     void nextPuzzle(bool flag) override;
     // Presents a hint move: played at once, or marked and explained by a tip.
     void playMove(const MoveEntry& move) override;
-    // Until the alert dialog exists the alert is only remembered (and logged).
+    // Opens the alert over the current screen; its answer comes to alertButtonClicked by this id.
     void showAlert(int id, const String& title, const String& message, const String& button1,
                    const String& button2) override;
     bool isAlertShowing(int id) override;
@@ -127,8 +139,35 @@ public:
     void loadResources();
     void pauseClockIfRunning();
     void resumeClockIfPaused();
-    // Until the menus exist: the play screen, its game resumed or started.
+    // The first screen: the title, or on a later launch whose theme screen
+    // was never introduced the theme choice (which returns to the title).
     void showFirstScreen();
+
+    // ---- Screens (KelzoGameScreens.cpp)
+    // Switches to a screen: its menu built, music, cross-fade, click, the
+    // last three ids kept, the clock running only on the play screen.
+    void showMenu(ScreenId id, bool fromNewHiScore = false);
+    // Saves, starts the mode of the settings and shows its first screen.
+    void startSelectedMode();
+    // The end of a game: the new high score, the game-over alert or a new game.
+    void gameOver(bool showAlert, bool silent);
+    // The play screen; a Free Play game away from its level hears about it,
+    // a game without a board gets one.
+    void resumeToPlay();
+    // The snapshot of the game in play the title screen and the main menu are built from.
+    bool gameInProgress() const;
+
+    // ---- Touches, actions, alerts (KelzoGameTouch.cpp)
+    void touchBegan(int x, int y);
+    void touchEnded(int x, int y);
+    // What the current screen's menu answered.
+    void screenAction(int action);
+    // An alert with a start delay and the message's font size.
+    void showAlert(int id, const char* title, const char* message, const char* button1, const char* button2,
+                   int startDelayMs, int messageFontSize);
+    void alertButtonClicked(int buttonIndex, CustomAlertView* alert) override;
+    // The menu click, at most one per 301 ms of game time.
+    void playClick();
 
     // ---- Games
     // Makes the game of the settings' mode the current one: the kept one
@@ -185,6 +224,8 @@ public:
     // The current game's board: its puzzle logged for whoever reads the log
     // (the furballs' entrance comes with the frame).
     void startFurballEntrance();
+    // Where the current board's furballs are, for whoever reads the log.
+    void logBoardFurballs();
 
     // ---- Fields
     Array<String> playerNames;
@@ -219,17 +260,51 @@ public:
     int32_t gameOverMs = -1;
     Tips tips;
     uint8_t instructionMisthrow = 0;   // step 49 answered from a cell other than (5, 4)
+    ScreenFactoryI* screenFactory = nullptr;   // not owned; without one, screens have no menu
+    OwnedPtr<MenuBaseI> currentMenu;   // the current screen's menu, null for none
+    OwnedPtr<Texture> launchImage;     // "Default.png" while the title shows
+    bool fromNewHiScore = false;
+    bool languageFirst = false;        // the first start's title is the language choice, until it is made       // the tables were opened with a new entry
+    String lastEnteredName;            // the name last typed for a high score
+    int32_t lastReleaseX = -1;
+    int32_t lastReleaseY = -1;
+    int32_t frameCount = 0;
+    int32_t lastClickMs = -1;          // game time of the last menu click
+    // The double tap on the bottom bar that leaves the game: taps counted
+    // (a press and a release each), the first release's time, where it was.
+    int32_t barTapCount = 0;
+    int32_t barFirstTapMs = -1;
+    int32_t barTapX = 0;
+    int32_t barTapY = 0;
 
 private:
-    bool drawPlayScreen();
+    // The board and its heads-up display under the menus.
+    bool drawGame();
+    // Builds the screen's menu (or none) and what comes with it.
+    void buildScreen(ScreenId id, bool fromNewHiScore);
+    void buildGameIntro();
+    void buildHowToPlay();
+    void logScreenMenu(ScreenId id);
+    // Back to the screen before the current one.
+    void showPreviousScreen();
+    void answerAlert(int id, int button);
+    void mainMenuAction(int action);
+    // The level chosen on the level-select page, for the game in play.
+    void takeSelectedLevel();
+    void storeHiScore(const String& name);
+    // The bottom bar's double tap is forgotten when its first tap is old.
+    void dropStaleBarTap();
+    void continueKeptGame(int id, int button);
     // Plays the sounds of the timed events that are due.
     void playDueEvents();
+    // The help and stuck rules of the play screen until the tips draw bubbles: a stuck board is replaced.
+    void replaceStuckBoard();
     // The kept games' board clocks stop; the current game's go on.
     void freezeKeptBoardsResumeCurrent();
     OwnedPtr<CurrentGameI>& slotFor(int type);
 
     bool ownsProgramState_ = false;    // the program's object: it hands back the shared pictures and fonts
-    bool clockStartPending = false;    // the play screen starts the clock with its first frame
+    bool screenShownLogged = false;    // the first frame of the current screen was logged
     int32_t stuckSinceMs = -1;         // game time the board in play got stuck; -1 while it can go on
 };
 

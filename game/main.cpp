@@ -1,6 +1,7 @@
 // The whole life of the process: the platform libraries in order, the GL
 // state once, the application, the main loop, and everything closed again in
-// reverse. Exit status 1 when a library or the window cannot start, or when
+// reverse. As the program's entry it alone sees every floor: it hands the
+// shell the factory of the screens. Exit status 1 when a library or the window cannot start, or when
 // the connection to the display is lost (the state files are saved first).
 // A window destroyed from outside ends the game as a close does.
 
@@ -14,6 +15,7 @@
 #include "game/MainLoop.h"
 #include "game/PlatformState.h"
 #include "graphics/GlState.h"
+#include "menus/KelzoScreenFactory.h"
 #include "platform/AudioDevice.h"
 #include "platform/FramePacer.h"
 #include "platform/GameWindow.h"
@@ -81,7 +83,8 @@ int main()
     initGlState(gameWindowWidth(), gameWindowHeight());
 
     setDisplayLostHandler(saveStateFiles);
-    gPlatformState.game = appStartup(nullptr);
+    KelzoScreenFactory screens;
+    gPlatformState.game = appStartup(nullptr, &screens);
     FramePacer pacer;
     runMainLoop(&pacer);
 

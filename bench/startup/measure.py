@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Measures the real game in a virtual X display.
 
-Reports the time from launch to the first frame and to the first play-screen frame, the CPU use over ten idle
-seconds, the CPU time per frame while furballs fly (a run of swipes on the play screen) and the peak memory.
+Reports the time from launch to the first frame and to the title screen, the CPU use over ten idle seconds there,
+then, walked through the menus to the play screen (tests/e2e/walk.sh), the CPU time per frame while furballs fly
+(a run of swipes) and the peak memory.
 Then, as a desktop player with a fast mouse: the share of swipes made among 1000 pointer motions a second for
 5 s and how long after their release the move came, the time from a restore of the minimised window to the
 picture drawn again, and the CPU use while another window has the focus.
@@ -64,7 +65,8 @@ class Game:
                                      stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as display:
-            self.env = dict(os.environ, DISPLAY=":" + display.readline().strip(), SDL_AUDIODRIVER="dummy")
+            self.env = dict(os.environ, DISPLAY=":" + display.readline().strip(), SDL_AUDIODRIVER="dummy",
+                            LANG="en_US.UTF-8")
         self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
         for _ in range(100):
@@ -106,6 +108,14 @@ class Game:
 
     def find_window(self):
         self.window = self.xdotool("search", "--name", "^Kelzo$").split()[0]
+
+    def walk_to_play(self):
+        """From the first start's language choice through the menus to the play screen, as the end-to-end test
+        walks it."""
+        script = 'fail() { echo "walk: $*" >&2; exit 1; }; source "$1"; walk_fresh_start_to_play'
+        env = dict(self.env, log=self.log_path, window=self.window)
+        subprocess.run(["bash", "-c", script, "walk", os.path.join(ROOT, "tests", "e2e", "walk.sh")], env=env,
+                       check=True, stdout=subprocess.DEVNULL)
 
     def swipe(self, x, y, dx, dy):
         self.xdotool("mousemove", "--window", self.window, str(x), str(y), "mousedown", "1")
@@ -225,12 +235,14 @@ def main():
     game = Game(build)
     try:
         first = log_time(game.wait_for(r"first frame shown")) - game.launched
-        play = log_time(game.wait_for(r"play screen shown")) - game.launched
+        title = log_time(game.wait_for(r"screen 0 shown")) - game.launched
         game.find_window()
         time.sleep(2)   # start-up threads and the music fade-in settle
         before = cpu_seconds(game.process.pid)
         time.sleep(IDLE_SECONDS)
         idle = (cpu_seconds(game.process.pid) - before) / IDLE_SECONDS * 100
+        game.walk_to_play()
+        time.sleep(1)   # the cross-fade into the play screen ends
         cpu, frames = fly(game)
         peak = peak_memory_mb(game.process.pid)
         time.sleep(2)   # the last flight ends
@@ -240,8 +252,8 @@ def main():
     finally:
         status = game.close()
     print(f"time to first frame          {first * 1000:7.0f} ms   (goal < 300 ms)")
-    print(f"time to play screen          {play * 1000:7.0f} ms   (goal < 1000 ms)")
-    print(f"idle CPU over {IDLE_SECONDS} s           {idle:7.2f} %    of one core (goal < 2 %)")
+    print(f"time to title screen         {title * 1000:7.0f} ms   (goal < 1000 ms)")
+    print(f"idle CPU over {IDLE_SECONDS} s on title  {idle:7.2f} %    of one core (goal < 2 %)")
     if frames:
         print(f"CPU per frame while flying   {cpu / frames * 1000:7.2f} ms   ({frames} frames, {cpu:.2f} s CPU)")
     else:

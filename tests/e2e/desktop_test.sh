@@ -14,6 +14,8 @@ set -uo pipefail
 
 kelzo="$1"; data="$2"; closer="$3"; burst="$4"; out="$5"
 here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=walk.sh
+source "$here/walk.sh"
 mkdir -p "$out"
 rm -f "$out"/*.png "$out"/*.log
 
@@ -41,17 +43,20 @@ wait_for 100 wmctrl -m || fail "openbox did not start"
 echo "display $DISPLAY, window manager up"
 export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
 
-# Starts the game in a fresh copy of the data folder, logging to $1; sets game_pid and window.
+# Starts the game in a fresh copy of the data folder, logging to $1, and walks it to the play screen; sets
+# game_pid and window.
 start_game() {
     log="$1"
     rm -rf "$work/data"
     cp -r "$data" "$work/data"
-    (cd "$work/data" && SDL_AUDIODRIVER=dummy exec "$kelzo") >"$log" 2>&1 &
+    (cd "$work/data" && LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy exec "$kelzo") >"$log" 2>&1 &
     game_pid=$!
-    wait_for 300 grep -q "play screen shown" "$log" || fail "no play screen within 30 s"
+    wait_first_screen 0
     window="$(xdotool search --name '^Kelzo$' | head -n1)"
     [ -n "$window" ] || fail "no window titled Kelzo"
     echo "game $game_pid, window $window"
+    walk_fresh_start_to_play
+    sleep 1   # the cross-fade into the play screen ends
 }
 
 # Waits up to 10 s for the game to end; sets status.

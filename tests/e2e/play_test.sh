@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Plays the real program as a player would: a virtual X display, a fresh copy of the data folder, the
-# play screen awaited, one furball swiped, the board seen to change, another swiped among 1000 pointer
-# motions a second (no window manager here), the window closed; the program must end by itself within a
-# few seconds with exit status 0.
+# Plays the real program as a player would: a virtual X display, a fresh copy of the data folder with an
+# English locale, the walk through the menus from the first start to the play screen (walk.sh), one furball
+# swiped, the board seen to change, another swiped among 1000 pointer motions a second (no window manager
+# here), the window closed; the program must end by itself within a few seconds with exit status 0. Started
+# again, the title offers to resume and the same board comes back.
 #
 #   play_test.sh <kelzo> <data folder> <close_window> <pointer_burst> <folder for screenshots and the log>
 set -uo pipefail
 
 kelzo="$1"; data="$2"; closer="$3"; burst="$4"; out="$5"
 here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=walk.sh
+source "$here/walk.sh"
 mkdir -p "$out"
 rm -f "$out"/*.png "$out"/kelzo.log
 
@@ -31,15 +34,18 @@ echo "display $DISPLAY"
 export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
 cp -r "$data" "$work/data"
 cd "$work/data" || fail "no data copy"
-SDL_AUDIODRIVER=dummy "$kelzo" >"$out/kelzo.log" 2>&1 &
+log="$out/kelzo.log"
+LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy "$kelzo" >"$log" 2>&1 &
 game_pid=$!
 
-wait_for 300 grep -q "play screen shown" "$out/kelzo.log" || fail "no play screen within 30 s"
+wait_first_screen 0
 window="$(xdotool search --name '^Kelzo$' | head -n1)"
 [ -n "$window" ] || fail "no window titled Kelzo"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 echo "window $window at $X,$Y size ${WIDTH}x$HEIGHT"
 [ "$WIDTH" = 320 ] && [ "$HEIGHT" = 480 ] || fail "window is ${WIDTH}x$HEIGHT, not 320x480"
+walk_fresh_start_to_play "$out"
+sleep 1   # the cross-fade into the play screen ends
 
 # A valid swipe from the furballs the play screen reports.
 read -r fx fy dx dy < <(python3 "$here/pick_swipe.py" "$out/kelzo.log")
@@ -83,4 +89,30 @@ took=$(( ($(date +%s%N) - start) / 1000000 ))
 echo "ended $took ms after the close, exit status $status"
 [ "$status" -eq 0 ] || fail "exit status $status"
 [ "$took" -lt 5000 ] || fail "took $took ms to end"
+
+# Started again in the same folder: the title offers the game left on the play screen, and Resume brings
+# back its board as it was left.
+left="$(grep "furballs (cell:centre)" "$log" | tail -n1 | sed 's/^.*furballs/furballs/')"
+mv "$log" "$out/kelzo-first.log"
+LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy "$kelzo" >"$log" 2>&1 &
+game_pid=$!
+wait_first_screen 0
+window="$(xdotool search --name '^Kelzo$' | head -n1)"
+[ -n "$window" ] || fail "no window after the restart"
+wait_for 50 grep -q "alert 9 taps:" "$log" || fail "the title did not offer to resume"
+sleep 1.2   # the offer comes 1.1 s after the title
+shoot_screen "$out" resume_offer
+tap_to_screen alert 9 1 2
+back="$(grep "furballs (cell:centre)" "$log" | tail -n1 | sed 's/^.*furballs/furballs/')"
+[ -n "$back" ] && [ "$back" = "$left" ] || fail "the board did not come back: left [$left], back [$back]"
+echo "the board came back as it was left"
+shoot_screen "$out" resumed
+"$closer" "$window" || fail "cannot close the window after the restart"
+for ((i = 0; i < 100; i++)); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+done
+wait "$game_pid"; status=$?
+game_pid=""
+[ "$status" -eq 0 ] || fail "exit status $status after the restart"
 echo "PASS"

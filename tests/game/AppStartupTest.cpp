@@ -76,12 +76,12 @@ class AppStartupTest : public GlTest {};
 
 }  // namespace
 
-TEST_F(AppStartupTest, StartsOnAPlayableBoardAndShutsDownInOrder)
+TEST_F(AppStartupTest, StartsOnTheTitleLeadsToAPlayableBoardAndShutsDownInOrder)
 {
     enterOwnFolder();
     copyDataFolder();
 
-    BvGameI* app = appStartup(nullptr);
+    BvGameI* app = appStartup(nullptr, nullptr);
     ASSERT_NE(app, nullptr);
     ASSERT_NE(gGame, nullptr);
     EXPECT_EQ(app, static_cast<BvGameI*>(gGame));
@@ -92,9 +92,20 @@ TEST_F(AppStartupTest, StartsOnAPlayableBoardAndShutsDownInOrder)
     EXPECT_EQ(gReportFacts, static_cast<ReportFactsI*>(gGame));
     EXPECT_EQ(gGameGraphics, &gGame->graphics);
     EXPECT_EQ(std::string(gDefaultFontFile.c_str()), "Insanibu.ttf");
-    EXPECT_TRUE(gGameClock.paused);   // the play screen starts it with its first frame
+    EXPECT_TRUE(gGameClock.paused);   // only the play screen runs it
 
-    // The play screen: a stored puzzle of level 1, and a swipe along its stored solution moves it.
+    // The first start opens on the title screen, as the language choice; the launch picture is drawn there.
+    EXPECT_EQ(gGame->currentScreen, ScreenTitle);
+    EXPECT_TRUE(gGame->languageFirst);
+    app->drawFrame();
+    EXPECT_FALSE(gGame->launchImage.isNull());
+    EXPECT_TRUE(gGameClock.paused);
+
+    // The mode of the settings started: its intro, then the play screen with a stored puzzle of level 1, and
+    // a swipe along its stored solution moves it.
+    gGame->startSelectedMode();
+    EXPECT_EQ(gGame->currentScreen, ScreenGameIntro);
+    gGame->showMenu(ScreenPlaying);
     ASSERT_EQ(gGame->currentScreen, ScreenPlaying);
     ASSERT_NE(gGame->currentGame, nullptr);
     ASSERT_FALSE(gGame->currentGame->board.isNull());
@@ -102,6 +113,7 @@ TEST_F(AppStartupTest, StartsOnAPlayableBoardAndShutsDownInOrder)
     EXPECT_EQ(levelOfPuzzleId(board.puzzleId), 1);
     app->drawFrame();
     EXPECT_FALSE(gGameClock.paused);
+    EXPECT_TRUE(gGame->launchImage.isNull());   // released once another screen shows
     MoveEntry move;
     ASSERT_TRUE(board.findHintMove(&move));
     const int furballs = board.furballCount();
@@ -167,7 +179,7 @@ TEST_F(AppStartupTest, TheExitIsReportedOnceWhetherOrNotTheFocusWentFirst)
         const std::string host = server.host();
         gStatisticsServerHost = host.c_str();
         resetPlatformState();
-        gPlatformState.game = appStartup(nullptr);
+        gPlatformState.game = appStartup(nullptr, nullptr);
         ASSERT_NE(gPlatformState.game, nullptr);
         if (focusLostFirst) {
             SDL_Event focusLost{};
@@ -209,7 +221,7 @@ TEST_F(AppStartupTest, MenusStillOpenAtShutDownAreDeletedTopFirstWhileTheirPictu
 {
     enterOwnFolder();
     copyDataFolder();
-    ASSERT_NE(appStartup(nullptr), nullptr);
+    ASSERT_NE(appStartup(nullptr, nullptr), nullptr);
     std::vector<std::string> log;
     gMenuStack.push(new ShutDownProbe(1, &log));
     gMenuStack.push(new ShutDownProbe(2, &log));

@@ -1,0 +1,142 @@
+#include "menus/KelzoScreenFactory.h"
+
+#include "Core/Language.h"
+#include "Core/Platform.h"
+#include "board/Board.h"
+#include "game/KelzoGame.h"
+#include "menus/GameModeMenu.h"
+#include "menus/KelzoMainMenuNew.h"
+#include "menus/KelzoMenuHost.h"
+#include "menus/KelzoModeChoiceHost.h"
+#include "menus/LanguageSelectMenu.h"
+#include "menus/LevelSelectMenu.h"
+#include "menus/NewHiScoreMenu.h"
+#include "menus/RatingMenu.h"
+#include "menus/SettingsMenu2.h"
+#include "menus/StandInScreen.h"
+#include "menus/ThemeSelectMenu.h"
+#include "menus/TitleScreen.h"
+#include "settings/Settings.h"
+
+namespace {
+
+const int kFreePlaySlot = 7;
+
+// The heading of a screen whose page is not built yet: the main menu's caption of its entry.
+int standInHeading(ScreenId id)
+{
+    switch (id) {
+    case ScreenHowToPlay: return 85;
+    case ScreenHiScores: return 81;
+    case ScreenHistory: return 82;
+    case ScreenContact: return 86;
+    default: return 88;
+    }
+}
+
+}  // namespace
+
+RunningGame runningGameOf(KelzoGame& game)
+{
+    RunningGame running;
+    CurrentGameI* current = game.currentGame;
+    if (!current)
+        return running;
+    running.exists = true;
+    running.started = current->hasStarted();
+    running.hasBoard = !current->board.isNull();
+    running.boardLevel = current->level;
+    running.gameType = current->type();
+    running.modeName = current->modeName();
+    running.difficultyName = difficultyNameText(current->settings);
+    return running;
+}
+
+KelzoScreenFactory::KelzoScreenFactory() = default;
+KelzoScreenFactory::~KelzoScreenFactory() = default;
+
+void KelzoScreenFactory::bindHosts(KelzoGame& game)
+{
+    if (boundGame_ == &game)
+        return;
+    boundGame_ = &game;
+    menuHost_.reset(new KelzoMenuHost(game));
+    modeHost_.reset(new KelzoModeChoiceHost(game));
+}
+
+MenuBaseI* KelzoScreenFactory::makeFirstLanguageMenu()
+{
+    // The device's language is chosen to begin with when it is one of the game's.
+    const String device = getDeviceLanguage();
+    static const struct {
+        const char* code;
+        int language;
+    } kOffered[] = {{"en", kEnglish}, {"de", kGerman}, {"es", kSpanish}, {"fr", kFrench}, {"it", kItalian}};
+    if (device.length() >= 2)
+        for (const auto& offered : kOffered)
+            if (device.c_str()[0] == offered.code[0] && device.c_str()[1] == offered.code[1])
+                setLanguage(offered.language);
+    // The shell draws the launch picture under the title screen.
+    return new LanguageSelectMenu(menuHost_.get(), false);
+}
+
+MenuBaseI* KelzoScreenFactory::makeMenu(KelzoGame& game, ScreenId id, bool fromNewHiScore)
+{
+    (void)fromNewHiScore;
+    bindHosts(game);
+    Settings* settings = gSettings;
+    switch (id) {
+    case ScreenTitle:
+        if (game.languageFirst)
+            return makeFirstLanguageMenu();
+        return new TitleScreen(menuHost_.get(), runningGameOf(game));
+    case ScreenMainMenu: {
+        MainMenuSetup setup;
+        setup.selectedMode = settings ? settings->gameMode : 0;
+        setup.hasCurrentGame = game.currentGame != nullptr;
+        setup.gameInProgress = game.gameInProgress();
+        return new KelzoMainMenuNew(setup);
+    }
+    case ScreenSettings:
+        return new SettingsMenu2(menuHost_.get(), menuHost_.get());
+    case ScreenNewHiScore: {
+        CurrentGameI* current = game.currentGame;
+        if (!current)
+            return nullptr;
+        const bool isTime = current->type() == kGameBeatTheClock;
+        const int slot = current->type() == kGameFreePlay ? kFreePlaySlot : current->difficulty();
+        const int rank = game.hiScores.rankOf(slot, current->score(), isTime);
+        return new NewHiScoreMenu(game.lastEnteredName.c_str(), current->score(), isTime, rank);
+    }
+    case ScreenLevelSelect:
+        return new LevelSelectMenu(modeHost_.get());
+    case ScreenRating: {
+        RatingFacts facts;
+        facts.freePlayLevel = game.currentLevel;
+        facts.puzzlesLeft = game.puzzlesLeftInLevel();
+        facts.selectedLevel = settings ? settings->startLevel : 1;
+        facts.history = &game.history;
+        return new RatingMenu(facts);
+    }
+    case ScreenModeMenu:
+        return new GameModeMenu(modeHost_.get(), game.currentScreen);
+    case ScreenLanguage:
+        return new LanguageSelectMenu(menuHost_.get(), false);
+    case ScreenThemes:
+        return new ThemeSelectMenu(menuHost_.get());
+    case ScreenHowToPlay:
+    case ScreenHiScores:
+    case ScreenContact:
+    case ScreenHistory:
+    case ScreenAds:
+        return new StandInScreen(getText(standInHeading(id)));
+    default:
+        return nullptr;
+    }
+}
+
+String KelzoScreenFactory::enteredText(MenuBaseI* menu)
+{
+    NewHiScoreMenu* entry = dynamic_cast<NewHiScoreMenu*>(menu);
+    return entry ? entry->enteredName() : String();
+}

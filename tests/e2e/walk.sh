@@ -1,0 +1,89 @@
+# Helpers that walk the game through its screens by what it logs: every screen switch ("screen N (from M)"),
+# the first frame drawn on it ("screen N shown"), the tappable children of each menu and alert as it is built
+# ("screen N taps: tag:x,y ..." and "alert N taps: ..."). Sourced by the end-to-end tests, which set $log (the
+# program's log), $window (its X window) and fail().
+
+# Lines matching $1 in the log so far.
+log_count() { grep -c -- "$1" "$log"; }
+
+# Waits up to 10 s for the count of lines matching $1 to pass $2.
+wait_more() {
+    local pattern="$1" before="$2"
+    for ((i = 0; i < 100; i++)); do
+        [ "$(log_count "$pattern")" -gt "$before" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# The centre "x y" of the child tagged $3 in the newest tap list of $1 ("screen" or "alert") $2; with $4
+# "last", of the last child so tagged (a screen may use a tag in two groups, such as tiles and buttons).
+tap_point() {
+    local pick="head"
+    [ "${4:-}" = last ] && pick="tail"
+    grep -- "$1 $2 taps:" "$log" | tail -n1 | tr ' ' '\n' | grep "^$3:" | "$pick" -n1 | sed 's/^[0-9]*://; s/,/ /'
+}
+
+# A press and release at x y, as a finger would.
+tap_at() {
+    xdotool mousemove --window "$window" "$1" "$2" mousedown 1
+    sleep 0.05
+    xdotool mouseup 1
+}
+
+# Taps x y and waits for screen $3 to be drawn.
+tap_xy_to_screen() {
+    local shown
+    shown="$(log_count "screen $3 shown")"
+    tap_at "$1" "$2"
+    wait_more "screen $3 shown" "$shown" || fail "a tap at $1,$2 did not lead to screen $3"
+}
+
+# Taps the child tagged $3 of $1 $2 (once its alert has grown in) and waits for screen $4 to be drawn; $5 as
+# in tap_point.
+tap_to_screen() {
+    local kind="$1" id="$2" tag="$3" next="$4" point
+    point="$(tap_point "$kind" "$id" "$tag" "${5:-}")"
+    [ -n "$point" ] || fail "no child tagged $tag on $kind $id"
+    [ "$kind" = alert ] && sleep 1   # it takes touches once it has grown in
+    # shellcheck disable=SC2086
+    tap_xy_to_screen $point "$next"
+    echo "$kind $id, tag $tag -> screen $next"
+}
+
+# Waits up to 30 s for the first screen $1 to be drawn.
+wait_first_screen() {
+    for ((i = 0; i < 300; i++)); do
+        grep -qs "screen $1 shown" "$log" && return 0
+        sleep 0.1
+    done
+    fail "no screen $1 within 30 s"
+}
+
+# A fresh start walked to the play screen: the language choice over the launch picture, OK, the title, the
+# how-to-play screen and its Back, the main menu, Play, the game-mode menu, Start, the game intro, a tap, the
+# board. With $1, a screenshot of each screen goes into that folder.
+walk_fresh_start_to_play() {
+    local shots="${1:-}"
+    wait_first_screen 0
+    grep -q "screen 0 taps:" "$log" || fail "the first start did not open the language choice"
+    shoot_screen "$shots" language
+    tap_to_screen screen 0 1 0
+    shoot_screen "$shots" title
+    tap_xy_to_screen 160 240 6
+    shoot_screen "$shots" how_to_play
+    tap_to_screen screen 6 0 3
+    shoot_screen "$shots" main_menu
+    tap_to_screen screen 3 0 15
+    shoot_screen "$shots" mode_menu
+    tap_to_screen screen 15 0 1 last    # Start (the mode tiles use the same tags)
+    shoot_screen "$shots" game_intro
+    tap_xy_to_screen 160 240 2
+}
+
+# A screenshot of the window as $2.png in folder $1 (nothing without a folder), once the screen has settled.
+shoot_screen() {
+    [ -n "$1" ] || return 0
+    sleep 0.7
+    import -window "$window" "$1/$2.png" 2>/dev/null || fail "no screenshot of $2"
+}
