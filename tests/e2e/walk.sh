@@ -64,12 +64,23 @@ wait_first_screen() {
 # how-to-play screen and its Back, the main menu, Play, the game-mode menu, Start, the game intro, a tap, the
 # board. With $1, a screenshot of each screen goes into that folder.
 walk_fresh_start_to_play() {
+    walk_language_to_title "${1:-}"
+    walk_title_to_play "${1:-}"
+}
+
+# The first start's language choice, OK, and the title.
+walk_language_to_title() {
     local shots="${1:-}"
     wait_first_screen 0
     grep -q "screen 0 taps:" "$log" || fail "the first start did not open the language choice"
     shoot_screen "$shots" language
     tap_to_screen screen 0 1 0
     shoot_screen "$shots" title
+}
+
+# From the title (a first start's: the how-to-play screen comes next) to the play screen.
+walk_title_to_play() {
+    local shots="${1:-}"
     tap_xy_to_screen 160 240 6
     shoot_screen "$shots" how_to_play
     tap_to_screen screen 6 0 3

@@ -141,8 +141,10 @@ TEST_F(AppStartupTest, AGameQuitMidBoardGoesOnWhereItWasLeft)
 {
     enterOwnFolder();
     copyDataFolder();
-    BvGameI* app = appStartup(nullptr);
+    BvGameI* app = appStartup(nullptr, nullptr);
     ASSERT_NE(gGame, nullptr);
+    gGame->startSelectedMode();
+    gGame->showMenu(ScreenPlaying);
     ASSERT_NE(gGame->currentGame, nullptr);
     const int type = gGame->currentGame->type();
     Board& board = *gGame->currentGame->board;
@@ -156,7 +158,7 @@ TEST_F(AppStartupTest, AGameQuitMidBoardGoesOnWhereItWasLeft)
     EXPECT_TRUE(fileExists("gameState.dat"));
     EXPECT_TRUE(fileExists("gameState.dat0"));
 
-    appStartup(nullptr);
+    appStartup(nullptr, nullptr);
     ASSERT_NE(gGame, nullptr);
     ASSERT_NE(gGame->currentGame, nullptr);
     EXPECT_EQ(type, gGame->currentGame->type());
@@ -164,6 +166,12 @@ TEST_F(AppStartupTest, AGameQuitMidBoardGoesOnWhereItWasLeft)
     EXPECT_EQ(puzzle, gGame->currentGame->board->puzzleId);
     EXPECT_EQ(cells, render(*gGame->currentGame->board));
     EXPECT_EQ(1, gGame->currentGame->board->history.size());
+    // The title's resume answer plays that board on.
+    EXPECT_EQ(ScreenTitle, gGame->currentScreen);
+    gGame->resumeToPlay();
+    EXPECT_EQ(ScreenPlaying, gGame->currentScreen);
+    EXPECT_EQ(puzzle, gGame->currentGame->board->puzzleId);
+    EXPECT_EQ(cells, render(*gGame->currentGame->board));
     appShutdown(false);
 }
 
