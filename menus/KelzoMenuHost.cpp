@@ -34,3 +34,9 @@ bool KelzoMenuHost::isMusicSuppressed(float musicVolume)
 {
     return gSoundManager && gSoundManager->isMusicSuppressed(musicVolume);
 }
+
+String KelzoMenuHost::historySample() { return game.historySample(); }
+
+int KelzoMenuHost::freePlayLevel() { return game.currentLevel; }
+
+int KelzoMenuHost::puzzlesLeftInLevel() { return game.puzzlesLeftInLevel(); }

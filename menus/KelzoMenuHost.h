@@ -1,14 +1,16 @@
 #ifndef KELZO_MENUS_KELZOMENUHOST_H
 #define KELZO_MENUS_KELZOMENUHOST_H
 
+#include "menus/HiScoresHostI.h"
 #include "menus/SettingsHostI.h"
 #include "menus/VolumeControls.h"
 
 class KelzoGame;
 
 // The application object's answers to the screens: alerts through its alert call (answered by its alert
-// ids), theme pictures into its graphics set, the language screen, and the volumes of its sound player.
-class KelzoMenuHost : public SettingsHostI, public VolumeControlsI {
+// ids), theme pictures into its graphics set, the language screen, the volumes of its sound player, and the
+// play history and Free Play progress the high-score screen sends.
+class KelzoMenuHost : public SettingsHostI, public VolumeControlsI, public HiScoresHostI {
 public:
     explicit KelzoMenuHost(KelzoGame& game) : game(game) {}
 
@@ -23,6 +25,10 @@ public:
     void playHitEffect() override;
     void cancelMusicRamp() override;
     bool isMusicSuppressed(float musicVolume) override;
+
+    String historySample() override;
+    int freePlayLevel() override;
+    int puzzlesLeftInLevel() override;
 
     KelzoGame& game;
 };

@@ -4,7 +4,9 @@
 #include "Core/Platform.h"
 #include "board/Board.h"
 #include "game/KelzoGame.h"
+#include "menus/AdsMenu.h"
 #include "menus/GameModeMenu.h"
+#include "menus/HiScoresMenu.h"
 #include "menus/KelzoMainMenuNew.h"
 #include "menus/KelzoMenuHost.h"
 #include "menus/KelzoModeChoiceHost.h"
@@ -27,10 +29,8 @@ int standInHeading(ScreenId id)
 {
     switch (id) {
     case ScreenHowToPlay: return 85;
-    case ScreenHiScores: return 81;
     case ScreenHistory: return 82;
-    case ScreenContact: return 86;
-    default: return 88;
+    default: return 86;
     }
 }
 
@@ -82,7 +82,6 @@ MenuBaseI* KelzoScreenFactory::makeFirstLanguageMenu()
 
 MenuBaseI* KelzoScreenFactory::makeMenu(KelzoGame& game, ScreenId id, bool fromNewHiScore)
 {
-    (void)fromNewHiScore;
     bindHosts(game);
     Settings* settings = gSettings;
     switch (id) {
@@ -124,11 +123,18 @@ MenuBaseI* KelzoScreenFactory::makeMenu(KelzoGame& game, ScreenId id, bool fromN
         return new LanguageSelectMenu(menuHost_.get(), false);
     case ScreenThemes:
         return new ThemeSelectMenu(menuHost_.get());
+    case ScreenHiScores: {
+        const int mode = settings ? settings->gameMode : 0;
+        const int slot = mode == kGameFreePlay ? kFreePlaySlot : settings ? settings->difficulty : 0;
+        const HiScoreEntry* entry = fromNewHiScore ? game.hiScores.lastAdded() : game.hiScores.pendingEntry(slot);
+        return new HiScoresMenu(&game.hiScores, fromNewHiScore, entry, slot, mode == kGameBeatTheClock,
+                                menuHost_.get());
+    }
+    case ScreenAds:
+        return new AdsMenu();
     case ScreenHowToPlay:
-    case ScreenHiScores:
     case ScreenContact:
     case ScreenHistory:
-    case ScreenAds:
         return new StandInScreen(getText(standInHeading(id)));
     default:
         return nullptr;

@@ -1,0 +1,186 @@
+// The application object's screen flow on a bare object: the clock and click rules of a switch, the
+// cross-fade, the screens' action codes, and the answers to the alerts that decide which game is played.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "Core/GameClock.h"
+#include "board/Board.h"
+#include "game/AlertId.h"
+#include "game/KelzoGame.h"
+#include "graphics/ScreenFader.h"
+#include "modes/PlainGame.h"
+#include "settings/Settings.h"
+#include "ui/MenuBaseI.h"
+#include "ui/MenuStack.h"
+
+namespace {
+
+// A menu that answers its action code on every release.
+class AnsweringMenu : public MenuBaseI {
+public:
+    explicit AnsweringMenu(int code) : code(code) {}
+    int render() override { return 0; }
+    int hitTest(int, int) override { return -1; }
+    int handleTouch(int phase, int, int) override { return phase == 2 ? code : -1; }
+    int code;
+};
+
+// Makes a menu answering `code` for every screen it is asked for, and notes the screens asked.
+class FakeScreens : public ScreenFactoryI {
+public:
+    MenuBaseI* makeMenu(KelzoGame&, ScreenId id, bool) override
+    {
+        asked.push_back(id);
+        return new AnsweringMenu(code);
+    }
+    String enteredText(MenuBaseI*) override { return String("Ann"); }
+    int code = 0;
+    std::vector<int> asked;
+};
+
+class ScreenFlowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        gGameClock = GameClock();
+        gGameClock.updateAt(10000);
+        gScreenFader.capturePending = 0;
+        game.screenFactory = &screens;
+    }
+    void TearDown() override { gMenuStack.deleteAllMenus(); }
+
+    // A tap that the current screen's menu answers with `code`.
+    void answer(int code)
+    {
+        screens.code = code;
+        game.currentMenu.reset(new AnsweringMenu(code));
+        game.touchEnded(160, 200);
+    }
+
+    FakeScreens screens;
+    KelzoGame game;
+};
+
+}  // namespace
+
+TEST_F(ScreenFlowTest, TheClockRunsOnlyOnThePlayScreen)
+{
+    gGameClock.pause();
+    game.showMenu(ScreenPlaying);
+    EXPECT_FALSE(gGameClock.paused);
+    game.showMenu(ScreenMainMenu);
+    EXPECT_TRUE(gGameClock.paused);
+    game.showMenu(ScreenPlaying);
+    EXPECT_FALSE(gGameClock.paused);
+    game.showMenu(ScreenModeMenu);
+    game.showMenu(ScreenSettings);   // not from the play screen: nothing to pause
+    EXPECT_TRUE(gGameClock.paused);
+}
+
+TEST_F(ScreenFlowTest, SwitchesKeepTheLastThreeScreensAndAskTheFactoryForMenus)
+{
+    game.showMenu(ScreenMainMenu);
+    game.showMenu(ScreenModeMenu);
+    game.showMenu(ScreenPlaying);
+    EXPECT_EQ(ScreenPlaying, game.currentScreen);
+    EXPECT_EQ(ScreenModeMenu, game.previousScreen);
+    EXPECT_EQ(ScreenMainMenu, game.screenBeforePrevious);
+    // The play screen has no menu; screen 5 builds nothing either.
+    EXPECT_EQ((std::vector<int>{ScreenMainMenu, ScreenModeMenu}), screens.asked);
+    EXPECT_TRUE(game.currentMenu.isNull());
+    game.showMenu(ScreenUnused);
+    EXPECT_TRUE(game.currentMenu.isNull());
+    EXPECT_EQ(ScreenUnused, game.currentScreen);
+}
+
+TEST_F(ScreenFlowTest, TwoSwitchesWithin300MsClickOnce)
+{
+    game.showMenu(ScreenMainMenu);
+    const int32_t first = game.lastTransitionSoundMs;
+    EXPECT_NE(-1, first);
+    gGameClock.updateAt(10300);
+    game.showMenu(ScreenSettings);
+    EXPECT_EQ(first, game.lastTransitionSoundMs);
+    gGameClock.updateAt(10301);
+    game.showMenu(ScreenMainMenu);
+    EXPECT_EQ(first + 301, game.lastTransitionSoundMs);
+    // The title and the game-over screens never click.
+    gGameClock.updateAt(20000);
+    for (ScreenId quiet : {ScreenTitle, ScreenGameOver}) {
+        game.showMenu(quiet);
+        EXPECT_EQ(first + 301, game.lastTransitionSoundMs) << quiet;
+    }
+}
+
+TEST_F(ScreenFlowTest, CrossFadesExceptOverRunningPictures)
+{
+    struct Case {
+        ScreenId from, to;
+        bool fades;
+    } cases[] = {
+        {ScreenMainMenu, ScreenThemes, true},   {ScreenTitle, ScreenThemes, false},
+        {ScreenMainMenu, ScreenTitle, false},   {ScreenMainMenu, ScreenContact, false},
+        {ScreenContact, ScreenMainMenu, false}, {ScreenNewHiScore, ScreenHiScores, false},
+        {ScreenMainMenu, ScreenModeMenu, true}, {ScreenGameIntro, ScreenPlaying, true},
+    };
+    for (const Case& c : cases) {
+        game.currentScreen = c.from;
+        gScreenFader.capturePending = 0;
+        game.showMenu(c.to);
+        EXPECT_EQ(c.fades, gScreenFader.capturePending != 0) << c.from << " -> " << c.to;
+    }
+    gScreenFader.capturePending = 0;
+}
+
+TEST_F(ScreenFlowTest, ActionCodesLeadToTheNextScreen)
+{
+    struct Case {
+        ScreenId screen, previous;
+        int action;
+        bool tutorialDone;
+        ScreenId next;
+    } cases[] = {
+        {ScreenTitle, ScreenTitle, 1, false, ScreenHowToPlay},
+        {ScreenTitle, ScreenTitle, 1, true, ScreenModeMenu},
+        {ScreenHowToPlay, ScreenTitle, 0, false, ScreenMainMenu},
+        {ScreenLanguage, ScreenSettings, 1, true, ScreenSettings},
+        {ScreenLanguage, ScreenTitle, 1, true, ScreenModeMenu},
+        {ScreenMainMenu, ScreenTitle, 0, true, ScreenModeMenu},
+        {ScreenMainMenu, ScreenTitle, 4, true, ScreenSettings},
+        {ScreenMainMenu, ScreenTitle, 2, true, ScreenRating},
+        {ScreenMainMenu, ScreenTitle, 1, true, ScreenHiScores},
+        {ScreenMainMenu, ScreenTitle, 11, true, ScreenThemes},
+        {ScreenMainMenu, ScreenTitle, 5, true, ScreenHowToPlay},
+        {ScreenMainMenu, ScreenTitle, 6, true, ScreenContact},
+        {ScreenModeMenu, ScreenMainMenu, 1, true, ScreenMainMenu},
+        {ScreenSettings, ScreenMainMenu, 0, true, ScreenMainMenu},
+        {ScreenRating, ScreenMainMenu, 0, true, ScreenMainMenu},
+        {ScreenRating, ScreenMainMenu, 1, true, ScreenHistory},
+        {ScreenHistory, ScreenRating, 0, true, ScreenRating},
+        {ScreenThemes, ScreenMainMenu, 0, true, ScreenMainMenu},
+        {ScreenContact, ScreenSettings, 0, true, ScreenSettings},
+        {ScreenAds, ScreenMainMenu, 0, true, ScreenMainMenu},
+        {ScreenLevelSelect, ScreenPlaying, 0, true, ScreenPlaying},
+        {ScreenGameIntro, ScreenModeMenu, 1, true, ScreenPlaying},
+    };
+    for (const Case& c : cases) {
+        game.tutorialDone = c.tutorialDone;
+        game.previousScreen = c.previous;
+        game.currentScreen = c.screen;
+        answer(c.action);
+        EXPECT_EQ(c.next, game.currentScreen) << c.screen << " answering " << c.action;
+    }
+}
+
+TEST_F(ScreenFlowTest, TheFirstStartsTitleIsTheLanguageChoiceThenTheTitle)
+{
+    game.languageFirst = true;
+    game.showMenu(ScreenTitle);
+    answer(1);
+    EXPECT_EQ(ScreenTitle, game.currentScreen);
+    EXPECT_FALSE(game.languageFirst);
+    answer(1);
+    EXPECT_EQ(ScreenHowToPlay, game.currentScreen);
+}
