@@ -107,6 +107,27 @@ back="$(grep "furballs (cell:centre)" "$log" | tail -n1 | sed 's/^.*furballs/fur
 [ -n "$back" ] && [ "$back" = "$left" ] || fail "the board did not come back: left [$left], back [$back]"
 echo "the board came back as it was left"
 shoot_screen "$out" resumed
+
+# A double tap on the bottom bar leaves the board for the main menu; its screens open and come back; the
+# resume button returns to the board.
+shown="$(log_count "screen 3 shown")"
+tap_at 160 462; sleep 0.1; tap_at 160 462
+wait_more "screen 3 shown" "$shown" || fail "the double tap on the bottom bar did not open the main menu"
+# entry:screen: settings, themes, high scores, statistics; each has Back as tag 0.
+for pair in 4:4 11:18 1:9 2:13; do
+    tap_to_screen screen 3 "${pair%%:*}" "${pair##*:}"
+    shoot_screen "$out" "screen_${pair##*:}"
+    # The high-score screen's first touch may only put away its name prompt: Back is tapped once more then.
+    shown="$(log_count "screen 3 shown")"
+    # shellcheck disable=SC2046
+    tap_at $(tap_point screen "${pair##*:}" 0)
+    if ! wait_more "screen 3 shown" "$shown"; then
+        # shellcheck disable=SC2046
+        tap_at $(tap_point screen "${pair##*:}" 0)
+        wait_more "screen 3 shown" "$shown" || fail "Back on screen ${pair##*:} did not return to the main menu"
+    fi
+done
+tap_to_screen screen 3 7 2
 "$closer" "$window" || fail "cannot close the window after the restart"
 for ((i = 0; i < 100; i++)); do
     kill -0 "$game_pid" 2>/dev/null || break
