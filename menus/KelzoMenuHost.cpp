@@ -40,3 +40,15 @@ String KelzoMenuHost::historySample() { return game.historySample(); }
 int KelzoMenuHost::freePlayLevel() { return game.currentLevel; }
 
 int KelzoMenuHost::puzzlesLeftInLevel() { return game.puzzlesLeftInLevel(); }
+
+const Array<HistoryRecord>& KelzoMenuHost::playHistory() { return game.history; }
+
+void KelzoMenuHost::replayHistoryRecord(const HistoryRecord& record)
+{
+    // The record lives in the history that the replay changes.
+    const HistoryRecord chosen = record;
+    game.replayRecord(chosen);
+    game.showMenu(ScreenPlaying);
+}
+
+void KelzoMenuHost::playClick() { game.playClick(); }

@@ -2,6 +2,7 @@
 #define KELZO_MENUS_KELZOMENUHOST_H
 
 #include "menus/HiScoresHostI.h"
+#include "menus/HistoryHostI.h"
 #include "menus/SettingsHostI.h"
 #include "menus/VolumeControls.h"
 
@@ -9,8 +10,8 @@ class KelzoGame;
 
 // The application object's answers to the screens: alerts through its alert call (answered by its alert
 // ids), theme pictures into its graphics set, the language screen, the volumes of its sound player, and the
-// play history and Free Play progress the high-score screen sends.
-class KelzoMenuHost : public SettingsHostI, public VolumeControlsI, public HiScoresHostI {
+// play history and Free Play progress the high-score screen sends, and the history strip's replay.
+class KelzoMenuHost : public SettingsHostI, public VolumeControlsI, public HiScoresHostI, public HistoryHostI {
 public:
     explicit KelzoMenuHost(KelzoGame& game) : game(game) {}
 
@@ -29,6 +30,10 @@ public:
     String historySample() override;
     int freePlayLevel() override;
     int puzzlesLeftInLevel() override;
+
+    const Array<HistoryRecord>& playHistory() override;
+    void replayHistoryRecord(const HistoryRecord& record) override;
+    void playClick() override;
 
     KelzoGame& game;
 };

@@ -7,6 +7,7 @@
 #include "menus/AdsMenu.h"
 #include "menus/GameModeMenu.h"
 #include "menus/HiScoresMenu.h"
+#include "menus/HistoryMenu.h"
 #include "menus/KelzoMainMenuNew.h"
 #include "menus/KelzoMenuHost.h"
 #include "menus/KelzoModeChoiceHost.h"
@@ -29,7 +30,6 @@ int standInHeading(ScreenId id)
 {
     switch (id) {
     case ScreenHowToPlay: return 85;
-    case ScreenHistory: return 82;
     default: return 86;
     }
 }
@@ -132,9 +132,10 @@ MenuBaseI* KelzoScreenFactory::makeMenu(KelzoGame& game, ScreenId id, bool fromN
     }
     case ScreenAds:
         return new AdsMenu();
+    case ScreenHistory:
+        return new HistoryMenu(*menuHost_, &game.graphics, 0);
     case ScreenHowToPlay:
     case ScreenContact:
-    case ScreenHistory:
         return new StandInScreen(getText(standInHeading(id)));
     default:
         return nullptr;
