@@ -3,7 +3,7 @@
 # a second, garbage, 50 MiB, 100,000 rows, a lying length, bad chunks, a redirect, a close mid-body),
 # pointed at it through KELZO_SERVER_HOST. At start it sends its statistics report there; then the focus
 # goes away and back (the pause report) and the window is closed (the exit report). Each time the game
-# must reach its play screen, never make a request on its main loop's thread, and end with exit status 0
+# must reach its first screen, never make a request on its main loop's thread, and end with exit status 0
 # within 5 s of the close.
 #
 #   hostile_server_game_test.sh <kelzo> <data folder> <close_window> <folder for logs>
@@ -69,7 +69,7 @@ for scenario in refused silent byte_a_second garbage huge rows lying_length bad_
     cp -r "$data" "$work/data"
     (cd "$work/data" && KELZO_SERVER_HOST="127.0.0.1:$port" SDL_AUDIODRIVER=dummy exec "$kelzo") >"$log" 2>&1 &
     game_pid=$!
-    wait_for 300 grep -q "play screen shown" "$log" || fail "$scenario: no play screen within 30 s"
+    wait_for 300 grep -q "screen 0 shown" "$log" || fail "$scenario: no first screen within 30 s"
     grep -q "servers at 127.0.0.1:$port" "$log" || fail "$scenario: the game did not take KELZO_SERVER_HOST"
     window="$(xdotool search --name '^Kelzo$' | head -n1)"
     [ -n "$window" ] || fail "$scenario: no window titled Kelzo"

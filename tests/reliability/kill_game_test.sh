@@ -71,7 +71,7 @@ start_game() {
     log="$1"
     (cd "$game" && SDL_AUDIODRIVER=dummy exec "$kelzo") >"$log" 2>&1 &
     game_pid=$!
-    wait_for 300 grep -q "play screen shown" "$log" || fail "no play screen within 30 s"
+    wait_for 300 grep -q "screen 0 shown" "$log" || fail "no first screen within 30 s"
     window="$(xdotool search --name '^Kelzo$' | head -n1)"
     [ -n "$window" ] || fail "no window titled Kelzo"
 }
