@@ -15,6 +15,7 @@
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "settings/Statistics.h"
+#include "ui/MenuStack.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
@@ -55,6 +56,7 @@ protected:
         gFrenzyBests.clear();
         gSettings = nullptr;
         gSettingsSaveSuppressed = false;
+        gMenuStack.deleteAllMenus();   // the rating prompts opened
         TempFolderTest::TearDown();
     }
 
