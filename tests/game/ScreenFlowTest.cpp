@@ -184,3 +184,34 @@ TEST_F(ScreenFlowTest, TheFirstStartsTitleIsTheLanguageChoiceThenTheTitle)
     answer(1);
     EXPECT_EQ(ScreenHowToPlay, game.currentScreen);
 }
+
+TEST_F(ScreenFlowTest, AlertAnswersDecideWhichGameIsPlayed)
+{
+    // Without settings the selected mode is Arcade: its kept game waits in slot 0.
+    PlainGame* kept = new PlainGame(nullptr, false);
+    kept->board.reset(new Board());
+    game.setKeptGame(kGameArcade, kept);
+
+    // Continue the saved game: yes makes the kept game current.
+    game.currentAlertId = AlertContinueGame;
+    game.alertButtonClicked(1, nullptr);
+    EXPECT_EQ(kept, game.currentGame);
+    EXPECT_EQ(-1, game.currentAlertId);
+
+    // The title's resume offer: yes plays on, the other button goes to the game-mode menu with the clock stopped.
+    game.currentAlertId = AlertResume;
+    game.alertButtonClicked(1, nullptr);
+    EXPECT_EQ(ScreenPlaying, game.currentScreen);
+    EXPECT_FALSE(gGameClock.paused);
+    game.currentAlertId = AlertResume;
+    game.alertButtonClicked(0, nullptr);
+    EXPECT_EQ(ScreenModeMenu, game.currentScreen);
+    EXPECT_TRUE(gGameClock.paused);
+
+    // Game over, no more: the game goes and the game-mode menu opens.
+    game.currentAlertId = AlertGameOver;
+    game.alertButtonClicked(0, nullptr);
+    EXPECT_EQ(nullptr, game.currentGame);
+    EXPECT_EQ(nullptr, game.keptGame(kGameArcade));
+    EXPECT_EQ(ScreenModeMenu, game.currentScreen);
+}
