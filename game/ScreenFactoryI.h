@@ -20,4 +20,8 @@ public:
     virtual String enteredText(MenuBaseI* menu) = 0;
 };
 
+// The game's screens, made by the screens' own folder (the shell only declares it). The caller owns the factory
+// and keeps it until the application object is gone.
+ScreenFactoryI* makeGameScreenFactory();
+
 #endif

@@ -14,8 +14,8 @@
 #include "game/AppStartup.h"
 #include "game/MainLoop.h"
 #include "game/PlatformState.h"
+#include "game/ScreenFactoryI.h"
 #include "graphics/GlState.h"
-#include "menus/KelzoScreenFactory.h"
 #include "platform/AudioDevice.h"
 #include "platform/FramePacer.h"
 #include "platform/GameWindow.h"
@@ -83,13 +83,14 @@ int main()
     initGlState(gameWindowWidth(), gameWindowHeight());
 
     setDisplayLostHandler(saveStateFiles);
-    KelzoScreenFactory screens;
-    gPlatformState.game = appStartup(nullptr, &screens);
+    ScreenFactoryI* screens = makeGameScreenFactory();
+    gPlatformState.game = appStartup(nullptr, screens);
     FramePacer pacer;
     runMainLoop(&pacer);
 
     appShutdown(!gAppActive);
     gPlatformState.game = nullptr;
+    delete screens;
     delete gSoundManager;
     gSoundManager = nullptr;
     shutdownCore();

@@ -147,3 +147,8 @@ String KelzoScreenFactory::enteredText(MenuBaseI* menu)
     NewHiScoreMenu* entry = dynamic_cast<NewHiScoreMenu*>(menu);
     return entry ? entry->enteredName() : String();
 }
+
+ScreenFactoryI* makeGameScreenFactory()
+{
+    return new KelzoScreenFactory();
+}

@@ -23,9 +23,6 @@ FLOORS = {
     "game": 5,
     "menus": 6,
 }
-# The program's entry starts every floor in turn and hands the shell the screens' factory: it stands above
-# them all.
-ENTRY_POINTS = {"game/main.cpp": max(FLOORS.values()) + 1}
 
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".c", ".inc")
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^>"]+)[>"]')
@@ -33,8 +30,6 @@ INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^>"]+)[>"]')
 
 def floor_of(path):
     """The floor of a root-relative path, or None when it has none."""
-    if path in ENTRY_POINTS:
-        return ENTRY_POINTS[path]
     parts = path.split("/")
     if parts[0] == "tests" and len(parts) > 1:
         parts = parts[1:]
