@@ -13,6 +13,7 @@
 #include "graphics/ScreenFader.h"
 #include "graphics/GlState.h"
 #include "modes/BlitzRules.h"
+#include "modes/PlainGame.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "settings/Statistics.h"
@@ -161,7 +162,10 @@ void KelzoGame::buildScreen(ScreenId id, bool newHiScore)
         bottomButton = -1;
         return;
     case ScreenPlaying:
-        if (currentGame && currentGame->board.isNull() && currentGame->settings.gameMode != kGameChallenge)
+        // A Challenge game lays out its board after its own level intro; the plain stand-in that plays
+        // Challenge for now has no intro, so it gets its board here like the other modes.
+        if (currentGame && currentGame->board.isNull() &&
+            (currentGame->settings.gameMode != kGameChallenge || dynamic_cast<PlainGame*>(currentGame)))
             nextPuzzle(true);
         else
             logBoardFurballs();   // a board resumed

@@ -238,3 +238,34 @@ TEST_F(AppStartupTest, MenusStillOpenAtShutDownAreDeletedTopFirstWhileTheirPictu
     EXPECT_EQ(0, gMenuStack.size());
     EXPECT_EQ(nullptr, gSharedMenuTextures[kSharedWood]);
 }
+
+// Every game type starts from the settings' mode, the way the mode menu's Start (or a settings file holding
+// one of the modes the menu does not offer) starts it: the intro, then a board of the type that takes a move.
+TEST_F(AppStartupTest, EveryGameTypeStartsFromTheSelectedMode)
+{
+    enterOwnFolder();
+    copyDataFolder();
+    BvGameI* app = appStartup(nullptr, nullptr);
+    ASSERT_NE(gGame, nullptr);
+    for (int type = kGameArcade; type <= kGameBeatTheClock; type++) {
+        SCOPED_TRACE(type);
+        gSettings->gameMode = type;
+        gGame->startSelectedMode();
+        // Challenge has its own level intro on the play screen; the other modes pass the game intro first.
+        EXPECT_EQ(gGame->currentScreen, type == kGameChallenge ? ScreenPlaying : ScreenGameIntro);
+        if (gGame->currentScreen != ScreenPlaying)
+            gGame->showMenu(ScreenPlaying);
+        ASSERT_NE(gGame->currentGame, nullptr);
+        EXPECT_EQ(gGame->currentGame->type(), type);
+        ASSERT_FALSE(gGame->currentGame->board.isNull());
+        Board& board = *gGame->currentGame->board;
+        app->drawFrame();
+        MoveEntry move;
+        ASSERT_TRUE(board.findHintMove(&move));
+        const int furballs = board.furballCount();
+        EXPECT_EQ(1, gGame->currentGame->makeMove(CellPos{move.x, move.y}, move.dx, move.dy, true, 0, 1.0f));
+        if (type != kGameFrenzy)   // Frenzy's colour rule may keep the chain's last furball
+            EXPECT_EQ(board.furballCount(), furballs - 1);
+    }
+    appShutdown(false);
+}
