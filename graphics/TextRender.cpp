@@ -144,7 +144,17 @@ void wrapLine(TTF_Font* font, std::vector<std::string>& lines, size_t i, int fon
     out.add(cur, cur.empty() ? fontSize : lineHeight, true);
 }
 
-// Cuts a line into pieces of the byte count that fits, on character boundaries; the short end is kept.
+// Whether the word of `line` that starts at `pos` fits on a line of its own.
+bool wordFits(TTF_Font* font, const std::string& line, size_t pos, int maxWidth) {
+    if (maxWidth == -1) return true;
+    size_t end = line.find(' ', pos);
+    int w, h;
+    textSize(font, line.substr(pos, end == std::string::npos ? std::string::npos : end - pos), &w, &h);
+    return w <= maxWidth;
+}
+
+// Cuts a line into pieces of the byte count that fits, on character boundaries; the short end is kept. A piece
+// that would end inside a word ends at the blank before it instead, unless the word is wider than the line.
 void cutLine(TTF_Font* font, const std::string& line, int fontSize, int maxWidth, TextLayout& out) {
     const int length = (int)line.size();
     const int n = fitPrefix(font, line.data(), length, maxWidth);
@@ -152,12 +162,21 @@ void cutLine(TTF_Font* font, const std::string& line, int fontSize, int maxWidth
         int take = std::min(n, length - pos);
         while (take > 0 && pos + take < length && (line[pos + take] & 0xC0) == 0x80) --take;
         if (take <= 0) take = charLength(line.data(), length, pos);
+        int next = pos + take;
+        if (next < length && line[next] != ' ' && line[next - 1] != ' ') {
+            size_t blank = line.rfind(' ', next - 1);
+            if (blank != std::string::npos && (int)blank > pos && wordFits(font, line, blank + 1, maxWidth)) {
+                take = (int)blank - pos;
+                next = (int)blank;
+            }
+        }
         std::string piece = line.substr(pos, take);
         int w, h;
         textSize(font, piece, &w, &h);
         out.width = std::max(out.width, w);
         out.add(piece, fontSize + 2, pos == 0);
-        pos += take;
+        // The blank at a break starts no piece.
+        pos = next < length && line[next] == ' ' ? next + 1 : next;
     }
 }
 

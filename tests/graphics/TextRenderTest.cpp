@@ -174,6 +174,31 @@ TEST_F(TextRenderTest, HardCasesEnd) {
     EXPECT_EQ(measure("ab\ncd").width, widthOf("ab cd")) << "one line: a line break shows as a blank";
 }
 
+TEST_F(TextRenderTest, CutModeKeepsWordsThatFitWhole) {
+    // Pieces are a fitted byte count long, but a word that fits on a line of its own moves whole to the next
+    // piece; only a word wider than the line is cut.
+    struct Case {
+        const char* text;
+        int box;
+        std::vector<const char*> pieces;
+    } cases[] = {
+        {"one two three four", 200, {"one two", "three four"}},
+        {"Your Free Play puzzles show", widthOf("Your Free Play puz"), {"Your Free Play", "puzzles show"}},
+        {"ab cdefghijklmnopqrstuvwxy", widthOf("ab cdefghijklmnop"), {"ab cdefghijklmnop", "qrstuvwxy"}},
+    };
+    for (const Case& c : cases) {
+        MonoBitmap byHand(200, 200, false);
+        for (size_t i = 0; i < c.pieces.size(); ++i) {
+            const int y = (int)i * (kSize + 2);
+            renderTextBitmapMono(&byHand, c.pieces[i], 0, kFont.c_str(), kSize, 2, 0, y, 200, 200 - y);
+        }
+        EXPECT_EQ(render(c.text, c.box, 0, 1), std::vector<unsigned char>(byHand.pixels, byHand.pixels + 200 * 200))
+            << c.text;
+        style.wrapMode = 1;
+        EXPECT_EQ(measure(c.text, c.box).height, (int)c.pieces.size() * (kSize + 2)) << c.text;
+    }
+}
+
 TEST_F(TextRenderTest, Alignment) {
     const int box = 150, sw = widthOf("Hi");
     MonoBitmap left(200, 200, false), right(200, 200, false), centred(200, 200, false), middle(200, 200, false);
