@@ -70,11 +70,13 @@ int settingsLevel()
 
 KelzoGame::KelzoGame()
 {
+    tips.setHost(this);
     tips.resetAllCounters(gGameClock.now());
 }
 
 KelzoGame::KelzoGame(void* handle) : platformHandle(handle), ownsProgramState_(true)
 {
+    tips.setHost(this);
     tips.resetAllCounters(gGameClock.now());
     gMusicCrossFader.setEventScheduler(scheduleFromFader);
     gRenderStats = RenderStats{0, 0, 0};
@@ -399,8 +401,13 @@ void KelzoGame::puzzleFinished()
     if (!currentGame)
         return;
     logPrintf("LOG", "board solved");
+    praise.show(false, false, nullptr, 300);
     currentGame->onPuzzleFinished();
 }
+
+bool KelzoGame::tipsOn() { return !gSettings || gSettings->switchB; }
+
+const Board* KelzoGame::tipBoard() { return currentGameBoard(); }
 
 Array<HistoryRecord>& KelzoGame::playedPuzzles() { return history; }
 

@@ -16,9 +16,11 @@
 #include "game/ScreenFactoryI.h"
 #include "game/ScreenId.h"
 #include "game/Tips.h"
+#include "game/TipsHost.h"
 #include "graphics/Texture.h"
 #include "modes/CurrentGameI.h"
 #include "modes/GameHost.h"
+#include "modes/PraiseDisplay.h"
 #include "scores/HiScoreTable.h"
 #include "scores/HistorySampleSourceI.h"
 #include "settings/ReportFacts.h"
@@ -54,7 +56,8 @@ class KelzoGame : public BvGameI,
                   public GameHost,
                   public ReportFactsI,
                   public HistorySampleSourceI,
-                  public AlertViewCallbackI {
+                  public AlertViewCallbackI,
+                  public TipsHost {
 public:
     static const int kKeptGameTypes = 4;      // Arcade, Frenzy, Free Play, Challenge
     static const int kStateTag = makeTag("fr01");
@@ -108,6 +111,10 @@ public:
     void dismissTip(int id) override;
     void resetTipCounters(int now) override;
     void playHitEffect() override;
+
+    // ---- TipsHost
+    bool tipsOn() override;
+    const Board* tipBoard() override;
     void playWrongMoveEffect() override;
     // Queues an event due `delay` ms from now (less the frame's 100 ms lead).
     void scheduleEvent(int kind, int delay) override;
@@ -259,6 +266,7 @@ public:
     int32_t lastTransitionSoundMs = -1;
     int32_t gameOverMs = -1;
     Tips tips;
+    PraiseDisplay praise;              // the word over a solved board
     uint8_t instructionMisthrow = 0;   // step 49 answered from a cell other than (5, 4)
     ScreenFactoryI* screenFactory = nullptr;   // not owned; without one, screens have no menu
     OwnedPtr<MenuBaseI> currentMenu;   // the current screen's menu, null for none

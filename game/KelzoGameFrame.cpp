@@ -110,6 +110,9 @@ bool KelzoGame::drawFrame()
     } else {
         launchImage.reset();
         moving = drawGame() || moving;
+        if (currentScreen == ScreenPlaying)
+            moving = tips.bubbles.render() || moving;
+        moving = praise.update() || moving;
     }
 
     if (currentMenu) {

@@ -53,6 +53,7 @@ void KelzoGame::handleTouch(int phase, TouchPoint at, TouchPoint)
 void KelzoGame::touchBegan(int x, int y)
 {
     gGameClock.update();
+    tips.bubbles.removeOlderThan(1350, true);
     bool consumed = false;
     gMenuStack.dispatchTouch(0, x, y, &consumed);
     if (consumed) {

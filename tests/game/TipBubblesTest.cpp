@@ -4,8 +4,11 @@
 #include "Core/Language.h"
 #include "board/Board.h"
 #include "board/CellGeometry.h"
+#include "game/KelzoGame.h"
 #include "game/Tips.h"
 #include "game/TipsHost.h"
+#include "modes/PlainGame.h"
+#include "settings/Settings.h"
 #include "ui/MenuBubble.h"
 
 #include <string>
@@ -289,4 +292,40 @@ TEST_F(TipBubblesTest, AllDismissedAsksTheShowingBubblesToGoOneByOne)
     EXPECT_FALSE(tips.allDismissed());
     EXPECT_TRUE(tips.allDismissed());
     EXPECT_EQ(tips.openCount(), 2);  // still fading; the frame deletes them
+}
+
+// The application is its tips' host: the settings' tips option gates them and
+// the board of the game in play places them.
+TEST_F(TipBubblesTest, TheApplicationHostsItsTips)
+{
+    Settings settings;
+    Settings* before = gSettings;
+    gSettings = &settings;
+    {
+        KelzoGame game;
+        settings.switchB = false;
+        EXPECT_FALSE(game.tipsOn());
+        game.tips.show(12, TipParams());
+        EXPECT_EQ(game.tips.openCount(), 0) << "the tips option is off";
+
+        settings.switchB = true;
+        EXPECT_TRUE(game.tipsOn());
+        EXPECT_EQ(game.tipBoard(), nullptr);
+        PlainGame* plain = new PlainGame(nullptr, false);
+        game.ownedGame.reset(plain);
+        game.setCurrentGame(plain);
+        plain->board.reset(new Board());
+        fillRows(*plain->board, {0, 1, 2, 3});
+        EXPECT_EQ(game.tipBoard(), plain->board.get());
+        game.tips.present(58, TipParams());
+        ASSERT_EQ(game.tips.openCount(), 1);
+        EXPECT_EQ(game.tips.bubbles.bubbles[0]->yOverride, tipPlaceOverBoard(plain->board.get()));
+        game.tips.removeAll();
+
+        EXPECT_TRUE(game.praise.isDone());
+        game.puzzleFinished();
+        EXPECT_FALSE(game.praise.isDone()) << "a solved puzzle shows the praise word";
+        EXPECT_NE(game.praise.wordTexture(), nullptr);
+    }
+    gSettings = before;
 }
