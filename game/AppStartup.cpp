@@ -3,6 +3,7 @@
 #include "Core/GameClock.h"
 #include "Core/Platform.h"
 #include "game/KelzoGame.h"
+#include "game/ScreenFactoryI.h"
 #include "graphics/FontCache.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
@@ -38,6 +39,8 @@ BvGameI* appStartup(void* platformHandle, ScreenFactoryI* screens)
 
 void appShutdown(bool wasInactive)
 {
+    if (gGame && gGame->screenFactory)
+        gGame->screenFactory->shutDown();
     if (wasInactive)
         gAbSettings.waitForPauseReport();
     else

@@ -123,6 +123,14 @@ bool KelzoGame::drawFrame()
         moving = currentMenu->render() != 0 || moving;
     }
     moving = gMenuStack.render() != 0 || moving;
+    if (screenFactory) {
+        const int action = screenFactory->afterFrame(currentMenu.get());
+        if (action != -1) {
+            logPrintf("LOG", "screen %d action %d", int(currentScreen), action);
+            screenAction(action);
+            moving = true;
+        }
+    }
 
     if (!screenShownLogged) {
         screenShownLogged = true;

@@ -18,6 +18,11 @@ public:
     virtual MenuBaseI* makeMenu(KelzoGame& game, ScreenId id, bool fromNewHiScore) = 0;
     // The text a screen's menu collected (the name typed for a new high score); empty for others.
     virtual String enteredText(MenuBaseI* menu) = 0;
+    // After every frame, with the current screen's menu (or null): the action code that screen answers on its
+    // own (as if tapped), else -1. The screens' background work reports here too.
+    virtual int afterFrame(MenuBaseI*) { return -1; }
+    // The program ends: background work of the screens stops.
+    virtual void shutDown() {}
 };
 
 // The game's screens, made by the screens' own folder (the shell only declares it). The caller owns the factory

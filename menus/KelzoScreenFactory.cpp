@@ -5,9 +5,12 @@
 #include "board/Board.h"
 #include "game/KelzoGame.h"
 #include "menus/AdsMenu.h"
+#include "menus/ContactMenu.h"
+#include "menus/FeedbackSender.h"
 #include "menus/GameModeMenu.h"
 #include "menus/HiScoresMenu.h"
 #include "menus/HistoryMenu.h"
+#include "menus/KelzoConsoleHost.h"
 #include "menus/KelzoMainMenuNew.h"
 #include "menus/KelzoMenuHost.h"
 #include "menus/KelzoModeChoiceHost.h"
@@ -19,20 +22,15 @@
 #include "menus/StandInScreen.h"
 #include "menus/ThemeSelectMenu.h"
 #include "menus/TitleScreen.h"
+#include "settings/AbSettings.h"
 #include "settings/Settings.h"
 
 namespace {
 
 const int kFreePlaySlot = 7;
 
-// The heading of a screen whose page is not built yet: the main menu's caption of its entry.
-int standInHeading(ScreenId id)
-{
-    switch (id) {
-    case ScreenHowToPlay: return 85;
-    default: return 86;
-    }
-}
+// The how-to-play screen's heading until its page is built: the main menu's caption of its entry.
+const int kHowToPlayHeading = 85;
 
 }  // namespace
 
@@ -62,6 +60,7 @@ void KelzoScreenFactory::bindHosts(KelzoGame& game)
     boundGame_ = &game;
     menuHost_.reset(new KelzoMenuHost(game));
     modeHost_.reset(new KelzoModeChoiceHost(game));
+    consoleHost_.reset(new KelzoConsoleHost(game));
 }
 
 MenuBaseI* KelzoScreenFactory::makeFirstLanguageMenu()
@@ -134,9 +133,12 @@ MenuBaseI* KelzoScreenFactory::makeMenu(KelzoGame& game, ScreenId id, bool fromN
         return new AdsMenu();
     case ScreenHistory:
         return new HistoryMenu(*menuHost_, &game.graphics, 0);
-    case ScreenHowToPlay:
     case ScreenContact:
-        return new StandInScreen(getText(standInHeading(id)));
+        if (!settings)
+            return nullptr;
+        return new ContactMenu(*settings, gAbSettings, *consoleHost_);
+    case ScreenHowToPlay:
+        return new StandInScreen(getText(kHowToPlayHeading));
     default:
         return nullptr;
     }
@@ -147,6 +149,15 @@ String KelzoScreenFactory::enteredText(MenuBaseI* menu)
     NewHiScoreMenu* entry = dynamic_cast<NewHiScoreMenu*>(menu);
     return entry ? entry->enteredName() : String();
 }
+
+int KelzoScreenFactory::afterFrame(MenuBaseI* menu)
+{
+    showFeedbackResult();
+    ContactMenu* contact = dynamic_cast<ContactMenu*>(menu);
+    return contact ? contact->takeLeaveCode() : -1;
+}
+
+void KelzoScreenFactory::shutDown() { gFeedbackSender.shutDown(); }
 
 ScreenFactoryI* makeGameScreenFactory()
 {

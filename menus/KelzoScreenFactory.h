@@ -5,6 +5,7 @@
 #include "game/ScreenFactoryI.h"
 #include "menus/RunningGame.h"
 
+class KelzoConsoleHost;
 class KelzoMenuHost;
 class KelzoModeChoiceHost;
 
@@ -20,6 +21,10 @@ public:
 
     MenuBaseI* makeMenu(KelzoGame& game, ScreenId id, bool fromNewHiScore) override;
     String enteredText(MenuBaseI* menu) override;
+    // The answer of a finished feedback send shows over any screen; the contact screen leaves after its send.
+    int afterFrame(MenuBaseI* menu) override;
+    // Cancels a feedback send in flight.
+    void shutDown() override;
 
 private:
     void bindHosts(KelzoGame& game);
@@ -29,6 +34,7 @@ private:
     KelzoGame* boundGame_ = nullptr;
     OwnedPtr<KelzoMenuHost> menuHost_;
     OwnedPtr<KelzoModeChoiceHost> modeHost_;
+    OwnedPtr<KelzoConsoleHost> consoleHost_;
 };
 
 // The game in play as the title screen reads it.

@@ -4,9 +4,11 @@
 #include <thread>
 
 #include "Core/GameClock.h"
+#include "game/KelzoGame.h"
 #include "menus/ContactFormState.h"
 #include "menus/ContactMenu.h"
 #include "menus/FeedbackSender.h"
+#include "menus/KelzoScreenFactory.h"
 #include "platform/ServerAddresses.h"
 #include "settings/AbTester.h"
 #include "settings/Settings.h"
@@ -315,3 +317,54 @@ TEST_F(ContactMenuTest, NothingIsStoredWhileSavesAreSuppressed)
 }
 
 }  // namespace
+
+// The game's own screens: the main menu's contact entry opens the form, Back returns, and after a send the frame
+// takes the screen's leave code and returns as well.
+TEST_F(ContactMenuTest, TheMainMenuOpensTheFormAndBackOrAFinishedSendReturns)
+{
+    serve(R"([{"status": 200, "body": "Ok thanks"}])");
+    Settings* const oldSettings = gSettings;
+    gSettings = &settings;
+    KelzoScreenFactory screens;
+    {
+        KelzoGame game;
+        game.screenFactory = &screens;
+        const int kContactEntry = 6;
+        // A tap through the game on a row of the contact screen.
+        auto tapRow = [&](int tag) {
+            ContactMenu* menu = dynamic_cast<ContactMenu*>(game.currentMenu.get());
+            ASSERT_NE(menu, nullptr);
+            ViewElementI* element = menu->cellChild(menu->findCell(tag))->element.get();
+            const int x = element->x + element->width() / 2, y = element->y + element->height() / 2;
+            game.touchBegan(x, y);
+            gGameClock.current += 50;
+            game.touchEnded(x, y);
+        };
+
+        game.showMenu(ScreenMainMenu);
+        game.screenAction(kContactEntry);
+        ASSERT_EQ(game.currentScreen, ScreenContact);
+        ASSERT_NE(dynamic_cast<ContactMenu*>(game.currentMenu.get()), nullptr) << "the real form, no stand-in";
+        settle(*dynamic_cast<ContactMenu*>(game.currentMenu.get()));
+        tapRow(ContactMenu::kTagBack);
+        EXPECT_EQ(game.currentScreen, ScreenMainMenu);
+
+        game.screenAction(kContactEntry);
+        ContactMenu* menu = dynamic_cast<ContactMenu*>(game.currentMenu.get());
+        ASSERT_NE(menu, nullptr);
+        settle(*menu);
+        type(menu->emailField, "kim@b.c");
+        type(menu->feedbackField, "hello");
+        tapRow(ContactMenu::kTagSend);
+        EXPECT_EQ(game.currentScreen, ScreenContact) << "sending stays on the form";
+        for (int i = 0; i < 500 && game.currentScreen == ScreenContact; i++) {
+            game.drawFrame();
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        EXPECT_EQ(game.currentScreen, ScreenMainMenu) << "the answered send leaves as Back does";
+        EXPECT_NE(dynamic_cast<CustomAlertView*>(gMenuStack.top()), nullptr) << "with the answer's alert";
+        game.screenFactory = nullptr;
+    }
+    gSettings = oldSettings;
+    EXPECT_EQ(server->requests(1).size(), 1u);
+}

@@ -1,0 +1,70 @@
+#include "menus/KelzoConsoleHost.h"
+
+#include "Core/Language.h"
+#include "Core/Log.h"
+#include "board/Board.h"
+#include "board/GameGraphics.h"
+#include "board/NewLevelData.h"
+#include "game/KelzoGame.h"
+#include "game/PlatformState.h"
+#include "menus/BuildInfoText.h"
+#include "settings/AbSettings.h"
+#include "settings/Settings.h"
+
+namespace {
+
+void notYet(const char* what) { logPrintf("LOG", "console: %s is not in this build yet", what); }
+
+}  // namespace
+
+int KelzoConsoleHost::currentGameType() { return game.currentGame ? game.currentGame->type() : -1; }
+
+void KelzoConsoleHost::setArcadeScore(int) { notYet("setting the Arcade score"); }
+
+void KelzoConsoleHost::setFreePlayLevel(int level) { game.currentLevel = level; }
+
+bool KelzoConsoleHost::hasBoard() { return game.currentGame && !game.currentGame->board.isNull(); }
+
+bool KelzoConsoleHost::puzzleExists(int packedId)
+{
+    LevelRecord found;
+    return gNewLevelData.readPuzzleByPackedId(packedId, &found);
+}
+
+void KelzoConsoleHost::loadPuzzle(int packedId)
+{
+    if (hasBoard())
+        loadPuzzleByPackedId(*game.currentGame->board, packedId);
+}
+
+void KelzoConsoleHost::loadThemeBitmaps(int theme) { ::loadThemeBitmaps(game.graphics, theme); }
+
+void KelzoConsoleHost::showAlert(const char* title, const char* message, const AlertOptions& options)
+{
+    new CustomAlertView(nullptr, title, message, getText(0).c_str(), nullptr, nullptr, options);
+}
+
+void KelzoConsoleHost::showBuildInfo() { notYet("the build-info alert"); }
+
+String KelzoConsoleHost::statisticsText()
+{
+    return gSettings ? ::statisticsText(*gSettings, gAbSettings) : String();
+}
+
+String KelzoConsoleHost::suggestionCountsText()
+{
+    notYet("the suggestion counts");
+    return String();
+}
+
+void KelzoConsoleHost::mailHistory() { ::mailHistory(game.history, gSettings ? gSettings->deviceId : String()); }
+
+void KelzoConsoleHost::mailVersionInfo() { notYet("the version mail"); }
+
+void KelzoConsoleHost::mailLogFile(int maxChars) { ::mailLogFile(maxChars); }
+
+void KelzoConsoleHost::mailErrorLog() { ::mailErrorLog(); }
+
+void KelzoConsoleHost::saveVariations() { gAbSettings.save(); }
+
+void KelzoConsoleHost::requestQuit() { gPlatformState.quitRequested = true; }
