@@ -10,6 +10,7 @@
 #include "menus/BuildInfoText.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
+#include "sound/MusicCrossFader.h"
 
 namespace {
 
@@ -44,7 +45,17 @@ void KelzoConsoleHost::showAlert(const char* title, const char* message, const A
     new CustomAlertView(nullptr, title, message, getText(0).c_str(), nullptr, nullptr, options);
 }
 
-void KelzoConsoleHost::showBuildInfo() { notYet("the build-info alert"); }
+void KelzoConsoleHost::showBuildInfo()
+{
+    if (!gSettings)
+        return;
+    AlertOptions options;
+    options.messageFontSize = 11;
+    options.compact = 1;
+    const String text = buildInfoText(*gSettings, gAbSettings, gMusicCrossFader.musicFlag(), gSettings->deviceId,
+                                      currentBuildStamp());
+    showAlert("Build Info", text.c_str(), options);
+}
 
 String KelzoConsoleHost::statisticsText()
 {

@@ -8,6 +8,7 @@
 #include "menus/ContactFormState.h"
 #include "menus/ContactMenu.h"
 #include "menus/FeedbackSender.h"
+#include "menus/KelzoConsoleHost.h"
 #include "menus/KelzoScreenFactory.h"
 #include "platform/ServerAddresses.h"
 #include "settings/AbTester.h"
@@ -18,6 +19,7 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/LoopbackServer.h"
 #include "tests/ui/MenuPictures.h"
+#include "ui/CustomAlertView.h"
 #include "ui/CustomSwitch.h"
 #include "ui/MenuStack.h"
 #include "ui/TextEntryField.h"
@@ -367,4 +369,21 @@ TEST_F(ContactMenuTest, TheMainMenuOpensTheFormAndBackOrAFinishedSendReturns)
     }
     gSettings = oldSettings;
     EXPECT_EQ(server->requests(1).size(), 1u);
+}
+
+// "bv.version" on the game's console shows the build-info line in its own alert.
+TEST_F(ContactMenuTest, TheConsoleShowsTheBuildInfo)
+{
+    Settings* const oldSettings = gSettings;
+    gSettings = &settings;
+    {
+        KelzoGame game;
+        KelzoConsoleHost host(game);
+        host.showBuildInfo();
+        CustomAlertView* alert = dynamic_cast<CustomAlertView*>(gMenuStack.top());
+        ASSERT_NE(alert, nullptr);
+        EXPECT_EQ(gMenuStack.size(), 1);
+        gMenuStack.deleteAllMenus();
+    }
+    gSettings = oldSettings;
 }
