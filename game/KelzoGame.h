@@ -284,6 +284,9 @@ public:
     int32_t barFirstTapMs = -1;
     int32_t barTapX = 0;
     int32_t barTapY = 0;
+    // How often each of the suggestion kinds was offered; the maintainers' console reports them.
+    static constexpr int kSuggestionKinds = 80;
+    int32_t suggestionCounts[kSuggestionKinds] = {};
 
 private:
     // The board and its heads-up display under the menus.

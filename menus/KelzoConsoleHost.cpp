@@ -16,6 +16,12 @@ namespace {
 
 void notYet(const char* what) { logPrintf("LOG", "console: %s is not in this build yet", what); }
 
+String currentBuildInfo()
+{
+    return buildInfoText(*gSettings, gAbSettings, gMusicCrossFader.musicFlag(), gSettings->deviceId,
+                         currentBuildStamp());
+}
+
 }  // namespace
 
 int KelzoConsoleHost::currentGameType() { return game.currentGame ? game.currentGame->type() : -1; }
@@ -52,9 +58,7 @@ void KelzoConsoleHost::showBuildInfo()
     AlertOptions options;
     options.messageFontSize = 11;
     options.compact = 1;
-    const String text = buildInfoText(*gSettings, gAbSettings, gMusicCrossFader.musicFlag(), gSettings->deviceId,
-                                      currentBuildStamp());
-    showAlert("Build Info", text.c_str(), options);
+    showAlert("Build Info", currentBuildInfo().c_str(), options);
 }
 
 String KelzoConsoleHost::statisticsText()
@@ -64,13 +68,17 @@ String KelzoConsoleHost::statisticsText()
 
 String KelzoConsoleHost::suggestionCountsText()
 {
-    notYet("the suggestion counts");
-    return String();
+    return ::suggestionCountsText(game.suggestionCounts, KelzoGame::kSuggestionKinds);
 }
 
 void KelzoConsoleHost::mailHistory() { ::mailHistory(game.history, gSettings ? gSettings->deviceId : String()); }
 
-void KelzoConsoleHost::mailVersionInfo() { notYet("the version mail"); }
+void KelzoConsoleHost::mailVersionInfo()
+{
+    if (!gSettings)
+        return;
+    ::mailVersionInfo(versionMailText(currentBuildInfo(), statisticsText(), suggestionCountsText()));
+}
 
 void KelzoConsoleHost::mailLogFile(int maxChars) { ::mailLogFile(maxChars); }
 

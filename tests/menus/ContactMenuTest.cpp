@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <chrono>
+#include <climits>
 #include <memory>
 #include <string>
 #include <thread>
@@ -17,6 +19,7 @@
 #include "tests/menus/FileBuilder.h"
 #include "tests/menus/ScreenTestSupport.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/LinkCatcher.h"
 #include "tests/support/LoopbackServer.h"
 #include "tests/ui/MenuPictures.h"
 #include "ui/CustomAlertView.h"
@@ -384,6 +387,32 @@ TEST_F(ContactMenuTest, TheConsoleShowsTheBuildInfo)
         ASSERT_NE(alert, nullptr);
         EXPECT_EQ(gMenuStack.size(), 1);
         gMenuStack.deleteAllMenus();
+    }
+    gSettings = oldSettings;
+}
+
+TEST_F(ContactMenuTest, TheConsoleMailsAndShowsTheGamesSuggestionCounts)
+{
+    Settings* const oldSettings = gSettings;
+    gSettings = &settings;
+    {
+        KelzoGame game;
+        game.suggestionCounts[0] = 7;
+        game.suggestionCounts[KelzoGame::kSuggestionKinds - 1] = -2;
+        KelzoConsoleHost host(game);
+        const std::string counts = host.suggestionCountsText().c_str();
+        EXPECT_EQ(counts.substr(0, 6), "7, 0, ");
+        EXPECT_EQ(counts.substr(counts.size() - 7), "0, -2, ");
+        EXPECT_EQ(std::count(counts.begin(), counts.end(), ','), KelzoGame::kSuggestionKinds);
+
+        char cwd[PATH_MAX];
+        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+        LinkCatcher links(cwd);
+        host.mailVersionInfo();
+        const std::string link = links.link();
+        EXPECT_EQ(link.rfind("mailto:?subject=Log&body=Version%20Info%3a%0a%0aVersion%3a%201%2e6%2e2", 0), 0u) << link;
+        EXPECT_NE(link.find("Suggestions%3a%0a%0a7%2c%200%2c%20"), std::string::npos) << link;
+        EXPECT_EQ(link.substr(link.size() - 23), "0%2c%20%2d2%2c%20%0a%0a") << link;
     }
     gSettings = oldSettings;
 }
