@@ -6,6 +6,7 @@
 #include "menus/ContactFormState.h"
 #include "menus/FeedbackForm.h"
 #include "menus/FeedbackSender.h"
+#include "menus/MenuAlertLog.h"
 #include "settings/Settings.h"
 #include "ui/CustomAlertView.h"
 #include "ui/CustomSwitch.h"
@@ -22,8 +23,9 @@ int gAcceptedFeedbacks = 0;
 
 void showFormAlert(AlertViewCallbackI* callback, int title, int message)
 {
-    new CustomAlertView(callback, getText(title).c_str(), getText(message).c_str(), getText(0).c_str(), nullptr,
-                        nullptr, AlertOptions());
+    const String heading = getText(title);
+    logMenuAlert(heading.c_str(), new CustomAlertView(callback, heading.c_str(), getText(message).c_str(),
+                                                      getText(0).c_str(), nullptr, nullptr, AlertOptions()));
 }
 
 String fieldText(const TextEntryField* entry)

@@ -8,6 +8,7 @@
 #include "game/KelzoGame.h"
 #include "game/PlatformState.h"
 #include "menus/BuildInfoText.h"
+#include "menus/MenuAlertLog.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "sound/MusicCrossFader.h"
@@ -48,7 +49,7 @@ void KelzoConsoleHost::loadThemeBitmaps(int theme) { ::loadThemeBitmaps(game.gra
 
 void KelzoConsoleHost::showAlert(const char* title, const char* message, const AlertOptions& options)
 {
-    new CustomAlertView(nullptr, title, message, getText(0).c_str(), nullptr, nullptr, options);
+    logMenuAlert(title, new CustomAlertView(nullptr, title, message, getText(0).c_str(), nullptr, nullptr, options));
 }
 
 void KelzoConsoleHost::showBuildInfo()
