@@ -191,6 +191,8 @@ public:
     TimedEffect timedEffects[kGrid * kGrid];
     // The drawing told the game this board is solved (once per solved board).
     uint8_t finishReported = 0;
+    // A low-time alarm (or a hurry warning) was raised for this board: it comes once per board.
+    uint8_t alarmRaised = 0;
 
 private:
     void appendLifted(int x, int y, const BoardCell& cell);

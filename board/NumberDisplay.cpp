@@ -50,6 +50,16 @@ int timeCircleFrame(int frame, bool blink, int now)
     return frame >= 0 && frame <= 37 ? frame : -1;
 }
 
+int clockGaugeFrame(float fraction)
+{
+    if (!(fraction > 0.0f))
+        return 0;
+    if (fraction >= 1.0f)
+        return 31;
+    int frame = static_cast<int>(fraction * 32.0f);
+    return frame > 31 ? 31 : frame;
+}
+
 void drawNumberDigits(int value, int divisor, float x, float y, float alpha)
 {
     if (!gGameGraphics)

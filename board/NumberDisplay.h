@@ -30,6 +30,10 @@ float levelNumberShift(int value);
 // every 400 ms of the clock.
 int timeCircleFrame(int frame, bool blink, int now);
 
+// The clock gauge's frame 0..31 for a used fraction: 31 from 1 up, 0 at 0
+// or below, else floor(fraction x 32).
+int clockGaugeFrame(float fraction);
+
 void drawNumberDigits(int value, int divisor, float x, float y, float alpha);
 void drawTimeCircle(int frame, int x, int y, float alpha, bool blink, bool useBoardOffset);
 void drawNumberBox(int divisor, float x, float y, bool levelStyle);

@@ -440,6 +440,15 @@ void KelzoGame::presentTip(int id, const TipParams& params) { tips.show(id, para
 
 void KelzoGame::dismissTip(int id) { tips.dismiss(id); }
 
+bool KelzoGame::isAnyAlertShowing() { return currentAlertId != -1 || gMenuStack.size() > 0; }
+
+void KelzoGame::showPraise(bool useListB, bool useListC, const char* text, int delayMs)
+{
+    praise.show(useListB, useListC, text, delayMs);
+}
+
+bool KelzoGame::shouldShowGameTip(int id, int limit, bool force) { return tips.shouldShow(id, limit, force); }
+
 void KelzoGame::resetTipCounters(int now) { tips.resetMoveCounters(now); }
 
 void KelzoGame::resetLevelTipCounters() { tips.resetLevelCounters(gGameClock.now()); }

@@ -140,6 +140,9 @@ public:
     // Also the board's (the guided instruction's step 49 gone wrong).
     void removeTipBubbles() override;
     void presentTip(int id, const TipParams& params) override;
+    bool isAnyAlertShowing() override;
+    void showPraise(bool useListB, bool useListC, const char* text, int delayMs) override;
+    bool shouldShowGameTip(int id, int limit, bool force) override;
 
     // ---- Start-up
     // The loading part of start-up, with the loading screen's progress.
@@ -157,7 +160,7 @@ public:
     // Saves, starts the mode of the settings and shows its first screen.
     void startSelectedMode();
     // The end of a game: the new high score, the game-over alert or a new game.
-    void gameOver(bool showAlert, bool silent);
+    void gameOver(bool showAlert, bool silent) override;
     // The play screen; a Free Play game away from its level hears about it,
     // a game without a board gets one.
     void resumeToPlay();

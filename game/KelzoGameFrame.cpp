@@ -8,6 +8,7 @@
 #include "Core/Log.h"
 #include "board/Board.h"
 #include "board/BoardDraw.h"
+#include "board/ScoreBoard.h"
 #include "game/KelzoGame.h"
 #include "game/MainLoop.h"
 #include "game/PlatformState.h"
@@ -74,6 +75,7 @@ bool KelzoGame::drawGame()
         moving = currentGame->board->drawHintArrow(graphics, currentScreen) || moving;   // it bobs
     }
     moving = updateAnimations(gAnimationList) || moving;
+    gScoreBoard.draw(currentScreen == ScreenHowToPlay ? 100 : currentGame->type());
     currentGame->drawHud();
     // The wait for the next board is movement too: its frame must come.
     return moving || stuckSinceMs >= 0;
@@ -113,6 +115,8 @@ bool KelzoGame::drawFrame()
         if (currentScreen == ScreenPlaying)
             moving = tips.bubbles.render() || moving;
         moving = praise.update() || moving;
+        if (currentGame)
+            moving = currentGame->isAnimating() != 0 || moving;
     }
 
     if (currentMenu) {

@@ -347,6 +347,18 @@ void KelzoGame::alertButtonClicked(int button, CustomAlertView*)
 void KelzoGame::answerAlert(int id, int button)
 {
     switch (id) {
+    case AlertTimeUp:
+        // Losing the life now, or seeing the puzzle through given up (the life goes when it is done).
+        if (!currentGame)
+            return;
+        if (button == 0) {
+            currentGame->endGame();
+        } else if (currentGame->board) {
+            currentGame->board->givenUp = 1;
+            if (tips.shouldShow(12, 3, false))
+                showTip(12, TipParams());
+        }
+        return;
     case AlertGameIntro:
         showMenu(ScreenPlaying);
         if (currentGame && currentGame->type() == kGameFreePlay && currentGame->level != currentLevel &&

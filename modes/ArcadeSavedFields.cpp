@@ -26,8 +26,16 @@ bool writeArcadeSavedFields(StreamOut& out, const ArcadeSavedFields& fields)
 bool readArcadeSavedFields(StreamIn& in, ArcadeSavedFields* fields)
 {
     ArcadeSavedFields read;
-    if (!readInt16(in, &read.lives) || read.lives >= kArcadeLivesLimit)
+    if (!readInt16(in, &read.lives))
         return false;
+    if (read.lives >= kArcadeLivesLimit) {
+        // The stand-in game of earlier builds kept only the tag here: it is
+        // read whole, so whatever follows in the file still lines up.
+        int rest = 0;
+        if (read.lives == (kTag & 0xFFFF))
+            readInt16(in, &rest);
+        return false;
+    }
     int check = 0;
     if (!readInt16(in, &read.score) || !readInt(in, &read.bankMs) || !readInt(in, &check))
         return false;

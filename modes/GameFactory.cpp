@@ -1,3 +1,4 @@
+#include "modes/ArcadeGame.h"
 #include "modes/CurrentGameI.h"
 #include "modes/PlainGame.h"
 
@@ -9,7 +10,11 @@ CurrentGameI* makeGame(int type, GameGraphics* graphics, bool explain)
 {
     if (!explain && (type < kGameArcade || type > kGameBeatTheClock))
         return nullptr;
-    CurrentGameI* game = new PlainGame(graphics, explain);
+    CurrentGameI* game = nullptr;
+    if (!explain && type == kGameArcade)
+        game = new ArcadeGame(graphics);
+    else
+        game = new PlainGame(graphics, explain);
     if (!explain)
         game->settings.gameMode = type;
     return game;

@@ -41,6 +41,17 @@ public:
     // Shown when the tips option allows it.
     virtual void showTip(int id, const TipParams& params) = 0;
     virtual void dismissTip(int id) = 0;
+
+    // ---- The timed modes
+    // Any alert or popup is open over the game.
+    virtual bool isAnyAlertShowing() { return false; }
+    // The game is over: the game-over screen first when silent, then the new
+    // high score or the game-over alert.
+    virtual void gameOver(bool /*showAlert*/, bool /*silent*/) {}
+    // Pops a praise word over the board, `delayMs` from now.
+    virtual void showPraise(bool /*useListB*/, bool /*useListC*/, const char* /*text*/, int /*delayMs*/) {}
+    // Once per game, while the tip was shown fewer than `limit` times.
+    virtual bool shouldShowGameTip(int /*id*/, int /*limit*/, bool /*force*/) { return false; }
 };
 
 // The application the games are played in; null when there is none.

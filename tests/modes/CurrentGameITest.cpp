@@ -148,13 +148,15 @@ TEST_F(CurrentGameITest, AGivenUpPuzzleEntersTheHistoryOnlyInFreePlay)
 
 TEST_F(CurrentGameITest, FactoryMakesTheSettingsModeAndNothingForAnUnknownOne)
 {
+    settings.difficulty = 0;
     for (int mode = 0; mode <= 6; mode++) {
         settings.gameMode = mode;
         settings.startLevel = 4;
         OwnedPtr<CurrentGameI> game(CurrentGameI::create(nullptr, false));
         ASSERT_FALSE(game.isNull()) << mode;
         EXPECT_EQ(mode, game->type());
-        EXPECT_EQ(4, game->level);
+        // Arcade starts at the level of its difficulty, the others where the player chose.
+        EXPECT_EQ(mode == kGameArcade ? 1 : 4, game->level) << mode;
         EXPECT_TRUE(game->isSavable());
         EXPECT_TRUE(game->board.isNull());
     }
@@ -212,15 +214,17 @@ TEST_F(CurrentGameITest, DifficultyTargetRisesThroughTheLevel)
         int type, movesLeft, gameLevel, applicationLevel;
         float target;
     } cases[] = {
-        {kGameArcade, 8, 1, 1, 0.0f},       // first puzzle of 8: easiest
-        {kGameArcade, 1, 1, 1, 1.0f},       // last: hardest
-        {kGameArcade, 5, 1, 1, 3.0f / 7.0f},
-        {kGameArcade, 0, 1, 1, 0.0f},
-        {kGameArcade, 12, 1, 1, 0.0f},      // more left than the level has: never below 0
+        {kGameArcade, 8, 14, 1, 0.0f},      // first puzzle of 8 (Arcade level 14): easiest
+        {kGameArcade, 1, 14, 1, 1.0f},      // last: hardest
+        {kGameArcade, 5, 14, 1, 3.0f / 7.0f},
+        {kGameArcade, 0, 14, 1, 0.0f},
+        {kGameArcade, 12, 14, 1, 0.0f},     // more left than the level has: never below 0
         {kGameBlitz, 4, 1, 1, -1.0f},
         {kGameFreePlay, 4, 3, 5, -1.0f},    // a level below the one reached: no target
         {kGameFreePlay, 8, 5, 5, 0.0f},
     };
+    settings.difficulty = 0;
+    settings.levelRepeatsVariation = 0;
     for (const Case& c : cases) {
         settings.gameMode = c.type;
         OwnedPtr<CurrentGameI> game(CurrentGameI::create(nullptr, false));

@@ -38,6 +38,10 @@ public:
     void presentTip(int id, const TipParams&) override { presentedTips.push_back(id); }
     void showTip(int id, const TipParams& params) override { FakeBoardHost::showTip(id, params); }
     void dismissTip(int id) override { FakeBoardHost::dismissTip(id); }
+    bool isAnyAlertShowing() override { return showingAlert != -1; }
+    void gameOver(bool, bool) override { gameOvers++; }
+    void showPraise(bool, bool, const char*, int) override { praises++; }
+    bool shouldShowGameTip(int, int, bool) override { return gameTipsAllowed; }
 
     CurrentGameI* game = nullptr;
     int level = 1;
@@ -50,6 +54,9 @@ public:
     int levelTipResets = 0;
     int tipRemovals = 0;
     std::vector<int> presentedTips;
+    int gameOvers = 0;
+    int praises = 0;
+    bool gameTipsAllowed = true;
 };
 
 #endif

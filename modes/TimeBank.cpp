@@ -1,0 +1,67 @@
+#include "modes/TimeBank.h"
+
+#include "Core/Language.h"
+#include "board/Board.h"
+#include "board/BoardHost.h"
+#include "board/NumberDisplay.h"
+#include "modes/ArcadeRules.h"
+#include "modes/CurrentGameI.h"
+#include "modes/GameHost.h"
+#include "sound/SoundPlayer.h"
+
+namespace {
+
+const int kGaugeEmpty = 99;
+
+bool onHowToPlay()
+{
+    return gBoardHost && gBoardHost->onInstructionScreen();
+}
+
+} // namespace
+
+bool checkTimeUp(CurrentGameI& game, int bankMs)
+{
+    if (!gGameHost || !gGameHost->onPlayScreen() || game.board.isNull() || game.board->givenUp ||
+        gGameHost->isAnyAlertShowing())
+        return false;
+    if (!bankRunOut(bankMs, game.board->elapsedMs(), game.board->furballCount()))
+        return false;
+    if (gSoundPlayer)
+        gSoundPlayer->playLostLifeEffect();
+    game.startBoardLevel(false, false);
+    gGameHost->showAlert(kTimeUpAlert, getText(327), getText(328), getText(329), getText(330));
+    gGameHost->removeTipBubbles();
+    return true;
+}
+
+void soundLowTimeAlarm(CurrentGameI& game, int bankMs, float referenceMs)
+{
+    if (!gGameHost || !gGameHost->onPlayScreen() || game.board.isNull() || game.board->alarmRaised)
+        return;
+    if (!lowTimeAlarmDue(bankMs, game.board->elapsedMs(), referenceMs))
+        return;
+    gGameHost->scheduleEvent(kAlarmEvent, 0);
+    gGameHost->scheduleEvent(kAlarmEvent, kAlarmRepeatMs);
+    game.board->alarmRaised = 1;
+}
+
+float bankUsedForHud(CurrentGameI& game, int bankMs, float referenceMs)
+{
+    if (onHowToPlay())
+        return 0.0f;
+    int elapsed = game.board.isNull() ? 0 : game.board->elapsedMs();
+    return bankUsedFraction(bankMs, elapsed, referenceMs);
+}
+
+void drawLevelAndClock(CurrentGameI& game, float usedFraction)
+{
+    drawTextIntoScoreBoard(getText(265), 131, 6);
+    NumberDisplay level;
+    level.init(game.level, 100, true, 148, 36, 1.0f);
+    level.draw();
+    drawTextIntoScoreBoard(getText(263), 214, 6);
+    const bool empty = game.board.isNull() || game.board->givenUp || usedFraction >= 1.0f;
+    const bool animated = gGameHost && gGameHost->onPlayScreen();
+    drawTimeCircle(empty ? kGaugeEmpty : clockGaugeFrame(usedFraction), 228, 26, 1.0f, animated, true);
+}

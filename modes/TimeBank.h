@@ -1,0 +1,33 @@
+#ifndef KELZO_MODES_TIMEBANK_H
+#define KELZO_MODES_TIMEBANK_H
+
+class CurrentGameI;
+
+// What Arcade and Blitz share about their time bank: the time-up rule, the
+// low-time alarm and the level and clock part of the heads-up display.
+
+// Time up for the game's board against `bankMs`, checked on the play screen
+// for a board still open, not given up and under no alert: the lost-life
+// sound, the puzzle recorded as not solved, alert 1 (its answers cost the
+// life or give the puzzle up) and no tips left over. True when it was up.
+bool checkTimeUp(CurrentGameI& game, int bankMs);
+
+// The alarm once per board when little is left of the bank (`referenceMs`
+// the full bank): two alarm sounds a second apart.
+void soundLowTimeAlarm(CurrentGameI& game, int bankMs, float referenceMs);
+
+// The share of the bank the board has used for the gauge; 0 on the
+// how-to-play screen.
+float bankUsedForHud(CurrentGameI& game, int bankMs, float referenceMs);
+
+// The level box and the clock gauge at the right of the score board. The
+// gauge is empty without a board, for a given-up board or a used-up bank.
+void drawLevelAndClock(CurrentGameI& game, float usedFraction);
+
+// Timed event kinds of the alarm sound.
+const int kAlarmEvent = 10;
+const int kAlarmRepeatMs = 1000;
+// The alert that says the time is up.
+const int kTimeUpAlert = 1;
+
+#endif
