@@ -6,6 +6,7 @@
 #include "board/ScoreBoard.h"
 #include "graphics/Bitmap.h"
 #include "graphics/DrawParams.h"
+#include "graphics/TextRender.h"
 #include "ui/EngravedText.h"
 #include "ui/MenuTextStyle.h"
 
@@ -124,5 +125,29 @@ void drawTextIntoScoreBoard(const String& text, float x, float y)
         piece = renderWrappedTextBitmap(text.c_str(), kScoreBoardTextWidth, -1, kScoreBoardTextFontSize,
                                         defaultTextStyle());
     gScoreBoard.compose(piece, static_cast<int>(x), static_cast<int>(y), 1.0f);
+    delete piece;
+}
+
+int hudLabelFontSize(const char* text, int width, int fontSize)
+{
+    const int kSmallest = 9;
+    TextStyle oneLine = defaultTextStyle();
+    oneLine.wrapMode = 2;
+    for (int size = fontSize; size > kSmallest; size--) {
+        TextSize measured{0, 0};
+        measureWrappedText(&measured, text, size, oneLine, -1, -1);
+        if (measured.width <= width)
+            return size;
+    }
+    return kSmallest;
+}
+
+void drawHudLabel(const String& text, int width, int x, int y, int height, int fontSize)
+{
+    Bitmap* piece = nullptr;
+    if (gScoreBoard.rebuilding())
+        piece = renderWrappedTextBitmap(text.c_str(), width, height, hudLabelFontSize(text.c_str(), width, fontSize),
+                                        defaultTextStyle());
+    gScoreBoard.compose(piece, x, y, 1.0f);
     delete piece;
 }

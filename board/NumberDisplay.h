@@ -40,5 +40,11 @@ void drawNumberBox(int divisor, float x, float y, bool levelStyle);
 // A text engraved into the score board at (x, y): rendered only while the board rebuilds its cache, drawn from
 // the cache in the frames after.
 void drawTextIntoScoreBoard(const String& text, float x, float y);
+// A label of the heads-up display engraved into the score board at (x, y), in a box of width x height: the
+// font size steps down from `fontSize` until the text fits the width on one line (the desktop's free fonts run
+// wider than the phone's).
+void drawHudLabel(const String& text, int width, int x, int y, int height, int fontSize);
+// The font size drawHudLabel uses: `fontSize`, or smaller until the text fits `width` (never below 9).
+int hudLabelFontSize(const char* text, int width, int fontSize);
 
 #endif

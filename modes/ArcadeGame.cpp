@@ -210,7 +210,7 @@ void ArcadeGame::drawHud()
         level < kHurryTipBelowLevel && gGameHost->shouldShowGameTip(kHurryTip, 3, false))
         gGameHost->showTip(kHurryTip, TipParams());
 
-    drawTextIntoScoreBoard(getText(kScoreLabelText), 9, 6);
+    drawHudLabel(getText(kScoreLabelText), 128, 9, 6, 18, 15);
     NumberDisplay shown;
     shown.init(shownScore == -1 ? scoreValue : shownScore, 100000, false, 40, 36, 1.0f);
     shown.draw();

@@ -24,3 +24,8 @@ bool blitzSavedPeakValid(int peak)
 {
     return peak >= -1 && peak <= 98;
 }
+
+int blitzPuzzleLevel(int level)
+{
+    return level > kBlitzLastPuzzleLevel ? kBlitzLastPuzzleLevel : level;
+}

@@ -1,4 +1,6 @@
 #include "modes/ArcadeGame.h"
+#include "modes/BlitzGame.h"
+#include "modes/BtCGame.h"
 #include "modes/CurrentGameI.h"
 #include "modes/PlainGame.h"
 
@@ -13,6 +15,10 @@ CurrentGameI* makeGame(int type, GameGraphics* graphics, bool explain)
     CurrentGameI* game = nullptr;
     if (!explain && type == kGameArcade)
         game = new ArcadeGame(graphics);
+    else if (!explain && type == kGameBlitz)
+        game = new BlitzGame(graphics);
+    else if (!explain && type == kGameBeatTheClock)
+        game = new BtCGame(graphics);
     else
         game = new PlainGame(graphics, explain);
     if (!explain)

@@ -56,11 +56,11 @@ float bankUsedForHud(CurrentGameI& game, int bankMs, float referenceMs)
 
 void drawLevelAndClock(CurrentGameI& game, float usedFraction)
 {
-    drawTextIntoScoreBoard(getText(265), 131, 6);
+    drawHudLabel(getText(265), 64, 131, 6, 18, 15);
     NumberDisplay level;
     level.init(game.level, 100, true, 148, 36, 1.0f);
     level.draw();
-    drawTextIntoScoreBoard(getText(263), 214, 6);
+    drawHudLabel(getText(263), 64, 214, 6, 18, 15);
     const bool empty = game.board.isNull() || game.board->givenUp || usedFraction >= 1.0f;
     const bool animated = gGameHost && gGameHost->onPlayScreen();
     drawTimeCircle(empty ? kGaugeEmpty : clockGaugeFrame(usedFraction), 228, 26, 1.0f, animated, true);

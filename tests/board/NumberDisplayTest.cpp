@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <vector>
 
 #include "board/NumberDisplay.h"
@@ -45,4 +47,29 @@ TEST(NumberDisplayTest, TimeCircleBlinks)
     EXPECT_EQ(-1, timeCircleFrame(99, true, 0));
     EXPECT_EQ(-1, timeCircleFrame(38, false, 0));
     EXPECT_EQ(37, timeCircleFrame(26, true, 100));
+}
+
+TEST(NumberDisplayTest, ClockGaugeFrameOfTheUsedShare)
+{
+    const struct {
+        float fraction;
+        int frame;
+    } cases[] = {{-0.5f, 0}, {0.0f, 0}, {0.03f, 0}, {0.5f, 16}, {0.999f, 31}, {1.0f, 31}, {7.0f, 31}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.frame, clockGaugeFrame(c.fraction)) << c.fraction;
+}
+
+TEST(NumberDisplayTest, HudLabelShrinksOnlyWhenItDoesNotFitItsWidth)
+{
+    char here[4096];
+    ASSERT_TRUE(getcwd(here, sizeof here) != nullptr);
+    ASSERT_EQ(0, chdir(KELZO_DATA_DIR));   // the font
+    const int level = hudLabelFontSize("Level", 64, 15);
+    const int longLabel = hudLabelFontSize("Peak Level Solved", 128, 15);
+    const int tooLong = hudLabelFontSize("A label far too long for any box this narrow", 20, 15);
+    ASSERT_EQ(0, chdir(here));
+    EXPECT_EQ(15, level);
+    EXPECT_LT(longLabel, 15);
+    EXPECT_GE(longLabel, 10);
+    EXPECT_EQ(9, tooLong);
 }

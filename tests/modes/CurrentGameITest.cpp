@@ -155,8 +155,8 @@ TEST_F(CurrentGameITest, FactoryMakesTheSettingsModeAndNothingForAnUnknownOne)
         OwnedPtr<CurrentGameI> game(CurrentGameI::create(nullptr, false));
         ASSERT_FALSE(game.isNull()) << mode;
         EXPECT_EQ(mode, game->type());
-        // Arcade starts at the level of its difficulty, the others where the player chose.
-        EXPECT_EQ(mode == kGameArcade ? 1 : 4, game->level) << mode;
+        // Arcade starts at the level of its difficulty, Blitz at 3, the others where the player chose.
+        EXPECT_EQ(mode == kGameArcade ? 1 : mode == kGameBlitz ? 3 : 4, game->level) << mode;
         EXPECT_TRUE(game->isSavable());
         EXPECT_TRUE(game->board.isNull());
     }

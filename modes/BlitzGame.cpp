@@ -1,0 +1,95 @@
+#include "modes/BlitzGame.h"
+
+#include "Core/Language.h"
+#include "board/Board.h"
+#include "board/NumberDisplay.h"
+#include "modes/BlitzRules.h"
+#include "modes/BlitzSavedFields.h"
+#include "modes/GameHost.h"
+#include "modes/TimeBank.h"
+
+BlitzGame::BlitzGame(GameGraphics* graphics) : CurrentGameI(graphics)
+{
+    hintsRemaining = kBlitzStartHints;
+    movesRemaining = -1;
+    level = kBlitzStartLevel;
+    bankMs = static_cast<int>(fullBankMs());
+}
+
+float BlitzGame::fullBankMs() const
+{
+    return blitzTimeLimitMs(settings.difficulty);
+}
+
+bool BlitzGame::hasStarted()
+{
+    return !ended && !board.isNull() && board->elapsedMs() > 0;
+}
+
+void BlitzGame::endGame()
+{
+    if (gGameHost)
+        gGameHost->gameOver(true, true);
+}
+
+void BlitzGame::startNewLevel(const LevelRecord* recent1, const LevelRecord* recent2, const LevelRecord* recent3)
+{
+    board.reset(Board::createForPuzzle(blitzPuzzleLevel(level), recent1, recent2, recent3, difficultyTarget()));
+}
+
+void BlitzGame::leaveLevel()
+{
+    if (!board.isNull())
+        bankMs = blitzBankAfterBoard(bankMs, board->elapsedMs());
+}
+
+void BlitzGame::tick()
+{
+    checkTimeUp(*this, bankMs);
+}
+
+bool BlitzGame::saveState(StreamOut& out)
+{
+    BlitzSavedFields fields;
+    fields.peak = peak;
+    fields.bankMs = bankMs;
+    return writeBlitzSavedFields(out, fields);
+}
+
+bool BlitzGame::loadState(StreamIn& in)
+{
+    BlitzSavedFields fields;
+    if (!readBlitzSavedFields(in, &fields))
+        return false;
+    peak = fields.peak;
+    bankMs = fields.bankMs;
+    return true;
+}
+
+void BlitzGame::puzzleSolved(bool* advance, bool* deleteBoard)
+{
+    if (board.isNull())
+        return;
+    if (board->givenUp) {
+        // The game is over: no next puzzle behind the game-over screens.
+        *advance = false;
+        *deleteBoard = false;
+        if (gGameHost)
+            gGameHost->showPraise(false, false, nullptr, 0);
+        endGame();
+        return;
+    }
+    peak = blitzPeakAfterSolve(level, peak);
+    level++;
+}
+
+void BlitzGame::drawHud()
+{
+    soundLowTimeAlarm(*this, bankMs, fullBankMs());
+    const float used = bankUsedForHud(*this, bankMs, fullBankMs());
+    drawHudLabel("Peak Level Solved", 128, 1, 6, 18, 15);
+    NumberDisplay shown;
+    shown.init(peak, 100000, false, 45, 36, 1.0f);
+    shown.draw();
+    drawLevelAndClock(*this, used);
+}
