@@ -421,7 +421,8 @@ void KelzoGame::showFreePlayNewLevelPopup()
     const bool delayed = !(currentGame && currentGame->levelPopupShown);
     if (currentGame)
         currentGame->levelPopupShown = true;
-    currentAlertId = FreePlayNewLevelPopup::open(currentLevel, delayed, nullptr);
+    // The answer comes back to the application under the id the popup opened.
+    currentAlertId = FreePlayNewLevelPopup::open(currentLevel, delayed, this);
 }
 
 bool KelzoGame::shouldShowTip(int id, int limit, int limit2, int limit3)

@@ -368,6 +368,7 @@ TEST_F(KelzoGameTest, AsBoardHostItOpensTheFreePlayPopupHeldBackOnlyTheFirstTime
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->level, 12);
     EXPECT_EQ(first->startDelayMs, FreePlayNewLevelPopup::kDelayMs);
+    EXPECT_EQ(first->callback, static_cast<AlertViewCallbackI*>(&game));   // its answer reaches the game
     gMenuStack.deleteAllMenus();
     host.showFreePlayNewLevelPopup();
     ASSERT_NE(gMenuStack.top(), nullptr);
@@ -378,6 +379,8 @@ TEST_F(KelzoGameTest, AsBoardHostItOpensTheFreePlayPopupHeldBackOnlyTheFirstTime
     host.showFreePlayNewLevelPopup();
     EXPECT_EQ(game.currentAlertId, FreePlayNewLevelPopup::kFinalAlertId);
     EXPECT_EQ(dynamic_cast<FreePlayNewLevelPopup*>(gMenuStack.top()), nullptr);
+    ASSERT_NE(dynamic_cast<CustomAlertView*>(gMenuStack.top()), nullptr);
+    EXPECT_EQ(static_cast<CustomAlertView*>(gMenuStack.top())->callback, static_cast<AlertViewCallbackI*>(&game));
     gMenuStack.deleteAllMenus();
 }
 

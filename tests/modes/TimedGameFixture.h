@@ -34,6 +34,9 @@ protected:
         gAbSettings.eh = -1;
         for (int i = 0; i < StatisticCount; i++)
             gAbSettings.setCounter(i, 0);
+        // A clock that other tests left paused, or with time paused, would not follow advance().
+        gGameClock.paused = false;
+        gGameClock.pausedTotal = 0;
         clock = 300000;
         gGameClock.updateAt(clock);
         gBoardHost = &host;
@@ -66,7 +69,7 @@ protected:
         placeDiagram(*game.board, rowDiagram(5, row));
         game.board->puzzleId = game.level * 10000 + 12;
         game.board->level = game.level;
-        game.board->startTime = clock;
+        game.board->startTime = gGameClock.now();
         return *game.board;
     }
 
