@@ -441,7 +441,9 @@ void KelzoGame::presentTip(int id, const TipParams& params) { tips.show(id, para
 
 void KelzoGame::dismissTip(int id) { tips.dismiss(id); }
 
-bool KelzoGame::isAnyAlertShowing() { return currentAlertId != -1 || gMenuStack.size() > 0; }
+// Every alert and popup sits on the menu stack while it is open (the alert id can outlive a screen that
+// was left by a tap, such as the game intro's).
+bool KelzoGame::isAnyAlertShowing() { return gMenuStack.size() > 0; }
 
 void KelzoGame::showPraise(bool useListB, bool useListC, const char* text, int delayMs)
 {

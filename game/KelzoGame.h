@@ -267,7 +267,7 @@ public:
     Mutex frameMutex;                  // held while a frame updates and draws
     Array<TimedEvent> timedEvents;
     int32_t lastTransitionSoundMs = -1;
-    int32_t gameOverMs = -1;
+    int32_t gameOverMs = -1;   // ms since the program started, at the last silent game over; -1 none
     Tips tips;
     PraiseDisplay praise;              // the word over a solved board
     uint8_t instructionMisthrow = 0;   // step 49 answered from a cell other than (5, 4)

@@ -50,6 +50,8 @@ void KelzoGame::playDueEvents()
             soundPlayer.playHintEffect();
         else if (event.kind == 9)
             soundPlayer.playBeatStageEffect();
+        else if (event.kind == 10)
+            soundPlayer.playAlarmEffect();
     }
 }
 
@@ -95,7 +97,7 @@ bool KelzoGame::drawFrame()
     dropStaleBarTap();
     gGameClock.update();
     if (currentScreen == ScreenGameOver && gameOverMs >= 0 &&
-        gameTimeDiff(gGameClock.now(), gameOverMs) >= 700) {
+        static_cast<int32_t>(microsSinceStart() / 1000) - gameOverMs >= 700) {
         gameOverMs = -1;
         gameOver(true, false);
     }

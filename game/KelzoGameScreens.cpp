@@ -276,7 +276,8 @@ void KelzoGame::gameOver(bool withAlert, bool silent)
         showMenu(ScreenGameOver);
         if (soundPlayer.gameOverMode != 1)
             scheduleEvent(kGameOverEffect, 200);
-        gameOverMs = gGameClock.now();
+        // Off the play screen the game clock stands still: the wait for what follows is real time.
+        gameOverMs = static_cast<int32_t>(microsSinceStart() / 1000);
         pauseClockIfRunning();
         return;
     }

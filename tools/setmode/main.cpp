@@ -1,10 +1,11 @@
-// Writes the game mode (and optionally the difficulty) into "settings.dat" of a data folder, through the
-// game's own settings record: the other options stay as they are, a missing file starts from the defaults.
-// The next start of the game plays that mode from the main menu's Play.
+// Writes the game mode (and optionally the difficulty and the speed-up flag, which quarters the Arcade
+// time and shortens Beat the Clock to two puzzles) into "settings.dat" of a data folder, through the game's
+// own settings record: the other options stay as they are, a missing file starts from the defaults. The
+// game-mode menu's Start then plays that mode.
 //
-//   setmode <data folder> <mode 0..6> [difficulty 0..2]
-//   setmode build/data 4      (Blitz)
-//   setmode build/data 6 1    (Beat the Clock, difficulty 1)
+//   setmode <data folder> <mode 0..6> [difficulty 0..2] [speed-up 0|1]
+//   setmode build/data 4        (Blitz)
+//   setmode build/data 6 1 1    (Beat the Clock, difficulty 1, two puzzles)
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,8 +31,10 @@ int main(int argc, char** argv)
 {
     int mode = 0;
     int difficulty = -1;
-    if (argc < 3 || argc > 4 || !parse(argv[2], 0, 6, &mode) || (argc == 4 && !parse(argv[3], 0, 2, &difficulty))) {
-        std::fprintf(stderr, "usage: setmode <data folder> <mode 0..6> [difficulty 0..2]\n");
+    int speedUp = -1;
+    if (argc < 3 || argc > 5 || !parse(argv[2], 0, 6, &mode) || (argc >= 4 && !parse(argv[3], 0, 2, &difficulty)) ||
+        (argc == 5 && !parse(argv[4], 0, 1, &speedUp))) {
+        std::fprintf(stderr, "usage: setmode <data folder> <mode 0..6> [difficulty 0..2] [speed-up 0|1]\n");
         return 2;
     }
     const std::string path = std::string(argv[1]) + "/settings.dat";
@@ -39,6 +42,8 @@ int main(int argc, char** argv)
     settings.gameMode = mode;
     if (difficulty >= 0)
         settings.difficulty = difficulty;
+    if (speedUp >= 0)
+        settings.fasterClock = speedUp == 1;
     if (!settings.save()) {
         std::fprintf(stderr, "setmode: could not write %s\n", path.c_str());
         return 1;
