@@ -386,7 +386,8 @@ void KelzoGame::tellMoveMade(bool chainLeftBoard)
         return;
     logPrintf("LOG", "move made, %d furballs left", board->furballCount());
     logFurballs(*board);
-    if (board->furballCount() > 1 && !board->hasPossibleMove() && stuckSinceMs < 0) {
+    // The tutorial's board is never replaced, however its player throws.
+    if (currentScreen == ScreenPlaying && board->furballCount() > 1 && !board->hasPossibleMove() && stuckSinceMs < 0) {
         logPrintf("LOG", "board stuck");
         stuckSinceMs = gGameClock.now();
     }
@@ -464,7 +465,11 @@ void KelzoGame::playWrongMoveEffect() { soundPlayer.playWrongMoveEffect(); }
 
 int KelzoGame::instructionStep() { return tutorialStep; }
 
-void KelzoGame::noteInstructionMisthrow() { instructionMisthrow = 1; }
+void KelzoGame::noteInstructionMisthrow()
+{
+    tutorialUndoPending = 1;
+    logPrintf("LOG", "tutorial wrong throw");
+}
 
 void KelzoGame::scheduleEvent(int kind, int delay)
 {
@@ -478,10 +483,4 @@ void KelzoGame::addMovingFurball(const BoardCell& cell, int dx, int dy, CellPos 
         return;
     Board& board = *currentGame->board;
     board.movingFurballs.append(MovingFurball(board, cell, dx, dy, origin, source, target, ghost, delay, speed, fast));
-}
-
-void KelzoGame::advanceTutorial()
-{
-    if (tutorialStep >= 0)
-        tutorialStep++;
 }

@@ -10,6 +10,7 @@
 #include "board/BoardCell.h"
 #include "board/BoardHost.h"
 #include "board/GameGraphics.h"
+#include "board/InstructionFinger.h"
 #include "board/LevelRecord.h"
 #include "board/PositionSet.h"
 #include "game/BvGameI.h"
@@ -123,7 +124,7 @@ public:
                           bool ghost, int delay, float speed, bool fast) override;
     int instructionStep() override;
     void noteInstructionMisthrow() override;
-    // Moves the guided instruction to its next step.
+    // Moves the tutorial to its next step and shows that step's tip (KelzoGameTutorial.cpp).
     void advanceTutorial() override;
 
     // ---- GameHost
@@ -143,6 +144,32 @@ public:
     bool isAnyAlertShowing() override;
     void showPraise(bool useListB, bool useListC, const char* text, int delayMs) override;
     bool shouldShowGameTip(int id, int limit, bool force) override;
+
+    // ---- The how-to-play tutorial (KelzoGameTutorial.cpp)
+    // Alert 6 answered: the tutorial's board is laid out and the first tip shows.
+    void startTutorialBoard();
+    // Shows the move of a step (45 to 47) and makes it on the board.
+    void playTutorialDemo(int step);
+    // A release on the how-to-play screen; the tutorial may move on or end.
+    void tutorialRelease(int y);
+    // The frame's part: the demonstrations repeat every 3 s.
+    void stepTutorial();
+    // The demonstration finger and the pointers; true while they move.
+    bool drawTutorial();
+    // Touches go on to the game: on the play screen, and in the tutorial's steps where the player moves.
+    bool touchesReachGame() const;
+    // The bar's undo works on the how-to-play screen now.
+    bool tutorialUndoAllowed() const;
+    // After an undo on the how-to-play screen: the step is shown again once the board is back to its start.
+    void tutorialUndone();
+    // Alert 5 answered with its button 1: the tutorial is left for the main menu.
+    void leaveTutorial();
+    // The last step tapped away: the saved state comes back and the player goes on.
+    void finishTutorial();
+    // The bar's double tap on the how-to-play screen: alert 5 asks whether to leave.
+    void askToLeaveTutorial();
+    // Game time since the step began.
+    int msIntoTutorialStep() const;
 
     // ---- Start-up
     // The loading part of start-up, with the loading screen's progress.
@@ -270,7 +297,12 @@ public:
     int32_t gameOverMs = -1;   // ms since the program started, at the last silent game over; -1 none
     Tips tips;
     PraiseDisplay praise;              // the word over a solved board
-    uint8_t instructionMisthrow = 0;   // step 49 answered from a cell other than (5, 4)
+    // The tutorial (its step is tutorialStep): game time its step began (-1 none), demonstration periods
+    // acted on, an undo expected after a wrong move in step 49, the finger that shows a move.
+    int32_t tutorialStepStart = -1;
+    int32_t tutorialTicks = 0;
+    uint8_t tutorialUndoPending = 0;
+    InstructionFinger tutorialDemo;
     ScreenFactoryI* screenFactory = nullptr;   // not owned; without one, screens have no menu
     OwnedPtr<MenuBaseI> currentMenu;   // the current screen's menu, null for none
     OwnedPtr<Texture> launchImage;     // "Default.png" while the title shows
@@ -298,6 +330,8 @@ private:
     void buildScreen(ScreenId id, bool fromNewHiScore);
     void buildGameIntro();
     void buildHowToPlay();
+    // The tutorial's game goes and the state saved when it opened comes back.
+    void closeTutorial();
     void logScreenMenu(ScreenId id);
     // Back to the screen before the current one.
     void showPreviousScreen();

@@ -92,6 +92,7 @@ bool KelzoGame::drawFrame()
     if (frameCount == 3 && gSettings)
         soundPlayer.startMainTheme(gSettings->sliderB);
     playDueEvents();
+    stepTutorial();
     if (currentGame && currentScreen == ScreenPlaying)
         currentGame->tick();
     dropStaleBarTap();
@@ -114,7 +115,8 @@ bool KelzoGame::drawFrame()
     } else {
         launchImage.reset();
         moving = drawGame() || moving;
-        if (currentScreen == ScreenPlaying)
+        moving = drawTutorial() || moving;
+        if (currentScreen == ScreenPlaying || currentScreen == ScreenHowToPlay)
             moving = tips.bubbles.render() || moving;
         moving = praise.update() || moving;
         if (currentGame)

@@ -172,8 +172,9 @@ void KelzoGame::buildScreen(ScreenId id, bool newHiScore)
         bottomButton = -1;
         return;
     case ScreenHowToPlay:
+        // No menu: the tutorial's board and its alert.
         buildHowToPlay();
-        break;
+        return;
     case ScreenGameOverAlert: {
         const int score = currentGame ? currentGame->score() : 0;
         const String message = formatText(288, String::fromIntGrouped(score).c_str()) + "\n\n" + getText(289);
@@ -212,13 +213,6 @@ void KelzoGame::buildScreen(ScreenId id, bool newHiScore)
     }
     if (screenFactory && id != ScreenUnused)
         currentMenu.reset(screenFactory->makeMenu(*this, id, newHiScore));
-}
-
-void KelzoGame::buildHowToPlay()
-{
-    gAbSettings.count(StatBeganInst);
-    // The guided tutorial comes with its own screen; until then the how-to-play screen is only its menu.
-    saveState(false);
 }
 
 void KelzoGame::buildGameIntro()

@@ -8,6 +8,7 @@
 #include "board/Board.h"
 #include "game/AlertId.h"
 #include "game/KelzoGame.h"
+#include "game/TutorialSteps.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "settings/Statistics.h"
@@ -19,6 +20,7 @@ namespace {
 
 const int kClickSpacingMs = 301;
 const int kBarTop = 436;               // touches below are the bottom bar's
+const int kUndoRight = 56;             // the undo button, at the bar's left end
 const int kBarTapLeft = 77;            // the double tap that leaves the game lands between the buttons
 const int kBarTapRight = 263;
 const int kDoubleTapRadiusSquared = 500;
@@ -27,7 +29,7 @@ const int kThemeChosenBase = 100;      // the theme screen answers 100 + theme f
 
 int selectedMode() { return gSettings ? gSettings->gameMode : kGameArcade; }
 
-bool onBarScreen(ScreenId id) { return id == ScreenPlaying || id == ScreenGameIntro; }
+bool onBarScreen(ScreenId id) { return id == ScreenPlaying || id == ScreenGameIntro || id == ScreenHowToPlay; }
 
 }  // namespace
 
@@ -77,7 +79,7 @@ void KelzoGame::touchBegan(int x, int y)
         if (currentMenu)
             currentMenu->handleTouch(0, x, y);
     }
-    if (currentScreen == ScreenPlaying && currentGame)
+    if (touchesReachGame() && currentGame)
         currentGame->handleTouch(0, x, y);
 }
 
@@ -109,7 +111,10 @@ void KelzoGame::touchEnded(int x, int y)
         } else if (near && barTapCount == 3) {
             barTapCount = 0;
             barFirstTapMs = -1;
-            showMenu(ScreenMainMenu);
+            if (currentScreen == ScreenHowToPlay)
+                askToLeaveTutorial();
+            else
+                showMenu(ScreenMainMenu);
             return;
         } else {
             barTapCount = 0;
@@ -119,8 +124,16 @@ void KelzoGame::touchEnded(int x, int y)
         barTapCount = 0;
         barFirstTapMs = -1;
     }
-    if (currentScreen == ScreenPlaying && currentGame)
+    if (y >= kBarTop + 1 && x < kUndoRight && tutorialUndoAllowed() && currentGame && currentGame->undo())
+        tutorialUndone();
+    tutorialRelease(y);
+    if (touchesReachGame() && currentGame)
         currentGame->handleTouch(2, x, y);
+}
+
+bool KelzoGame::touchesReachGame() const
+{
+    return currentScreen == ScreenPlaying || (currentScreen == ScreenHowToPlay && tutorialPlayerStep(tutorialStep));
 }
 
 void KelzoGame::dropStaleBarTap()
@@ -225,11 +238,6 @@ void KelzoGame::screenAction(int action)
             showMenu(ScreenSettings);
         else
             showMenu(tutorialDone ? ScreenModeMenu : ScreenHowToPlay);
-        return;
-    case ScreenHowToPlay:
-        // The how-to-play screen's Back: the tutorial counts as seen, as when it is left.
-        tutorialDone = true;
-        showMenu(ScreenMainMenu);
         return;
     case ScreenMainMenu:
         mainMenuAction(action);
@@ -397,6 +405,13 @@ void KelzoGame::answerAlert(int id, int button)
         return;
     case AlertThemeChosen:
         showPreviousScreen();
+        return;
+    case AlertLeaveTutorial:
+        if (button == 1)
+            leaveTutorial();
+        return;
+    case AlertHowToPlayStart:
+        startTutorialBoard();
         return;
     default:
         return;

@@ -19,7 +19,6 @@
 #include "menus/NewHiScoreMenu.h"
 #include "menus/RatingMenu.h"
 #include "menus/SettingsMenu2.h"
-#include "menus/StandInScreen.h"
 #include "menus/ThemeSelectMenu.h"
 #include "menus/TitleScreen.h"
 #include "settings/AbSettings.h"
@@ -30,7 +29,6 @@ namespace {
 const int kFreePlaySlot = 7;
 
 // The how-to-play screen's heading until its page is built: the main menu's caption of its entry.
-const int kHowToPlayHeading = 85;
 
 }  // namespace
 
@@ -137,8 +135,6 @@ MenuBaseI* KelzoScreenFactory::makeMenu(KelzoGame& game, ScreenId id, bool fromN
         if (!settings)
             return nullptr;
         return new ContactMenu(*settings, gAbSettings, *consoleHost_);
-    case ScreenHowToPlay:
-        return new StandInScreen(getText(kHowToPlayHeading));
     default:
         return nullptr;
     }

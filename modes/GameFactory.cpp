@@ -2,27 +2,30 @@
 #include "modes/BlitzGame.h"
 #include "modes/BtCGame.h"
 #include "modes/CurrentGameI.h"
+#include "modes/ExplainingGame.h"
 #include "modes/PlainGame.h"
 
 namespace {
 
 // The game of a type, its settings copy set to that type; null for an
-// unknown type. Every mode is the plain game until its own arrives.
+// unknown type. The instruction game keeps the settings' mode. Every mode is
+// the plain game until its own arrives.
 CurrentGameI* makeGame(int type, GameGraphics* graphics, bool explain)
 {
-    if (!explain && (type < kGameArcade || type > kGameBeatTheClock))
+    if (explain)
+        return new ExplainingGame(graphics);
+    if (type < kGameArcade || type > kGameBeatTheClock)
         return nullptr;
     CurrentGameI* game = nullptr;
-    if (!explain && type == kGameArcade)
+    if (type == kGameArcade)
         game = new ArcadeGame(graphics);
-    else if (!explain && type == kGameBlitz)
+    else if (type == kGameBlitz)
         game = new BlitzGame(graphics);
-    else if (!explain && type == kGameBeatTheClock)
+    else if (type == kGameBeatTheClock)
         game = new BtCGame(graphics);
     else
-        game = new PlainGame(graphics, explain);
-    if (!explain)
-        game->settings.gameMode = type;
+        game = new PlainGame(graphics, false);
+    game->settings.gameMode = type;
     return game;
 }
 

@@ -78,18 +78,76 @@ walk_language_to_title() {
     shoot_screen "$shots" title
 }
 
-# From the title (a first start's: the how-to-play screen comes next) to the play screen.
+# The bottom bar's double tap, between its buttons.
+double_tap_bar() {
+    tap_at 160 462; sleep 0.1; tap_at 160 462
+}
+
+# From the title (a first start's: the how-to-play tutorial comes next, and is left by the bar's double tap and
+# the question it raises) to the play screen.
 walk_title_to_play() {
     local shots="${1:-}"
     tap_xy_to_screen 160 240 6
+    wait_for 50 grep -q "alert 6 taps:" "$log" || fail "the how-to-play screen did not open with its alert"
     shoot_screen "$shots" how_to_play
-    tap_to_screen screen 6 0 3
+    tap_to_alert_answer 6 0
+    wait_tutorial_step 43
+    shoot_screen "$shots" tutorial_first_step
+    local asked
+    asked="$(log_count "alert 5 taps:")"
+    double_tap_bar
+    wait_more "alert 5 taps:" "$asked" || fail "the bar's double tap did not ask to leave the tutorial"
+    shoot_screen "$shots" tutorial_leave_question
+    tap_to_screen alert 5 1 3
     shoot_screen "$shots" main_menu
     tap_to_screen screen 3 0 15
     shoot_screen "$shots" mode_menu
     tap_to_screen screen 15 0 1 last    # Start (the mode tiles use the same tags)
     shoot_screen "$shots" game_intro
     tap_xy_to_screen 160 240 2
+}
+
+# Taps the child tagged $2 of alert $1 once it has grown in, and waits for the answer to be logged.
+tap_to_alert_answer() {
+    local point answered
+    point="$(tap_point alert "$1" "$2")"
+    [ -n "$point" ] || fail "no child tagged $2 on alert $1"
+    sleep 1   # it takes touches once it has grown in
+    answered="$(log_count "alert $1 answered")"
+    # shellcheck disable=SC2086
+    tap_at $point
+    wait_more "alert $1 answered" "$answered" || fail "alert $1 was not answered by a tap at $point"
+}
+
+# Waits up to 10 s for the tutorial to reach step $1 ("tutorial step N" in the log).
+wait_tutorial_step() {
+    wait_for 100 grep -q "tutorial step $1\$" "$log" || fail "the tutorial did not reach step $1"
+}
+
+# How often the tutorial has reached step $1.
+tutorial_steps() { grep -c "tutorial step $1\$" "$log"; }
+
+# Taps the board's middle, slowly enough for each tap to count, until the tutorial reaches step $1 once more.
+tap_tutorial_on_to() {
+    local before
+    before="$(tutorial_steps "$1")"
+    for ((t = 0; t < 30; t++)); do
+        tap_at 160 200
+        sleep 0.6
+        [ "$(tutorial_steps "$1")" -gt "$before" ] && return 0
+    done
+    fail "taps did not move the tutorial on to step $1"
+}
+
+# Swipes the furball of cell ($1, $2) one way ($3, $4), as a finger would.
+swipe_cell() {
+    local x=$((3 + 45 * $1 + 22)) y=$((73 + 45 * $2 + 22)) step
+    xdotool mousemove --window "$window" "$x" "$y" mousedown 1
+    for step in 1 2 3 4 5 6; do
+        xdotool mousemove --window "$window" $((x + $3 * step * 10)) $((y + $4 * step * 10))
+        sleep 0.03
+    done
+    xdotool mouseup 1
 }
 
 # A screenshot of the window as $2.png in folder $1 (nothing without a folder), once the screen has settled.

@@ -218,7 +218,7 @@ TEST_F(KelzoGameTest, AsBoardHostItKeepsTipsEventsFurballsAndTheInstruction)
     game.tutorialStep = 49;
     EXPECT_EQ(host.instructionStep(), 49);
     host.noteInstructionMisthrow();
-    EXPECT_EQ(game.instructionMisthrow, 1);
+    EXPECT_EQ(game.tutorialUndoPending, 1);
     host.advanceTutorial();
     EXPECT_EQ(game.tutorialStep, 50);
 }
