@@ -9,13 +9,12 @@
 #include "game/PlatformState.h"
 #include "menus/BuildInfoText.h"
 #include "menus/MenuAlertLog.h"
+#include "modes/ArcadeGame.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "sound/MusicCrossFader.h"
 
 namespace {
-
-void notYet(const char* what) { logPrintf("LOG", "console: %s is not in this build yet", what); }
 
 String currentBuildInfo()
 {
@@ -27,7 +26,12 @@ String currentBuildInfo()
 
 int KelzoConsoleHost::currentGameType() { return game.currentGame ? game.currentGame->type() : -1; }
 
-void KelzoConsoleHost::setArcadeScore(int) { notYet("setting the Arcade score"); }
+void KelzoConsoleHost::setArcadeScore(int score)
+{
+    ArcadeGame* arcade = dynamic_cast<ArcadeGame*>(game.currentGame);
+    if (arcade)
+        arcade->setScore(score);
+}
 
 void KelzoConsoleHost::setFreePlayLevel(int level) { game.currentLevel = level; }
 

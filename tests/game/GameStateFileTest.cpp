@@ -426,3 +426,19 @@ TEST_F(GameStateFileTest, DeletingTheApplicationSavesItsState)
     ASSERT_NE(nullptr, again.keptGame(kGameChallenge));
     EXPECT_EQ(7, again.keptGame(kGameChallenge)->level);
 }
+
+// Builds before the Arcade rules kept a stand-in game in the Arcade slot, its own part only the tag: it
+// cannot be resumed as Arcade, but the kept games after it still load.
+TEST_F(GameStateFileTest, AStandInArcadeGameIsDroppedAndTheKeptGamesAfterItLoad)
+{
+    const std::string arcade = savedGame(kGameArcade);
+    const std::string standIn = arcade.substr(0, arcade.size() - 20) + "10rf";
+    const std::string freePlay = savedGame(kGameFreePlay, [](CurrentGameI& g) { g.level = 7; });
+    const std::string entries[4] = {standIn, "", freePlay, ""};
+    KelzoGame game;
+    ASSERT_TRUE(readPlayerFile(game, playerFile(kGameFreePlay, true, entries, 4)));
+    EXPECT_EQ(nullptr, game.keptGame(kGameArcade));
+    ASSERT_NE(nullptr, game.keptGame(kGameFreePlay));
+    EXPECT_EQ(7, game.keptGame(kGameFreePlay)->level);
+    EXPECT_EQ(game.keptGame(kGameFreePlay), game.currentGame);
+}

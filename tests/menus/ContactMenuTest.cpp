@@ -391,6 +391,37 @@ TEST_F(ContactMenuTest, TheConsoleShowsTheBuildInfo)
     gSettings = oldSettings;
 }
 
+// "bv.score" sets the score of an Arcade game in play, and of nothing else.
+TEST_F(ContactMenuTest, TheConsoleSetsTheScoreOfTheArcadeGameInPlay)
+{
+    Settings* const oldSettings = gSettings;
+    gSettings = &settings;
+    {
+        KelzoGame game;
+        KelzoConsoleHost host(game);
+        host.setArcadeScore(500);   // no game: nothing happens
+
+        settings.gameMode = kGameArcade;
+        CurrentGameI* arcade = CurrentGameI::create(nullptr, false);
+        game.ownedGame.reset(arcade);
+        game.setCurrentGame(arcade);
+        EXPECT_EQ(host.currentGameType(), kGameArcade);
+        host.setArcadeScore(500);
+        EXPECT_EQ(arcade->score(), 500);
+        EXPECT_TRUE(arcade->isScoreRecordable());
+
+        settings.gameMode = kGameBlitz;
+        CurrentGameI* blitz = CurrentGameI::create(nullptr, false);
+        game.setCurrentGame(nullptr);
+        game.ownedGame.reset(blitz);
+        game.setCurrentGame(blitz);
+        host.setArcadeScore(700);
+        EXPECT_EQ(blitz->score(), 0);
+        game.setCurrentGame(nullptr);
+    }
+    gSettings = oldSettings;
+}
+
 TEST_F(ContactMenuTest, TheConsoleMailsAndShowsTheGamesSuggestionCounts)
 {
     Settings* const oldSettings = gSettings;
