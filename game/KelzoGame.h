@@ -147,11 +147,11 @@ public:
 
     // ---- The how-to-play tutorial (KelzoGameTutorial.cpp)
     // Alert 6 answered: the tutorial's board is laid out and the first tip shows.
-    void startTutorialBoard();
+    void startTutorial();
     // Shows the move of a step (45 to 47) and makes it on the board.
     void playTutorialDemo(int step);
     // A release on the how-to-play screen; the tutorial may move on or end.
-    void tutorialRelease(int y);
+    void tutorialTouchEnded(int x, int y);
     // The frame's part: the demonstrations repeat every 3 s.
     void stepTutorial();
     // The demonstration finger and the pointers; true while they move.
@@ -162,10 +162,9 @@ public:
     bool tutorialUndoAllowed() const;
     // After an undo on the how-to-play screen: the step is shown again once the board is back to its start.
     void tutorialUndone();
-    // Alert 5 answered with its button 1: the tutorial is left for the main menu.
-    void leaveTutorial();
-    // The last step tapped away: the saved state comes back and the player goes on.
-    void finishTutorial();
+    // The end of the tutorial: the saved state comes back; when finished (its last step tapped away) the
+    // player goes on, else (alert 5 answered with its button 1) to the main menu.
+    void leaveTutorial(bool finished);
     // The bar's double tap on the how-to-play screen: alert 5 asks whether to leave.
     void askToLeaveTutorial();
     // Game time since the step began.
@@ -330,8 +329,6 @@ private:
     void buildScreen(ScreenId id, bool fromNewHiScore);
     void buildGameIntro();
     void buildHowToPlay();
-    // The tutorial's game goes and the state saved when it opened comes back.
-    void closeTutorial();
     void logScreenMenu(ScreenId id);
     // Back to the screen before the current one.
     void showPreviousScreen();

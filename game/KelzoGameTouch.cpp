@@ -126,7 +126,7 @@ void KelzoGame::touchEnded(int x, int y)
     }
     if (y >= kBarTop + 1 && x < kUndoRight && tutorialUndoAllowed() && currentGame && currentGame->undo())
         tutorialUndone();
-    tutorialRelease(y);
+    tutorialTouchEnded(x, y);
     if (touchesReachGame() && currentGame)
         currentGame->handleTouch(2, x, y);
 }
@@ -408,10 +408,10 @@ void KelzoGame::answerAlert(int id, int button)
         return;
     case AlertLeaveTutorial:
         if (button == 1)
-            leaveTutorial();
+            leaveTutorial(false);
         return;
     case AlertHowToPlayStart:
-        startTutorialBoard();
+        startTutorial();
         return;
     default:
         return;

@@ -67,7 +67,7 @@ void KelzoGame::buildHowToPlay()
     gAbSettings.count(StatBeganInst);
 }
 
-void KelzoGame::startTutorialBoard()
+void KelzoGame::startTutorial()
 {
     if (!currentGame || currentGame->board.isNull())
         return;
@@ -147,7 +147,7 @@ void KelzoGame::playTutorialDemo(int step)
     currentGame->makeMove(CellPos{demo.x, demo.y}, demo.dx, demo.dy, false, kDemoMoveDelayMs, 1.0f);
 }
 
-void KelzoGame::tutorialRelease(int y)
+void KelzoGame::tutorialTouchEnded(int, int y)
 {
     if (currentScreen != ScreenHowToPlay || tutorialStepStart < 0)
         return;
@@ -160,7 +160,7 @@ void KelzoGame::tutorialRelease(int y)
     if (tutorialDemoStep(tutorialStep))
         playTutorialDemo(tutorialStep);
     else if (tutorialStep < 0)
-        finishTutorial();
+        leaveTutorial(true);
 }
 
 void KelzoGame::stepTutorial()
@@ -207,29 +207,21 @@ void KelzoGame::tutorialUndone()
     advanceTutorial();
 }
 
-// The tutorial's game goes and the state saved when the screen opened comes back.
-void KelzoGame::closeTutorial()
+void KelzoGame::leaveTutorial(bool finished)
 {
-    setCurrentGame(nullptr);
+    const bool fromMainMenu = previousScreen == ScreenMainMenu;
+    setCurrentGame(nullptr);   // the tutorial's game is owned apart: it goes
     pauseClockIfRunning();
     loadState();
     tutorialDone = true;
     tutorialStep = -1;
     tutorialStepStart = -1;
     tutorialUndoPending = 0;
-}
-
-void KelzoGame::leaveTutorial()
-{
-    closeTutorial();
-    showMenu(ScreenMainMenu);
-    gAbSettings.count(StatSkippedInst);
-}
-
-void KelzoGame::finishTutorial()
-{
-    const bool fromMainMenu = previousScreen == ScreenMainMenu;
-    closeTutorial();
+    if (!finished) {
+        showMenu(ScreenMainMenu);
+        gAbSettings.count(StatSkippedInst);
+        return;
+    }
     switch (tutorialExit(fromMainMenu, sgVariation())) {
     case TutorialToMainMenu:
         showMenu(ScreenMainMenu);

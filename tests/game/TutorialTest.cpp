@@ -75,8 +75,8 @@ protected:
     void tapOn()
     {
         game.tutorialStepStart = gGameClock.now() - 1000;
-        game.tutorialRelease(200);
-        game.tutorialRelease(200);
+        game.tutorialTouchEnded(160, 200);
+        game.tutorialTouchEnded(160, 200);
     }
 
     Board& board() { return *game.currentGame->board; }
@@ -108,7 +108,7 @@ TEST_F(TutorialTest, TheScreenPutsTheGameAsideForAnInstructionGameAndItsAlertLay
 
     // Taps do nothing before the alert is answered.
     game.tutorialStepStart = gGameClock.now() - 1000;
-    game.tutorialRelease(200);
+    game.tutorialTouchEnded(160, 200);
     EXPECT_EQ(game.tutorialStep, 42);
 
     game.alertButtonClicked(0, nullptr);
@@ -124,17 +124,17 @@ TEST_F(TutorialTest, ATapMovesOnOnlyAfterHalfASecondAndOnceTheBubbleHasGone)
 {
     openTutorial();
     game.tutorialStepStart = gGameClock.now() - 500;
-    game.tutorialRelease(200);
-    game.tutorialRelease(200);
+    game.tutorialTouchEnded(160, 200);
+    game.tutorialTouchEnded(160, 200);
     EXPECT_EQ(game.tutorialStep, 43) << "too soon";
 
     game.tutorialStepStart = gGameClock.now() - 501;
-    game.tutorialRelease(200);
+    game.tutorialTouchEnded(160, 200);
     EXPECT_EQ(game.tutorialStep, 43) << "the first tap only sends the bubble away";
     EXPECT_FALSE(game.tips.isOpen(43));
-    game.tutorialRelease(460);
+    game.tutorialTouchEnded(160, 460);
     EXPECT_EQ(game.tutorialStep, 43) << "the bottom bar does not count";
-    game.tutorialRelease(200);
+    game.tutorialTouchEnded(160, 200);
     EXPECT_EQ(game.tutorialStep, 44);
     EXPECT_TRUE(game.tips.isOpen(44));
 }
