@@ -22,6 +22,7 @@ BvGameI* appStartup(void* platformHandle, ScreenFactoryI* screens)
     gGame->screenFactory = screens;
     gBoardHost = gGame;
     gGameHost = gGame;
+    gBubbleHost = &gGame->bubbleHost;
     gGame->loadResources();
     gGameClock.update();
     gGame->pauseClockIfRunning();

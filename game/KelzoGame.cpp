@@ -11,12 +11,14 @@
 #include "board/BoardServices.h"
 #include "board/MovingFurball.h"
 #include "game/AlertId.h"
+#include "game/FurballEntrance.h"
 #include "game/MainLoop.h"
 #include "game/PlatformState.h"
 #include "graphics/AnimationList.h"
 #include "graphics/FontCache.h"
 #include "graphics/GlState.h"
 #include "modes/FreePlayNewLevelPopup.h"
+#include "board/ScoreBoard.h"
 #include "scores/HiScoresExchange.h"
 #include "scores/HiScoresMutex.h"
 #include "settings/AbSettings.h"
@@ -47,13 +49,11 @@ void logFurballs(const Board& board)
     logPrintf("LOG", "%s", line.c_str());
 }
 
-// The music fader's timed events come from its own thread.
+// The music fader's timed events come from its own thread (the queue takes the frame lock).
 void scheduleFromFader(int kind, int delayMs)
 {
-    if (!gGame)
-        return;
-    MutexLock lock(&gGame->frameMutex);
-    gGame->scheduleEvent(kind, delayMs);
+    if (gGame)
+        gGame->scheduleEvent(kind, delayMs);
 }
 
 int settingsMode()
@@ -91,6 +91,10 @@ KelzoGame::~KelzoGame()
         gBoardHost = nullptr;
     if (gGameHost == this)
         gGameHost = nullptr;
+    if (gBubbleHost == &bubbleHost)
+        gBubbleHost = nullptr;
+    // A later application object composes its own score board pieces.
+    gScoreBoard.reset();
     if (!ownsProgramState_)
         return;
     gMusicCrossFader.setEventScheduler(nullptr);
@@ -240,17 +244,18 @@ void KelzoGame::nextPuzzle(bool)
     } else {
         startNewLevelAvoidingRecent();
     }
-    startFurballEntrance();
+    startFurballEntrance(false);
     saveState(false);
 }
 
-void KelzoGame::startFurballEntrance()
+void KelzoGame::startFurballEntrance(bool fast)
 {
     if (!currentGame || currentGame->board.isNull())
         return;
-    const Board& board = *currentGame->board;
+    Board& board = *currentGame->board;
     logPrintf("LOG", "puzzle %d of level %d", board.puzzleId, currentGame->level);
     logFurballs(board);
+    ::startFurballEntrance(board, fast, settingsMode() == kGameBlitz, gGameClock.current, timedEvents);
 }
 
 void KelzoGame::logBoardFurballs()
@@ -471,10 +476,9 @@ void KelzoGame::noteInstructionMisthrow()
     logPrintf("LOG", "tutorial wrong throw");
 }
 
-void KelzoGame::scheduleEvent(int kind, int delay)
-{
-    timedEvents.append(TimedEvent{kind, boardNow() - 100 + delay});
-}
+void KelzoGame::scheduleEvent(int kind, int delay) { timedEvents.schedule(kind, delay); }
+
+void KelzoGame::appendTimedEvent(int kind, int delayMs) { timedEvents.append(kind, delayMs); }
 
 void KelzoGame::addMovingFurball(const BoardCell& cell, int dx, int dy, CellPos origin, CellPos source,
                                  CellPos target, bool ghost, int delay, float speed, bool fast)

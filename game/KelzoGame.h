@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "Core/Array.h"
+#include "Core/GameClock.h"
 #include "Core/Mutex.h"
 #include "Core/OwnedPtr.h"
 #include "Core/String.h"
@@ -13,9 +14,11 @@
 #include "board/InstructionFinger.h"
 #include "board/LevelRecord.h"
 #include "board/PositionSet.h"
+#include "game/AppBubbleHost.h"
 #include "game/BvGameI.h"
 #include "game/ScreenFactoryI.h"
 #include "game/ScreenId.h"
+#include "game/TimedEventQueue.h"
 #include "game/Tips.h"
 #include "game/TipsHost.h"
 #include "graphics/Texture.h"
@@ -29,15 +32,6 @@
 #include "ui/AlertViewCallbackI.h"
 #include "ui/MenuBaseI.h"
 
-
-
-// A sound or action the frame plays when its time comes (kind 3 the "yay" of
-// a completed level, 6 the wrong-move effect, 7 the undo effect, 8 the hint
-// effect, 9 the end of a puzzle).
-struct TimedEvent {
-    int32_t kind;
-    int32_t dueMs;
-};
 
 // The application object: the BvGameI the main loop drives, and the owner of
 // everything that lasts across screens: the games (one kept per type 0 to 3,
@@ -117,7 +111,8 @@ public:
     bool tipsOn() override;
     const Board* tipBoard() override;
     void playWrongMoveEffect() override;
-    // Queues an event due `delay` ms from now (less the frame's 100 ms lead).
+    // Queues an event due `delay` ms from now (less the frame's 100 ms lead); takes the frame lock, so any
+    // thread may call it.
     void scheduleEvent(int kind, int delay) override;
     // Queues a furball in flight on the current game's board.
     void addMovingFurball(const BoardCell& cell, int dx, int dy, CellPos origin, CellPos source, CellPos target,
@@ -144,6 +139,8 @@ public:
     bool isAnyAlertShowing() override;
     void showPraise(bool useListB, bool useListC, const char* text, int delayMs) override;
     bool shouldShowGameTip(int id, int limit, bool force) override;
+    // Queues an event due exactly `delayMs` from now; takes the frame lock.
+    void appendTimedEvent(int kind, int delayMs) override;
 
     // ---- The how-to-play tutorial (KelzoGameTutorial.cpp)
     // Alert 6 answered: the tutorial's board is laid out and the first tip shows.
@@ -257,9 +254,10 @@ public:
     // Leaves the current puzzle to be played again later and plays the
     // record's puzzle in its place.
     void replayRecord(const HistoryRecord& record);
-    // The current game's board: its puzzle logged for whoever reads the log
-    // (the furballs' entrance comes with the frame).
-    void startFurballEntrance();
+    // The current game's board enters: its furballs pop in one by one (fast:
+    // the tutorial's shorter wait), and its puzzle is logged for whoever
+    // reads the log.
+    void startFurballEntrance(bool fast = false);
     // Where the current board's furballs are, for whoever reads the log.
     void logBoardFurballs();
 
@@ -291,7 +289,7 @@ public:
     int32_t tutorialStep = -1;         // 42..54 during the guided instruction
     HiScoreTable hiScores;
     Mutex frameMutex;                  // held while a frame updates and draws
-    Array<TimedEvent> timedEvents;
+    TimedEventQueue timedEvents{frameMutex, [] { return gGameClock.now(); }};
     int32_t lastTransitionSoundMs = -1;
     int32_t gameOverMs = -1;   // ms since the program started, at the last silent game over; -1 none
     Tips tips;
@@ -321,6 +319,7 @@ public:
     // How often each of the suggestion kinds was offered; the maintainers' console reports them.
     static constexpr int kSuggestionKinds = 80;
     int32_t suggestionCounts[kSuggestionKinds] = {};
+    AppBubbleHost bubbleHost{*this};   // gBubbleHost while this is the program's object
 
 private:
     // The board and its heads-up display under the menus.
@@ -342,6 +341,8 @@ private:
     void continueKeptGame(int id, int button);
     // Plays the sounds of the timed events that are due.
     void playDueEvents();
+    // What a timed event of that kind does; false when its effect is not loaded (yet).
+    bool playTimedEvent(int kind);
     // The help and stuck rules of the play screen until the tips draw bubbles: a stuck board is replaced.
     void replaceStuckBoard();
     // The kept games' board clocks stop; the current game's go on.

@@ -28,31 +28,26 @@ const int kNextBoardDelayMs = 1500;
 
 }  // namespace
 
+bool KelzoGame::playTimedEvent(int kind)
+{
+    switch (kind) {
+    case kEventLostLife: return soundPlayer.playLostLifeEffect();
+    case kEventTitleMusic: soundPlayer.setMusicState(kMusicTitle); return true;
+    case kEventGameOver: return soundPlayer.playGameOverEffect();
+    case kEventYay: return soundPlayer.playYayEffect();
+    case kEventMouthPop: return soundPlayer.playMouthPopEffect();
+    case kEventWrongMove: return soundPlayer.playWrongMoveEffect();
+    case kEventUndo: return soundPlayer.playUndoEffect();
+    case kEventHint: return soundPlayer.playHintEffect();
+    case kEventBeatStage: return soundPlayer.playBeatStageEffect();
+    case kEventAlarm: return soundPlayer.playAlarmEffect();
+    default: return true;
+    }
+}
+
 void KelzoGame::playDueEvents()
 {
-    const int32_t now = gGameClock.now();
-    for (int i = 0; i < timedEvents.size();) {
-        const TimedEvent event = timedEvents[i];
-        if (gameTimeDiff(now, event.dueMs) < 0) {
-            i++;
-            continue;
-        }
-        timedEvents.removeAt(i);
-        if (event.kind == 2)
-            soundPlayer.playGameOverEffect();
-        else if (event.kind == 3)
-            soundPlayer.playYayEffect();
-        else if (event.kind == 6)
-            soundPlayer.playWrongMoveEffect();
-        else if (event.kind == 7)
-            soundPlayer.playUndoEffect();
-        else if (event.kind == 8)
-            soundPlayer.playHintEffect();
-        else if (event.kind == 9)
-            soundPlayer.playBeatStageEffect();
-        else if (event.kind == 10)
-            soundPlayer.playAlarmEffect();
-    }
+    timedEvents.runDue([this](int kind) { return playTimedEvent(kind); });
 }
 
 void KelzoGame::replaceStuckBoard()

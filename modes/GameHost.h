@@ -24,6 +24,9 @@ public:
     virtual void playMove(const MoveEntry& move) = 0;
     // An event (8 hint effect, 9 "beat stage" effect, ...) due `delayMs` from now.
     virtual void scheduleEvent(int kind, int delayMs) = 0;
+    // The same event due exactly `delayMs` from now, without the 100-ms lead scheduleEvent takes off (the
+    // end-of-level sounds of Challenge and Frenzy). Safe from any thread, as scheduleEvent is.
+    virtual void appendTimedEvent(int kind, int delayMs) = 0;
     virtual void playWrongMoveEffect() = 0;
 
     // An alert with two buttons; its answer comes back under `id`.

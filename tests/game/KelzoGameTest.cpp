@@ -10,6 +10,7 @@
 #include "Core/GameClock.h"
 #include "board/Board.h"
 #include "board/MovingFurball.h"
+#include "board/ScoreBoard.h"
 #include "game/KelzoGame.h"
 #include "modes/FreePlayNewLevelPopup.h"
 #include "modes/PlainGame.h"
@@ -195,8 +196,14 @@ TEST_F(KelzoGameTest, AsBoardHostItKeepsTipsEventsFurballsAndTheInstruction)
     // Events fall due with the frame's 100 ms lead.
     host.scheduleEvent(6, 190);
     ASSERT_EQ(game.timedEvents.size(), 1);
-    EXPECT_EQ(game.timedEvents[0].kind, 6);
-    EXPECT_EQ(game.timedEvents[0].dueMs, gGameClock.now() - 100 + 190);
+    EXPECT_EQ(game.timedEvents.at(0).kind, 6);
+    EXPECT_EQ(game.timedEvents.at(0).dueMs, gGameClock.now() - 100 + 190);
+    // Challenge's and Frenzy's end-of-level sounds come without the lead.
+    GameHost& gameHost = game;
+    gameHost.appendTimedEvent(9, 250);
+    ASSERT_EQ(game.timedEvents.size(), 2);
+    EXPECT_EQ(game.timedEvents.at(1).kind, 9);
+    EXPECT_EQ(game.timedEvents.at(1).dueMs, gGameClock.now() + 250);
 
     // Furballs in flight join the current game's board; without one they are dropped.
     BoardCell furball = {};
@@ -419,4 +426,12 @@ TEST_F(KelzoGameTest, AnOpenDialogTakesTheTouchesBeforeTheBoard)
     game.handleTouch(0, TouchPoint{100, 200}, TouchPoint{});
     EXPECT_EQ(board.touchActive, 1) << "with the dialog gone the board has the touches again";
     gMenuStack.deleteAllMenus();
+}
+
+// A new application object composes its own score board: the old one's cache is not drawn for it.
+TEST_F(KelzoGameTest, DestroyingTheApplicationStartsTheScoreBoardOver)
+{
+    gScoreBoard.key = 7;
+    { KelzoGame game; }
+    EXPECT_NE(gScoreBoard.key, 7);
 }

@@ -26,6 +26,7 @@ public:
             game->makeMove(CellPos{move.x, move.y}, move.dx, move.dy, true, 0, 1.0f);
     }
     void scheduleEvent(int kind, int delay) override { events.push_back(Event{kind, delay}); }
+    void appendTimedEvent(int kind, int delay) override { appendedEvents.push_back(Event{kind, delay}); }
     void playWrongMoveEffect() override { wrongMoveSounds++; }
     void showAlert(int id, const String& title, const String&, const String&, const String&) override
     {
@@ -49,6 +50,7 @@ public:
 
     int nextPuzzles = 0;
     std::vector<MoveEntry> playedMoves;
+    std::vector<Event> appendedEvents;   // without the lead (appendTimedEvent)
     std::vector<int> alerts;
     std::string lastAlertTitle;
     int levelTipResets = 0;
