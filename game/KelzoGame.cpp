@@ -230,7 +230,6 @@ void KelzoGame::nextPuzzle(bool)
     if (!currentGame)
         return;
     currentGame->endLevel();
-    stuckSinceMs = -1;
     if (settingsMode() == kGameFreePlay) {
         const int level = currentGame->level;
         HistoryRecord* kept = nullptr;
@@ -391,11 +390,8 @@ void KelzoGame::tellMoveMade(bool chainLeftBoard)
         return;
     logPrintf("LOG", "move made, %d furballs left", board->furballCount());
     logFurballs(*board);
-    // The tutorial's board is never replaced, however its player throws.
-    if (currentScreen == ScreenPlaying && board->furballCount() > 1 && !board->hasPossibleMove() && stuckSinceMs < 0) {
+    if (currentScreen == ScreenPlaying && board->furballCount() > 1 && !board->hasPossibleMove())
         logPrintf("LOG", "board stuck");
-        stuckSinceMs = gGameClock.now();
-    }
 }
 
 bool KelzoGame::outOfMoves() { return currentGame && ::outOfMoves(*currentGame); }

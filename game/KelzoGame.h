@@ -15,7 +15,11 @@
 #include "board/LevelRecord.h"
 #include "board/PositionSet.h"
 #include "game/AppBubbleHost.h"
+#include "game/BottomBar.h"
 #include "game/BvGameI.h"
+#include "game/FrameStats.h"
+#include "game/FurballIdleAnimations.h"
+#include "game/PlayHelpTips.h"
 #include "game/ScreenFactoryI.h"
 #include "game/ScreenId.h"
 #include "game/TimedEventQueue.h"
@@ -190,6 +194,10 @@ public:
     // The snapshot of the game in play the title screen and the main menu are built from.
     bool gameInProgress() const;
 
+    // ---- Frame (KelzoGameFrame.cpp)
+    // What the bottom bar shows in this frame.
+    BottomBarState bottomBarState();
+
     // ---- Touches, actions, alerts (KelzoGameTouch.cpp)
     void touchBegan(int x, int y);
     void touchEnded(int x, int y);
@@ -320,10 +328,21 @@ public:
     static constexpr int kSuggestionKinds = 80;
     int32_t suggestionCounts[kSuggestionKinds] = {};
     AppBubbleHost bubbleHost{*this};   // gBubbleHost while this is the program's object
+    // The frame's own parts (KelzoGameFrame.cpp): the play screen's help tips, the furballs' idle
+    // animations, the bottom bar and the statistics overlay.
+    PlayHelpTips helpTips;
+    FurballIdleAnimations idleAnimations;
+    BottomBar bottomBar;
+    FrameStats frameStats;
 
 private:
-    // The board and its heads-up display under the menus.
-    bool drawGame();
+    // The play screen under the menus: background, idle furballs, bar, board,
+    // bursts, banner, score board and heads-up display; true while it moves.
+    bool drawPlayScreen();
+    void drawLaunchPicture();
+    // The current screen's menu and the open dialogs; true while they move.
+    bool drawMenus();
+    void drawDimming();
     // Builds the screen's menu (or none) and what comes with it.
     void buildScreen(ScreenId id, bool fromNewHiScore);
     void buildGameIntro();
@@ -343,15 +362,12 @@ private:
     void playDueEvents();
     // What a timed event of that kind does; false when its effect is not loaded (yet).
     bool playTimedEvent(int kind);
-    // The help and stuck rules of the play screen until the tips draw bubbles: a stuck board is replaced.
-    void replaceStuckBoard();
     // The kept games' board clocks stop; the current game's go on.
     void freezeKeptBoardsResumeCurrent();
     OwnedPtr<CurrentGameI>& slotFor(int type);
 
     bool ownsProgramState_ = false;    // the program's object: it hands back the shared pictures and fonts
     bool screenShownLogged = false;    // the first frame of the current screen was logged
-    int32_t stuckSinceMs = -1;         // game time the board in play got stuck; -1 while it can go on
 };
 
 // The application object; null before start-up and in most tests.

@@ -109,6 +109,7 @@ void KelzoGame::showMenu(ScreenId id, bool newHiScore)
     if (crossFades(id, currentScreen))
         gScreenFader.capturePending = 1;
     gRenderStats = RenderStats{0, 0, 0};
+    frameStats.reset();
     removeTipBubbles();
     currentMenu.reset();
 

@@ -109,6 +109,8 @@ bool CurrentGameI::isScoreRecordable() { return false; }
 
 int CurrentGameI::isAnimating() { return 0; }
 
+bool CurrentGameI::helpTipHeld() { return false; }
+
 void CurrentGameI::handleTouch(int phase, int x, int y)
 {
     if (!isInputBlocked() && !board.isNull())

@@ -67,6 +67,8 @@ public:
     virtual void restartLevel();                // nothing
     virtual bool isScoreRecordable();           // false
     virtual int isAnimating();                  // 0
+    // The play screen's own help tips wait (Frenzy's hold flag).
+    virtual bool helpTipHeld();                 // false
     // To the board unless input is blocked.
     virtual void handleTouch(int phase, int x, int y);
     // Takes back the last move; true when one was taken back.

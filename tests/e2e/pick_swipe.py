@@ -4,6 +4,7 @@
 A line "furballs (cell:centre) 0,5:25,320 1,4:70,275 ..." lists every furball: its cell (column, row) and the
 screen point of its centre. A swipe is valid when another furball lies in that direction on the same row or
 column with at least one empty cell before the nearest one (the swiped furball slides, knocks it on).
+Swipes after which the board is solved or can still be played come first: a stuck board waits for an undo.
 
     pick_swipe.py [--wait <seconds>] <log file>   prints "x y dx dy", or nothing when no swipe is valid
 
@@ -43,17 +44,40 @@ def valid_swipes(furballs):
     return swipes
 
 
+def after_swipe(cells, column, row, dx, dy):
+    """The cells still holding a furball after the swipe: each furball met stops the one before it, one cell
+    short, and is knocked on in its place; the last one leaves the board."""
+    left = set(cells)
+    left.discard((column, row))
+    x, y = column + dx, row + dy
+    while 0 <= x < 7 and 0 <= y < 8:
+        if (x, y) in left:
+            left.add((x - dx, y - dy))
+            left.discard((x, y))
+        x, y = x + dx, y + dy
+    return left
+
+
+def keeps_playing(furballs, swipe):
+    x, y, dx, dy = swipe
+    cell = next(c for c, centre in furballs.items() if centre == (x, y))
+    left = after_swipe(furballs.keys(), cell[0], cell[1], dx, dy)
+    return len(left) <= 1 or bool(valid_swipes({c: c for c in left}))
+
+
 def main():
     args = sys.argv[1:]
     wait = float(args[1]) if args[0] == "--wait" else 0
     end = time.time() + wait
     while True:
         with open(args[-1], encoding="utf-8", errors="replace") as log:
-            swipes = valid_swipes(last_furballs(log.read()) or {})
+            furballs = last_furballs(log.read()) or {}
+        swipes = valid_swipes(furballs)
         if swipes or time.time() >= end:
             break
         time.sleep(0.1)
     if swipes:
+        swipes.sort(key=lambda swipe: not keeps_playing(furballs, swipe))
         print(*swipes[0])
 
 

@@ -1,0 +1,163 @@
+#include "tests/graphics/GlTestContext.h"
+
+#include <string>
+
+#include <unistd.h>
+
+#include "Core/GameClock.h"
+#include "Core/Language.h"
+#include "board/Board.h"
+#include "board/GameGraphics.h"
+#include "game/KelzoGame.h"
+#include "graphics/ScreenFader.h"
+#include "modes/PlainGame.h"
+#include "settings/AbSettings.h"
+#include "settings/Settings.h"
+#include "ui/SharedMenuTextures.h"
+
+namespace {
+
+// A whole frame of the application object with the game's pictures, fonts and texts from the data folder,
+// on a settings record of the test's own.
+class KelzoGameFrameTest : public GlTest {
+protected:
+    void SetUp() override
+    {
+        GlTest::SetUp();
+        char cwd[4096];
+        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+        previous = cwd;
+        ASSERT_EQ(chdir(KELZO_DATA_DIR), 0);
+        unloadLanguage();
+        gLanguage = new Language(kEnglish);
+        savedClock = gGameClock;
+        gGameClock = GameClock();
+        gGameClock.updateAt(50000);
+        savedSettings = gSettings;
+        gSettings = &settings;
+        savedIeh = gAbSettings.ieh;
+        savedFph = gAbSettings.fph;
+        savedLb = gAbSettings.lb;
+        gAbSettings.lb = -1;
+        loadSharedMenuTextures();
+        // A cross-fade left running by an earlier test would keep every frame moving.
+        gScreenFader.capturePending = 0;
+        gScreenFader.startTime = -1;
+    }
+    void TearDown() override
+    {
+        gAbSettings.ieh = savedIeh;
+        gAbSettings.fph = savedFph;
+        gAbSettings.lb = savedLb;
+        gSettings = savedSettings;
+        unloadLanguage();
+        gGameClock = savedClock;
+        EXPECT_EQ(chdir(previous.c_str()), 0);
+        GlTest::TearDown();
+    }
+
+    // A plain game of the type with a board of two furballs that can move.
+    static PlainGame* playing(KelzoGame& game, int type)
+    {
+        PlainGame* plain = new PlainGame(&game.graphics, false);
+        plain->settings.gameMode = type;
+        plain->board.reset(new Board());
+        BoardCell cell = freshCell();
+        cell.colour = 2;
+        plain->board->placeFurballAt(0, 0, cell);
+        plain->board->placeFurballAt(3, 0, cell);
+        game.ownedGame.reset(plain);
+        game.setCurrentGame(plain);
+        return plain;
+    }
+
+    Settings settings;
+    Settings* savedSettings = nullptr;
+    GameClock savedClock;
+    int savedIeh = -1, savedFph = -1, savedLb = -1;
+    std::string previous;
+};
+
+}  // namespace
+
+// What the bar shows follows the screen, the clock and the game: the menu caption while a game plays, "Game
+// Paused" over a paused game's menus, nothing on screens with pictures of their own; the hint number only
+// where hints count.
+TEST_F(KelzoGameFrameTest, TheBottomBarFollowsScreenClockAndGame)
+{
+    struct Case {
+        ScreenId screen;
+        bool paused;
+        bool withGame;
+        int type;
+        int ieh;
+        BottomBarState::Caption caption;
+        float captionAlpha;
+        int hintNumber;
+    };
+    const Case cases[] = {
+        {ScreenPlaying, false, true, kGameArcade, -1, BottomBarState::kMenuCaption, 1.0f, 3},
+        {ScreenPlaying, true, true, kGameArcade, -1, BottomBarState::kNoCaption, 1.0f, 3},
+        {ScreenMainMenu, true, true, kGameArcade, -1, BottomBarState::kPausedCaption, 1.0f, 3},
+        {ScreenMainMenu, true, false, kGameArcade, -1, BottomBarState::kNoCaption, 1.0f, -1},
+        {ScreenGameOverAlert, true, true, kGameArcade, -1, BottomBarState::kNoCaption, 1.0f, 3},
+        {ScreenHowToPlay, false, true, kGameArcade, 2, BottomBarState::kMenuCaption, 0.57f, -1},
+        {ScreenHowToPlay, false, true, kGameArcade, 1, BottomBarState::kMenuCaption, 1.0f, -1},
+        {ScreenPlaying, false, true, kGameFreePlay, -1, BottomBarState::kMenuCaption, 1.0f, -1},
+    };
+    for (const Case& c : cases) {
+        KelzoGame game;
+        gAbSettings.ieh = c.ieh;
+        gAbSettings.fph = -1;
+        if (c.withGame)
+            playing(game, c.type);
+        game.currentScreen = c.screen;
+        gGameClock = GameClock();
+        if (c.paused)
+            gGameClock.pause();
+        const BottomBarState bar = game.bottomBarState();
+        EXPECT_EQ(bar.caption, c.caption) << "screen " << c.screen << " paused " << c.paused;
+        EXPECT_FLOAT_EQ(bar.captionAlpha, c.captionAlpha) << "screen " << c.screen;
+        EXPECT_EQ(bar.hintNumber, c.hintNumber) << "screen " << c.screen << " type " << c.type;
+        EXPECT_EQ(bar.hintAlwaysOpaque, c.screen == ScreenHowToPlay);
+    }
+
+    KelzoGame game;
+    PlainGame* plain = playing(game, kGameArcade);
+    game.currentScreen = ScreenPlaying;
+    plain->board->givenUp = 1;
+    EXPECT_EQ(game.bottomBarState().hintNumber, -1) << "a board given up";
+}
+
+// With nothing moving the frame asks for no other, unless every frame must count (drawing on demand is off) or
+// Frenzy runs on the play screen; the screen is dimmed while the flag says so. Without a game the menus still
+// draw.
+TEST_F(KelzoGameFrameTest, WhatTheFrameAnswersAndTheDimming)
+{
+    KelzoGame game;
+    loadCommonGraphics(game.graphics);
+    gGameGraphics = &game.graphics;
+    game.currentScreen = ScreenMainMenu;
+    game.previousScreen = ScreenMainMenu;
+    for (int i = 0; i < 3; i++)
+        game.drawFrame();
+    EXPECT_FALSE(game.drawFrame()) << "nothing moves";
+    const RGBA plain = pixel(160, 300);
+
+    game.dimScreen = true;
+    game.drawFrame();
+    const RGBA dimmed = pixel(160, 300);
+    EXPECT_LT(int(dimmed.r) + dimmed.g + dimmed.b, int(plain.r) + plain.g + plain.b);
+    game.dimScreen = false;
+
+    settings.powerOptions = false;
+    EXPECT_TRUE(game.drawFrame()) << "every frame counts";
+    settings.powerOptions = true;
+
+    settings.gameMode = kGameFrenzy;
+    game.currentScreen = ScreenPlaying;
+    EXPECT_TRUE(game.drawFrame()) << "Frenzy on the play screen with the clock running";
+    gGameClock.pause();
+    EXPECT_FALSE(game.drawFrame()) << "paused";
+    gGameGraphics = nullptr;
+}
