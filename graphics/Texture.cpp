@@ -53,7 +53,10 @@ static void prepareTextureWrite() {
     gBoundTexture = ~0u;
 }
 
+int gTextureUploads = 0;
+
 void Texture::upload(bool keepPixels) {
+    gTextureUploads++;
     prepareTextureWrite();
     glGenTextures(1, &id);
     glBindTexture(GL_TEXTURE_2D, id);

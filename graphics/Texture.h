@@ -52,6 +52,9 @@ public:
 
 };
 
+// Textures uploaded since the start (the frame benchmark tells the frames that build one apart).
+extern int gTextureUploads;
+
 // The picture loaded and stretched about its middle (see loadStretchedBitmap).
 Texture* makeStretchedTexture(const char* name, int dy, int dx);
 // The packed picture name + ".cmp" of width x height pixels.
