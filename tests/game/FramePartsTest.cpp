@@ -171,7 +171,7 @@ TEST(FurballIdleAnimationsTest, StartsAndWaits)
     EXPECT_EQ(idle.nextStartMs, 1100);
     board->cellAt(2, 0).specialStart = 990;
     EXPECT_TRUE(idle.step(*board, 4, 1050, alwaysStart)) << "a running animation needs the next frame";
-    EXPECT_EQ(board->cellAt(0, 0).specialStart, -1) << "no check before 100 ms";
+    EXPECT_EQ(int(board->cellAt(0, 0).specialStart), -1) << "no check before 100 ms";
     EXPECT_FALSE(idle.step(*board, 0, 1050, neverStart)) << "theme 0's blinks do not keep the frames coming";
 }
 

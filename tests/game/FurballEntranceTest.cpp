@@ -50,7 +50,7 @@ TEST(FurballEntranceTest, EachFurballPopsInWithItsMouthPopAfterIt)
         const TimedEffect& effect = board.timedEffects[pos.x + Board::kGrid * pos.y];
         EXPECT_TRUE(effect.active);
         EXPECT_EQ(effect.kind, 0);
-        EXPECT_EQ(effect.cell.colour, board.cellAt(pos.x, pos.y).colour);
+        EXPECT_EQ(int(effect.cell.colour), int(board.cellAt(pos.x, pos.y).colour));
         starts.push_back(effect.startMs - effectNow);
     }
     std::sort(starts.begin(), starts.end());
