@@ -80,7 +80,7 @@ void KelzoGame::startTutorial()
         board.placeFurballAt(furball.x, furball.y, cell);
         board.cellAt(furball.x, furball.y).colour = static_cast<uint16_t>(furball.colour);
     }
-    startFurballEntrance();
+    startFurballEntrance(true);
     advanceTutorial();
 }
 
