@@ -114,6 +114,9 @@ bool ArcadeGame::loadState(StreamIn& in)
     ArcadeSavedFields fields;
     if (!readArcadeSavedFields(in, &fields))
         return false;
+    // The saved body allows levels the puzzle store has no puzzles for.
+    if (level < 1 || level > kArcadeLastLevel)
+        return false;
     lives = fields.lives;
     scoreValue = fields.score;
     bankMs = fields.bankMs;

@@ -59,7 +59,7 @@ bool BlitzGame::saveState(StreamOut& out)
 bool BlitzGame::loadState(StreamIn& in)
 {
     BlitzSavedFields fields;
-    if (!readBlitzSavedFields(in, &fields))
+    if (!readBlitzSavedFields(in, &fields) || level < 1)
         return false;
     peak = fields.peak;
     bankMs = fields.bankMs;

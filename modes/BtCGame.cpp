@@ -52,11 +52,11 @@ bool BtCGame::saveState(StreamOut& out)
     return writeInt32(out, totalMs);
 }
 
-// A negative total, or the stand-in's mark, is no time this game could have.
+// A negative total, or the stand-in's mark, is no time this game could have; its level must have puzzles.
 bool BtCGame::loadState(StreamIn& in)
 {
     int total = 0;
-    if (!readInt(in, &total) || total < 0 || total == kStandInMark)
+    if (!readInt(in, &total) || total < 0 || total == kStandInMark || level < kFirstLevel || level > kLastLevel)
         return false;
     totalMs = total;
     return true;
