@@ -13,6 +13,7 @@
 #include "modes/PlainGame.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
+#include "ui/MenuBaseI.h"
 #include "ui/SharedMenuTextures.h"
 
 namespace {
@@ -159,5 +160,47 @@ TEST_F(KelzoGameFrameTest, WhatTheFrameAnswersAndTheDimming)
     EXPECT_TRUE(game.drawFrame()) << "Frenzy on the play screen with the clock running";
     gGameClock.pause();
     EXPECT_FALSE(game.drawFrame()) << "paused";
+    gGameGraphics = nullptr;
+}
+
+namespace {
+
+// A screen's menu that counts its first-draw calls and its draws, and moves while asked to.
+class CountingMenu : public MenuBaseI {
+public:
+    int render() override
+    {
+        draws++;
+        return moving ? 1 : 0;
+    }
+    int hitTest(int, int) override { return -1; }
+    int handleTouch(int, int, int) override { return -1; }
+    void onFirstDraw() override { firstDraws++; }
+    int draws = 0;
+    int firstDraws = 0;
+    bool moving = false;
+};
+
+}  // namespace
+
+// Without a game the play screen's parts are left out and the screen's menu still draws: its first-draw call
+// comes once, and a menu that moves keeps the frames coming.
+TEST_F(KelzoGameFrameTest, TheScreensMenuDrawsWithoutAGame)
+{
+    KelzoGame game;
+    loadCommonGraphics(game.graphics);
+    gGameGraphics = &game.graphics;
+    game.currentScreen = ScreenMainMenu;
+    game.previousScreen = ScreenMainMenu;
+    CountingMenu* menu = new CountingMenu();
+    game.currentMenu.reset(menu);
+    game.drawFrame();
+    game.drawFrame();
+    EXPECT_EQ(menu->firstDraws, 1);
+    EXPECT_EQ(menu->draws, 2);
+    menu->moving = true;
+    EXPECT_TRUE(game.drawFrame());
+    menu->moving = false;
+    EXPECT_FALSE(game.drawFrame());
     gGameGraphics = nullptr;
 }
