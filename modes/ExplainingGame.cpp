@@ -9,7 +9,9 @@
 namespace {
 
 const int kCaptionText = 274;
-const int kCaptionWidth = 256;
+// The score board packs each piece with a pixel of padding round it into pages 256 wide: a piece as wide
+// as the page never finds room, and would be rendered again every frame.
+const int kCaptionWidth = 254;
 const int kCaptionHeight = 64;
 const int kCaptionFontSize = 32;
 const int kCaptionX = 32;

@@ -8,8 +8,10 @@
 #include "Core/Language.h"
 #include "board/Board.h"
 #include "board/GameGraphics.h"
+#include "board/ScoreBoard.h"
 #include "game/KelzoGame.h"
 #include "graphics/ScreenFader.h"
+#include "modes/ExplainingGame.h"
 #include "modes/PlainGame.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
@@ -202,5 +204,26 @@ TEST_F(KelzoGameFrameTest, TheScreensMenuDrawsWithoutAGame)
     EXPECT_TRUE(game.drawFrame());
     menu->moving = false;
     EXPECT_FALSE(game.drawFrame());
+    gGameGraphics = nullptr;
+}
+
+// The tutorial's caption is composed into the score board once and drawn from its cache afterwards.
+TEST_F(KelzoGameFrameTest, TheTutorialsCaptionIsCachedOnTheScoreBoard)
+{
+    KelzoGame game;
+    loadCommonGraphics(game.graphics);
+    gGameGraphics = &game.graphics;
+    ExplainingGame* explaining = new ExplainingGame(&game.graphics);
+    explaining->board.reset(new Board());
+    game.ownedGame.reset(explaining);
+    game.setCurrentGame(explaining);
+    game.currentScreen = ScreenHowToPlay;
+    game.previousScreen = ScreenMainMenu;
+    gScoreBoard.reset();
+    game.drawFrame();
+    game.drawFrame();
+    EXPECT_EQ(gScoreBoard.key, 100);
+    EXPECT_EQ(gScoreBoard.sheet.regionCount(), 1);
+    EXPECT_FALSE(gScoreBoard.rebuilding()) << "no piece is rendered again in later frames";
     gGameGraphics = nullptr;
 }
