@@ -150,6 +150,56 @@ swipe_cell() {
     xdotool mouseup 1
 }
 
+# From a first start's title through the whole tutorial into a game of the selected mode, and on to the play
+# screen: taps move it on while its demonstrations play, a throw from the wrong furball is taken back with the
+# bar's undo (the step comes again), then the two right throws and the last taps.
+walk_tutorial_to_play() {
+    local shots="${1:-}" step again shown_intro shown_modes
+    tap_xy_to_screen 160 240 6
+    wait_for 50 grep -q "alert 6 taps:" "$log" || fail "the how-to-play screen did not open with its alert"
+    shoot_screen "$shots" how_to_play
+    tap_to_alert_answer 6 0
+    wait_tutorial_step 43
+    for step in 44 45 46 47 54 48 49; do
+        tap_tutorial_on_to "$step"
+        case "$step" in 45 | 54 | 49) shoot_screen "$shots" "tutorial_$step" ;; esac
+    done
+    swipe_cell 2 4 1 0
+    wait_for 50 grep -q "tutorial wrong throw" "$log" || fail "a throw from the wrong furball was not noticed"
+    shoot_screen "$shots" tutorial_wrong_throw
+    again="$(tutorial_steps 49)"
+    tap_at 20 460
+    for ((i = 0; i < 50; i++)); do
+        [ "$(tutorial_steps 49)" -gt "$again" ] && break
+        sleep 0.1
+    done
+    [ "$(tutorial_steps 49)" -gt "$again" ] || fail "the bar's undo did not take the wrong throw back"
+    echo "tutorial: the wrong throw was undone and step 49 shown again"
+    shoot_screen "$shots" tutorial_undone
+    swipe_cell 5 4 -1 0
+    wait_tutorial_step 50
+    swipe_cell 3 4 1 0
+    wait_tutorial_step 51
+    shoot_screen "$shots" tutorial_51
+    tap_tutorial_on_to 53
+    shoot_screen "$shots" tutorial_53
+    shown_intro="$(log_count "screen 1 shown")"
+    shown_modes="$(log_count "screen 15 shown")"
+    tap_tutorial_on_to -1
+    for ((i = 0; i < 100; i++)); do
+        [ "$(log_count "screen 1 shown")" -gt "$shown_intro" ] && break
+        [ "$(log_count "screen 15 shown")" -gt "$shown_modes" ] && break
+        sleep 0.1
+    done
+    if [ "$(log_count "screen 15 shown")" -gt "$shown_modes" ]; then
+        tap_to_screen screen 15 0 1 last   # sent to the mode menu: Start
+    fi
+    [ "$(log_count "screen 1 shown")" -gt "$shown_intro" ] || fail "the finished tutorial did not lead into a game"
+    echo "tutorial played to its end and on into a game"
+    shoot_screen "$shots" game_intro
+    tap_xy_to_screen 160 240 2
+}
+
 # A screenshot of the window as $2.png in folder $1 (nothing without a folder), once the screen has settled.
 shoot_screen() {
     [ -n "$1" ] || return 0
