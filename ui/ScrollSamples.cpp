@@ -2,7 +2,9 @@
 
 #include "Core/GameClock.h"
 
-int32_t gameClockNow() { return gGameClock.now(); }
+// The frame clock, not the game time: the scrollers live on menus, where the game time stands still while a
+// game waits, and a drag measured on a stopped clock would take every hold for a flick.
+int32_t gameClockNow() { return gGameClock.current; }
 
 void ScrollSamples::reset(int value)
 {

@@ -29,7 +29,8 @@ private:
     int count_ = 0;
 };
 
-// Where the scrollers read the time: the game clock's game time unless a test swaps it.
+// Where the scrollers read the time: the game clock's frame time (running also while the game waits) unless
+// a test swaps it.
 using ScrollClock = int32_t (*)();
 int32_t gameClockNow();
 

@@ -1,5 +1,6 @@
 #include "ui/Scroller.h"
 
+#include "Core/GameClock.h"
 #include "settings/AbSettings.h"
 
 #include <gtest/gtest.h>
@@ -274,6 +275,34 @@ TEST_F(ScrollerTest, TimesAcrossTheClockWrapStillMeasure)
     bool tapped = false;
     pager.endDrag(200, 200, &tapped);
     EXPECT_TRUE(tapped) << "a 52-ms press is a tap";
+}
+
+TEST(ScrollerClockTest, AHoldBeforeTheReleaseStopsTheFlickWhileTheGameWaits)
+{
+    // Menus show while the game clock is paused; the frame time goes on.
+    const GameClock saved = gGameClock;
+    const int savedTtd = gAbSettings.ttd;
+    gAbSettings.ttd = 0;
+    gGameClock.updateAt(10000);
+    gGameClock.pauseAt(10000);
+    Scroller slider;
+    slider.pageWidth = 78;
+    slider.minPage = 0;
+    slider.maxPage = 4;
+    slider.bandTop = 0;
+    slider.bandBottom = 480;
+    slider.beginDrag(200, 240);
+    for (int i = 1; i <= 8; i++) {
+        gGameClock.updateAt(10000 + 30 * i);
+        slider.drag(200 - 78 * i / 8, 240);
+    }
+    gGameClock.updateAt(10240 + 400);
+    bool tapped = false;
+    slider.endDrag(122, 240, &tapped);
+    EXPECT_EQ(slider.velocity, 0.0f) << "the finger rested 400 ms before it left";
+    EXPECT_FALSE(tapped);
+    gAbSettings.ttd = savedTtd;
+    gGameClock = saved;
 }
 
 }  // namespace
