@@ -20,6 +20,7 @@
 #include "ui/MenuTextStyle.h"
 #include "ui/SharedMenuTextures.h"
 #include "ui/TextEntryField.h"
+#include "ui/WoodOverlay.h"
 
 bool gChallengeScoresTipShown = false;
 bool gFreePlayScoresTipShown = false;
@@ -40,25 +41,6 @@ struct SmallTile {
 };
 const SmallTile kTiles[3] = {{2, "Easy_small.png", 72}, {3, "Medium_small.png", 130}, {4, "Hard_small.png", 188}};
 
-// The blend of the title's letters: (n + 128 + ((n + 128) >> 8)) >> 8 is n / 255, rounded.
-int mul255(int n)
-{
-    return (n + 128 + ((n + 128) >> 8)) >> 8;
-}
-
-int overlay(int top, int base)
-{
-    return base <= 127 ? mul255(2 * top * base) : 255 - mul255(2 * (255 - top) * (255 - base));
-}
-
-int engraveChannel(int text, int wood, int coverage)
-{
-    const int p = overlay(text, wood);
-    const int s = text + 48;
-    const int q = s > 127 ? p : overlay(s, p);
-    return (coverage * q) >> 8;
-}
-
 void drawTextureAt(Texture* texture, float x, float y, DrawParams p)
 {
     if (texture && texture->width > 0)
@@ -69,19 +51,7 @@ void drawTextureAt(Texture* texture, float x, float y, DrawParams p)
 
 void engraveIntoWood(Bitmap* text, const Bitmap* wood, int left, int top)
 {
-    if (!text || !wood)
-        return;
-    for (int r = 0; r < text->height; r++)
-        for (int c = 0; c < text->width; c++) {
-            RGBA& t = text->at(c, r);
-            const int wx = left + c, wy = top + r;
-            if (t.a == 0 || wx < 0 || wy < 0 || wx >= wood->width || wy >= wood->height)
-                continue;
-            const RGBA& w = const_cast<Bitmap*>(wood)->at(wx, wy);
-            t.r = (unsigned char)engraveChannel(t.r, w.r, t.a);
-            t.g = (unsigned char)engraveChannel(t.g, w.g, t.a);
-            t.b = (unsigned char)engraveChannel(t.b, w.b, t.a);
-        }
+    applyWoodOverlay(text, left, top, wood);
 }
 
 HiScoresMenu::HiScoresMenu(HiScoreTable* scoreTable, bool afterNewHighScore, const HiScoreEntry* given, int shownSlot,
