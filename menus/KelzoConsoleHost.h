@@ -5,7 +5,7 @@
 
 class KelzoGame;
 
-// The console's changes made on the application object. What the game cannot do yet is logged and skipped.
+// The console's changes made on the application object.
 class KelzoConsoleHost : public ConsoleHostI {
 public:
     explicit KelzoConsoleHost(KelzoGame& game) : game(game) {}
