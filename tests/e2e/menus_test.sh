@@ -148,9 +148,7 @@ shoot_screen "$out" language_german
 tap_to_screen screen 0 1 0
 [ "$(od -An -tu4 lang.dat | tr -d ' ')" = 1 ] || fail "lang.dat does not hold German (1): $(od -An -tu4 lang.dat)"
 shoot_screen "$out" title
-tap_xy_to_screen 160 240 6
-tap_to_screen screen 6 0 3
-shoot_screen "$out" main_menu
+walk_first_title_to_main_menu "$out"
 
 # ---- A theme tile: the alert says so, its answer returns to the main menu.
 tap_to_screen screen 3 11 18

@@ -83,9 +83,9 @@ double_tap_bar() {
     tap_at 160 462; sleep 0.1; tap_at 160 462
 }
 
-# From the title (a first start's: the how-to-play tutorial comes next, and is left by the bar's double tap and
-# the question it raises) to the play screen.
-walk_title_to_play() {
+# From the title of a first start to the main menu: the how-to-play tutorial comes next, and is left by the bar's
+# double tap and the question it raises.
+walk_first_title_to_main_menu() {
     local shots="${1:-}"
     tap_xy_to_screen 160 240 6
     wait_for 50 grep -q "alert 6 taps:" "$log" || fail "the how-to-play screen did not open with its alert"
@@ -100,6 +100,12 @@ walk_title_to_play() {
     shoot_screen "$shots" tutorial_leave_question
     tap_to_screen alert 5 1 3
     shoot_screen "$shots" main_menu
+}
+
+# From the title (a first start's: the tutorial comes next) to the play screen.
+walk_title_to_play() {
+    local shots="${1:-}"
+    walk_first_title_to_main_menu "$shots"
     tap_to_screen screen 3 0 15
     shoot_screen "$shots" mode_menu
     tap_to_screen screen 15 0 1 last    # Start (the mode tiles use the same tags)
