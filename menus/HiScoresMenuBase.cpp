@@ -9,6 +9,7 @@
 #include "graphics/TextRender.h"
 #include "menus/BubbleDrop.h"
 #include "menus/HiScoresHostI.h"
+#include "menus/MenuAlertLog.h"
 #include "menus/MyBusyIndicator.h"
 #include "scores/HiScoreTable.h"
 #include "scores/HiScoresExchange.h"
@@ -290,12 +291,15 @@ void HiScoresMenuBase::alertButtonClicked(int button, CustomAlertView* alert)
 void HiScoresMenuBase::openPrompt()
 {
     if (afterNewScore) {
-        if (onlineScoresOn())
+        if (onlineScoresOn()) {
             shortPrompt = new CustomAlertView(this, getText(155).c_str(), getText(156).c_str(), getText(1).c_str(),
                                               getText(0).c_str(), nullptr, AlertOptions());
+            logMenuAlert(getText(155).c_str(), shortPrompt);
+        }
     } else if (table->pendingEntry(slot) && onlineScoresOn()) {
         longPrompt = new CustomAlertView(this, getText(155).c_str(), getText(157).c_str(), getText(158).c_str(),
                                          getText(0).c_str(), getText(159).c_str(), AlertOptions());
+        logMenuAlert(getText(155).c_str(), longPrompt);
     } else if (!table->pendingEntry(slot) && deferredRefetch) {
         restartFetch(2);
     }
@@ -319,9 +323,11 @@ void HiScoresMenuBase::takeUploadResult()
         return;
     uploadStarted = false;
     requestRedraw();
-    if (uploader.hasFailed())
+    if (uploader.hasFailed()) {
         uploadFailedAlert = new CustomAlertView(this, getText(162).c_str(), getText(163).c_str(), getText(0).c_str(),
                                                 nullptr, nullptr, AlertOptions());
+        logMenuAlert(getText(162).c_str(), uploadFailedAlert);
+    }
     if (segment != 2) {
         restartFetch(2);
     } else {

@@ -6,6 +6,7 @@
 #include "graphics/DrawParams.h"
 #include "graphics/GlState.h"
 #include "graphics/ImageLoading.h"
+#include "menus/MenuAlertLog.h"
 #include "menus/widgets/CustomMultiSelect.h"
 #include "settings/AbSettings.h"
 #include "settings/Statistics.h"
@@ -276,6 +277,7 @@ void HistoryMenu::askReplay(int card)
     const bool solved = (asked_.flags & HistoryRecord::kFinished) != 0;
     alert = new CustomAlertView(this, getText(182).c_str(), getText(solved ? 183 : 184).c_str(), getText(1).c_str(),
                                 getText(0).c_str(), nullptr, AlertOptions());
+    logMenuAlert(getText(182).c_str(), alert);
     host_.playClick();
 }
 

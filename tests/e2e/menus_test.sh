@@ -220,6 +220,36 @@ open_contact
 shoot_screen "$out" contact_kept
 tap_to_screen screen 11 0 3
 
+# ---- A ranking Arcade score asks for a name and stores it at once.
+tap_to_screen screen 3 0 15
+# shellcheck disable=SC2046
+tap_at $(tap_point screen 15 0)         # the Arcade tile
+sleep 0.5
+tap_to_screen screen 15 0 1 last        # Start
+tap_xy_to_screen 160 240 2
+sleep 1
+shown="$(log_count "screen 3 shown")"
+tap_at 160 462; sleep 0.1; tap_at 160 462
+wait_more "screen 3 shown" "$shown" || fail "the double tap on the bottom bar did not open the main menu"
+open_contact
+retype_field "$email_y" "bv.score 4321"
+shown="$(log_count "screen 3 shown")"
+hold_at "$back_x" "$back_y" 1.4
+wait_more "screen 3 shown" "$shown" || fail "Back held did not return to the main menu"
+tap_to_screen screen 3 0 8              # Play ends the scored game: the new-high-score page
+shoot_screen "$out" new_high_score
+read -r save_x save_y < <(tap_point screen 8 0)
+tap_at 200 $((save_y - 73))             # the name field, above the buttons
+sleep 0.3
+xdotool type --delay 40 "Ann"
+tap_to_screen screen 8 0 9
+grep -qa "Ann" hiScores.dat || fail "the name is not in hiScores.dat"
+wait_more "alert -1: $(text 155)" 0 || fail "the high-score screen did not offer to share the new score"
+shoot_screen "$out" high_scores_after
+answer_menu_alert                       # not now
+tap_to_screen screen 9 0 15             # Back: a new game waits behind the game-mode menu
+tap_to_screen screen 15 1 3 last
+
 # ---- A restart keeps the language: the title comes, not the choice.
 "$closer" "$window" || fail "cannot close the window"
 expect_exit_0 "the window was closed"
