@@ -229,7 +229,7 @@ tap_to_screen screen 15 0 1 last        # Start
 tap_xy_to_screen 160 240 2
 sleep 1
 shown="$(log_count "screen 3 shown")"
-tap_at 160 462; sleep 0.1; tap_at 160 462
+double_tap_bar
 wait_more "screen 3 shown" "$shown" || fail "the double tap on the bottom bar did not open the main menu"
 open_contact
 retype_field "$email_y" "bv.score 4321"
