@@ -33,6 +33,8 @@ public:
     virtual bool outOfMoves() = 0;
     // The current game's hints left (a finished puzzle's record keeps them).
     virtual int hintsLeft() = 0;
+    // The credit the record of a finished or left puzzle keeps: the hints left unless the game says otherwise.
+    virtual int recordCredit() { return hintsLeft(); }
     // The shown board is solved and at rest: the game records it and moves on
     // (it may replace the board).
     virtual void puzzleFinished() = 0;

@@ -74,7 +74,7 @@ void Board::appendToPlayHistory(bool solved, bool bookmark, int kind)
     entry.playMs = elapsed;
     entry.gameType = kind;
     entry.hintedThrough = boardFreeHints() ? 0 : hintedThrough;
-    entry.credit = gBoardHost->hasCurrentGame() ? gBoardHost->hintsLeft() : 0;
+    entry.credit = gBoardHost->hasCurrentGame() ? gBoardHost->recordCredit() : 0;
     entry.flags = flags;
     entry.scheme = scheme;
     entry.extra = undoCount;

@@ -16,6 +16,10 @@ namespace {
 const int kScoreBoardTextWidth = 128;
 const int kScoreBoardTextFontSize = 15;
 
+const float kDigitScale = 0.38636363f;   // a 44-pixel digit drawn 17 pixels wide
+const float kDigitAdvance = 12.0f;
+const float kDigitHeight = 50.0f;
+
 } // namespace
 
 int numberDigits(int value, int divisor, int digits[10])
@@ -61,7 +65,7 @@ int clockGaugeFrame(float fraction)
     return frame > 31 ? 31 : frame;
 }
 
-void drawNumberDigits(int value, int divisor, float x, float y, float alpha)
+void drawNumberDigits(int value, int divisor, float x, float y, float alpha, float scale)
 {
     if (!gGameGraphics)
         return;
@@ -69,10 +73,12 @@ void drawNumberDigits(int value, int divisor, float x, float y, float alpha)
     int count = numberDigits(value, divisor, digits);
     DrawParams params;
     params.alpha = alpha;
-    params.scaleX = 0.38636363f;   // a 44-pixel digit drawn 17 pixels wide
+    params.scaleX = kDigitScale * scale;
+    x += (1.0f - scale) * kDigitAdvance * count / 2.0f;
+    y += (1.0f - scale) * kDigitHeight * kDigitScale / 2.0f;
     for (int i = 0; i < count; i++) {
         gGameGraphics->common[kEntryDigits].drawFrame(digits[i], x, y, params);
-        x += 12.0f;
+        x += kDigitAdvance * scale;
     }
 }
 
@@ -100,7 +106,7 @@ void NumberDisplay::draw()
 {
     if (levelStyle)
         x -= levelNumberShift(value);
-    drawNumberDigits(value, divisor, x, y + gScoreBoard.verticalOffset, alpha);
+    drawNumberDigits(value, divisor, x, y + gScoreBoard.verticalOffset, alpha, scale);
 }
 
 void drawTimeCircle(int frame, int x, int y, float alpha, bool blink, bool useBoardOffset)
@@ -150,4 +156,13 @@ void drawHudLabel(const String& text, int width, int x, int y, int height, int f
                                         defaultTextStyle());
     gScoreBoard.compose(piece, x, y, 1.0f);
     delete piece;
+}
+
+void drawFreePlayPicture(float x, float y)
+{
+    // Its place in the piece order is kept, so a piece composed after it finds its cached region.
+    gScoreBoard.compose(nullptr, static_cast<int>(x), static_cast<int>(y), 1.0f);
+    if (!gGameGraphics)
+        return;
+    gGameGraphics->common[kEntryFreePlayPicture].drawFrame(0, x, y + gScoreBoard.verticalOffset, DrawParams());
 }

@@ -14,6 +14,7 @@ struct NumberDisplay {
     float y = 0.0f;
     float alpha = 1.0f;
     uint8_t levelStyle = 0;
+    float scale = 1.0f;     // the digits' size; smaller digits stay centred where full-size ones would sit
 
     // Stores the fields and composes the box into the score board.
     void init(int value, int divisor, bool levelStyle, float x, float y, float alpha);
@@ -34,7 +35,7 @@ int timeCircleFrame(int frame, bool blink, int now);
 // or below, else floor(fraction x 32).
 int clockGaugeFrame(float fraction);
 
-void drawNumberDigits(int value, int divisor, float x, float y, float alpha);
+void drawNumberDigits(int value, int divisor, float x, float y, float alpha, float scale = 1.0f);
 void drawTimeCircle(int frame, int x, int y, float alpha, bool blink, bool useBoardOffset);
 void drawNumberBox(int divisor, float x, float y, bool levelStyle);
 // A text engraved into the score board at (x, y): rendered only while the board rebuilds its cache, drawn from
@@ -46,5 +47,7 @@ void drawTextIntoScoreBoard(const String& text, float x, float y);
 void drawHudLabel(const String& text, int width, int x, int y, int height, int fontSize);
 // The font size drawHudLabel uses: `fontSize`, or smaller until the text fits `width` (never below 9).
 int hudLabelFontSize(const char* text, int width, int fontSize);
+// The Free Play picture of the heads-up display, its top-left corner at (x, y) (the board's offset added).
+void drawFreePlayPicture(float x, float y);
 
 #endif

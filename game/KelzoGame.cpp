@@ -403,7 +403,6 @@ void KelzoGame::puzzleFinished()
     if (!currentGame)
         return;
     logPrintf("LOG", "board solved");
-    praise.show(false, false, nullptr, 300);
     currentGame->onPuzzleFinished();
 }
 
@@ -419,12 +418,8 @@ int KelzoGame::currentGameLevel() { return currentGame ? currentGame->level : 0;
 
 void KelzoGame::showFreePlayNewLevelPopup()
 {
-    // Shown again for the same level (from the heads-up display), it comes at once.
-    const bool delayed = !(currentGame && currentGame->levelPopupShown);
-    if (currentGame)
-        currentGame->levelPopupShown = true;
-    // The answer comes back to the application under the id the popup opened.
-    currentAlertId = FreePlayNewLevelPopup::open(currentLevel, delayed, this);
+    // Shown again for the same level, it comes at once.
+    openFreePlayNewLevelPopup(!(currentGame && currentGame->levelPopupShown));
 }
 
 bool KelzoGame::shouldShowTip(int id, int limit, int limit2, int limit3)

@@ -170,6 +170,16 @@ public:
     void askToLeaveTutorial();
     // Game time since the step began.
     int msIntoTutorialStep() const;
+    // ---- GameHost: what the modes ask of the play history and the screens (KelzoGameModeHost.cpp)
+    bool tipAllowed(int id, int limit) override;
+    int shownScreen() override { return currentScreen; }
+    int screenShownBefore() override { return previousScreen; }
+    void openLevelSelect(int level) override;
+    const Array<HistoryRecord>* playHistory() override { return &history; }
+    void openFreePlayNewLevelPopup(bool delayed) override;
+    int recordCredit() override;
+    // The new-level popup's and the final alert's answers (KelzoGameFreePlayLevel.cpp).
+    void answerFreePlayLevelAlert(int id, int button);
 
     // ---- Start-up
     // The loading part of start-up, with the loading screen's progress.
@@ -241,10 +251,10 @@ public:
     String playerStatePath() const;
 
     // ---- Play history and progress (KelzoGameHistory.cpp)
-    int solvedPuzzlesInLevel();
+    int solvedPuzzlesInLevel() override;
     int puzzlesLeftInLevel() override;
     int firstUnsolvedLevel(int gameType);
-    int firstUnsolvedLevelOfSelectedMode();
+    int firstUnsolvedLevelOfSelectedMode() override;
     int levelOfMode(int gameType);
     int highScoreRank();
     void restoreKeptPuzzle(int level);

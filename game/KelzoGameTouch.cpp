@@ -355,6 +355,10 @@ void KelzoGame::alertButtonClicked(int button, CustomAlertView*)
 void KelzoGame::answerAlert(int id, int button)
 {
     switch (id) {
+    case AlertFreePlayNewLevel:
+    case AlertFreePlayLevelResult:
+        answerFreePlayLevelAlert(id, button);
+        return;
     case AlertTimeUp:
         // Losing the life now, or seeing the puzzle through given up (the life goes when it is done).
         if (!currentGame)

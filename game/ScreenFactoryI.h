@@ -21,6 +21,8 @@ public:
     // After every frame, with the current screen's menu (or null): the action code that screen answers on its
     // own (as if tapped), else -1. The screens' background work reports here too.
     virtual int afterFrame(MenuBaseI*) { return -1; }
+    // The level select page `menu` shows `level` at once, nothing moving or pressed; other menus ignore it.
+    virtual void showLevel(MenuBaseI*, int) {}
     // The program ends: background work of the screens stops.
     virtual void shutDown() {}
 };

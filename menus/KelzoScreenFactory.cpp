@@ -20,6 +20,7 @@
 #include "menus/RatingMenu.h"
 #include "menus/SettingsMenu2.h"
 #include "menus/ThemeSelectMenu.h"
+#include "menus/widgets/LevelSelect.h"
 #include "menus/TitleScreen.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
@@ -151,6 +152,13 @@ int KelzoScreenFactory::afterFrame(MenuBaseI* menu)
     showFeedbackResult();
     ContactMenu* contact = dynamic_cast<ContactMenu*>(menu);
     return contact ? contact->takeLeaveCode() : -1;
+}
+
+void KelzoScreenFactory::showLevel(MenuBaseI* menu, int level)
+{
+    LevelSelectMenu* page = dynamic_cast<LevelSelectMenu*>(menu);
+    if (page && page->slider)
+        page->slider->showLevel(level);
 }
 
 void KelzoScreenFactory::shutDown() { gFeedbackSender.shutDown(); }

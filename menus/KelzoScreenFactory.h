@@ -23,6 +23,7 @@ public:
     String enteredText(MenuBaseI* menu) override;
     // The answer of a finished feedback send shows over any screen; the contact screen leaves after its send.
     int afterFrame(MenuBaseI* menu) override;
+    void showLevel(MenuBaseI* menu, int level) override;
     // Cancels a feedback send in flight.
     void shutDown() override;
 

@@ -90,6 +90,8 @@ void CurrentGameI::startNewLevel(const LevelRecord* recent1, const LevelRecord* 
 
 int CurrentGameI::movesLeft() { return movesRemaining; }
 
+int CurrentGameI::recordCredit() { return hintsLeft(); }
+
 void CurrentGameI::tick() {}
 
 bool CurrentGameI::isInputBlocked() { return false; }

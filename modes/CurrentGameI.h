@@ -76,6 +76,8 @@ public:
     // A board with at least one move.
     virtual bool canUndo();
     virtual void drawHud() = 0;
+    // The credit a finished or left puzzle's history record keeps (default: the hints left).
+    virtual int recordCredit();
 
     // ---- Factory and saved games
     // A new game of the global settings' mode (an instruction game when

@@ -3,6 +3,7 @@
 #include "modes/BtCGame.h"
 #include "modes/CurrentGameI.h"
 #include "modes/ExplainingGame.h"
+#include "modes/FreePlayGame.h"
 #include "modes/PlainGame.h"
 
 namespace {
@@ -23,6 +24,8 @@ CurrentGameI* makeGame(int type, GameGraphics* graphics, bool explain)
         game = new BlitzGame(graphics);
     else if (type == kGameBeatTheClock)
         game = new BtCGame(graphics);
+    else if (!explain && type == kGameFreePlay)
+        game = new FreePlayGame(graphics);
     else
         game = new PlainGame(graphics, false);
     game->settings.gameMode = type;

@@ -1,7 +1,9 @@
 #ifndef KELZO_MODES_GAMEHOST_H
 #define KELZO_MODES_GAMEHOST_H
 
+#include "Core/Array.h"
 #include "Core/String.h"
+#include "board/HistoryRecord.h"
 #include "board/MoveEntry.h"
 #include "board/TipParams.h"
 
@@ -55,6 +57,27 @@ public:
     virtual void showPraise(bool /*useListB*/, bool /*useListC*/, const char* /*text*/, int /*delayMs*/) {}
     // Once per game, while the tip was shown fewer than `limit` times.
     virtual bool shouldShowGameTip(int /*id*/, int /*limit*/, bool /*force*/) { return false; }
+
+    // Tip `id` may show: seen fewer than `limit` times, not twice in this game yet, tips switched on.
+    virtual bool tipAllowed(int, int) { return false; }
+
+    // ---- Screens
+    // The screen shown now and the one before it (ScreenId values); -1 without screens.
+    virtual int shownScreen() { return -1; }
+    virtual int screenShownBefore() { return -1; }
+    // Opens the level select with its slider standing at `level`, with a click.
+    virtual void openLevelSelect(int) {}
+
+    // ---- Progress over the play history (Free Play)
+    // The play history, oldest first; null without one.
+    virtual const Array<HistoryRecord>* playHistory() { return nullptr; }
+    // Puzzles still to solve at the level Free Play has reached, and those that count as solved there.
+    virtual int puzzlesLeftInLevel() { return 0; }
+    virtual int solvedPuzzlesInLevel() { return 0; }
+    virtual int firstUnsolvedLevelOfSelectedMode() { return 1; }
+    // The new-level popup for the level reached (the final alert after the last); held back a moment when
+    // `delayed`. The game's level-popup flag is set; its answer comes back to the application.
+    virtual void openFreePlayNewLevelPopup(bool) {}
 };
 
 // The application the games are played in; null when there is none.

@@ -1,9 +1,12 @@
 #include "modes/PlainGame.h"
 
+#include "modes/GameHost.h"
+
 namespace {
 
 const int kStartHints = 3;
 const int kMaxLevel = 30;
+const int kPraiseDelayMs = 300;
 
 } // namespace
 
@@ -39,6 +42,8 @@ bool PlainGame::loadState(StreamIn& in)
 
 void PlainGame::puzzleSolved(bool*, bool*)
 {
+    if (gGameHost && !explain_)
+        gGameHost->showPraise(false, false, nullptr, kPraiseDelayMs);
     // A new round of the same level once the round is played through.
     movesRemaining = movesRemaining > 1 ? movesRemaining - 1 : kPuzzlesPerRound;
 }

@@ -128,6 +128,15 @@ void LevelSelect::selectLevel(int level)
     scroller.dragStartX = -1;
 }
 
+void LevelSelect::showLevel(int level)
+{
+    selectLevel(level);
+    scroller.position = (float)level;
+    scroller.velocityAtPress = 0.0f;
+    scroller.maxDragDistance = 0;
+    tapCount = 0;
+}
+
 int LevelSelect::trackTouch(int phase, int px, int py)
 {
     if (phase == TouchDown) {

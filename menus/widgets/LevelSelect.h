@@ -46,6 +46,8 @@ public:
     int selectedLevel() const { return scroller.page; }
     // Selects the level and stops coasting; the strip glides there over the next frames.
     void selectLevel(int level);
+    // Stands at the level at once: shown there, no drag, no coasting, no tap counted.
+    void showLevel(int level);
     // The locked-level alert (none in Free Play with no puzzle left to solve).
     void reset(bool beatTheClock);
 

@@ -323,7 +323,10 @@ TEST_F(TipBubblesTest, TheApplicationHostsItsTips)
         game.tips.removeAll();
 
         EXPECT_TRUE(game.praise.isDone());
+        GameHost* hostBefore = gGameHost;
+        gGameHost = &game;   // the game asks its host for the word
         game.puzzleFinished();
+        gGameHost = hostBefore;
         EXPECT_FALSE(game.praise.isDone()) << "a solved puzzle shows the praise word";
         EXPECT_NE(game.praise.wordTexture(), nullptr);
     }

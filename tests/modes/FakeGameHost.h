@@ -28,10 +28,11 @@ public:
     void scheduleEvent(int kind, int delay) override { events.push_back(Event{kind, delay}); }
     void appendTimedEvent(int kind, int delay) override { appendedEvents.push_back(Event{kind, delay}); }
     void playWrongMoveEffect() override { wrongMoveSounds++; }
-    void showAlert(int id, const String& title, const String&, const String&, const String&) override
+    void showAlert(int id, const String& title, const String& message, const String&, const String&) override
     {
         alerts.push_back(id);
         lastAlertTitle = title.c_str();
+        lastAlertMessage = message.c_str();
     }
     bool isAlertShowing(int id) override { return showingAlert == id; }
     void resetLevelTipCounters() override { levelTipResets++; }
@@ -41,24 +42,57 @@ public:
     void dismissTip(int id) override { FakeBoardHost::dismissTip(id); }
     bool isAnyAlertShowing() override { return showingAlert != -1; }
     void gameOver(bool, bool) override { gameOvers++; }
-    void showPraise(bool, bool, const char*, int) override { praises++; }
+    void showPraise(bool useListB, bool, const char*, int) override
+    {
+        praises++;
+        praiseListB.push_back(useListB);
+    }
     bool shouldShowGameTip(int, int, bool) override { return gameTipsAllowed; }
+    bool tipAllowed(int id, int) override
+    {
+        allowedTipAsks.push_back(id);
+        return tipsAllowed;
+    }
+    int shownScreen() override { return screen; }
+    int screenShownBefore() override { return previousScreen; }
+    void openLevelSelect(int at) override { levelSelectOpenedAt.push_back(at); }
+    const Array<HistoryRecord>* playHistory() override { return &history; }
+    int puzzlesLeftInLevel() override { return puzzlesLeft; }
+    int solvedPuzzlesInLevel() override { return solvedInLevel; }
+    int firstUnsolvedLevelOfSelectedMode() override { return firstUnsolved; }
+    void openFreePlayNewLevelPopup(bool delayed) override
+    {
+        popupsOpened.push_back(delayed);
+        if (game)
+            game->levelPopupShown = true;
+        showingAlert = 2;
+    }
+    int recordCredit() override { return game ? game->recordCredit() : 0; }
 
     CurrentGameI* game = nullptr;
     int level = 1;
     int showingAlert = -1;
+    int screen = 2;
+    int previousScreen = 15;
+    int solvedInLevel = 0;
+    int firstUnsolved = 1;
 
     int nextPuzzles = 0;
     std::vector<MoveEntry> playedMoves;
     std::vector<Event> appendedEvents;   // without the lead (appendTimedEvent)
     std::vector<int> alerts;
     std::string lastAlertTitle;
+    std::string lastAlertMessage;
     int levelTipResets = 0;
     int tipRemovals = 0;
     std::vector<int> presentedTips;
     int gameOvers = 0;
     int praises = 0;
     bool gameTipsAllowed = true;
+    std::vector<int> allowedTipAsks;
+    std::vector<bool> praiseListB;   // the list each praise word came from
+    std::vector<int> levelSelectOpenedAt;
+    std::vector<bool> popupsOpened;
 };
 
 #endif
