@@ -24,7 +24,7 @@ CurrentGameI* makeGame(int type, GameGraphics* graphics, bool explain)
         game = new BlitzGame(graphics);
     else if (type == kGameBeatTheClock)
         game = new BtCGame(graphics);
-    else if (!explain && type == kGameFreePlay)
+    else if (type == kGameFreePlay)
         game = new FreePlayGame(graphics);
     else
         game = new PlainGame(graphics, false);
