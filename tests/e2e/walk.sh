@@ -88,7 +88,7 @@ double_tap_bar() {
 walk_first_title_to_main_menu() {
     local shots="${1:-}"
     tap_xy_to_screen 160 240 6
-    wait_for 50 grep -q "alert 6 taps:" "$log" || fail "the how-to-play screen did not open with its alert"
+    wait_more "alert 6 taps:" 0 || fail "the how-to-play screen did not open with its alert"
     shoot_screen "$shots" how_to_play
     tap_to_alert_answer 6 0
     wait_tutorial_step 43
@@ -127,7 +127,7 @@ tap_to_alert_answer() {
 
 # Waits up to 10 s for the tutorial to reach step $1 ("tutorial step N" in the log).
 wait_tutorial_step() {
-    wait_for 100 grep -q "tutorial step $1\$" "$log" || fail "the tutorial did not reach step $1"
+    wait_more "tutorial step $1\$" 0 || fail "the tutorial did not reach step $1"
 }
 
 # How often the tutorial has reached step $1.
@@ -162,7 +162,7 @@ swipe_cell() {
 walk_tutorial_to_play() {
     local shots="${1:-}" step again shown_intro shown_modes
     tap_xy_to_screen 160 240 6
-    wait_for 50 grep -q "alert 6 taps:" "$log" || fail "the how-to-play screen did not open with its alert"
+    wait_more "alert 6 taps:" 0 || fail "the how-to-play screen did not open with its alert"
     shoot_screen "$shots" how_to_play
     tap_to_alert_answer 6 0
     wait_tutorial_step 43
@@ -171,7 +171,7 @@ walk_tutorial_to_play() {
         case "$step" in 45 | 54 | 49) shoot_screen "$shots" "tutorial_$step" ;; esac
     done
     swipe_cell 2 4 1 0
-    wait_for 50 grep -q "tutorial wrong throw" "$log" || fail "a throw from the wrong furball was not noticed"
+    wait_more "tutorial wrong throw" 0 || fail "a throw from the wrong furball was not noticed"
     shoot_screen "$shots" tutorial_wrong_throw
     again="$(tutorial_steps 49)"
     tap_at 20 460
