@@ -93,10 +93,14 @@ walk_first_title_to_main_menu() {
     tap_to_alert_answer 6 0
     wait_tutorial_step 43
     shoot_screen "$shots" tutorial_first_step
+    sleep 1   # the answered alert shrinks away; until it has gone it takes the touches
     local asked
     asked="$(log_count "alert 5 taps:")"
     double_tap_bar
-    wait_more "alert 5 taps:" "$asked" || fail "the bar's double tap did not ask to leave the tutorial"
+    if ! wait_more "alert 5 taps:" "$asked"; then
+        double_tap_bar   # a loaded machine may have split the taps
+        wait_more "alert 5 taps:" "$asked" || fail "the bar's double tap did not ask to leave the tutorial"
+    fi
     shoot_screen "$shots" tutorial_leave_question
     tap_to_screen alert 5 1 3
     shoot_screen "$shots" main_menu
