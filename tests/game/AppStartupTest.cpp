@@ -25,6 +25,7 @@
 #include "platform/ServerAddresses.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/LoopbackServer.h"
+#include "ui/BubbleHost.h"
 #include "ui/ExplainScreen.h"
 #include "ui/MenuStack.h"
 #include "ui/SharedMenuTextures.h"
@@ -91,6 +92,7 @@ TEST_F(AppStartupTest, StartsOnTheTitleLeadsToAPlayableBoardAndShutsDownInOrder)
     EXPECT_EQ(gAbSettings.realRuns, 1);   // this launch, counted once
     EXPECT_EQ(gReportFacts, static_cast<ReportFactsI*>(gGame));
     EXPECT_EQ(gGameGraphics, &gGame->graphics);
+    EXPECT_EQ(gBubbleHost, &gGame->bubbleHost);   // bubbles get their tail and the play screen from it
     EXPECT_EQ(std::string(gDefaultFontFile.c_str()), "Insanibu.ttf");
     EXPECT_TRUE(gGameClock.paused);   // only the play screen runs it
 
@@ -131,6 +133,7 @@ TEST_F(AppStartupTest, StartsOnTheTitleLeadsToAPlayableBoardAndShutsDownInOrder)
     EXPECT_EQ(gReportFacts, nullptr);
     EXPECT_EQ(gAbSettings.callback, nullptr);
     EXPECT_EQ(gGameGraphics, nullptr);
+    EXPECT_EQ(gBubbleHost, nullptr);
     EXPECT_EQ(gFontCache, nullptr);
     EXPECT_TRUE(fileExists("settings.dat"));
     EXPECT_TRUE(fileExists("settings2b.dat"));
