@@ -4,7 +4,8 @@
 A line "furballs (cell:centre) 0,5:25,320 1,4:70,275 ..." lists every furball: its cell (column, row) and the
 screen point of its centre. A swipe is valid when another furball lies in that direction on the same row or
 column with at least one empty cell before the nearest one (the swiped furball slides, knocks it on).
-Swipes after which the board is solved or can still be played come first: a stuck board waits for an undo.
+Swipes after which the board can still be solved come first, then those that leave a move: a stuck board
+waits for an undo.
 
     pick_swipe.py [--wait <seconds>] <log file>   prints "x y dx dy", or nothing when no swipe is valid
 
@@ -58,11 +59,29 @@ def after_swipe(cells, column, row, dx, dy):
     return left
 
 
-def keeps_playing(furballs, swipe):
+def solvable(cells, seen, budget):
+    """True when some line of swipes brings the cells down to one furball; the search gives up (False) once
+    `budget` (a one-element list) of boards has been looked at."""
+    if len(cells) <= 1:
+        return True
+    key = frozenset(cells)
+    if key in seen or budget[0] <= 0:
+        return False
+    seen.add(key)
+    budget[0] -= 1
+    return any(solvable(after_swipe(cells, x, y, dx, dy), seen, budget)
+               for (x, y, dx, dy) in valid_swipes({c: c for c in cells}))
+
+
+def preference(furballs, swipe, budget):
+    """0 for a swipe after which the board can still be solved, 1 for one that leaves a move, 2 otherwise. All
+    swipes share the search budget, so a crowded board is answered quickly (by the moves left)."""
     x, y, dx, dy = swipe
     cell = next(c for c, centre in furballs.items() if centre == (x, y))
     left = after_swipe(furballs.keys(), cell[0], cell[1], dx, dy)
-    return len(left) <= 1 or bool(valid_swipes({c: c for c in left}))
+    if solvable(left, set(), budget):
+        return 0
+    return 1 if valid_swipes({c: c for c in left}) else 2
 
 
 def main():
@@ -77,7 +96,8 @@ def main():
             break
         time.sleep(0.1)
     if swipes:
-        swipes.sort(key=lambda swipe: not keeps_playing(furballs, swipe))
+        budget = [5000]
+        swipes.sort(key=lambda swipe: preference(furballs, swipe, budget))
         print(*swipes[0])
 
 
