@@ -100,7 +100,7 @@ void reportSolved(Board& board)
         gMenuStack.top() || !gBoardHost->hasCurrentGame())
         return;
     board.finishReported = 1;
-    gBoardHost->puzzleFinished();
+    gBoardHost->puzzleFinishedOn(board);
 }
 
 } // namespace

@@ -38,6 +38,8 @@ public:
     // The shown board is solved and at rest: the game records it and moves on
     // (it may replace the board).
     virtual void puzzleFinished() = 0;
+    // The same for a named board: the game's own board, or another one the game shows beside it.
+    virtual void puzzleFinishedOn(Board&) { puzzleFinished(); }
 
     // The play history; the board appends a puzzle when it ends.
     virtual Array<HistoryRecord>& playedPuzzles() = 0;

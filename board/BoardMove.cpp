@@ -4,16 +4,24 @@
 #include "board/BoardHost.h"
 #include "board/BoardServices.h"
 #include "board/GameType.h"
+#include "board/MovingFurball.h"
 
 namespace {
 
 const CellPos kOffBoard{-1, -1};
 
-void queueMovingFurball(const BoardCell& cell, int dx, int dy, CellPos origin, CellPos source, CellPos target,
-                        bool ghost, int delay, float speed, bool fast)
+// The flight goes to the game's board through the host; a board the host does not show as the game's (the
+// second board of two players) keeps its own flights.
+void queueMovingFurball(Board& board, const BoardCell& cell, int dx, int dy, CellPos origin, CellPos source,
+                        CellPos target, bool ghost, int delay, float speed, bool fast)
 {
-    if (gBoardHost)
+    if (!gBoardHost)
+        return;
+    if (gBoardHost->currentGameBoard() == &board || !gBoardHost->hasCurrentGame())
         gBoardHost->addMovingFurball(cell, dx, dy, origin, source, target, ghost, delay, speed, fast);
+    else
+        board.movingFurballs.append(MovingFurball(board, cell, dx, dy, origin, source, target, ghost, delay, speed,
+                                                  fast));
 }
 
 void tellMoveMade(bool chainLeftBoard)
@@ -71,8 +79,8 @@ void Board::refuseMove(CellPos pos, int dx, int dy, CellPos met, bool neighbour,
     const BoardCell mover = cellAt(pos.x, pos.y);
     if (neighbour) {
         // Both furballs shake in place.
-        queueMovingFurball(mover, dx, dy, pos, pos, pos, false, delay, 1.0f, false);
-        queueMovingFurball(cellAt(met.x, met.y), dx, dy, pos, met, met, false, 0, 1.0f, false);
+        queueMovingFurball(*this, mover, dx, dy, pos, pos, pos, false, delay, 1.0f, false);
+        queueMovingFurball(*this, cellAt(met.x, met.y), dx, dy, pos, met, met, false, 0, 1.0f, false);
         showWrongMoveTip(13, 600, 1, "You cannot kelzo the furballs into neighbouring furballs!");
         scheduleWrongMoveSound(delay);
         boardCountStatistic("MovWrongNeighbour");
@@ -80,8 +88,8 @@ void Board::refuseMove(CellPos pos, int dx, int dy, CellPos met, bool neighbour,
         // The furball stays; a half-transparent copy of it flies off.
         showWrongMoveTip(14, 1000, 2, "You can only kelzo furballs into other furballs! Undo if stuck!");
         scheduleWrongMoveSound(delay);
-        queueMovingFurball(mover, dx, dy, pos, pos, pos, false, delay, 1.0f, false);
-        queueMovingFurball(mover, dx, dy, pos, pos, kOffBoard, true, delay, speed, false);
+        queueMovingFurball(*this, mover, dx, dy, pos, pos, pos, false, delay, 1.0f, false);
+        queueMovingFurball(*this, mover, dx, dy, pos, pos, kOffBoard, true, delay, speed, false);
         boardCountStatistic("MovWrongOffBoard");
     }
     tellMoveMade(false);
@@ -128,7 +136,7 @@ int Board::tryMove(CellPos pos, int dx, int dy, bool silent, int delay, float sp
             return 0;
         }
         CellPos stop{hit.x - dx, hit.y - dy};
-        queueMovingFurball(moverCell, dx, dy, pos, mover, stop, false, firstStep ? delay : 0, speed, false);
+        queueMovingFurball(*this, moverCell, dx, dy, pos, mover, stop, false, firstStep ? delay : 0, speed, false);
         mover = hit;
         if (firstStep) {
             placedList.clear();
@@ -150,9 +158,9 @@ int Board::tryMove(CellPos pos, int dx, int dy, bool silent, int delay, float sp
     }
 
     if (chainLeft)
-        queueMovingFurball(moverCell, dx, dy, pos, mover, kOffBoard, false, 0, 1.0f, false);
+        queueMovingFurball(*this, moverCell, dx, dy, pos, mover, kOffBoard, false, 0, 1.0f, false);
     else
-        queueMovingFurball(lastCell, dx, dy, pos, mover, mover, false, 0, 1.0f, true);
+        queueMovingFurball(*this, lastCell, dx, dy, pos, mover, mover, false, 0, 1.0f, true);
     followInstruction(pos);
 
     MoveEntry entry;

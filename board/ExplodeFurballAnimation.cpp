@@ -160,9 +160,13 @@ void forgetBurstsInto(const Board& board)
 void explodeBoardFurballs(int jitterMs, bool explode, bool onlyFree, bool hide, int baseDelayMs)
 {
     Board* shown = gBoardHost ? gBoardHost->currentGameBoard() : nullptr;
-    if (!shown)
-        return;
-    Board& board = *shown;
+    if (shown)
+        explodeFurballsOf(*shown, 0, jitterMs, explode, onlyFree, hide, baseDelayMs);
+}
+
+void explodeFurballsOf(Board& board, int offsetX, int jitterMs, bool explode, bool onlyFree, bool hide,
+                       int baseDelayMs)
+{
     int count = board.furballCount();
     int fragmentCount = count < 7 ? 120 : 126 - count;
     for (const CellPos& pos : board.positions) {
@@ -183,6 +187,6 @@ void explodeBoardFurballs(int jitterMs, bool explode, bool onlyFree, bool hide, 
         else if (hide)
             cell.inFlight++;
         gAnimationList->add(Ref<AnimationI>(
-            new ExplodeFurballAnimation(&cell, corner.x + 17.5f, corner.y + 17.5f, delayMs, fragmentCount)));
+            new ExplodeFurballAnimation(&cell, corner.x + offsetX + 17.5f, corner.y + 17.5f, delayMs, fragmentCount)));
     }
 }

@@ -48,6 +48,9 @@ private:
 // plus a random jitter (when jitterMs > 0); onlyFree skips furballs in flight
 // or already bursting; hide makes the still furballs disappear.
 void explodeBoardFurballs(int jitterMs, bool explode, bool onlyFree, bool hide, int baseDelayMs);
+// The same for the furballs of `board`, whose cells are drawn `offsetX` further right.
+void explodeFurballsOf(Board& board, int offsetX, int jitterMs, bool explode, bool onlyFree, bool hide,
+                       int baseDelayMs);
 
 // A burst that will hide this cell's furball is waiting or running.
 bool burstHides(const uint16_t* inFlightCount);

@@ -99,6 +99,8 @@ public:
     bool outOfMoves() override;
     int hintsLeft() override;
     void puzzleFinished() override;
+    // The current game's own board goes through puzzleFinished; another board it shows, to the game.
+    void puzzleFinishedOn(Board& board) override;
     Array<HistoryRecord>& playedPuzzles() override;
     int currentGameType() override;
     int currentGameLevel() override;

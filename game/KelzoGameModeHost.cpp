@@ -26,3 +26,11 @@ void KelzoGame::openFreePlayNewLevelPopup(bool delayed)
 }
 
 int KelzoGame::recordCredit() { return currentGame ? currentGame->recordCredit() : 0; }
+
+void KelzoGame::puzzleFinishedOn(Board& board)
+{
+    if (currentGame && currentGame->board.get() != &board)
+        currentGame->otherBoardFinished(board);
+    else
+        puzzleFinished();
+}

@@ -78,6 +78,8 @@ public:
     virtual void drawHud() = 0;
     // The credit a finished or left puzzle's history record keeps (default: the hints left).
     virtual int recordCredit();
+    // A board the game shows beside its own was solved and is at rest (default: none is shown).
+    virtual void otherBoardFinished(Board&) {}
 
     // ---- Factory and saved games
     // A new game of the global settings' mode (an instruction game when

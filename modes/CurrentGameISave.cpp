@@ -69,6 +69,8 @@ bool CurrentGameI::loadBody(StreamIn& in)
         // A damaged board alone does not refuse the game: it resumes without one.
         OwnedPtr<Board> loaded(new Board());
         board.reset(loaded->load(in) ? loaded.take() : nullptr);
+    } else {
+        board.reset();   // saved without one: a board the mode made when it was built does not stay
     }
     if (!readTag(in) || !readBool(in, &ended))
         return false;

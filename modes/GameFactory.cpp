@@ -5,6 +5,7 @@
 #include "modes/ExplainingGame.h"
 #include "modes/FreePlayGame.h"
 #include "modes/PlainGame.h"
+#include "modes/TwoPlayerGame.h"
 
 namespace {
 
@@ -26,6 +27,8 @@ CurrentGameI* makeGame(int type, GameGraphics* graphics, bool explain)
         game = new BtCGame(graphics);
     else if (type == kGameFreePlay)
         game = new FreePlayGame(graphics);
+    else if (type == kGameTwoPlayer)
+        game = new TwoPlayerGame(graphics);
     else
         game = new PlainGame(graphics, false);
     game->settings.gameMode = type;

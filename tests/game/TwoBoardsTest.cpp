@@ -1,0 +1,81 @@
+// The end of a puzzle on a screen of two boards: the application hears which board finished.
+
+#include <unistd.h>
+
+#include <string>
+
+#include "Core/GameClock.h"
+#include "board/Board.h"
+#include "board/NewLevelData.h"
+#include "game/KelzoGame.h"
+#include "graphics/AnimationList.h"
+#include "modes/TwoPlayerGame.h"
+#include "settings/Settings.h"
+#include "tests/board/BoardTestSupport.h"
+#include "tests/support/TempFolder.h"
+
+namespace {
+
+class TwoBoardsTest : public TempFolderTest {
+protected:
+    void SetUp() override
+    {
+        TempFolderTest::SetUp();
+        for (const char* name : {"newLdPuzzles.dat", "newLdComplexities.dat"}) {
+            unlink(name);
+            ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name)) << name;
+        }
+        gSettingsSaveSuppressed = true;
+        settings.gameMode = kGameTwoPlayer;
+        settings.startLevel = 2;
+        gSettings = &settings;
+        gGameClock.updateAt(400000);
+        gBoardHost = &game;
+        gGameHost = &game;
+        game.currentScreen = ScreenPlaying;
+        two = new TwoPlayerGame(nullptr);
+        game.ownedGame.reset(two);
+        game.setCurrentGame(two);
+    }
+
+    void TearDown() override
+    {
+        game.setCurrentGame(nullptr);
+        game.ownedGame.reset();
+        while (updateAnimations(gAnimationList))
+            gGameClock.updateAt(gGameClock.current + 1000);
+        gNewLevelData.close();
+        gBoardHost = nullptr;
+        gGameHost = nullptr;
+        gSettings = nullptr;
+        gSettingsSaveSuppressed = false;
+        TempFolderTest::TearDown();
+    }
+
+    Settings settings;
+    KelzoGame game;
+    TwoPlayerGame* two = nullptr;
+};
+
+} // namespace
+
+TEST_F(TwoBoardsTest, ASolvedSecondBoardLeavesTheGameAndItsHistoryAlone)
+{
+    Board* first = two->board.get();
+    ASSERT_NE(nullptr, first);
+    Board* second = new Board();
+    placeDiagram(*second, rowDiagram(3, "...1..."));
+    second->puzzleId = 20005;
+    two->secondBoard.reset(second);
+    gGameClock.updateAt(gGameClock.current + 4000);
+
+    game.puzzleFinishedOn(*second);
+    two->drawBoard();
+    EXPECT_EQ(first, two->board.get());
+    EXPECT_EQ(0, game.history.size()) << "the first board's puzzle goes on";
+    ASSERT_FALSE(two->secondBoard.isNull());
+    EXPECT_NE(20005, two->secondBoard->puzzleId);
+
+    game.puzzleFinishedOn(*first);   // the game's own board ends as every game's does
+    EXPECT_EQ(1, game.history.size());
+}
