@@ -35,6 +35,8 @@ protected:
         fph = gAbSettings.fph;
         gAbSettings.fph = 15;                  // level 1 allows 1 hinted move
         clock = 300000;
+        if (gGameClock.paused)   // a clock another test left paused would not move
+            gGameClock.resume();
         gGameClock.updateAt(clock);
         gBoardHost = &game;
         gGameHost = &game;

@@ -166,7 +166,8 @@ TEST_F(CurrentGameITest, FactoryMakesTheSettingsModeAndNothingForAnUnknownOne)
         // Arcade starts at the level of its difficulty, Blitz at 3, the others where the player chose.
         EXPECT_EQ(mode == kGameArcade ? 1 : mode == kGameBlitz ? 3 : 4, game->level) << mode;
         EXPECT_TRUE(game->isSavable());
-        EXPECT_TRUE(game->board.isNull());
+        // Two Player deals both its boards at once; the others wait for their first puzzle.
+        EXPECT_EQ(mode != kGameTwoPlayer, game->board.isNull()) << mode;
     }
     settings.gameMode = 7;
     settings.difficulty = 0;

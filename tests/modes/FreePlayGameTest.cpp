@@ -51,6 +51,8 @@ protected:
         for (int i = 0; i < StatisticCount; i++)
             gAbSettings.setCounter(i, 0);
         clock = 300000;
+        if (gGameClock.paused)   // a clock another test left paused would not move
+            gGameClock.resume();
         gGameClock.updateAt(clock);
         host.level = 5;
         gBoardHost = &host;

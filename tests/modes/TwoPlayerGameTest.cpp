@@ -23,6 +23,7 @@ protected:
     void SetUp() override
     {
         TempFolderTest::SetUp();
+        gNewLevelData.close();   // the store of this folder, not one an earlier test opened
         for (const char* name : {"newLdPuzzles.dat", "newLdComplexities.dat"}) {
             unlink(name);
             ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name)) << name;
@@ -31,6 +32,8 @@ protected:
         settings.gameMode = kGameTwoPlayer;
         settings.startLevel = 4;
         gSettings = &settings;
+        if (gGameClock.paused)   // a clock another test left paused would not move
+            gGameClock.resume();
         gGameClock.updateAt(300000);
         gBoardHost = &host;
         gGameHost = &host;
