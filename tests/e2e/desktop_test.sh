@@ -37,9 +37,7 @@ count() { grep -c "$1" "$log"; }
 more_than() { [ "$(count "$1")" -gt "$2" ]; }
 
 start_xvfb 600x700x24
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-wait_for 100 wmctrl -m || fail "openbox did not start"
+start_window_manager
 echo "display $DISPLAY, window manager up"
 export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
 

@@ -18,3 +18,11 @@ start_xvfb() {
     wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$work/display")"
 }
+
+# Starts the openbox window manager on that display, for focus changes and window closing as on a desktop.
+# Sets wm_pid.
+start_window_manager() {
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    wait_for 100 wmctrl -m || fail "openbox did not start"
+}

@@ -1,7 +1,5 @@
-#include "tests/graphics/GlTestContext.h"
+#include "tests/ui/DataFolderGlTest.h"
 
-#include "Core/GameClock.h"
-#include "Core/Language.h"
 #include "board/Board.h"
 #include "board/CellGeometry.h"
 #include "game/KelzoGame.h"
@@ -10,10 +8,6 @@
 #include "modes/PlainGame.h"
 #include "settings/Settings.h"
 #include "ui/MenuBubble.h"
-
-#include <string>
-
-#include <unistd.h>
 
 namespace {
 
@@ -27,18 +21,11 @@ public:
 
 // Bubbles load their frame picture, fonts and texts from the data folder and
 // read the game clock, which each test starts at 10 s.
-class TipBubblesTest : public GlTest {
+class TipBubblesTest : public DataFolderGlTest {
 protected:
     void SetUp() override
     {
-        GlTest::SetUp();
-        char cwd[4096];
-        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-        previous = cwd;
-        ASSERT_EQ(chdir(KELZO_DATA_DIR), 0);
-        unloadLanguage();
-        gLanguage = new Language(kEnglish);
-        savedClock = gGameClock;
+        DataFolderGlTest::SetUp();
         gGameClock = GameClock();
         at(0);
         tips.setHost(&host);
@@ -46,10 +33,7 @@ protected:
     void TearDown() override
     {
         tips.removeAll();
-        unloadLanguage();
-        gGameClock = savedClock;
-        EXPECT_EQ(chdir(previous.c_str()), 0);
-        GlTest::TearDown();
+        DataFolderGlTest::TearDown();
     }
     static void at(int ms) { gGameClock.updateAt(10000 + ms); }
     MenuBubble* only()
@@ -60,8 +44,6 @@ protected:
 
     FakeTipsHost host;
     Tips tips;
-    GameClock savedClock;
-    std::string previous;
 };
 
 // Rows whose cells all hold a furball; the others stay empty.

@@ -1,15 +1,11 @@
-#include "tests/graphics/GlTestContext.h"
+#include "tests/ui/DataFolderGlTest.h"
 
-#include "Core/GameClock.h"
-#include "Core/Language.h"
 #include "graphics/FontCache.h"
 #include "modes/PraiseDisplay.h"
 #include "settings/AbSettings.h"
 
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace {
 
@@ -25,20 +21,13 @@ void rolls(std::vector<int> values)
 
 // The words come from the English text file and the default font of the data
 // folder; the game clock starts at 10 s.
-class PraiseDisplayTest : public GlTest {
+class PraiseDisplayTest : public DataFolderGlTest {
 protected:
     void SetUp() override
     {
-        GlTest::SetUp();
-        char cwd[4096];
-        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-        previous = cwd;
-        ASSERT_EQ(chdir(KELZO_DATA_DIR), 0);
-        unloadLanguage();
-        gLanguage = new Language(kEnglish);
+        DataFolderGlTest::SetUp();
         savedFont = gDefaultFontFile;
         setDefaultFontFile("Insanibu");  // as the game does at start-up
-        savedClock = gGameClock;
         savedNwt = gAbSettings.nwt;
         gAbSettings.nwt = 0;
         gGameClock = GameClock();
@@ -47,12 +36,9 @@ protected:
     }
     void TearDown() override
     {
-        unloadLanguage();
         gDefaultFontFile = savedFont;
-        gGameClock = savedClock;
         gAbSettings.nwt = savedNwt;
-        EXPECT_EQ(chdir(previous.c_str()), 0);
-        GlTest::TearDown();
+        DataFolderGlTest::TearDown();
     }
     // Steps and draws the word `ms` after the clock's start on a black frame.
     bool frameAt(int ms)
@@ -72,10 +58,8 @@ protected:
     }
 
     PraiseDisplay praise;
-    GameClock savedClock;
     String savedFont;
     int savedNwt = 0;
-    std::string previous;
 };
 
 }  // namespace

@@ -30,22 +30,11 @@ trap cleanup EXIT
 log="$out/round0.log"
 fail() { echo "FAIL: $*"; echo "--- program log ($log):"; tail -30 "$log" 2>/dev/null; exit 1; }
 
-wait_for() {
-    local tenths="$1"; shift
-    for ((i = 0; i < tenths; i++)); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
+# shellcheck source=../e2e/xvfb_support.sh
+. "$here/../e2e/xvfb_support.sh"
 
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 600x700x24 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-wait_for 100 wmctrl -m || fail "openbox did not start"
+start_xvfb 600x700x24
+start_window_manager
 export LSAN_OPTIONS="suppressions=$here/../e2e/lsan.supp:print_suppressions=0"
 cp -r "$data" "$work/data"
 game="$work/data"
