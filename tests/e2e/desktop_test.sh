@@ -69,25 +69,6 @@ wait_end() {
 # finished board to be replaced.
 next_swipe() { python3 "$here/pick_swipe.py" --wait 4 "$log" | grep .; }
 
-swipe() {
-    local s
-    for ((t = 0; t < 40; t++)); do
-        s="$(python3 "$here/pick_swipe.py" "$log")"
-        [ -n "$s" ] && { echo "$s"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-
-swipe() {
-    local fx="$1" fy="$2" dx="$3" dy="$4"
-    xdotool mousemove --window "$window" "$fx" "$fy" mousedown 1
-    for step in 1 2 3 4 5 6; do
-        xdotool mousemove --window "$window" $((fx + dx * step * 10)) $((fy + dy * step * 10))
-    done
-    xdotool mouseup 1
-}
-
 shot() { import -window "$window" "$out/$1.png" 2>/dev/null; }
 # Mean brightness of a screenshot, 0 to 1.
 brightness() { convert "$out/$1.png" -colorspace Gray -format "%[fx:mean]" info:; }

@@ -216,3 +216,49 @@ shoot_screen() {
     sleep 0.7
     import -window "$window" "$1/$2.png" 2>/dev/null || fail "no screenshot of $2"
 }
+
+# A swipe from x y ($1 $2) in the direction $3 $4 (each -1, 0 or 1), 60 pixels long, as a finger would.
+swipe() {
+    local fx="$1" fy="$2" dx="$3" dy="$4"
+    xdotool mousemove --window "$window" "$fx" "$fy" mousedown 1
+    for step in 1 2 3 4 5 6; do
+        xdotool mousemove --window "$window" $((fx + dx * step * 10)) $((fy + dy * step * 10))
+        sleep 0.03
+    done
+    xdotool mouseup 1
+}
+
+# Swipes a valid move on the board last reported (waiting up to 4 s for one) and waits for it to be made.
+make_a_move() {
+    local fx fy dx dy moves
+    read -r fx fy dx dy < <(python3 "$(dirname "${BASH_SOURCE[0]}")/pick_swipe.py" --wait 4 "$log")
+    [ -n "${dy:-}" ] || fail "no valid swipe on the board"
+    moves="$(log_count "move made")"
+    swipe "$fx" "$fy" "$dx" "$dy"
+    wait_more "move made" "$moves" || fail "the swipe at $fx,$fy made no move"
+}
+
+# Plays the board on the play screen to its end with the throws the program $1 (tests/e2e/solving_throw)
+# finds, and waits for the board to be reported solved.
+play_board_to_end() {
+    local solver="$1" line cells column row dx dy centre moves solved
+    solved="$(log_count "board solved")"
+    for ((throw = 0; throw < 20; throw++)); do
+        line="$(grep "furballs (cell:centre)" "$log" | tail -n1 | sed 's/^.*furballs (cell:centre) *//')"
+        cells="$(echo "$line" | tr ' ' '\n' | cut -d: -f1 | tr '\n' ' ')"
+        # shellcheck disable=SC2086
+        read -r column row dx dy < <("$solver" $cells)
+        [ -n "${dy:-}" ] || fail "no solving throw for the board $cells"
+        centre="$(echo "$line" | tr ' ' '\n' | grep "^$column,$row:" | cut -d: -f2 | tr ',' ' ')"
+        moves="$(log_count "move made")"
+        # shellcheck disable=SC2086
+        swipe $centre "$dx" "$dy"
+        wait_more "move made" "$moves" || fail "the solving throw of $column,$row made no move"
+        if grep "move made" "$log" | tail -n1 | grep -q ", 1 furballs left"; then
+            wait_more "board solved" "$solved" || fail "one furball left but the board was not solved"
+            return 0
+        fi
+        sleep 1.5   # the furballs fly and settle before the next board is read
+    done
+    fail "the board was not solved in 20 throws"
+}
