@@ -208,14 +208,7 @@ bar_to_main_menu() {
 play_mode 0 arcade
 
 # Pause and resume: the focus goes to another window and comes back.
-losses="$(log_count "focus lost")"
-xlogo -geometry 100x100+450+550 2>/dev/null &
-other_pid=$!
-wait_for 50 more_lines "focus lost" "$losses" || fail "the game did not lose the focus"
-kill "$other_pid" 2>/dev/null; wait "$other_pid" 2>/dev/null; other_pid=""
-gains="$(log_count "focus gained")"
-wmctrl -i -a "$window"
-wait_more "focus gained" "$gains" || fail "the game did not resume when the focus came back"
+focus_away_and_back 50
 make_a_move
 echo "paused and resumed: a move made after the focus came back"
 

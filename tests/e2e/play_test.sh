@@ -56,12 +56,7 @@ echo "swipe furball at $fx,$fy toward $dx,$dy"
 
 moves_before="$(grep -c "move made" "$out/kelzo.log")"
 import -window "$window" "$out/before.png" || fail "no screenshot"
-xdotool mousemove --window "$window" "$fx" "$fy" mousedown 1
-for step in 1 2 3 4 5 6; do
-    xdotool mousemove --window "$window" $((fx + dx * step * 10)) $((fy + dy * step * 10))
-    sleep 0.03
-done
-xdotool mouseup 1
+swipe "$fx" "$fy" "$dx" "$dy"
 moves_seen() { [ "$(grep -c "move made" "$out/kelzo.log")" -gt "$moves_before" ]; }
 wait_for 50 moves_seen || fail "the swipe made no move"
 sleep 2   # the furballs fly and settle

@@ -262,3 +262,22 @@ play_board_to_end() {
     done
     fail "the board was not solved in 20 throws"
 }
+
+# Pause and resume as on a desktop: the focus goes to a small other window until the game logs its loss, then
+# back; fails unless the game logs the gain within $1 tenths of a second. Sets other_pid while that window
+# lives, for the caller's clean-up.
+focus_away_and_back() {
+    local losses gains
+    losses="$(log_count "focus lost")"
+    xlogo -geometry 100x100+450+550 2>/dev/null &
+    other_pid=$!
+    wait_more "focus lost" "$losses" || fail "the game did not lose the focus to another window"
+    kill "$other_pid" 2>/dev/null; wait "$other_pid" 2>/dev/null; other_pid=""
+    gains="$(log_count "focus gained")"
+    wmctrl -i -a "$window"
+    for ((i = 0; i < $1; i++)); do
+        [ "$(log_count "focus gained")" -gt "$gains" ] && return 0
+        sleep 0.1
+    done
+    fail "the game did not come back within $1 tenths of a second of the focus"
+}

@@ -36,8 +36,8 @@ fail() { echo "FAIL: $*"; echo "--- program log ($log):"; tail -30 "$log" 2>/dev
 
 # shellcheck source=../e2e/xvfb_support.sh
 . "$here/../e2e/xvfb_support.sh"
-count() { grep -c "$1" "$log"; }
-more_than() { [ "$(count "$1")" -gt "$2" ]; }
+# shellcheck source=../e2e/walk.sh
+. "$here/../e2e/walk.sh"
 
 start_xvfb 600x700x24
 start_window_manager
@@ -67,14 +67,7 @@ for scenario in refused silent byte_a_second garbage huge rows lying_length bad_
     fi
 
     # The focus away and back: the pause report, then a frame drawn within a second of the return.
-    losses="$(count "focus lost")"
-    xlogo -geometry 100x100+400+500 2>/dev/null &
-    other_pid=$!
-    wait_for 50 more_than "focus lost" "$losses" || fail "$scenario: the game did not lose the focus"
-    kill "$other_pid" 2>/dev/null; wait "$other_pid" 2>/dev/null; other_pid=""
-    gains="$(count "focus gained")"
-    wmctrl -i -a "$window"
-    wait_for 10 more_than "focus gained" "$gains" || fail "$scenario: the game did not come back within a second"
+    focus_away_and_back 10
 
     "$closer" "$window" || fail "$scenario: cannot close the window"
     start=$(date +%s%N)
