@@ -49,6 +49,8 @@ struct SaverCase {
     // True for a file written once (the first time it is missing): each round starts without it
     // and the child saves a single time.
     bool writtenOnce = false;
+    // The test's name where one file has two savers; the file's name otherwise.
+    const char* name = nullptr;
 };
 
 void PrintTo(const SaverCase& saver, std::ostream* out) { *out << saver.file; }
@@ -149,6 +151,15 @@ std::string loadScores()
     return table.load("hiScores.dat") ? std::string(table.onlineName().c_str()) : "damaged";
 }
 
+// The best score of the first slot: the saver stores ever higher scores, so the newest is on top.
+std::string loadBestScore()
+{
+    if (!fileExists("hiScores.dat"))
+        return kNotThere;
+    HiScoreTable table;
+    return table.load("hiScores.dat") ? text(table.slotList(0)[0].score) : "damaged";
+}
+
 std::string loadPromoHistory()
 {
     if (!fileExists(PromoHistory::kFileName))
@@ -245,6 +256,18 @@ const SaverCase kSavers[] = {
          return playerText(v);
      },
      loadScores, playerText},
+    {"hiScores.dat",
+     [] {
+         gChildScores = new HiScoreTable();
+         gChildScores->load("hiScores.dat");
+     },
+     [](long v) {
+         // A finished game's score, stored (and saved) as the new-high-score screen does; the table says no
+         // more of that save, so a second one tells whether the file holds it.
+         gChildScores->addScore(0, static_cast<int>(v), String("player"), static_cast<int>(v));
+         return gChildScores->save() ? text(v) : "";
+     },
+     loadBestScore, text, false, "hiScores_dat_stored_score"},
     {PromoHistory::kFileName, [] { gPromoHistory = new PromoHistory; },
      [](long v) {
          gPromoHistory->counter0 = static_cast<int>(v);
@@ -425,7 +448,7 @@ TEST_P(KillDuringSaveTest, FileHoldsOneWholeVersionAfterEveryKill)
 std::string caseName(const ::testing::TestParamInfo<SaverCase>& info)
 {
     std::string name;
-    for (const char* c = info.param.file; *c; ++c)
+    for (const char* c = info.param.name ? info.param.name : info.param.file; *c; ++c)
         name += isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
     return name;
 }
