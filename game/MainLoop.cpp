@@ -1,5 +1,7 @@
 #include "game/MainLoop.h"
 
+#include <cstdlib>
+
 #include "Core/Log.h"
 #include "Core/Thread.h"
 #include "game/BvGameI.h"
@@ -46,6 +48,36 @@ bool frameDue()
     }
     return gAppActive || gPlatformState.redrawRequested;
 }
+
+// With KELZO_LOOP_STATS set, each second of the main loop is logged: its passes, the frames drawn and the
+// longest pass (its rests of at most 30 ms included), for the speed script (bench/speed) to set beside the CPU
+// time the process used.
+struct LoopStats {
+    bool on = false;
+    int64_t windowStartUs = 0;
+    int passes = 0;
+    int64_t framesAtStart = 0;
+    int64_t longestUs = 0;
+
+    void passDone(int64_t startUs, int64_t endUs)
+    {
+        passes++;
+        if (endUs - startUs > longestUs)
+            longestUs = endUs - startUs;
+        if (endUs - windowStartUs < 1000000)
+            return;
+        logPrintf("LOG", "loop stats: %d passes, %d frames, longest pass %.1f ms", passes,
+                  int(gFramesShown - framesAtStart), longestUs / 1000.0);
+        start(endUs);
+    }
+    void start(int64_t nowUs)
+    {
+        windowStartUs = nowUs;
+        passes = 0;
+        framesAtStart = gFramesShown;
+        longestUs = 0;
+    }
+};
 
 }  // namespace
 
@@ -103,7 +135,15 @@ bool mainLoopPass(FramePacer* pacer)
 void runMainLoop(FramePacer* pacer)
 {
     setMainLoopThread(true);
-    while (mainLoopPass(pacer)) {
+    LoopStats stats;
+    stats.on = getenv("KELZO_LOOP_STATS") != nullptr;
+    stats.start(FramePacer::nowUs());
+    for (;;) {
+        const int64_t startUs = stats.on ? FramePacer::nowUs() : 0;
+        if (!mainLoopPass(pacer))
+            break;
+        if (stats.on)
+            stats.passDone(startUs, FramePacer::nowUs());
     }
     setMainLoopThread(false);
 }
