@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# The high-score screen and the contact form against each scenario of tests/support/hostile_http_server.py
+# (refused, silent, a byte a second, garbage, 50 MiB, 100,000 rows, a lying length, bad chunks, a redirect,
+# a close mid-body), pointed at it through KELZO_SERVER_HOST. On the high-score screen the player types an
+# online name (the list is fetched from the server) and leaves; on the contact form the player sends a
+# feedback and leaves while it is still on its way. The window must keep answering (each Back reaches the
+# main menu within 2 s), the game must end with exit status 0 within 5 s of the close, and nothing saved may
+# be lost: the name stays in hiScores.dat, the feedback text in contactMenuState.dat.
+#
+# With KELZO_LOOP_STATS set in the environment, the game logs its main-loop passes each second; the logs
+# stay in <folder for logs> for bench/speed/speed.sh to read.
+#
+#   hostile_screens_test.sh <kelzo> <data folder> <close_window> <folder for logs> [scenario ...]
+set -uo pipefail
+
+kelzo="$1"; data="$2"; closer="$3"; out="$4"; shift 4
+scenarios="${*:-refused silent byte_a_second garbage huge rows lying_length bad_chunk_size bad_chunk_text redirect
+close_mid_body}"
+here="$(cd "$(dirname "$0")" && pwd)"
+server_script="$here/../support/hostile_http_server.py"
+mkdir -p "$out"
+rm -f "$out"/*.log
+
+work="$(mktemp -d)"
+xvfb_pid=""; wm_pid=""; game_pid=""; server_pid=""
+stop_server() {
+    exec 5>&-
+    [ -n "$server_pid" ] && wait "$server_pid" 2>/dev/null
+    server_pid=""
+}
+cleanup() {
+    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
+    stop_server
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+log=/dev/null
+scenario=""
+fail() { echo "FAIL: $scenario: $*"; echo "--- program log ($log):"; grep -v "loop stats" "$log" | tail -30; exit 1; }
+
+# shellcheck source=../e2e/xvfb_support.sh
+. "$here/../e2e/xvfb_support.sh"
+# shellcheck source=../e2e/walk.sh
+. "$here/../e2e/walk.sh"
+
+start_xvfb 600x700x24
+start_window_manager
+export LSAN_OPTIONS="suppressions=$here/../e2e/lsan.supp:print_suppressions=0"
+
+# Taps the child tagged $2 of screen $1 and waits at most 2 s for the main menu to be drawn.
+back_within_2s() {
+    local shown
+    shown="$(log_count "screen 3 shown")"
+    # shellcheck disable=SC2046
+    tap_at $(tap_point screen "$1" "$2")
+    for ((i = 0; i < 20; i++)); do
+        [ "$(log_count "screen 3 shown")" -gt "$shown" ] && return 0
+        sleep 0.1
+    done
+    fail "the window did not answer: no main menu within 2 s of a tap on screen $1"
+}
+holds() { grep -qaF "$2" "$work/data/$1"; }
+
+for scenario in $scenarios; do
+    log="$out/$scenario.log"
+    rm -f "$work/server.in"; mkfifo "$work/server.in"
+    python3 "$server_script" "$scenario" --lifetime 120 <"$work/server.in" >"$work/$scenario.server" &
+    server_pid=$!
+    exec 5>"$work/server.in"
+    wait_for 100 grep -q "^PORT " "$work/$scenario.server" || fail "the server did not start"
+    port="$(sed -n 's/^PORT //p' "$work/$scenario.server")"
+
+    rm -rf "$work/data"
+    cp -r "$data" "$work/data"
+    (cd "$work/data" && LANG=en_US.UTF-8 KELZO_SERVER_HOST="127.0.0.1:$port" SDL_AUDIODRIVER=dummy \
+        exec "$kelzo") >"$log" 2>&1 &
+    game_pid=$!
+    wait_first_screen 0
+    window="$(xdotool search --name '^Kelzo$' | head -n1)"
+    [ -n "$window" ] || fail "no window titled Kelzo"
+    walk_language_to_title
+    tap_xy_to_screen 160 240 6
+    tap_to_screen screen 6 0 3
+
+    # The Free Play high scores: the online list, and the name the player types for it.
+    tap_to_screen screen 3 1 9
+    sleep 0.5
+    tap_at 218 145   # the first touch puts away the first visit's tip
+    sleep 0.8
+    tap_at 218 145   # the online name field
+    sleep 0.3
+    xdotool type --delay 20 "Hostile"
+    wait_for 50 holds hiScores.dat Hostile || fail "the typed online name was not saved"
+    sleep 1.5   # the list is asked for once the typing pauses
+    back_within_2s 9 0
+
+    # The contact form: a feedback sent, and the form left while it is on its way.
+    tap_to_screen screen 3 6 11
+    tap_at 280 174
+    xdotool type --delay 10 "hostile@example.com"
+    tap_at 280 230
+    xdotool type --delay 10 "Feedback the server never took"
+    # A send that fails at once leaves the form by itself, with an alert that says so; one still on its way
+    # leaves with Back.
+    shown="$(log_count "screen 3 shown")"
+    alerts="$(log_count "alert .* taps:")"
+    # shellcheck disable=SC2046
+    tap_at $(tap_point screen 11 1)   # Send
+    sleep 1
+    if [ "$(log_count "alert .* taps:")" -gt "$alerts" ]; then
+        wait_more "screen 3 shown" "$shown" || fail "the form did not leave after the failed send"
+        sleep 1   # the alert takes touches once it has grown in
+        # shellcheck disable=SC2046
+        tap_at $(grep -o "alert [0-9-]* taps: 0:[0-9]*,[0-9]*" "$log" | tail -n1 | sed 's/.* 0://; s/,/ /')
+        echo "$scenario: the send failed at once"
+    else
+        back_within_2s 11 0
+        echo "$scenario: left the form while the send was on its way"
+    fi
+
+    "$closer" "$window" || fail "cannot close the window"
+    start=$(date +%s%N)
+    wait_for 100 sh -c "! kill -0 $game_pid" || fail "still running 10 s after the close"
+    wait "$game_pid"; status=$?; game_pid=""
+    took=$(( ($(date +%s%N) - start) / 1000000 ))
+    stop_server
+    grep -q "holds up the main loop" "$log" && fail "a request was made on the main loop's thread"
+    [ "$status" -eq 0 ] || fail "exit status $status"
+    [ "$took" -lt 5000 ] || fail "took $took ms to end after the close"
+    holds hiScores.dat Hostile || fail "hiScores.dat lost the online name"
+    holds contactMenuState.dat "Feedback the server never took" || fail "the feedback text was lost"
+    echo "$scenario: the window answered, ended $took ms after the close, name and feedback kept"
+done
+echo "PASS"
