@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Walks the real program through every screen a player reaches, on a desktop (openbox in a virtual X display)
-# with the loopback score server: the language choice of the first start, the title, the how-to-play screen,
+# with the loopback score server: the language choice of the first start, the title, the how-to-play screen
+# (its tutorial left at the first step),
 # the main menu, the game-mode menu with its level choice and a game of Arcade, Challenge, Frenzy and Free
 # Play (a move in each, one Free Play puzzle played to its end), pause and resume through the focus, the high
 # scores (local, online, a period arrow), a ranking score where the game can make one, the statistics page,
@@ -124,9 +125,18 @@ grep -q "screen 0 taps:" "$log" || fail "the first start did not open the langua
 menu_shot language_first_start
 tap_to_screen screen 0 1 0
 menu_shot title
+# The first start's how-to-play screen: its alert, the tutorial's first step, left by the bar's double tap.
 tap_xy_to_screen 160 240 6
+wait_for 50 grep -q "alert 6 taps:" "$log" || fail "the how-to-play screen did not open with its alert"
 drawn_shot how_to_play
-tap_to_screen screen 6 0 3
+tap_to_alert_answer 6 0
+wait_tutorial_step 43
+drawn_shot tutorial_first_step
+asked="$(log_count "alert 5 taps:")"
+double_tap_bar
+wait_more "alert 5 taps:" "$asked" || fail "the bar's double tap did not ask to leave the tutorial"
+drawn_shot tutorial_leave_question
+tap_to_screen alert 5 1 3
 menu_shot main_menu
 # Settings: a slider dragged, a switch turned, the language menu and back.
 tap_to_screen screen 3 4 4
@@ -201,7 +211,7 @@ bar_to_main_menu() {
     local shown
     sleep 2   # the furballs fly and settle
     shown="$(log_count "screen 3 shown")"
-    tap_at 160 462; sleep 0.1; tap_at 160 462
+    double_tap_bar
     wait_more "screen 3 shown" "$shown" || fail "the double tap on the bottom bar did not open the main menu"
 }
 
@@ -259,8 +269,26 @@ if grep -q "console: setting the Arcade score is not in this build yet" "$log"; 
 else
     tap_to_screen screen 3 0 8
     drawn_shot new_high_score
-    tap_to_screen screen 8 0 9
-    drawn_shot hi_scores_after_new_score
+    tap_at 280 252   # the name field
+    sleep 0.3
+    xdotool type --delay 20 "Flow Tester"
+    sleep 0.3
+    prompts="$(log_count "alert .* taps:")"
+    tap_to_screen screen 8 0 9   # Save
+    # The upload prompt; its second button sends the score, and the server's rank comes back.
+    wait_more "alert .* taps:" "$prompts" || fail "the high-score screen did not offer to upload the new score"
+    sleep 1   # the alert takes touches once it has grown in
+    drawn_shot hi_scores_upload_prompt
+    submits="$(requests "POST /kelzo/submit_score/")"
+    # shellcheck disable=SC2046
+    tap_at $(grep -o "alert [0-9-]* taps: .*" "$log" | tail -n1 | tr ' ' '\n' | grep "^1:" | sed 's/^1://; s/,/ /')
+    wait_for 100 more_requests "POST /kelzo/submit_score/" "$submits" || fail "the upload sent nothing"
+    grep "^REQUEST POST /kelzo/submit_score/" "$out/server.txt" | tail -n1 | cut -d' ' -f4 | xxd -r -p |
+        grep -q "user_name=Flow%20Tester.*score=5000\|score=5000.*user_name=Flow%20Tester" ||
+        fail "the upload is not the stored score under the typed name"
+    sleep 2   # the rank comes back and the online list is shown
+    drawn_shot hi_scores_new_online_rank
+    echo "a new high score: stored under a typed name, uploaded, its online rank shown"
     tap_to_screen screen 9 0 15
     tap_to_screen screen 15 1 3 last
 fi

@@ -81,8 +81,7 @@ for scenario in $scenarios; do
     window="$(xdotool search --name '^Kelzo$' | head -n1)"
     [ -n "$window" ] || fail "no window titled Kelzo"
     walk_language_to_title
-    tap_xy_to_screen 160 240 6
-    tap_to_screen screen 6 0 3
+    walk_first_title_to_main_menu
 
     # The Free Play high scores: the online list, and the name the player types for it.
     tap_to_screen screen 3 1 9
