@@ -281,3 +281,36 @@ focus_away_and_back() {
     done
     fail "the game did not come back within $1 tenths of a second of the focus"
 }
+
+# Types $2 into the contact form's field at height $1 in place of what it held (a tap at its right end puts
+# the cursor after the text).
+type_into_field() {
+    tap_at 280 "$1"
+    sleep 0.3
+    xdotool key --repeat 40 --delay 10 BackSpace
+    xdotool type --delay 20 "$2"
+}
+
+# Runs the console command $1 from the main menu: the contact form, the command typed into its e-mail field,
+# a long press on Back; waits for the main menu to come back.
+console_command() {
+    local shown
+    tap_to_screen screen 3 6 11
+    type_into_field 174 "$1"
+    sleep 0.3
+    shown="$(log_count "screen 3 shown")"
+    # shellcheck disable=SC2046
+    xdotool mousemove --window "$window" $(tap_point screen 11 0) mousedown 1
+    sleep 1.3
+    xdotool mouseup 1
+    wait_more "screen 3 shown" "$shown" || fail "the console command $1 did not return to the main menu"
+}
+
+# On the new-high-score screen: the name $1 typed and saved; waits for the high-score screen.
+save_high_score_name() {
+    tap_at 280 252   # the name field
+    sleep 0.3
+    xdotool type --delay 20 "$1"
+    sleep 0.3
+    tap_to_screen screen 8 0 9   # Save
+}

@@ -5,9 +5,10 @@
 # the last completed save (the run count in settings2b.dat, which every launch, focus loss and focus
 # gain saves).
 #
-# Round 0 plays and closes the window, so every file the game writes exists; each later round starts
-# the game, checks the files, then moves the focus away and back in a loop and kills it somewhere
-# inside that loop.
+# Round 0 plays (a setting changed, a score stored under a typed name) and closes the window, so every
+# file the game writes exists; each later round starts the game, checks the files and that the stored
+# score is still there, then moves the focus away and back in a loop and kills it somewhere inside that
+# loop.
 #
 #   kill_game_test.sh <kelzo> <data folder> <close_window> <folder for logs> [rounds, default 20]
 set -uo pipefail
@@ -32,6 +33,8 @@ fail() { echo "FAIL: $*"; echo "--- program log ($log):"; tail -30 "$log" 2>/dev
 
 # shellcheck source=../e2e/xvfb_support.sh
 . "$here/../e2e/xvfb_support.sh"
+# shellcheck source=../e2e/walk.sh
+. "$here/../e2e/walk.sh"
 
 start_xvfb 600x700x24
 start_window_manager
@@ -77,10 +80,34 @@ cycle_focus() {
     done
 }
 
-# Round 0: a normal life, so every file the game writes is there.
+# Round 0: a normal life, so every file the game writes is there: the first start walked to the main menu,
+# a setting changed, an Arcade game begun and a score stored for it under a name (the console sets the score,
+# Play ends the game, the name is typed on the new-high-score screen).
 start_game "$out/round0.log"
 runs="$(runs_on_disk)"
 [ -n "$runs" ] || fail "no whole settings2b.dat after the start"
+walk_language_to_title
+walk_title_to_main_menu
+tap_to_screen screen 3 4 4
+xdotool mousemove --window "$window" 234 98 mousedown 1
+for x in 200 160 120; do xdotool mousemove --window "$window" "$x" 98; sleep 0.05; done
+xdotool mouseup 1
+tap_to_screen screen 4 0 3
+tap_to_screen screen 3 0 15
+# shellcheck disable=SC2046
+tap_at $(tap_point screen 15 0)   # Arcade
+sleep 0.5
+tap_to_screen screen 15 0 1 last   # Start: the game intro, then the board
+tap_xy_to_screen 160 240 2
+sleep 1
+shown="$(log_count "screen 3 shown")"
+double_tap_bar
+wait_more "screen 3 shown" "$shown" || fail "the double tap on the bottom bar did not open the main menu"
+console_command "bv.score 4321"
+tap_to_screen screen 3 0 8
+save_high_score_name "Kill Tester"
+score_kept() { grep -qaF "Kill Tester" "$game/hiScores.dat"; }
+wait_for 50 score_kept || fail "the stored score is not in hiScores.dat"
 "$closer" "$window" || fail "cannot close the window"
 wait_for 100 sh -c "! kill -0 $game_pid" || fail "still running 10 s after the close"
 wait "$game_pid"; status=$?; game_pid=""
@@ -113,6 +140,7 @@ for ((round = 1; round <= rounds; round++)); do
 
     after="$(runs_on_disk)"
     [ -n "$after" ] || fail "round $round: settings2b.dat is missing or not whole after the kill"
+    score_kept || fail "round $round: the stored score is gone from hiScores.dat"
     [ "$after" -ge "$saved_before" ] || fail "round $round: runs went back from $saved_before to $after"
     [ "$after" -gt "$((confirmed + 1))" ] && kills_after_saves=$((kills_after_saves + 1))
     echo "round $round: killed at runs $after ($(grep -c "focus lost" "$log") focus losses)"
