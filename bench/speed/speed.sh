@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# Measures the real game in a virtual X display (openbox, the loopback score server) and prints:
+#   - the idle CPU use on each resting screen, as a share of one core (goal: at most 2%); the main menu, the
+#     high-score screen and the language menu ask for a frame on every pass and are listed apart;
+#   - the CPU time per frame drawn on those screens (goal: at most 2 ms): the CPU the process used over the
+#     measured seconds divided by the frames it drew;
+#   - the longest main-loop pass while each hostile server scenario meets the start-up report, the high-score
+#     screen and the contact form (goal: at most 100 ms; the loop's own rests of at most 30 ms included).
+# Figures only: nothing here passes or fails on a time.
+#
+#   bench/speed/speed.sh [build folder, default build] [seconds per screen, default 5]
+#
+# Needs Xvfb, xdotool, openbox, wmctrl, x11-apps and the helpers built under tests/e2e. The game logs its
+# main-loop passes each second (KELZO_LOOP_STATS).
+set -uo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+build="$(cd "${1:-$root/build}" && pwd)"
+seconds="${2:-5}"
+e2e="$root/tests/e2e"
+ticks_per_second="$(getconf CLK_TCK)"
+
+work="$(mktemp -d)"
+xvfb_pid=""; wm_pid=""; game_pid=""; server_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
+    exec 5>&-
+    [ -n "$server_pid" ] && wait "$server_pid" 2>/dev/null
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+log="$work/kelzo.log"
+fail() { echo "speed: $*" >&2; exit 1; }
+# shellcheck source=../../tests/e2e/xvfb_support.sh
+. "$e2e/xvfb_support.sh"
+# shellcheck source=../../tests/e2e/walk.sh
+. "$e2e/walk.sh"
+
+start_xvfb 600x700x24
+start_window_manager
+mkfifo "$work/server.in"
+python3 "$root/tests/support/loopback_score_server.py" --lifetime 900 --max-requests 2000 \
+    <"$work/server.in" >"$work/server.txt" &
+server_pid=$!
+exec 5>"$work/server.in"
+wait_for 100 grep -q "^PORT " "$work/server.txt" || fail "the score server did not start"
+port="$(sed -n 's/^PORT //p' "$work/server.txt")"
+
+cp -r "$build/data" "$work/data"
+(cd "$work/data" && LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy KELZO_LOOP_STATS=1 \
+    KELZO_SERVER_HOST="127.0.0.1:$port" exec "$build/kelzo") >"$log" 2>&1 &
+game_pid=$!
+wait_first_screen 0
+window="$(xdotool search --name '^Kelzo$' | head -n1)"
+[ -n "$window" ] || fail "no window titled Kelzo"
+
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$game_pid/stat"; }
+
+# Rests 2 s on the screen, then measures it for $seconds seconds and prints one row.
+measure() {
+    local name="$1" before_ticks after_ticks before_lines
+    sleep 2
+    before_lines="$(log_count "loop stats")"
+    before_ticks="$(cpu_ticks)"
+    sleep "$seconds"
+    after_ticks="$(cpu_ticks)"
+    grep "loop stats" "$log" | tail -n +"$((before_lines + 1))" |
+        awk -v name="$name" -v ticks="$((after_ticks - before_ticks))" -v hz="$ticks_per_second" \
+            -v seconds="$seconds" -v apart="${2:-}" '
+        { frames += $8; passes += $6; if ($12 + 0 > longest) longest = $12 + 0 }
+        END {
+            cpu = ticks / hz
+            printf "%-26s %7.2f%% %8d %10.2f %10.1f %s\n", name, 100 * cpu / seconds, frames,
+                   frames ? 1000 * cpu / frames : 0, longest, apart
+        }'
+}
+
+echo "== resting screens, ${seconds} s each (CPU time from /proc, ${ticks_per_second} ticks a second)"
+printf "%-26s %8s %8s %10s %10s\n" screen "CPU" frames "ms/frame" "longest"
+measure "language (first start)" "(a frame every pass)"
+tap_to_screen screen 0 1 0 >/dev/null
+measure title
+walk_first_title_to_main_menu >/dev/null
+measure "main menu" "(a frame every pass)"
+tap_to_screen screen 3 0 15 >/dev/null
+measure "game-mode menu"
+tap_to_screen screen 15 0 1 last >/dev/null
+tap_xy_to_screen 160 240 2
+measure "play (board at rest)"
+shown="$(log_count "screen 3 shown")"
+tap_at 160 462; sleep 0.1; tap_at 160 462
+wait_more "screen 3 shown" "$shown" || fail "no main menu from the board"
+tap_to_screen screen 3 4 4 >/dev/null
+measure settings
+tap_to_screen screen 4 104 17 >/dev/null
+measure "language menu" "(a frame every pass)"
+tap_to_screen screen 17 1 4 >/dev/null
+tap_to_screen screen 4 0 3 >/dev/null
+tap_to_screen screen 3 11 18 >/dev/null
+measure themes
+tap_to_screen screen 18 0 3 >/dev/null
+tap_to_screen screen 3 1 9 >/dev/null
+measure "high scores" "(a frame every pass)"
+tap_at 160 300; sleep 0.5   # puts away the first visit's tip, if any
+tap_to_screen screen 9 0 3 >/dev/null
+tap_to_screen screen 3 2 13 >/dev/null
+measure statistics
+tap_to_screen screen 13 1 14 >/dev/null
+measure history
+tap_to_screen screen 14 0 13 >/dev/null
+tap_to_screen screen 13 0 3 >/dev/null
+tap_to_screen screen 3 6 11 >/dev/null
+measure contact
+"$build/tests/e2e/close_window" "$window"
+wait_for 100 sh -c "! kill -0 $game_pid"
+game_pid=""
+
+echo
+echo "== the longest main-loop pass per hostile server scenario (start-up report, high scores, contact form)"
+KELZO_LOOP_STATS=1 "$root/tests/reliability/hostile_screens_test.sh" "$build/kelzo" "$build/data" \
+    "$build/tests/e2e/close_window" "$work/hostile" >"$work/hostile.txt" 2>&1 ||
+    { tail -20 "$work/hostile.txt"; fail "the hostile server walk failed"; }
+printf "%-16s %10s %8s\n" scenario "longest" seconds
+for scenario_log in "$work"/hostile/*.log; do
+    grep "loop stats" "$scenario_log" | awk -v name="$(basename "$scenario_log" .log)" '
+        { n++; if ($12 + 0 > longest) longest = $12 + 0 }
+        END { printf "%-16s %7.1f ms %8d\n", name, longest, n }'
+done
