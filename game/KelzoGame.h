@@ -15,6 +15,7 @@
 #include "board/LevelRecord.h"
 #include "board/PositionSet.h"
 #include "game/AppBubbleHost.h"
+#include "game/BarDoubleTap.h"
 #include "game/BottomBar.h"
 #include "game/BvGameI.h"
 #include "game/FrameStats.h"
@@ -35,6 +36,7 @@
 #include "sound/SoundPlayer.h"
 #include "ui/AlertViewCallbackI.h"
 #include "ui/MenuBaseI.h"
+#include "ui/MyView.h"
 
 
 // The application object: the BvGameI the main loop drives, and the owner of
@@ -210,17 +212,34 @@ public:
     // What the bottom bar shows in this frame.
     BottomBarState bottomBarState();
 
-    // ---- Touches, actions, alerts (KelzoGameTouch.cpp)
+    // ---- Touches (KelzoGameTouch.cpp)
     void touchBegan(int x, int y);
     void touchEnded(int x, int y);
+    // The menu click, at most one per 301 ms of game time.
+    void playClick();
+    // The bar's undo: tips about the move go, the board steps back.
+    void undoPressed();
+    // The bar's hint: tips about hints go, the game plays its hint.
+    void hintPressed();
+
+    // ---- Screen actions (KelzoGameActions.cpp)
     // What the current screen's menu answered.
     void screenAction(int action);
+    // Rebuilds the play screen's heads-up areas for the selected mode.
+    void createGlower();
+    // A tapped heads-up area of the play screen (4 level select, 5 skip, 6 level info).
+    void hudAction(int action);
+    // Asks before the puzzle is skipped (Challenge and Frenzy: restart).
+    void showSkipAlert();
+
+    // ---- Alerts (KelzoGameAlerts.cpp)
     // An alert with a start delay and the message's font size.
     void showAlert(int id, const char* title, const char* message, const char* button1, const char* button2,
                    int startDelayMs, int messageFontSize);
     void alertButtonClicked(int buttonIndex, CustomAlertView* alert) override;
-    // The menu click, at most one per 301 ms of game time.
-    void playClick();
+    // The play history's time goes into the settings' totals, Free Play and
+    // Challenge start over, the Challenge bests are forgotten.
+    void resetProgress();
 
     // ---- Games
     // Makes the game of the settings' mode the current one: the kept one
@@ -330,12 +349,6 @@ public:
     int32_t lastReleaseY = -1;
     int32_t frameCount = 0;
     int32_t lastClickMs = -1;          // game time of the last menu click
-    // The double tap on the bottom bar that leaves the game: taps counted
-    // (a press and a release each), the first release's time, where it was.
-    int32_t barTapCount = 0;
-    int32_t barFirstTapMs = -1;
-    int32_t barTapX = 0;
-    int32_t barTapY = 0;
     // How often each of the suggestion kinds was offered; the maintainers' console reports them.
     static constexpr int kSuggestionKinds = 80;
     int32_t suggestionCounts[kSuggestionKinds] = {};
@@ -346,6 +359,11 @@ public:
     FurballIdleAnimations idleAnimations;
     BottomBar bottomBar;
     FrameStats frameStats;
+    // The double tap on the bottom bar's middle that leaves the game.
+    BarDoubleTap barTap;
+    // The play screen's tappable heads-up areas (level select, skip), built
+    // by createGlower for the mode; their tags are the play screen's actions.
+    MyView hudView;
 
 private:
     // The play screen under the menus: background, idle furballs, bar, board,
@@ -364,6 +382,13 @@ private:
     void showPreviousScreen();
     void answerAlert(int id, int button);
     void mainMenuAction(int action);
+    // The bottom bar's part of a press and of a release.
+    void barTouchBegan(int x, int y);
+    void barTouchEnded(int x, int y);
+    BarDoubleTap::TutorialRule barTapRule() const;
+    // Leaves the screen the bar's double tap was made on.
+    void leaveByDoubleTap();
+    String skipMessageLine();
     // The level chosen on the level-select page, for the game in play.
     void takeSelectedLevel();
     void storeHiScore(const String& name);

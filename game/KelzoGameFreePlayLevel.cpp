@@ -34,10 +34,11 @@ void KelzoGame::answerFreePlayLevelAlert(int id, int button)
         return;
     if (button == kNextLevelButton && gSettings) {
         gSettings->startLevel++;
-        currentGame->level = gSettings->startLevel;
         currentGame->settings.startLevel = gSettings->startLevel;
+        currentGame->startLevel(false);
+    } else {
+        nextPuzzle(false);
     }
-    nextPuzzle(false);
     const int limit = gSettings && gSettings->extraFlag1 ? 2 : 3;
     if (tips.shouldShow(kNewLevelTip, limit, false)) {
         TipParams params;

@@ -142,6 +142,7 @@ void KelzoGame::showMenu(ScreenId id, bool newHiScore)
     if (id == ScreenPlaying) {
         resumeClockIfPaused();
         alignBoardTimers();
+        createGlower();
     } else if (previousScreen == ScreenPlaying) {
         pauseClockIfRunning();
     }

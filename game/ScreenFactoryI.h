@@ -23,6 +23,8 @@ public:
     virtual int afterFrame(MenuBaseI*) { return -1; }
     // The level select page `menu` shows `level` at once, nothing moving or pressed; other menus ignore it.
     virtual void showLevel(MenuBaseI*, int) {}
+    // The level select page `menu` shows the bubble that explains it; other menus ignore it.
+    virtual void showLevelInfo(MenuBaseI*) {}
     // The program ends: background work of the screens stops.
     virtual void shutDown() {}
 };

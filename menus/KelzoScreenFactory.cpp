@@ -161,6 +161,13 @@ void KelzoScreenFactory::showLevel(MenuBaseI* menu, int level)
         page->slider->showLevel(level);
 }
 
+void KelzoScreenFactory::showLevelInfo(MenuBaseI* menu)
+{
+    LevelSelectMenu* page = dynamic_cast<LevelSelectMenu*>(menu);
+    if (page)
+        page->showInfoBubble();
+}
+
 void KelzoScreenFactory::shutDown() { gFeedbackSender.shutDown(); }
 
 ScreenFactoryI* makeGameScreenFactory()

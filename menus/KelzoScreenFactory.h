@@ -24,6 +24,7 @@ public:
     // The answer of a finished feedback send shows over any screen; the contact screen leaves after its send.
     int afterFrame(MenuBaseI* menu) override;
     void showLevel(MenuBaseI* menu, int level) override;
+    void showLevelInfo(MenuBaseI* menu) override;
     // Cancels a feedback send in flight.
     void shutDown() override;
 

@@ -107,6 +107,8 @@ void CurrentGameI::giveUp()
 
 void CurrentGameI::restartLevel() {}
 
+bool CurrentGameI::confirmHint() { return false; }
+
 bool CurrentGameI::isScoreRecordable() { return false; }
 
 int CurrentGameI::isAnimating() { return 0; }
@@ -150,6 +152,15 @@ void CurrentGameI::startBoardLevel(bool finished, bool kept)
 {
     if (!board.isNull())
         board->recordPlayedPuzzle(finished, kept, type());
+}
+
+void CurrentGameI::startLevel(bool keepBoard)
+{
+    startBoardLevel(false, keepBoard);
+    if (gSettings)
+        level = gSettings->startLevel;
+    if (gGameHost)
+        gGameHost->nextPuzzle(false);
 }
 
 void CurrentGameI::endLevel()

@@ -80,6 +80,10 @@ public:
     virtual int recordCredit();
     // A board the game shows beside its own was solved and is at rest (default: none is shown).
     virtual void otherBoardFinished(Board&) {}
+    // Before a hint the application wants confirmed: a mode that asks the
+    // player opens its alert (the answer comes back under alert id 3) and
+    // answers true; false lets the hint be played at once.
+    virtual bool confirmHint();                 // false
 
     // ---- Factory and saved games
     // A new game of the global settings' mode (an instruction game when
@@ -104,6 +108,10 @@ public:
     int makeMove(CellPos pos, int dx, int dy, bool silent, int delay, float speed);
     // Records the board's puzzle in the play history, when there is a board.
     void startBoardLevel(bool finished, bool kept);
+    // Moves the game to the global settings' start level and has the
+    // application give it a new puzzle there. keepBoard: the puzzle left is
+    // kept in the history to come back to. Only for the current game.
+    void startLevel(bool keepBoard);
     // The tips of the level restart, the mode leaves the level, the board goes.
     void endLevel();
     // The end of a shown puzzle: counted, recorded, celebrated, and the

@@ -255,7 +255,7 @@ String FreePlayGame::progressLine(int required, int solved, int puzzlesLeft, int
     return String();
 }
 
-void FreePlayGame::confirmHint()
+bool FreePlayGame::confirmHint()
 {
     const bool english = currentLanguage() == 0;
     String message = confirmMessage(gAbSettings.hw, english);
@@ -268,6 +268,7 @@ void FreePlayGame::confirmHint()
     if (gGameHost)
         gGameHost->showAlert(kAlertConfirmHint, confirmTitle(gAbSettings.hw, english), message, getText(kYesText),
                              getText(kNoText));
+    return gGameHost != nullptr;
 }
 
 void FreePlayGame::handleTouch(int phase, int x, int y)

@@ -44,7 +44,7 @@ public:
     int recordCredit() override;
 
     // The alert that asks before a hint (its answer comes back under alert 3).
-    void confirmHint();
+    bool confirmHint() override;
     // Whether the hint button asks first: the hint costs progress here and
     // none has been used on this board yet.
     bool asksBeforeHint();

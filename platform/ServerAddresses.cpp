@@ -12,6 +12,7 @@ const char* gScoreServerHost = kLoopbackServerHost;
 const char* gSupportServerHost = kLoopbackServerHost;
 const char* gPromoDefaultAdLink = "http://127.0.0.1:8470/store/harpsley";
 const char* gOtherGameStoreLink = "http://127.0.0.1:8470/store/marbix";
+const char* gOwnStoreLink = "http://127.0.0.1:8470/store/kelzo";
 
 const char kServerHostVariable[] = "KELZO_SERVER_HOST";
 

@@ -14,6 +14,9 @@ extern const char* gPromoDefaultAdLink;
 // Store page of our other puzzle game, which the cross-promotion page's green button opens. A page
 // of the loopback host, for the same reason.
 extern const char* gOtherGameStoreLink;
+// Store page of this game, which a player who agrees to rate it is sent to. A page of the loopback
+// host, for the same reason.
+extern const char* gOwnStoreLink;
 
 // The environment variable that, when set, names the host (with port) of all three servers.
 extern const char kServerHostVariable[];  // "KELZO_SERVER_HOST"

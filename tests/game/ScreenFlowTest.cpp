@@ -163,6 +163,19 @@ TEST_F(ScreenFlowTest, ActionCodesLeadToTheNextScreen)
         {ScreenAds, ScreenMainMenu, 0, true, ScreenMainMenu},
         {ScreenLevelSelect, ScreenPlaying, 0, true, ScreenPlaying},
         {ScreenGameIntro, ScreenModeMenu, 1, true, ScreenPlaying},
+        {ScreenMainMenu, ScreenTitle, 7, true, ScreenPlaying},
+        {ScreenMainMenu, ScreenTitle, 8, true, ScreenAds},
+        {ScreenMainMenu, ScreenTitle, 3, true, ScreenMainMenu},   // no game: nothing to restart
+        {ScreenMainMenu, ScreenTitle, 99, true, ScreenMainMenu},
+        {ScreenThemes, ScreenMainMenu, 103, true, ScreenThemes},   // a theme chosen: its alert answers
+        {ScreenAds, ScreenMainMenu, 1, true, ScreenAds},           // the store page opens, the page stays
+        {ScreenHiScores, ScreenPlaying, 0, true, ScreenPlaying},
+        {ScreenHiScores, ScreenMainMenu, 0, true, ScreenMainMenu},
+        {ScreenHiScores, ScreenNewHiScore, 0, true, ScreenModeMenu},
+        {ScreenGameOverAlert, ScreenPlaying, 5, true, ScreenPlaying},
+        {ScreenSettings, ScreenMainMenu, 3, true, ScreenMainMenu},
+        {ScreenContact, ScreenMainMenu, 1, true, ScreenMainMenu},
+        {ScreenRating, ScreenMainMenu, 7, true, ScreenRating},
     };
     for (const Case& c : cases) {
         game.tutorialDone = c.tutorialDone;
