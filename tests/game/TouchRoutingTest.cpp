@@ -181,3 +181,34 @@ TEST_F(GameTouchTest, ThePlayScreensHeadsUpAreasByMode)
         gMenuStack.deleteAllMenus();
     }
 }
+
+TEST_F(GameTouchTest, ATapMovesTheTutorialOnOnlyPastItsGate)
+{
+    struct Case {
+        const char* name;
+        int step;
+        int tapMs;       // the step began at 10000
+        int y;
+        bool bubbleOpen;
+        bool movesOn;
+    } cases[] = {
+        {"after 501 ms", 44, 10501, 300, false, true},
+        {"after 500 ms", 44, 10500, 300, false, false},
+        {"a tip still showing", 44, 12000, 300, true, false},
+        {"on the bar", 44, 12000, 440, false, false},
+        {"just above the bar", 44, 12000, 439, false, true},
+        {"step 49 waits for the player's move", 49, 12000, 300, false, false},
+        {"step 50 too", 50, 12000, 300, false, false},
+        {"no tutorial running", -1, 12000, 300, false, false},
+    };
+    for (const Case& c : cases) {
+        play(kGameArcade, ScreenHowToPlay);
+        game.tips.removeAll();
+        if (c.bubbleOpen)
+            game.tips.present(44, TipParams());
+        game.tutorialStep = c.step;
+        game.tutorialStepStart = 10000;
+        touch({{0, 300, c.y, c.tapMs - 60}, {2, 300, c.y, c.tapMs}});   // beside the bar's band
+        EXPECT_EQ(c.movesOn ? c.step + 1 : c.step, game.tutorialStep) << c.name;
+    }
+}
