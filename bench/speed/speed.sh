@@ -23,8 +23,7 @@ work="$(mktemp -d)"
 xvfb_pid=""; wm_pid=""; game_pid=""; server_pid=""
 cleanup() {
     [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-    exec 5>&-
-    [ -n "$server_pid" ] && wait "$server_pid" 2>/dev/null
+    stop_loopback_server
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
@@ -39,13 +38,8 @@ fail() { echo "speed: $*" >&2; exit 1; }
 
 start_xvfb 600x700x24
 start_window_manager
-mkfifo "$work/server.in"
-python3 "$root/tests/support/loopback_score_server.py" --lifetime 900 --max-requests 2000 \
-    <"$work/server.in" >"$work/server.txt" &
-server_pid=$!
-exec 5>"$work/server.in"
-wait_for 100 grep -q "^PORT " "$work/server.txt" || fail "the score server did not start"
-port="$(sed -n 's/^PORT //p' "$work/server.txt")"
+start_loopback_server "$root/tests/support/loopback_score_server.py" "$work/server.txt" \
+    --lifetime 900 --max-requests 2000
 
 cp -r "$build/data" "$work/data"
 (cd "$work/data" && LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy KELZO_LOOP_STATS=1 \

@@ -35,8 +35,7 @@ xvfb_pid=""; wm_pid=""; game_pid=""; server_pid=""; other_pid=""
 cleanup() {
     [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
     [ -n "$other_pid" ] && kill "$other_pid" 2>/dev/null
-    exec 5>&-
-    [ -n "$server_pid" ] && wait "$server_pid" 2>/dev/null
+    stop_loopback_server
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
@@ -52,13 +51,8 @@ start_window_manager
 export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
 
 # The score server on a free loopback port; it stops when this script closes its input.
-mkfifo "$work/server.in"
-python3 "$here/../support/loopback_score_server.py" --lifetime 600 --max-requests 2000 \
-    <"$work/server.in" >"$out/server.txt" &
-server_pid=$!
-exec 5>"$work/server.in"
-wait_for 100 grep -q "^PORT " "$out/server.txt" || fail "the score server did not start"
-port="$(sed -n 's/^PORT //p' "$out/server.txt")"
+start_loopback_server "$here/../support/loopback_score_server.py" "$out/server.txt" \
+    --lifetime 600 --max-requests 2000
 requests() { grep -c "^REQUEST $1" "$out/server.txt"; }
 more_requests() { [ "$(requests "$1")" -gt "$2" ]; }
 more_lines() { [ "$(log_count "$1")" -gt "$2" ]; }

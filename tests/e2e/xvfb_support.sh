@@ -26,3 +26,24 @@ start_window_manager() {
     wm_pid=$!
     wait_for 100 wmctrl -m || fail "openbox did not start"
 }
+
+# Starts the server script $1 (one of tests/support) with the arguments after $2, its lines going to the file
+# $2; the server stops when its input closes, which fd 5 of this shell holds open. Sets server_pid and port.
+start_loopback_server() {
+    local script="$1" output="$2"
+    shift 2
+    rm -f "$work/server.in"
+    mkfifo "$work/server.in"
+    python3 "$script" "$@" <"$work/server.in" >"$output" &
+    server_pid=$!
+    exec 5>"$work/server.in"
+    wait_for 100 grep -q "^PORT " "$output" || fail "the server $(basename "$script") did not start"
+    port="$(sed -n 's/^PORT //p' "$output")"
+}
+
+# Closes the server's input and waits for it to end.
+stop_loopback_server() {
+    exec 5>&-
+    [ -n "$server_pid" ] && wait "$server_pid" 2>/dev/null
+    server_pid=""
+}

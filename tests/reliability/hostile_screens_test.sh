@@ -23,14 +23,9 @@ rm -f "$out"/*.log
 
 work="$(mktemp -d)"
 xvfb_pid=""; wm_pid=""; game_pid=""; server_pid=""
-stop_server() {
-    exec 5>&-
-    [ -n "$server_pid" ] && wait "$server_pid" 2>/dev/null
-    server_pid=""
-}
 cleanup() {
     [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-    stop_server
+    stop_loopback_server
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
@@ -65,12 +60,7 @@ holds() { grep -qaF "$2" "$work/data/$1"; }
 
 for scenario in $scenarios; do
     log="$out/$scenario.log"
-    rm -f "$work/server.in"; mkfifo "$work/server.in"
-    python3 "$server_script" "$scenario" --lifetime 120 <"$work/server.in" >"$work/$scenario.server" &
-    server_pid=$!
-    exec 5>"$work/server.in"
-    wait_for 100 grep -q "^PORT " "$work/$scenario.server" || fail "the server did not start"
-    port="$(sed -n 's/^PORT //p' "$work/$scenario.server")"
+    start_loopback_server "$server_script" "$work/$scenario.server" "$scenario" --lifetime 120
 
     rm -rf "$work/data"
     cp -r "$data" "$work/data"
@@ -124,7 +114,7 @@ for scenario in $scenarios; do
     wait_for 100 sh -c "! kill -0 $game_pid" || fail "still running 10 s after the close"
     wait "$game_pid"; status=$?; game_pid=""
     took=$(( ($(date +%s%N) - start) / 1000000 ))
-    stop_server
+    stop_loopback_server
     grep -q "holds up the main loop" "$log" && fail "a request was made on the main loop's thread"
     [ "$status" -eq 0 ] || fail "exit status $status"
     [ "$took" -lt 5000 ] || fail "took $took ms to end after the close"

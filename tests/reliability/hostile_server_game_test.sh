@@ -17,15 +17,10 @@ rm -f "$out"/*.log
 
 work="$(mktemp -d)"
 xvfb_pid=""; wm_pid=""; game_pid=""; server_pid=""; other_pid=""
-stop_server() {
-    exec 5>&-
-    [ -n "$server_pid" ] && wait "$server_pid" 2>/dev/null
-    server_pid=""
-}
 cleanup() {
     [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
     [ -n "$other_pid" ] && kill "$other_pid" 2>/dev/null
-    stop_server
+    stop_loopback_server
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
@@ -46,13 +41,7 @@ export LSAN_OPTIONS="suppressions=$here/../e2e/lsan.supp:print_suppressions=0"
 for scenario in refused silent byte_a_second garbage huge rows lying_length bad_chunk_size bad_chunk_text \
                 redirect close_mid_body; do
     log="$out/$scenario.log"
-    # The server stops when its input closes: this script holds it open for the round.
-    rm -f "$work/server.in"; mkfifo "$work/server.in"
-    python3 "$server_script" "$scenario" --lifetime 120 <"$work/server.in" >"$work/$scenario.server" &
-    server_pid=$!
-    exec 5>"$work/server.in"
-    wait_for 100 grep -q "^PORT " "$work/$scenario.server" || fail "$scenario: the server did not start"
-    port="$(sed -n 's/^PORT //p' "$work/$scenario.server")"
+    start_loopback_server "$server_script" "$work/$scenario.server" "$scenario" --lifetime 120
 
     rm -rf "$work/data"
     cp -r "$data" "$work/data"
@@ -74,7 +63,7 @@ for scenario in refused silent byte_a_second garbage huge rows lying_length bad_
     wait_for 100 sh -c "! kill -0 $game_pid" || fail "$scenario: still running 10 s after the close"
     wait "$game_pid"; status=$?; game_pid=""
     took=$(( ($(date +%s%N) - start) / 1000000 ))
-    stop_server
+    stop_loopback_server
     grep -q "holds up the main loop" "$log" && fail "$scenario: a request was made on the main loop's thread"
     [ "$status" -eq 0 ] || fail "$scenario: exit status $status"
     [ "$took" -lt 5000 ] || fail "$scenario: took $took ms to end after the close"
