@@ -212,3 +212,30 @@ TEST_F(GameTouchTest, ATapMovesTheTutorialOnOnlyPastItsGate)
         EXPECT_EQ(c.movesOn ? c.step + 1 : c.step, game.tutorialStep) << c.name;
     }
 }
+
+TEST_F(GameTouchTest, AnUndoOffTheHintedPathRemindsOfTheWaitingHint)
+{
+    struct Case {
+        int mode;
+        int ddh;
+        bool hintWaiting;
+        bool tip;
+    } cases[] = {
+        {kGameArcade, 0, true, true},
+        {kGameArcade, 9, true, true},
+        {kGameArcade, 10, true, false},    // hints shown by a marker: no reminder
+        {kGameArcade, 0, false, false},
+        {kGameFreePlay, 0, true, false},
+        {kGameFrenzy, 0, true, false},
+    };
+    for (const Case& c : cases) {
+        gAbSettings.ddh = c.ddh;
+        game.tips.removeAll();
+        game.tips.resetAllCounters(0);
+        NotingGame* noting = play(c.mode, ScreenPlaying);
+        noting->board->hintedThrough = c.hintWaiting ? 1 : 0;
+        touch(tap(20, 460));
+        EXPECT_EQ(1, noting->undos);
+        EXPECT_EQ(c.tip, game.tips.isOpen(10)) << "mode " << c.mode << " ddh " << c.ddh;
+    }
+}
