@@ -210,6 +210,10 @@ inline CellPos cellAtPoint(int x, int y)
     return CellPos{(x - 3) / 45, (y - 73) / 45};
 }
 
+// Once a level above 8 is reached (Free Play or Challenge): the notice that
+// Frenzy is open, shown a single time; the settings keep that it was.
+void showFrenzyUnlockedNotice(int level);
+
 // The text for reaching level n; Challenge adds a word on some levels.
 String newLevelText(int n);
 

@@ -6,6 +6,8 @@
 #include "Core/Ref.h"
 #include "board/Board.h"
 #include "board/BoardHost.h"
+#include "board/BoardServices.h"
+#include "board/GameType.h"
 #include "board/BoardViewServices.h"
 #include "board/ExplodeFurballAnimation.h"
 #include "board/GameGraphics.h"
@@ -92,7 +94,8 @@ bool effectsRun(GameGraphics& g, Board& board, int offsetX)
 
 void reportSolved(Board& board)
 {
-    if (board.furballCount() != 1) {
+    // A Frenzy board down to one furball is not a solved puzzle: drops keep coming.
+    if (board.furballCount() != 1 || boardGameType() == kGameFrenzy) {
         board.finishReported = 0;
         return;
     }

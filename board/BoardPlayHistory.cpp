@@ -91,13 +91,18 @@ void Board::endFreePlayLevel()
         gBoardHost->puzzlesLeftInLevel() >= 1)
         return;
     gBoardHost->showFreePlayNewLevelPopup();
-    if (!boardFrenzyUnlocked() && level > kFrenzyOpensAbove) {
-        AlertOptions options;
-        options.messageFontSize = 16;
-        new CustomAlertView(nullptr, getText(kFrenzyTitleText).c_str(),
-                            formatText(kFrenzyMessageText, kFrenzyMessageValue).c_str(), getText(kOkText).c_str(),
-                            nullptr, nullptr, options);
-        boardSetFrenzyUnlocked();
-    }
+    showFrenzyUnlockedNotice(level);
     gBoardHost->scheduleEvent(kYayEvent, kYayDelayMs);
+}
+
+void showFrenzyUnlockedNotice(int level)
+{
+    if (boardFrenzyUnlocked() || level <= kFrenzyOpensAbove)
+        return;
+    AlertOptions options;
+    options.messageFontSize = 16;
+    new CustomAlertView(nullptr, getText(kFrenzyTitleText).c_str(),
+                        formatText(kFrenzyMessageText, kFrenzyMessageValue).c_str(), getText(kOkText).c_str(),
+                        nullptr, nullptr, options);
+    boardSetFrenzyUnlocked();
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "Core/GameClock.h"
 #include "Core/Ref.h"
@@ -80,8 +81,13 @@ bool ExplodeFurballAnimation::step()
             return false;
         }
         // The still furball disappears as its sparks start.
-        if (hideCounter)
-            (*hideCounter)++;
+        if (hideCounter) {
+            // The count sits in a packed cell record, unaligned: copied out and back in.
+            uint16_t count = 0;
+            std::memcpy(&count, hideCounter, sizeof count);
+            count++;
+            std::memcpy(hideCounter, &count, sizeof count);
+        }
         startMs = -1;
     }
     float dt = gameTimeDiff(current, lastMs) * 0.001f;

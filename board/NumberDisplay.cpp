@@ -6,6 +6,7 @@
 #include "board/ScoreBoard.h"
 #include "graphics/Bitmap.h"
 #include "graphics/DrawParams.h"
+#include "graphics/ImageLoading.h"
 #include "graphics/TextRender.h"
 #include "ui/EngravedText.h"
 #include "ui/MenuTextStyle.h"
@@ -165,4 +166,11 @@ void drawFreePlayPicture(float x, float y)
     if (!gGameGraphics)
         return;
     gGameGraphics->common[kEntryFreePlayPicture].drawFrame(0, x, y + gScoreBoard.verticalOffset, DrawParams());
+}
+
+void drawPictureIntoScoreBoard(const char* fileName, float x, float y)
+{
+    Bitmap* piece = gScoreBoard.rebuilding() ? loadStretchedBitmap(fileName, 0, 0) : nullptr;
+    gScoreBoard.compose(piece, static_cast<int>(x), static_cast<int>(y), 1.0f);
+    delete piece;
 }

@@ -49,5 +49,7 @@ void drawHudLabel(const String& text, int width, int x, int y, int height, int f
 int hudLabelFontSize(const char* text, int width, int fontSize);
 // The Free Play picture of the heads-up display, its top-left corner at (x, y) (the board's offset added).
 void drawFreePlayPicture(float x, float y);
+// A picture file engraved into the score board at (x, y) the same way: read only while the board rebuilds.
+void drawPictureIntoScoreBoard(const char* fileName, float x, float y);
 
 #endif

@@ -455,6 +455,10 @@ void KelzoGame::resetLevelTipCounters() { tips.resetLevelCounters(gGameClock.now
 
 void KelzoGame::removeTipBubbles() { tips.removeAll(); }
 
+bool KelzoGame::tipBubblesEmpty() { return tips.bubbles.bubbles.isEmpty(); }
+
+void KelzoGame::resumeGameClock() { resumeClockIfPaused(); }
+
 void KelzoGame::playHitEffect() { soundPlayer.playHitEffect(); }
 
 void KelzoGame::playWrongMoveEffect() { soundPlayer.playWrongMoveEffect(); }

@@ -147,6 +147,11 @@ public:
     bool isAnyAlertShowing() override;
     void showPraise(bool useListB, bool useListC, const char* text, int delayMs) override;
     bool shouldShowGameTip(int id, int limit, bool force) override;
+    bool onHowToPlayScreen() override { return currentScreen == ScreenHowToPlay; }
+    bool tipBubblesEmpty() override;
+    void playLostLifeEffect() override { soundPlayer.playLostLifeEffect(); }
+    void showMainMenu() override { showMenu(ScreenMainMenu); }
+    void resumeGameClock() override;
     // Queues an event due exactly `delayMs` from now; takes the frame lock.
     void appendTimedEvent(int kind, int delayMs) override;
 

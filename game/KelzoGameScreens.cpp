@@ -13,7 +13,6 @@
 #include "graphics/ScreenFader.h"
 #include "graphics/GlState.h"
 #include "modes/BlitzRules.h"
-#include "modes/PlainGame.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "settings/Statistics.h"
@@ -164,10 +163,9 @@ void KelzoGame::buildScreen(ScreenId id, bool newHiScore)
         bottomButton = -1;
         return;
     case ScreenPlaying:
-        // A Challenge game lays out its board after its own level intro; the plain stand-in that plays
-        // Challenge for now has no intro, so it gets its board here like the other modes.
-        if (currentGame && currentGame->board.isNull() &&
-            (currentGame->settings.gameMode != kGameChallenge || dynamic_cast<PlainGame*>(currentGame)))
+        // A game without a board gets one, unless it lays its board out itself (Challenge, after its
+        // level intro).
+        if (currentGame && currentGame->board.isNull() && !currentGame->resumeWithoutBoard())
             nextPuzzle(true);
         else
             logBoardFurballs();   // a board resumed
@@ -301,6 +299,6 @@ void KelzoGame::resumeToPlay()
     if (currentGame && currentGame->settings.gameMode == kGameFreePlay && currentGame->level != currentLevel &&
         tips.shouldShowSpaced(22, 3, 3, 3))
         showTip(22, TipParams());
-    if (currentGame && currentGame->board.isNull())
+    if (currentGame && currentGame->board.isNull() && !currentGame->resumeWithoutBoard())
         nextPuzzle(true);
 }

@@ -3,9 +3,12 @@
 #include <algorithm>
 
 #include "Core/GameClock.h"
+#include "Core/Log.h"
 #include "Core/Language.h"
 #include "ui/EngravedText.h"
 #include "ui/IndexElement.h"
+#include "ui/MenuStack.h"
+#include "ui/TappableLog.h"
 #include "ui/MenuTextStyle.h"
 #include "modes/TipForLevel.h"
 
@@ -28,6 +31,10 @@ const int kMedalLine = 490;
 const int kSilverLine = 491;
 const int kBronzeLine = 492;
 
+const int kYourTimeLabel = 249;
+const int kYourBestLabel = 243;
+const int kPreviousBestLabel = 250;
+
 }  // namespace
 
 String medalName(int grade)
@@ -45,6 +52,30 @@ Array<String> medalLines(int grade, bool newBest)
         lines.append(getText(grade == 1 ? kSilverLine : kBronzeLine));
     }
     return lines;
+}
+
+void appendLabelledLine(Array<String>* lines, int labelTextId, const String& value)
+{
+    lines->append(getText(labelTextId));
+    lines->append(value);
+}
+
+void appendRunLines(Array<String>* lines, const String& runTime, const String& best, const String& earlierBest)
+{
+    appendLabelledLine(lines, kYourTimeLabel, runTime);
+    if (earlierBest.isEmpty())
+        appendLabelledLine(lines, kYourBestLabel, best);
+    else
+        appendLabelledLine(lines, kPreviousBestLabel, earlierBest);
+}
+
+void BetweenLevelsPopup::forgetCallback(AlertViewCallbackI* callback)
+{
+    for (int i = 0; i < gMenuStack.size(); i++) {
+        CustomAlertView* alert = dynamic_cast<CustomAlertView*>(gMenuStack.at(i));
+        if (alert && alert->callback == callback)
+            alert->callback = nullptr;
+    }
 }
 
 int linesLeftEdge(int bodyParam)
@@ -73,6 +104,9 @@ BetweenLevelsPopup* BetweenLevelsPopup::show(const String& title, const Array<St
     popup->startDelayMs = delayMs;
     popup->setup(callback, title.c_str(), nullptr, button1, button2, nullptr);
     popup->lines = nullptr;
+    // Whoever drives the game from outside finds the buttons here, as with the application's alerts.
+    logPrintf("LOG", "alert -1: %s", title.c_str());
+    logPrintf("LOG", "alert -1 taps: %s", tappableChildrenText(popup->inner).c_str());
     // The level's time stands still while the player reads.
     if (!gGameClock.paused)
         gGameClock.pause();

@@ -26,6 +26,9 @@ public:
 
     void addBody(int* nextRow) override;
 
+    // Popups still open that would answer to `callback` answer to no one: its game is going away.
+    static void forgetCallback(AlertViewCallbackI* callback);
+
     const Array<String>* lines = nullptr;   // not owned; read only while the popup is built
     String secondText;
     String thirdText;
@@ -49,6 +52,13 @@ String medalName(int grade);
 // The lines over a result of that grade: gold has one; silver and bronze name the medal (as a new best or
 // not), then say what the next medal needs; no medal has none.
 Array<String> medalLines(int grade, bool newBest);
+
+// A label line and its value on the line after it.
+void appendLabelledLine(Array<String>* lines, int labelTextId, const String& value);
+
+// The lines of a recorded run: its time, then the level's best, or, when the run beat an earlier best, that
+// earlier best (its own label). `earlierBest` is empty when the run beat none.
+void appendRunLines(Array<String>* lines, const String& runTime, const String& best, const String& earlierBest);
 
 // Where the block of lines starts: 135 less half the caller's width (plus 3), kept inside the popup.
 int linesLeftEdge(int bodyParam);

@@ -115,6 +115,8 @@ int CurrentGameI::isAnimating() { return 0; }
 
 bool CurrentGameI::helpTipHeld() { return false; }
 
+bool CurrentGameI::resumeWithoutBoard() { return false; }
+
 void CurrentGameI::handleTouch(int phase, int x, int y)
 {
     if (!isInputBlocked() && !board.isNull())

@@ -84,6 +84,10 @@ public:
     // player opens its alert (the answer comes back under alert id 3) and
     // answers true; false lets the hint be played at once.
     virtual bool confirmHint();                 // false
+    // The application shows the play screen and the game has no board: true
+    // when the game sees to that itself (Challenge opens its level intro);
+    // otherwise the application gives it its next puzzle.
+    virtual bool resumeWithoutBoard();          // false
 
     // ---- Factory and saved games
     // A new game of the global settings' mode (an instruction game when

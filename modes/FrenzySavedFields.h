@@ -14,6 +14,9 @@
 // else, so the drop is checked on its own: a spawn cell off the board or a
 // colour outside the level's colours reads as no drop chosen (-1, -1, -1)
 // instead of placing a furball there.
+// Bytes of the record on disk.
+const int kFrenzySavedFieldsSize = 41;
+
 struct FrenzySavedFields {
     int clearedTotal = 0;
     int spawnX = -1;

@@ -1,17 +1,19 @@
 #include "modes/ArcadeGame.h"
 #include "modes/BlitzGame.h"
 #include "modes/BtCGame.h"
+#include "modes/ChallengeGame.h"
 #include "modes/CurrentGameI.h"
 #include "modes/ExplainingGame.h"
 #include "modes/FreePlayGame.h"
+#include "modes/FrenzyGame.h"
 #include "modes/PlainGame.h"
 #include "modes/TwoPlayerGame.h"
 
 namespace {
 
 // The game of a type, its settings copy set to that type; null for an
-// unknown type. The instruction game keeps the settings' mode. Every mode is
-// the plain game until its own arrives.
+// unknown type. The instruction game keeps the settings' mode. A mode without
+// its own class yet is the plain game.
 CurrentGameI* makeGame(int type, GameGraphics* graphics, bool explain)
 {
     if (explain)
@@ -29,6 +31,10 @@ CurrentGameI* makeGame(int type, GameGraphics* graphics, bool explain)
         game = new FreePlayGame(graphics);
     else if (type == kGameTwoPlayer)
         game = new TwoPlayerGame(graphics);
+    else if (type == kGameChallenge)
+        game = new ChallengeGame(graphics);
+    else if (type == kGameFrenzy)
+        game = new FrenzyGame(graphics);
     else
         game = new PlainGame(graphics, false);
     game->settings.gameMode = type;

@@ -78,6 +78,15 @@ public:
     // The new-level popup for the level reached (the final alert after the last); held back a moment when
     // `delayed`. The game's level-popup flag is set; its answer comes back to the application.
     virtual void openFreePlayNewLevelPopup(bool) {}
+
+    // ---- What the Challenge and Frenzy games ask besides (harmless answers by default)
+    // The how-to-play screen is up.
+    virtual bool onHowToPlayScreen() { return false; }
+    // No tip bubble is open.
+    virtual bool tipBubblesEmpty() { return true; }
+    virtual void playLostLifeEffect() {}
+    virtual void showMainMenu() {}
+    virtual void resumeGameClock() {}
 };
 
 // The application the games are played in; null when there is none.

@@ -4,6 +4,7 @@
 
 #include "board/ExplodeFurballAnimation.h"
 #include "graphics/AnimationList.h"
+#include "modes/ChallengeRules.h"
 #include "modes/PlainGame.h"
 
 namespace {
@@ -163,8 +164,16 @@ TEST_F(CurrentGameITest, FactoryMakesTheSettingsModeAndNothingForAnUnknownOne)
         OwnedPtr<CurrentGameI> game(CurrentGameI::create(nullptr, false));
         ASSERT_FALSE(game.isNull()) << mode;
         EXPECT_EQ(mode, game->type());
-        // Arcade starts at the level of its difficulty, Blitz at 3, the others where the player chose.
-        EXPECT_EQ(mode == kGameArcade ? 1 : mode == kGameBlitz ? 3 : 4, game->level) << mode;
+        // Arcade and Challenge start at the level of their difficulty (Challenge at the chosen one with medals),
+        // Blitz at 3, the others where the player chose.
+        int start = 4;
+        if (mode == kGameArcade)
+            start = 1;
+        else if (mode == kGameBlitz)
+            start = 3;
+        else if (mode == kGameChallenge)
+            start = challengeStartLevel(settings.difficulty, 4, gAbSettings.ncm);
+        EXPECT_EQ(start, game->level) << mode;
         EXPECT_TRUE(game->isSavable());
         // Two Player deals both its boards at once; the others wait for their first puzzle.
         EXPECT_EQ(mode != kGameTwoPlayer, game->board.isNull()) << mode;

@@ -68,6 +68,11 @@ public:
         showingAlert = 2;
     }
     int recordCredit() override { return game ? game->recordCredit() : 0; }
+    bool onHowToPlayScreen() override { return howToPlayScreen; }
+    bool tipBubblesEmpty() override { return noBubbles; }
+    void playLostLifeEffect() override { lostLifeSounds++; }
+    void showMainMenu() override { mainMenus++; }
+    void resumeGameClock() override { clockResumes++; }
 
     CurrentGameI* game = nullptr;
     int level = 1;
@@ -75,6 +80,8 @@ public:
     int screen = 2;
     int previousScreen = 15;
     int solvedInLevel = 0;
+    bool howToPlayScreen = false;
+    bool noBubbles = true;
     int firstUnsolved = 1;
 
     int nextPuzzles = 0;
@@ -93,6 +100,9 @@ public:
     std::vector<bool> praiseListB;   // the list each praise word came from
     std::vector<int> levelSelectOpenedAt;
     std::vector<bool> popupsOpened;
+    int lostLifeSounds = 0;
+    int mainMenus = 0;
+    int clockResumes = 0;
 };
 
 #endif

@@ -1,0 +1,240 @@
+#!/usr/bin/env bash
+# Challenge and Frenzy played in the real program: a virtual X display, a fresh copy of the data folder, the
+# walk to the game-mode menu. Challenge: its level intro with par and hints, every puzzle of level 1 solved
+# by swipes, the result popup with the time, the best kept in "personalBests.dat" and offered again by the
+# intro after a restart. Frenzy: with the quota scaled down in "settings.dat" two cleared furballs complete
+# level 1 (its popup, a best in "fPersonalBests.dat"); with the drop interval scaled down the drops fill the
+# board, the level is lost and starts again. Screenshots of each step go into the output folder.
+#
+#   ladder_modes_test.sh <kelzo> <data folder> <close_window> <folder for screenshots and the log>
+set -uo pipefail
+
+kelzo="$1"; data="$2"; closer="$3"; out="$4"
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=walk.sh
+source "$here/walk.sh"
+mkdir -p "$out"
+rm -f "$out"/*.png "$out"/*.log
+
+work="$(mktemp -d)"
+xvfb_pid=""; game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; echo "--- program log:"; tail -40 "$log" 2>/dev/null; exit 1; }
+
+. "$here/xvfb_support.sh"
+start_xvfb 400x560x24
+export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
+cp -r "$data" "$work/data"
+cd "$work/data" || fail "no data copy"
+log="$out/kelzo.log"
+
+start_game() {
+    [ -f "$log" ] && mv "$log" "$out/kelzo-$1.log"
+    LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy "$kelzo" >"$log" 2>&1 &
+    game_pid=$!
+    wait_first_screen 0
+    window="$(xdotool search --name '^Kelzo$' | head -n1)"
+    [ -n "$window" ] || fail "no window titled Kelzo"
+}
+
+stop_game() {
+    "$closer" "$window" || fail "cannot close the window"
+    for ((i = 0; i < 100; i++)); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    wait "$game_pid"; local status=$?
+    game_pid=""
+    [ "$status" -eq 0 ] || fail "exit status $status"
+}
+
+# A drag from x y along dx dy, as a finger would swipe.
+swipe() {
+    xdotool mousemove --window "$window" "$1" "$2" mousedown 1
+    for step in 1 2 3 4 5 6; do
+        xdotool mousemove --window "$window" $(($1 + $3 * step * 10)) $(($2 + $4 * step * 10))
+        sleep 0.03
+    done
+    xdotool mouseup 1
+}
+
+# Taps button $1 of the newest level popup, once it has popped in.
+answer_popup() {
+    sleep 1.5
+    # shellcheck disable=SC2046
+    tap_at $(tap_point alert -1 "$1")
+}
+
+# Solves the board last logged, swipe by swipe.
+solve_board() {
+    local moves
+    mapfile -t moves < <(python3 "$here/solve_swipes.py" "$log")
+    [ "${#moves[@]}" -gt 0 ] || fail "no solution for the board logged last"
+    for m in "${moves[@]}"; do
+        local before
+        before="$(log_count "move made")"
+        # shellcheck disable=SC2086
+        swipe $m
+        wait_more "move made" "$before" || fail "the swipe $m made no move"
+        sleep 0.8
+    done
+}
+
+moves_since() { [ "$(log_count "move made")" -gt "$1" ]; }
+
+# Sets a float of "settings.dat" at byte offset $1 to $2.
+set_settings_float() {
+    python3 - "$1" "$2" <<'PY'
+import struct, sys
+offset, value = int(sys.argv[1]), float(sys.argv[2])
+data = bytearray(open("settings.dat", "rb").read())
+data[offset:offset + 4] = struct.pack("<f", value)
+open("settings.dat", "wb").write(bytes(data))
+PY
+}
+
+# The how-to-play screen a first start opens from the title, left for the main menu: its tutorial begun, then
+# the bar's double tap and the answer that leaves.
+leave_how_to_play() {
+    wait_for 50 grep -q "alert 6 taps:" "$log" || fail "the how-to-play screen did not open with its alert"
+    tap_to_alert_answer 6 0
+    wait_tutorial_step 43
+    local asked
+    asked="$(log_count "alert 5 taps:")"
+    double_tap_bar
+    wait_more "alert 5 taps:" "$asked" || fail "the bar's double tap did not ask to leave the tutorial"
+    tap_to_screen alert 5 1 3
+}
+
+# From the play screen to the main menu by the bar's double tap.
+leave_play() {
+    local shown
+    shown="$(log_count "screen 3 shown")"
+    double_tap_bar
+    wait_more "screen 3 shown" "$shown" || fail "the double tap on the bottom bar did not open the main menu"
+}
+
+# From the main menu: the mode tile $1 and Start.
+start_mode() {
+    tap_to_screen screen 3 0 15
+    local shown
+    shown="$(log_count "screen 15 taps")"
+    # shellcheck disable=SC2046
+    tap_at $(tap_point screen 15 "$1")
+    wait_more "screen 15 taps" "$shown" || true
+    shoot_screen "$out" "mode_menu_$1"
+    local screens
+    screens="$(log_count "screen [12] shown")"
+    # shellcheck disable=SC2046
+    tap_at $(tap_point screen 15 0 last)
+    wait_more "screen [12] shown" "$screens" || fail "Start of mode $1 showed neither the intro nor the board"
+}
+
+# ---- Challenge
+start_game first
+walk_language_to_title "$out"
+tap_xy_to_screen 160 240 6
+leave_how_to_play
+popups="$(log_count "alert -1 taps")"
+start_mode 3
+wait_more "alert -1 taps" "$popups" || fail "no Challenge level intro"
+grep "alert -1:" "$log" | tail -n1 | grep -q "Challenge Level 1" || fail "the intro is not the one of level 1"
+shoot_screen "$out" challenge_intro
+boards="$(log_count "puzzle .* of level")"
+answer_popup 0
+wait_more "puzzle .* of level" "$boards" || fail "Start of the intro brought no puzzle"
+sleep 1
+shoot_screen "$out" challenge_play
+for puzzle in 1 2 3; do
+    popups="$(log_count "alert -1 taps")"
+    boards="$(log_count "puzzle .* of level")"
+    solve_board
+    if [ "$puzzle" -lt 3 ]; then
+        wait_more "puzzle .* of level" "$boards" || fail "no puzzle $((puzzle + 1)) after puzzle $puzzle"
+        sleep 1
+    fi
+done
+wait_more "alert -1 taps" "$popups" || fail "no result popup after the last puzzle of the level"
+grep "alert -1:" "$log" | tail -n1 | grep -q "Level Complete" || fail "the result is not a passed level"
+sleep 1   # the result pops in 800 ms after the last puzzle
+shoot_screen "$out" challenge_result
+[ -s personalBests.dat ] || fail "no personalBests.dat after a passed level"
+answer_popup 0   # Replay: the intro of the same level
+sleep 1.5
+shoot_screen "$out" challenge_replay_intro
+stop_game
+
+# The intro of a new start offers the best it kept.
+start_game second
+wait_for 50 grep -q "alert 9 taps:" "$log" || fail "the title did not offer to resume"
+sleep 1.2
+popups="$(log_count "alert -1 taps")"
+tap_to_screen alert 9 1 2
+wait_more "alert -1 taps" "$popups" || fail "the resumed Challenge showed no level intro"
+shoot_screen "$out" challenge_intro_with_best
+answer_popup 0
+sleep 1
+
+# ---- Frenzy, level 1 with a quota of 2 (quota scale 20)
+stop_game
+set_settings_float 182 20
+start_game third
+wait_for 50 grep -q "alert 9 taps:" "$log" || fail "the title did not offer to resume"
+sleep 1.2
+tap_to_screen alert 9 1 2
+sleep 1
+leave_play
+start_mode 1
+if [ "$(grep "screen [12] shown" "$log" | tail -n1 | grep -c "screen 1 ")" = 1 ]; then
+    shoot_screen "$out" frenzy_intro
+    tap_xy_to_screen 160 240 2
+fi
+sleep 3
+shoot_screen "$out" frenzy_play
+cleared=0
+for ((try = 0; try < 12 && cleared < 1; try++)); do
+    read -r fx fy dx dy < <(python3 "$here/solve_swipes.py" --lone "$log")
+    [ -n "${fx:-}" ] || fail "no valid Frenzy swipe"
+    before="$(log_count "move made")"
+    swipe "$fx" "$fy" "$dx" "$dy"
+    wait_for 30 moves_since "$before" || continue
+    sleep 0.8
+    grep -q "frenzy level 1 complete" "$log" && cleared=1
+done
+wait_for 60 grep -q "frenzy level 1 complete" "$log" || fail "two cleared furballs did not complete level 1"
+sleep 1
+shoot_screen "$out" frenzy_level_complete
+[ -s fPersonalBests.dat ] || fail "no fPersonalBests.dat after a completed level"
+answer_popup 0   # replay level 1
+sleep 1
+stop_game
+
+# ---- Frenzy: drops every few milliseconds fill the board (interval scale 25, near its cap of 30). The kept game has its own
+# copy of the settings, so the saved games go and a new Frenzy game starts from the mode menu.
+set_settings_float 182 1
+set_settings_float 178 25
+rm -f gameState.dat gameState.dat?*
+start_game fourth
+shown="$(log_count "screen [36] shown")"
+tap_at 160 240
+wait_more "screen [36] shown" "$shown" || fail "the title led nowhere"
+if grep "screen [36] shown" "$log" | tail -n1 | grep -q "screen 6 "; then
+    leave_how_to_play
+fi
+start_mode 1
+if grep "screen [12] shown" "$log" | tail -n1 | grep -q "screen 1 "; then
+    tap_xy_to_screen 160 240 2
+fi
+wait_for 900 grep -q "frenzy level [0-9]* lost" "$log" || fail "a board filled by drops did not lose the level"
+shoot_screen "$out" frenzy_board_full
+boards="$(log_count "puzzle .* of level")"
+wait_more "puzzle .* of level" "$boards" || fail "the lost level did not start again"
+sleep 0.5
+shoot_screen "$out" frenzy_restarted
+stop_game
+echo "PASS"
