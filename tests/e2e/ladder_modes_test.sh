@@ -98,19 +98,6 @@ open("settings.dat", "wb").write(bytes(data))
 PY
 }
 
-# The how-to-play screen a first start opens from the title, left for the main menu: its tutorial begun, then
-# the bar's double tap and the answer that leaves.
-leave_how_to_play() {
-    wait_for 50 grep -q "alert 6 taps:" "$log" || fail "the how-to-play screen did not open with its alert"
-    tap_to_alert_answer 6 0
-    wait_tutorial_step 43
-    local asked
-    asked="$(log_count "alert 5 taps:")"
-    double_tap_bar
-    wait_more "alert 5 taps:" "$asked" || fail "the bar's double tap did not ask to leave the tutorial"
-    tap_to_screen alert 5 1 3
-}
-
 # From the play screen to the main menu by the bar's double tap.
 leave_play() {
     local shown
@@ -138,8 +125,7 @@ start_mode() {
 # ---- Challenge
 start_game first
 walk_language_to_title "$out"
-tap_xy_to_screen 160 240 6
-leave_how_to_play
+walk_first_title_to_main_menu
 popups="$(log_count "alert -1 taps")"
 start_mode 3
 wait_more "alert -1 taps" "$popups" || fail "no Challenge level intro"
@@ -220,12 +206,7 @@ set_settings_float 182 1
 set_settings_float 178 25
 rm -f gameState.dat gameState.dat?*
 start_game fourth
-shown="$(log_count "screen [36] shown")"
-tap_at 160 240
-wait_more "screen [36] shown" "$shown" || fail "the title led nowhere"
-if grep "screen [36] shown" "$log" | tail -n1 | grep -q "screen 6 "; then
-    leave_how_to_play
-fi
+walk_first_title_to_main_menu   # without a saved state the title leads to the tutorial again
 start_mode 1
 if grep "screen [12] shown" "$log" | tail -n1 | grep -q "screen 1 "; then
     tap_xy_to_screen 160 240 2
