@@ -194,7 +194,18 @@ play_mode() {
     sleep 1   # the cross-fade into the play screen ends
     drawn_shot "play_$name"
     case "$name" in
-    frenzy) ;;   # being rebuilt: its board on screen is not yet the one it logs, so no swipe can be aimed
+    frenzy) ;;   # drops keep landing: the board on screen is not the one it logged, so no swipe is aimed
+    challenge)
+        # Its board comes with the Start of its level intro.
+        local boards
+        boards="$(log_count "puzzle .* of level")"
+        # shellcheck disable=SC2046
+        tap_at $(tap_point alert -1 0)
+        wait_more "puzzle .* of level" "$boards" || fail "the Challenge intro's Start brought no puzzle"
+        sleep 1
+        drawn_shot play_challenge_board
+        make_a_move
+        echo "$name: a move made" ;;
     free_play)
         play_board_to_end "$solver"
         echo "$name: a puzzle played to its end" ;;
