@@ -171,8 +171,8 @@ void KelzoGame::stepTutorial()
         return;
     tutorialTicks++;
     // Step 45's move is taken back before it is shown again; the wrong moves of 46 and 47 leave nothing.
-    if (tutorialStep == 45 && currentGame)
-        currentGame->undo();
+    if (tutorialStep == 45)
+        undoPressed();
     playTutorialDemo(tutorialStep);
 }
 
