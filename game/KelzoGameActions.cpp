@@ -82,6 +82,8 @@ void KelzoGame::screenAction(int action)
             lastEnteredName = screenFactory->enteredText(currentMenu.get());
             storeHiScore(lastEnteredName);
             showMenu(ScreenHiScores, true);
+            // Its score is in the table now: a restart must not offer the finished game (and its score) again.
+            currentGame->ended = true;
             saveState(false);
             fromNewHiScore = true;
         } else {

@@ -284,8 +284,9 @@ TEST_F(AppStartupTest, EveryGameTypeStartsFromTheSelectedMode)
         }
         const int furballs = board.furballCount();
         EXPECT_EQ(1, gGame->currentGame->makeMove(CellPos{move.x, move.y}, move.dx, move.dy, true, 0, 1.0f));
-        if (type != kGameFrenzy)   // Frenzy's colour rule may keep the chain's last furball
+        if (type != kGameFrenzy) {   // Frenzy's colour rule may keep the chain's last furball
             EXPECT_EQ(board.furballCount(), furballs - 1);
+        }
     }
     appShutdown(false);
 }

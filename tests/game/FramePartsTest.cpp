@@ -161,8 +161,9 @@ TEST(FurballIdleAnimationsTest, StartsAndWaits)
         for (const CellPos& pos : board->positions)
             started += board->cellAt(pos.x, pos.y).specialStart == now;
         EXPECT_EQ(started, c.started) << c.theme;
-        if (c.started)
+        if (c.started) {
             EXPECT_EQ(idle.nextStartMs, now + c.nextAfter) << c.theme;
+        }
     }
 
     OwnedPtr<Board> board(boardOf(5));

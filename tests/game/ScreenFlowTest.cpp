@@ -187,6 +187,22 @@ TEST_F(ScreenFlowTest, ActionCodesLeadToTheNextScreen)
     }
 }
 
+TEST_F(ScreenFlowTest, AStoredHighScoreEndsTheGameItCameFrom)
+{
+    PlainGame* played = new PlainGame(nullptr, false);
+    played->board.reset(new Board());
+    game.setKeptGame(kGameArcade, played);
+    game.currentAlertId = AlertContinueGame;
+    game.alertButtonClicked(1, nullptr);
+    ASSERT_EQ(played, game.currentGame);
+
+    game.previousScreen = ScreenGameOver;
+    game.currentScreen = ScreenNewHiScore;
+    answer(0);
+    EXPECT_EQ(ScreenHiScores, game.currentScreen);
+    EXPECT_TRUE(played->ended);   // saved as ended: a restart does not offer it again
+}
+
 TEST_F(ScreenFlowTest, TheFirstStartsTitleIsTheLanguageChoiceThenTheTitle)
 {
     game.languageFirst = true;

@@ -135,8 +135,9 @@ TEST_F(HistoryMenuTest, FacesComeFromThePuzzleAndNeverRepeatTheOneBefore)
     for (size_t i = 0; i < first.size(); i++) {
         EXPECT_EQ(first[i].face, again[i].face) << "the same faces whatever rand() says";
         EXPECT_EQ(first[i].colour, again[i].colour);
-        if (i > 0)
+        if (i > 0) {
             EXPECT_NE(first[i].face, first[i - 1].face) << i;
+        }
         otherPuzzleDiffers |= other[i].face != first[i].face;
         EXPECT_GE(first[i].colour, 1);
         EXPECT_LE(first[i].colour, 8);
