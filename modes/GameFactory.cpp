@@ -6,14 +6,12 @@
 #include "modes/ExplainingGame.h"
 #include "modes/FreePlayGame.h"
 #include "modes/FrenzyGame.h"
-#include "modes/PlainGame.h"
 #include "modes/TwoPlayerGame.h"
 
 namespace {
 
 // The game of a type, its settings copy set to that type; null for an
-// unknown type. The instruction game keeps the settings' mode. A mode without
-// its own class yet is the plain game.
+// unknown type. The instruction game keeps the settings' mode.
 CurrentGameI* makeGame(int type, GameGraphics* graphics, bool explain)
 {
     if (explain)
@@ -33,10 +31,8 @@ CurrentGameI* makeGame(int type, GameGraphics* graphics, bool explain)
         game = new TwoPlayerGame(graphics);
     else if (type == kGameChallenge)
         game = new ChallengeGame(graphics);
-    else if (type == kGameFrenzy)
-        game = new FrenzyGame(graphics);
     else
-        game = new PlainGame(graphics, false);
+        game = new FrenzyGame(graphics);
     game->settings.gameMode = type;
     return game;
 }

@@ -11,7 +11,7 @@
 #include "Core/MemoryStream.h"
 #include "board/Board.h"
 #include "game/KelzoGame.h"
-#include "modes/PlainGame.h"
+#include "tests/modes/PlainTestGame.h"
 #include "settings/Settings.h"
 #include "tests/board/BoardTestSupport.h"
 #include "tests/support/TempFolder.h"
@@ -311,7 +311,7 @@ TEST_F(GameStateFileTest, TheSelectedTypeDecidesTheCurrentGame)
     };
     for (const Case& c : cases) {
         KelzoGame game;
-        game.ownedGame.reset(new PlainGame(nullptr, false));
+        game.ownedGame.reset(new PlainTestGame(nullptr, false));
         CurrentGameI* before = game.ownedGame.get();
         game.setCurrentGame(before);
         settings.gameMode = c.settingsMode;

@@ -16,16 +16,16 @@
 #include "board/Board.h"
 #include "game/KelzoGame.h"
 #include "modes/GameHost.h"
-#include "modes/PlainGame.h"
+#include "tests/modes/PlainTestGame.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "ui/MenuStack.h"
 #include "tests/support/TempFolder.h"
 
 // A game of any type that notes the shell's calls into it.
-class NotingGame : public PlainGame {
+class NotingGame : public PlainTestGame {
 public:
-    explicit NotingGame(int type) : PlainGame(nullptr, false) { settings.gameMode = type; }
+    explicit NotingGame(int type) : PlainTestGame(nullptr, false) { settings.gameMode = type; }
     bool undo() override
     {
         undos++;

@@ -12,7 +12,7 @@
 #include "game/KelzoGame.h"
 #include "graphics/ScreenFader.h"
 #include "modes/ExplainingGame.h"
-#include "modes/PlainGame.h"
+#include "tests/modes/PlainTestGame.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "ui/MenuBaseI.h"
@@ -60,9 +60,9 @@ protected:
     }
 
     // A plain game of the type with a board of two furballs that can move.
-    static PlainGame* playing(KelzoGame& game, int type)
+    static PlainTestGame* playing(KelzoGame& game, int type)
     {
-        PlainGame* plain = new PlainGame(&game.graphics, false);
+        PlainTestGame* plain = new PlainTestGame(&game.graphics, false);
         plain->settings.gameMode = type;
         plain->board.reset(new Board());
         BoardCell cell = freshCell();
@@ -126,7 +126,7 @@ TEST_F(KelzoGameFrameTest, TheBottomBarFollowsScreenClockAndGame)
     }
 
     KelzoGame game;
-    PlainGame* plain = playing(game, kGameArcade);
+    PlainTestGame* plain = playing(game, kGameArcade);
     game.currentScreen = ScreenPlaying;
     plain->board->givenUp = 1;
     EXPECT_EQ(game.bottomBarState().hintNumber, -1) << "a board given up";

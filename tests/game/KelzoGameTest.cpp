@@ -13,7 +13,7 @@
 #include "board/ScoreBoard.h"
 #include "game/KelzoGame.h"
 #include "modes/FreePlayNewLevelPopup.h"
-#include "modes/PlainGame.h"
+#include "tests/modes/PlainTestGame.h"
 #include "settings/AbSettings.h"
 #include "settings/ReportFacts.h"
 #include "settings/Settings.h"
@@ -96,7 +96,7 @@ TEST_F(KelzoGameTest, ReportFactsTellOfTheHistoryAndTheBoardInPlay)
     EXPECT_EQ(kind, 2);
     EXPECT_EQ(flags, 4);
 
-    game.keptGames[kGameArcade].reset(new PlainGame(nullptr, false));
+    game.keptGames[kGameArcade].reset(new PlainTestGame(nullptr, false));
     game.setCurrentGame(game.keptGames[kGameArcade].get());
     EXPECT_FALSE(facts.currentBoard(&elapsed, &undos, &hasMove));   // a game without a board
     game.currentGame->board.reset(new Board());
@@ -114,9 +114,9 @@ TEST_F(KelzoGameTest, ReportFactsTellOfTheHistoryAndTheBoardInPlay)
 namespace {
 
 // A game that remembers what the board told it.
-class ListeningGame : public PlainGame {
+class ListeningGame : public PlainTestGame {
 public:
-    ListeningGame() : PlainGame(nullptr, false) {}
+    ListeningGame() : PlainTestGame(nullptr, false) {}
     void onMoveMade(bool chainLeftBoard) override { moves.push_back(chainLeftBoard); }
     void puzzleSolved(bool* advance, bool*) override
     {
@@ -209,7 +209,7 @@ TEST_F(KelzoGameTest, AsBoardHostItKeepsTipsEventsFurballsAndTheInstruction)
     BoardCell furball = {};
     furball.colour = 2;
     host.addMovingFurball(furball, 1, 0, CellPos{0, 3}, CellPos{0, 3}, CellPos{2, 3}, false, 70, 1.2f, false);
-    game.ownedGame.reset(new PlainGame(nullptr, false));
+    game.ownedGame.reset(new PlainTestGame(nullptr, false));
     game.setCurrentGame(game.ownedGame.get());
     game.currentGame->board.reset(new Board());
     host.addMovingFurball(furball, 1, 0, CellPos{0, 3}, CellPos{0, 3}, CellPos{2, 3}, false, 70, 1.2f, false);
@@ -249,7 +249,7 @@ protected:
     // A game at `level` on a board of furballs at (0, 4), (3, 4) and (6, 4).
     static void prepare(KelzoGame& game, int level)
     {
-        game.ownedGame.reset(new PlainGame(nullptr, false));
+        game.ownedGame.reset(new PlainTestGame(nullptr, false));
         game.setCurrentGame(game.ownedGame.get());
         game.currentGame->level = level;
         game.currentGame->board.reset(new Board());
@@ -359,7 +359,7 @@ TEST_F(KelzoGameTest, AsBoardHostItOpensTheFreePlayPopupHeldBackOnlyTheFirstTime
     BoardHost& host = game;
     EXPECT_EQ(host.currentGameType(), -1);
     EXPECT_EQ(host.currentGameLevel(), 0);
-    PlainGame* freePlay = new PlainGame(nullptr, false);
+    PlainTestGame* freePlay = new PlainTestGame(nullptr, false);
     freePlay->settings.gameMode = kGameFreePlay;
     freePlay->level = 12;
     game.ownedGame.reset(freePlay);
@@ -397,7 +397,7 @@ TEST_F(KelzoGameTest, AnOpenDialogTakesTheTouchesBeforeTheBoard)
     gMenuStack.deleteAllMenus();
     KelzoGame game;
     game.currentScreen = ScreenPlaying;
-    PlainGame* plain = new PlainGame(nullptr, false);
+    PlainTestGame* plain = new PlainTestGame(nullptr, false);
     game.ownedGame.reset(plain);
     game.setCurrentGame(plain);
     plain->board.reset(new Board());

@@ -10,7 +10,7 @@
 #include "board/Board.h"
 #include "game/PlayHelpTips.h"
 #include "game/Tips.h"
-#include "modes/PlainGame.h"
+#include "tests/modes/PlainTestGame.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 
@@ -27,9 +27,9 @@ private:
     int saved_;
 };
 
-class HeldGame : public PlainGame {
+class HeldGame : public PlainTestGame {
 public:
-    HeldGame() : PlainGame(nullptr, false) {}
+    HeldGame() : PlainTestGame(nullptr, false) {}
     bool helpTipHeld() override { return true; }
 };
 
@@ -104,7 +104,7 @@ protected:
     Settings* savedSettings = nullptr;
     static const int kStart = 20000;
     Tips tips;
-    PlainGame game{nullptr, false};
+    PlainTestGame game{nullptr, false};
     GameClock savedClock;
     std::string previous;
 };

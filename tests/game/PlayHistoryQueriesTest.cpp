@@ -11,7 +11,7 @@
 #include "modes/ChallengeBests.h"
 #include "modes/FreePlayRules.h"
 #include "modes/FrenzyBests.h"
-#include "modes/PlainGame.h"
+#include "tests/modes/PlainTestGame.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "settings/Statistics.h"
@@ -136,7 +136,7 @@ TEST_F(PlayHistoryQueriesTest, FirstUnsolvedLevelByMode)
 
     // The harder variants start further up.
     settings.difficulty = 2;
-    game.ownedGame.reset(new PlainGame(nullptr, false));
+    game.ownedGame.reset(new PlainTestGame(nullptr, false));
     game.setCurrentGame(game.ownedGame.get());
     for (int level = 6; level <= 30; level++)
         gChallengeBests.record(2, level, 50);
@@ -274,7 +274,7 @@ TEST_F(PlayHistoryQueriesTest, HistorySampleTakesUnsentFreePlayRecordsOnce)
 
 TEST_F(PlayHistoryQueriesTest, RestoreKeptPuzzleWithoutARecordChangesNothing)
 {
-    game.ownedGame.reset(new PlainGame(nullptr, false));
+    game.ownedGame.reset(new PlainTestGame(nullptr, false));
     game.setCurrentGame(game.ownedGame.get());
     Board* board = new Board();
     game.currentGame->board.reset(board);

@@ -10,7 +10,7 @@
 #include "game/AlertId.h"
 #include "game/KelzoGame.h"
 #include "graphics/ScreenFader.h"
-#include "modes/PlainGame.h"
+#include "tests/modes/PlainTestGame.h"
 #include "settings/Settings.h"
 #include "ui/MenuBaseI.h"
 #include "ui/MenuStack.h"
@@ -189,7 +189,7 @@ TEST_F(ScreenFlowTest, ActionCodesLeadToTheNextScreen)
 
 TEST_F(ScreenFlowTest, AStoredHighScoreEndsTheGameItCameFrom)
 {
-    PlainGame* played = new PlainGame(nullptr, false);
+    PlainTestGame* played = new PlainTestGame(nullptr, false);
     played->board.reset(new Board());
     game.setKeptGame(kGameArcade, played);
     game.currentAlertId = AlertContinueGame;
@@ -217,7 +217,7 @@ TEST_F(ScreenFlowTest, TheFirstStartsTitleIsTheLanguageChoiceThenTheTitle)
 TEST_F(ScreenFlowTest, AlertAnswersDecideWhichGameIsPlayed)
 {
     // Without settings the selected mode is Arcade: its kept game waits in slot 0.
-    PlainGame* kept = new PlainGame(nullptr, false);
+    PlainTestGame* kept = new PlainTestGame(nullptr, false);
     kept->board.reset(new Board());
     game.setKeptGame(kGameArcade, kept);
 

@@ -5,7 +5,7 @@
 #include "game/KelzoGame.h"
 #include "game/Tips.h"
 #include "game/TipsHost.h"
-#include "modes/PlainGame.h"
+#include "tests/modes/PlainTestGame.h"
 #include "settings/Settings.h"
 #include "ui/MenuBubble.h"
 
@@ -293,7 +293,7 @@ TEST_F(TipBubblesTest, TheApplicationHostsItsTips)
         settings.switchB = true;
         EXPECT_TRUE(game.tipsOn());
         EXPECT_EQ(game.tipBoard(), nullptr);
-        PlainGame* plain = new PlainGame(nullptr, false);
+        PlainTestGame* plain = new PlainTestGame(nullptr, false);
         game.ownedGame.reset(plain);
         game.setCurrentGame(plain);
         plain->board.reset(new Board());

@@ -3,7 +3,7 @@
 #include "Core/GameClock.h"
 #include "game/KelzoGame.h"
 #include "menus/KelzoModeChoiceHost.h"
-#include "modes/PlainGame.h"
+#include "tests/modes/PlainTestGame.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -28,7 +28,7 @@ protected:
     {
         settings.gameMode = type;
         settings.difficulty = difficulty;
-        game.ownedGame.reset(new PlainGame(nullptr, false));
+        game.ownedGame.reset(new PlainTestGame(nullptr, false));
         game.setCurrentGame(game.ownedGame.get());
     }
 

@@ -5,15 +5,15 @@
 #include "board/ExplodeFurballAnimation.h"
 #include "graphics/AnimationList.h"
 #include "modes/ChallengeRules.h"
-#include "modes/PlainGame.h"
+#include "tests/modes/PlainTestGame.h"
 
 namespace {
 
 // A game whose end-of-puzzle answer the test chooses, and which counts the
 // levels it leaves.
-class ScriptedGame : public PlainGame {
+class ScriptedGame : public PlainTestGame {
 public:
-    ScriptedGame() : PlainGame(nullptr, false) {}
+    ScriptedGame() : PlainTestGame(nullptr, false) {}
     void leaveLevel() override { levelsLeft++; }
     void puzzleSolved(bool* advance, bool* deleteBoard) override
     {
