@@ -128,16 +128,8 @@ void ArcadeGame::puzzleSolved(bool* advance, bool* deleteBoard)
 {
     if (board.isNull())
         return;
-    if (board->givenUp) {
-        // endGame moves on by itself (or ends the game): the board is not
-        // advanced a second time, nor is the next one deleted.
-        *advance = false;
-        *deleteBoard = false;
-        if (gGameHost)
-            gGameHost->showPraise(false, false, nullptr, 0);
-        endGame();
+    if (endOnGivenUpBoard(*this, advance, deleteBoard))
         return;
-    }
     movesRemaining--;
     const int elapsed = board->elapsedMs();
     const int added = arcadePoints(level, difficulty(), shrunkLevelTimeMs(), elapsed, settings.scaleFactor());

@@ -70,15 +70,8 @@ void BlitzGame::puzzleSolved(bool* advance, bool* deleteBoard)
 {
     if (board.isNull())
         return;
-    if (board->givenUp) {
-        // The game is over: no next puzzle behind the game-over screens.
-        *advance = false;
-        *deleteBoard = false;
-        if (gGameHost)
-            gGameHost->showPraise(false, false, nullptr, 0);
-        endGame();
+    if (endOnGivenUpBoard(*this, advance, deleteBoard))
         return;
-    }
     peak = blitzPeakAfterSolve(level, peak);
     level++;
 }

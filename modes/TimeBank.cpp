@@ -65,3 +65,15 @@ void drawLevelAndClock(CurrentGameI& game, float usedFraction)
     const bool animated = gGameHost && gGameHost->onPlayScreen();
     drawTimeCircle(empty ? kGaugeEmpty : clockGaugeFrame(usedFraction), 228, 26, 1.0f, animated, true);
 }
+
+bool endOnGivenUpBoard(CurrentGameI& game, bool* advance, bool* deleteBoard)
+{
+    if (game.board.isNull() || !game.board->givenUp)
+        return false;
+    *advance = false;
+    *deleteBoard = false;
+    if (gGameHost)
+        gGameHost->showPraise(false, false, nullptr, 0);
+    game.endGame();
+    return true;
+}

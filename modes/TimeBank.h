@@ -24,6 +24,11 @@ float bankUsedForHud(CurrentGameI& game, int bankMs, float referenceMs);
 // gauge is empty without a board, for a given-up board or a used-up bank.
 void drawLevelAndClock(CurrentGameI& game, float usedFraction);
 
+// A given-up board ends the game: endGame moves on by itself (or ends the
+// game), so the board is neither advanced a second time nor deleted, and no
+// next puzzle is built behind the game-over screens. True when it was given up.
+bool endOnGivenUpBoard(CurrentGameI& game, bool* advance, bool* deleteBoard);
+
 // Timed event kinds of the alarm sound.
 const int kAlarmEvent = 10;
 const int kAlarmRepeatMs = 1000;
