@@ -22,6 +22,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "AppFrameBench.h"
 #include "Core/GameClock.h"
 #include "Core/Language.h"
 #include "board/Board.h"
@@ -46,54 +47,6 @@ const int kCycleFrames = 60;
 const double kGoalMedianMs = 2.0;
 const double kGoalPassMs = 16.7;
 const int kBoardsPerCount = 200;
-
-double threadCpuMs()
-{
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1.0e6;
-}
-
-double percentile(std::vector<double> values, double p)
-{
-    if (values.empty())
-        return 0.0;
-    std::sort(values.begin(), values.end());
-    size_t index = size_t(p * double(values.size() - 1) + 0.5);
-    return values[std::min(index, values.size() - 1)];
-}
-
-double maximum(const std::vector<double>& values)
-{
-    return values.empty() ? 0.0 : *std::max_element(values.begin(), values.end());
-}
-
-void setGameTime(int ms)
-{
-    gGameClock.startMs = int32_t(GameClock::wallMs() - uint32_t(ms));
-    gGameClock.update();
-}
-
-void report(const char* label, const std::vector<double>& ms)
-{
-    if (ms.empty()) {
-        printf("%-28s none\n", label);
-        return;
-    }
-    printf("%-28s %5zu frames  median %6.3f ms  p99 %6.3f ms  max %6.3f ms\n", label, ms.size(),
-           percentile(ms, 0.5), percentile(ms, 0.99), maximum(ms));
-}
-
-void savePicture(OffscreenGlContext& gl, const char* path)
-{
-    Bitmap* frame = gl.readFrame();
-    for (int y = 0; y < frame->height; ++y)
-        for (int x = 0; x < frame->width; ++x)
-            frame->at(x, y).a = 255;
-    if (!frame->savePng(path))
-        fprintf(stderr, "bench_frenzy_frame: cannot write %s\n", path);
-    delete frame;
-}
 
 // The next drop a second ahead again, and five more furballs cleared (the quota wraps before it runs out).
 void restartCycle(FrenzyGame& frenzy, int now)
@@ -134,30 +87,13 @@ int main(int argc, char** argv)
 {
     const int frames = argc > 1 ? std::max(2 * kCycleFrames, atoi(argv[1])) : 3000;
     OffscreenGlContext gl(320, 480);
-    if (!gl.isReady()) {
-        fprintf(stderr, "bench_frenzy_frame: no offscreen GL: %s\n", gl.error());
+    if (!prepareFrameBench(gl, "bench_frenzy_frame"))
         return 1;
-    }
-    if (chdir(KELZO_DATA_DIR) != 0) {
-        fprintf(stderr, "bench_frenzy_frame: no data folder %s\n", KELZO_DATA_DIR);
-        return 1;
-    }
-    initGlState(320, 480);
-    gLanguage = new Language(kEnglish);
     Settings settings;
     settings.gameMode = kGameFrenzy;
     settings.startLevel = 12;
-    gSettings = &settings;
     gAbSettings.fsp = 0;   // the colour tip's pass is on
-    setGameTime(100000);
-
-    KelzoGame* game = new KelzoGame();
-    loadCommonGraphics(game->graphics);
-    gGameGraphics = &game->graphics;
-    loadSharedMenuTextures();
-    gBoardHost = game;
-    gGameHost = game;
-    gBubbleHost = &game->bubbleHost;
+    KelzoGame* game = openBenchApplication(settings);
     FrenzyGame* frenzy = new FrenzyGame(&game->graphics);
     game->keptGames[kGameFrenzy].reset(frenzy);
     game->setCurrentGame(frenzy);
@@ -182,30 +118,21 @@ int main(int argc, char** argv)
         const double ms = threadCpuMs() - start;
         resetGlState();
         if (argc > 2 && n == kCycleFrames + 40)
-            savePicture(gl, argv[2]);
+            savePicture(gl, argv[2], "bench_frenzy_frame");
         if (n < kCycleFrames)
             continue;   // the first cycle warms the caches
         (game->helpTips.lastPassMs != passBefore ? withPass : plain).push_back(ms);
     }
 
     printf("Frenzy play screen through KelzoGame::drawFrame (50 furballs of 7 colours, growing drop, bar, medal)\n");
-    report("frames", plain);
-    report("frames with the help-tip pass", withPass);
+    reportFrames("frames", plain);
+    reportFrames("frames with the help-tip pass", withPass);
     printf("goal: median under %.1f ms: %s; the pass within %.1f ms at the maximum: %s\n", kGoalMedianMs,
            percentile(plain, 0.5) < kGoalMedianMs ? "met" : "NOT MET", kGoalPassMs,
            maximum(withPass) < kGoalPassMs ? "met" : "NOT MET");
 
     searchCrowdedBoards();
 
-    gMenuStack.deleteAllMenus();
-    game->tips.removeAll();
-    gBoardHost = nullptr;
-    gGameHost = nullptr;
-    gBubbleHost = nullptr;
-    delete game;
-    gGameGraphics = nullptr;
-    releaseSharedMenuTextures();
-    gSettings = nullptr;
-    unloadLanguage();
+    closeBenchApplication(game);
     return 0;
 }

@@ -22,6 +22,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "AppFrameBench.h"
 #include "Core/GameClock.h"
 #include "Core/Language.h"
 #include "board/Board.h"
@@ -46,29 +47,6 @@ const int kFrameMs = 16;
 const int kCycleFrames = 60;
 const double kGoalMs = 2.0;
 
-double threadCpuMs()
-{
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1.0e6;
-}
-
-double percentile(std::vector<double> values, double p)
-{
-    if (values.empty())
-        return 0.0;
-    std::sort(values.begin(), values.end());
-    size_t index = size_t(p * double(values.size() - 1) + 0.5);
-    return values[std::min(index, values.size() - 1)];
-}
-
-// The game clock shows `ms` at the next update, whatever the wall clock did.
-void setGameTime(int ms)
-{
-    gGameClock.startMs = int32_t(GameClock::wallMs() - uint32_t(ms));
-    gGameClock.update();
-}
-
 // What makes the screen busy, opened anew at the start of every cycle.
 void openBusyParts(KelzoGame& game)
 {
@@ -87,55 +65,17 @@ void openBusyParts(KelzoGame& game)
                         "furballs and fewer hints.", "Next level", "Menu", nullptr, AlertOptions());
 }
 
-void savePicture(OffscreenGlContext& gl, const char* path)
-{
-    Bitmap* frame = gl.readFrame();
-    for (int y = 0; y < frame->height; ++y)
-        for (int x = 0; x < frame->width; ++x)
-            frame->at(x, y).a = 255;
-    if (!frame->savePng(path))
-        fprintf(stderr, "bench_game_frame: cannot write %s\n", path);
-    delete frame;
-}
-
-void report(const char* label, const std::vector<double>& ms)
-{
-    if (ms.empty()) {
-        printf("%-22s none\n", label);
-        return;
-    }
-    printf("%-22s %5zu frames  median %6.3f ms  p99 %6.3f ms  max %6.3f ms\n", label, ms.size(), percentile(ms, 0.5),
-           percentile(ms, 0.99), *std::max_element(ms.begin(), ms.end()));
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     const int frames = argc > 1 ? std::max(kCycleFrames, atoi(argv[1])) : 3000;
     OffscreenGlContext gl(320, 480);
-    if (!gl.isReady()) {
-        fprintf(stderr, "bench_game_frame: no offscreen GL: %s\n", gl.error());
+    if (!prepareFrameBench(gl, "bench_game_frame"))
         return 1;
-    }
-    if (chdir(KELZO_DATA_DIR) != 0) {
-        fprintf(stderr, "bench_game_frame: no data folder %s\n", KELZO_DATA_DIR);
-        return 1;
-    }
-    initGlState(320, 480);
-    gLanguage = new Language(kEnglish);
     Settings settings;
     settings.gameMode = kGameArcade;
-    gSettings = &settings;
-    setGameTime(100000);
-
-    KelzoGame* game = new KelzoGame();
-    loadCommonGraphics(game->graphics);
-    gGameGraphics = &game->graphics;
-    loadSharedMenuTextures();
-    gBoardHost = game;
-    gGameHost = game;
-    gBubbleHost = &game->bubbleHost;
+    KelzoGame* game = openBenchApplication(settings);
     CurrentGameI* arcade = CurrentGameI::create(&game->graphics, false);
     game->keptGames[kGameArcade].reset(arcade);
     game->setCurrentGame(arcade);
@@ -162,7 +102,7 @@ int main(int argc, char** argv)
         const double ms = threadCpuMs() - start;
         resetGlState();
         if (argc > 2 && n == kCycleFrames + 20)
-            savePicture(gl, argv[2]);
+            savePicture(gl, argv[2], "bench_game_frame");
         // The first cycle warms the caches (fonts, the score board's pieces): not measured.
         if (n < kCycleFrames)
             continue;
@@ -174,20 +114,11 @@ int main(int argc, char** argv)
 
     printf("busiest play screen through KelzoGame::drawFrame (40 furballs, heads-up display, two bubbles, praise, "
            "alert)\n");
-    report("frames", steady);
-    report("frames with a texture", building);
+    reportFrames("frames", steady);
+    reportFrames("frames with a texture", building);
     printf("per frame: %.1f quads, %.1f draw calls\n", double(quads) / counted, double(calls) / counted);
     printf("goal: median under %.1f ms: %s\n", kGoalMs, percentile(steady, 0.5) < kGoalMs ? "met" : "NOT MET");
 
-    gMenuStack.deleteAllMenus();
-    game->tips.removeAll();
-    gBoardHost = nullptr;
-    gGameHost = nullptr;
-    gBubbleHost = nullptr;
-    delete game;
-    gGameGraphics = nullptr;
-    releaseSharedMenuTextures();
-    gSettings = nullptr;
-    unloadLanguage();
+    closeBenchApplication(game);
     return 0;
 }
