@@ -1,4 +1,4 @@
-#include "tests/graphics/GlTestContext.h"
+#include "tests/ui/DataFolderGlTest.h"
 
 #include <string>
 
@@ -22,18 +22,11 @@ namespace {
 
 // A whole frame of the application object with the game's pictures, fonts and texts from the data folder,
 // on a settings record of the test's own.
-class KelzoGameFrameTest : public GlTest {
+class KelzoGameFrameTest : public DataFolderGlTest {
 protected:
     void SetUp() override
     {
-        GlTest::SetUp();
-        char cwd[4096];
-        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-        previous = cwd;
-        ASSERT_EQ(chdir(KELZO_DATA_DIR), 0);
-        unloadLanguage();
-        gLanguage = new Language(kEnglish);
-        savedClock = gGameClock;
+        DataFolderGlTest::SetUp();
         gGameClock = GameClock();
         gGameClock.updateAt(50000);
         savedSettings = gSettings;
@@ -53,10 +46,7 @@ protected:
         gAbSettings.fph = savedFph;
         gAbSettings.lb = savedLb;
         gSettings = savedSettings;
-        unloadLanguage();
-        gGameClock = savedClock;
-        EXPECT_EQ(chdir(previous.c_str()), 0);
-        GlTest::TearDown();
+        DataFolderGlTest::TearDown();
     }
 
     // A plain game of the type with a board of two furballs that can move.
@@ -76,9 +66,7 @@ protected:
 
     Settings settings;
     Settings* savedSettings = nullptr;
-    GameClock savedClock;
     int savedIeh = -1, savedFph = -1, savedLb = -1;
-    std::string previous;
 };
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "tests/graphics/GlTestContext.h"
+#include "tests/ui/DataFolderGlTest.h"
 
 #include <string>
 #include <vector>
@@ -35,18 +35,11 @@ public:
 
 // The tips open bubbles, which load their picture and texts from the data folder. The game plays a board of
 // level 1 whose furballs each test places; every test starts right after a move (the tips' quiet time at 0).
-class PlayHelpTipsTest : public GlTest {
+class PlayHelpTipsTest : public DataFolderGlTest {
 protected:
     void SetUp() override
     {
-        GlTest::SetUp();
-        char cwd[4096];
-        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-        previous = cwd;
-        ASSERT_EQ(chdir(KELZO_DATA_DIR), 0);
-        unloadLanguage();
-        gLanguage = new Language(kEnglish);
-        savedClock = gGameClock;
+        DataFolderGlTest::SetUp();
         gGameClock = GameClock();
         gGameClock.updateAt(kStart);
         tips.resetAllCounters(kStart);
@@ -66,10 +59,7 @@ protected:
             *read[i] = savedVariations[i];
         gSettings = savedSettings;
         tips.removeAll();
-        unloadLanguage();
-        gGameClock = savedClock;
-        EXPECT_EQ(chdir(previous.c_str()), 0);
-        GlTest::TearDown();
+        DataFolderGlTest::TearDown();
     }
 
     static void newBoard(CurrentGameI& g, int level)
@@ -105,8 +95,6 @@ protected:
     static const int kStart = 20000;
     Tips tips;
     PlainTestGame game{nullptr, false};
-    GameClock savedClock;
-    std::string previous;
 };
 
 const std::vector<int> kNone;

@@ -2,7 +2,7 @@
 // it, the board its alert lays out, taps that move it on, the demonstrations,
 // the undo it waits for after a wrong move, and its two ways out.
 
-#include "tests/graphics/GlTestContext.h"
+#include "tests/ui/DataFolderGlTest.h"
 
 #include "Core/GameClock.h"
 #include "Core/Language.h"
@@ -26,18 +26,11 @@ namespace {
 
 // Bubbles and alerts load their pictures, fonts and texts from the data folder. The tips option is off:
 // the tutorial's tips show all the same.
-class TutorialTest : public GlTest {
+class TutorialTest : public DataFolderGlTest {
 protected:
     void SetUp() override
     {
-        GlTest::SetUp();
-        char cwd[4096];
-        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-        previous = cwd;
-        ASSERT_EQ(chdir(KELZO_DATA_DIR), 0);
-        unloadLanguage();
-        gLanguage = new Language(kEnglish);
-        savedClock = gGameClock;
+        DataFolderGlTest::SetUp();
         // Touches read the real clock, here 10 s on: the tests set how far into its step the tutorial is.
         gGameClock = GameClock();
         gGameClock.startMs -= 10000;
@@ -55,10 +48,7 @@ protected:
         game.tips.removeAll();
         game.setCurrentGame(nullptr);
         gSettings = savedSettings;
-        unloadLanguage();
-        gGameClock = savedClock;
-        EXPECT_EQ(chdir(previous.c_str()), 0);
-        GlTest::TearDown();
+        DataFolderGlTest::TearDown();
     }
 
     // The how-to-play screen opened from `from`, its alert answered: the board is laid out.
@@ -84,8 +74,6 @@ protected:
     Settings settings;
     Settings* savedSettings = nullptr;
     KelzoGame game;
-    GameClock savedClock;
-    std::string previous;
 };
 
 }  // namespace
