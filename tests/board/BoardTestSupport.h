@@ -8,14 +8,30 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "Core/GameClock.h"
 #include "board/Board.h"
 #include "board/BoardServices.h"
 #include "board/GameType.h"
+#include "board/NewLevelData.h"
 #include "tests/board/FakeBoardHost.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "settings/Statistics.h"
+
+// The working folder gets the shipped puzzle store (links to the data folder's files), and the store
+// an earlier test opened is closed, so the next puzzle comes from this folder's store.
+inline ::testing::AssertionResult useShippedPuzzleStore()
+{
+    gNewLevelData.close();
+    for (const char* name : {"newLdPuzzles.dat", "newLdComplexities.dat"}) {
+        unlink(name);
+        if (symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name) != 0)
+            return ::testing::AssertionFailure() << "cannot link " << name;
+    }
+    return ::testing::AssertionSuccess();
+}
 
 // Boards are written as 8 rows of 7 characters: '.' empty, '1'..'8' a furball
 // of that colour.

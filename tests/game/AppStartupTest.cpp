@@ -10,6 +10,7 @@
 
 #include <EGL/egl.h>
 
+#include "Core/File.h"
 #include "Core/GameClock.h"
 #include "board/Board.h"
 #include "board/GameGraphics.h"
@@ -66,12 +67,6 @@ void copyDataFolder()
         fclose(copy);
     }
     closedir(folder);
-}
-
-bool fileExists(const char* name)
-{
-    struct stat info;
-    return stat(name, &info) == 0;
 }
 
 class AppStartupTest : public GlTest {};

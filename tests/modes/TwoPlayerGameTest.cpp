@@ -23,11 +23,7 @@ protected:
     void SetUp() override
     {
         TempFolderTest::SetUp();
-        gNewLevelData.close();   // the store of this folder, not one an earlier test opened
-        for (const char* name : {"newLdPuzzles.dat", "newLdComplexities.dat"}) {
-            unlink(name);
-            ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name)) << name;
-        }
+        ASSERT_TRUE(useShippedPuzzleStore());
         gSettingsSaveSuppressed = true;
         settings.gameMode = kGameTwoPlayer;
         settings.startLevel = 4;
