@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Core/GameClock.h"
+#include "board/NewLevelData.h"
 #include "board/Board.h"
 #include "game/KelzoGame.h"
 #include "modes/GameHost.h"
@@ -78,6 +79,7 @@ protected:
             *values()[i] = saved[i];
         gSettings = nullptr;
         gSettingsSaveSuppressed = false;
+        gNewLevelData.close();   // a store opened in this folder must not serve the next test
         TempFolderTest::TearDown();
     }
 
