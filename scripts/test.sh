@@ -7,8 +7,8 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 jobs="$(nproc 2>/dev/null || echo 2)"
 # A test that fails is run once more: LeakSanitizer's tracer now and then dies at a process's exit
-# under load ("Tracer caught signal 11"), which says nothing about the code. A real fault fails twice.
-retry="--repeat until-pass:2"
+# under load ("Tracer caught signal 11"), which says nothing about the code. A real fault fails every time.
+retry="--repeat until-pass:3"
 
 echo "== normal build"
 "$root/scripts/build.sh" "$root/build"
