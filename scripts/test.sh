@@ -6,7 +6,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 jobs="$(nproc 2>/dev/null || echo 2)"
-# A test that fails is run once more: LeakSanitizer's tracer now and then dies at a process's exit
+# A test that fails is run up to twice more: LeakSanitizer's tracer now and then dies at a process's exit
 # under load ("Tracer caught signal 11"), which says nothing about the code. A real fault fails every time.
 retry="--repeat until-pass:3"
 
