@@ -22,6 +22,11 @@ struct NumberDisplay {
     void draw();
 };
 
+// Divisors of the heads-up numbers: the two-digit boxes (levels, puzzles
+// left) and the six-digit box of scores, whose highest levels pass 99,999.
+const int kHudTwoDigits = 100;
+const int kHudSixDigits = 1000000;
+
 // The digits shown for a value: most significant first; returns their count.
 int numberDigits(int value, int divisor, int digits[10]);
 // The left shift of a level number inside its box.

@@ -207,7 +207,7 @@ void ArcadeGame::drawHud()
 
     drawHudLabel(getText(kScoreLabelText), 128, 9, 6, 18, 15);
     NumberDisplay shown;
-    shown.init(shownScore == -1 ? scoreValue : shownScore, 100000, false, 40, 36, 1.0f);
+    shown.init(shownScore == -1 ? scoreValue : shownScore, kHudSixDigits, false, 40, 36, 1.0f);
     shown.draw();
     drawLevelAndClock(*this, used);
 }

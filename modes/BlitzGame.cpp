@@ -82,7 +82,7 @@ void BlitzGame::drawHud()
     const float used = bankUsedForHud(*this, bankMs, fullBankMs());
     drawHudLabel("Peak Level Solved", 128, 1, 6, 18, 15);
     NumberDisplay shown;
-    shown.init(peak, 100000, false, 45, 36, 1.0f);
+    shown.init(peak, kHudSixDigits, false, 45, 36, 1.0f);
     shown.draw();
     drawLevelAndClock(*this, used);
 }

@@ -515,7 +515,7 @@ void FrenzyGame::drawHud()
     if (level == -1) {
         drawHudLabel(getText(266), 128, 9, 6, 18, 15);
         NumberDisplay total;
-        total.init(clearedTotal, 100000, false, 45, 36, 1.0f);
+        total.init(clearedTotal, kHudSixDigits, false, 45, 36, 1.0f);
         total.draw();
     } else {
         drawBar(barOffset, labelX);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "../graphics/GlTestContext.h"
+#include "LoadedGraphics.h"
 #include "board/BoardDraw.h"
 #include "board/ExplodeFurballAnimation.h"
 #include "board/GameGraphics.h"
@@ -21,22 +22,6 @@
 #include "ui/MenuStack.h"
 
 namespace {
-
-// Loads the generated pictures once for the whole test program, from the data folder.
-GameGraphics& loadedGraphics()
-{
-    static GameGraphics* graphics = nullptr;
-    if (!graphics) {
-        char here[4096];
-        EXPECT_TRUE(getcwd(here, sizeof here) != nullptr);
-        EXPECT_EQ(0, chdir(KELZO_DATA_DIR));
-        graphics = new GameGraphics();
-        gAbSettings.setCounter(StatChosenTheme, 0);
-        loadCommonGraphics(*graphics);
-        EXPECT_EQ(0, chdir(here));
-    }
-    return *graphics;
-}
 
 void loadTheme(GameGraphics& g, int theme)
 {
