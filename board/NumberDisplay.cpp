@@ -87,9 +87,9 @@ void drawNumberBox(int divisor, float x, float y, bool levelStyle)
 {
     if (!gGameGraphics)
         return;
-    const int kind = levelStyle ? kBoxLevel : (divisor == kHudTwoDigits ? kBoxTwoDigit : kBoxTimer);
-    Bitmap* box = gGameGraphics->boxBitmaps[kind];
-    gScoreBoard.compose(box, static_cast<int>(x - 2), static_cast<int>(y - 4), 1.0f, true);
+    Bitmap* box = gGameGraphics->boxBitmaps[levelStyle ? kBoxLevel : (divisor == 100 ? kBoxTwoDigit : kBoxTimer)];
+    float dx = divisor == 100000 ? 0.0f : -2.0f;
+    gScoreBoard.compose(box, static_cast<int>(x + dx), static_cast<int>(y - 4), 1.0f, true);
 }
 
 void NumberDisplay::init(int newValue, int newDivisor, bool newLevelStyle, float newX, float newY, float newAlpha)

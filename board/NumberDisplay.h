@@ -22,9 +22,8 @@ struct NumberDisplay {
     void draw();
 };
 
-// Divisors of the heads-up numbers: the two-digit boxes (levels, puzzles
-// left) and the six-digit box of scores, whose highest levels pass 99,999.
-const int kHudTwoDigits = 100;
+// The divisor of the scores of the heads-up display: six digits in the
+// wide box, since Arcade's highest levels pass 99,999 points.
 const int kHudSixDigits = 1000000;
 
 // The digits shown for a value: most significant first; returns their count.
