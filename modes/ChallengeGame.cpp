@@ -36,8 +36,7 @@ const float kHurryTipFraction = 0.68f;
 const int kHurryTipBelowLevel = 7;
 const int kLongIntroTipsFrom = 3;   // "_lt_" from here on shows no intro tips
 
-// The gauge has 32 frames; 99 draws it empty.
-const int kGaugeFrames = 32;
+// The gauge drawn empty.
 const int kGaugeEmpty = 99;
 
 bool medalsOn() { return gAbSettings.ncm > 0; }
@@ -57,15 +56,6 @@ void appendEvent(int kind, int delayMs)
 {
     if (gGameHost)
         gGameHost->appendTimedEvent(kind, delayMs);
-}
-
-int gaugeFrame(float fraction)
-{
-    if (fraction >= 1.0f)
-        return kGaugeFrames - 1;
-    if (fraction <= 0.0f)
-        return 0;
-    return std::min(static_cast<int>(fraction * kGaugeFrames), kGaugeFrames - 1);
 }
 
 // Heads-up labels: 18 pixels high, at font size 15 or smaller until they fit their width.
@@ -375,7 +365,7 @@ void ChallengeGame::drawHud()
 
     if (!medalsOn()) {
         drawLabel(263, 64, 228);
-        drawTimeCircle(running && fraction < 1.0f ? gaugeFrame(fraction) : kGaugeEmpty, 242, 26, 1.0f, onPlay,
+        drawTimeCircle(running && fraction < 1.0f ? clockGaugeFrame(fraction) : kGaugeEmpty, 242, 26, 1.0f, onPlay,
                        false);
     } else if (gAbSettings.ncp < 1) {
         drawLabel(269, 128, 193);
