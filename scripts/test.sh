@@ -6,8 +6,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 jobs="$(nproc 2>/dev/null || echo 2)"
-# A test that fails is run up to twice more: LeakSanitizer's tracer now and then dies at a process's exit
-# under load ("Tracer caught signal 11"), which says nothing about the code. A real fault fails every time.
+# A test that fails is run up to twice more: the end-to-end tests play the real program in a virtual display
+# against wall-clock waits, which a heavily loaded machine can stretch. A real fault fails every time.
 retry="--repeat until-pass:3"
 
 echo "== normal build"
@@ -16,7 +16,11 @@ echo "== normal build"
 
 echo "== sanitizer build (ASan + UBSan)"
 "$root/scripts/build.sh" "$root/build-asan" -DKELZO_SANITIZE=ON -DKELZO_BENCH=OFF
-(cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+# intercept_tls_get_addr=0: this runtime guesses the bounds of a library's thread-local block from a header
+# older C libraries put before it, and where a block happens to start 16 bytes into a page it reads a false
+# range and the leak check dies ("Tracer caught signal 11", "DTLS ... at 0x...d9b"), the same way on every run
+# of that build. Without it, those blocks are still found through the thread's own pointers to them.
+(cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0 UBSAN_OPTIONS=print_stacktrace=1 \
    ctest --output-on-failure -j "$jobs" $retry)
 
 echo "== fuzz smoke (libFuzzer, 5 s a target)"

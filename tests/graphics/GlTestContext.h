@@ -14,15 +14,13 @@
 //   }
 //
 // The context is an OpenGL ES 1.1 pbuffer of 320 x 480 on Mesa's surfaceless EGL platform (libegl-mesa0,
-// llvmpipe, in one thread), made once per test program and kept until it exits. Before every test the GL state
-// is set as the game sets it at start-up, the caches and the batch are reset and the frame is cleared to opaque
-// black.
+// llvmpipe), made once per test program and kept until it exits. Before every test the GL state is set as the
+// game sets it at start-up, the caches and the batch are reset and the frame is cleared to opaque black.
 // Pixel coordinates are screen coordinates: (0, 0) is the top-left corner, y grows downwards.
 
 #include <GLES/gl.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include <sys/stat.h>
@@ -35,16 +33,8 @@
 #include "graphics/RenderBatch.h"
 #include "graphics/Texture.h"
 
-inline OffscreenGlContext* makeTestGlContext() {
-    // Software GL in this one thread, without the shader-cache thread: llvmpipe's workers, still about at exit,
-    // now and then crash LeakSanitizer's exit-time scan ("Tracer caught signal 11"). The pictures are the same.
-    setenv("LP_NUM_THREADS", "0", 0);
-    setenv("MESA_SHADER_CACHE_DISABLE", "true", 0);
-    return new OffscreenGlContext(320, 480);
-}
-
 inline OffscreenGlContext& testGlContext() {
-    static OffscreenGlContext* context = makeTestGlContext();
+    static OffscreenGlContext* context = new OffscreenGlContext(320, 480);
     return *context;
 }
 
