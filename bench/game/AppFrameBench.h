@@ -1,8 +1,8 @@
 #ifndef KELZO_BENCH_GAME_APPFRAMEBENCH_H
 #define KELZO_BENCH_GAME_APPFRAMEBENCH_H
 
-// What the benchmarks of the application's frame share: the offscreen context and data folder, an
-// application object with the game's sheets, fonts and hosts, a game clock set per frame, and the figures.
+// What the benchmarks of the application's frame share: the offscreen context and a copy of the data folder,
+// an application object with the game's sheets, fonts and hosts, a game clock set per frame, and the figures.
 
 #include <time.h>
 #include <unistd.h>
@@ -13,6 +13,7 @@
 
 #include "Core/GameClock.h"
 #include "Core/Language.h"
+#include "bench/BenchDataFolder.h"
 #include "board/BoardHost.h"
 #include "board/GameGraphics.h"
 #include "game/KelzoGame.h"
@@ -73,17 +74,16 @@ inline void savePicture(OffscreenGlContext& gl, const char* path, const char* pr
     delete frame;
 }
 
-// The context ready, the data folder current, GL state and English texts set; false (said why) otherwise.
+// The context ready, a copy of the data folder current, GL state and English texts set; false (said why)
+// otherwise.
 inline bool prepareFrameBench(OffscreenGlContext& gl, const char* program)
 {
     if (!gl.isReady()) {
         fprintf(stderr, "%s: no offscreen GL: %s\n", program, gl.error());
         return false;
     }
-    if (chdir(KELZO_DATA_DIR) != 0) {
-        fprintf(stderr, "%s: no data folder %s\n", program, KELZO_DATA_DIR);
+    if (!enterDataFolderCopy(program))
         return false;
-    }
     initGlState(320, 480);
     gLanguage = new Language(kEnglish);
     return true;

@@ -8,8 +8,6 @@
 // Prints the first build (fonts opened, pictures read for the first time) apart, then the median, the 99th
 // percentile and the maximum of the rest. Run: build/bench/menus/bench_menu_build [builds]
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -18,6 +16,7 @@
 
 #include "Core/GameClock.h"
 #include "Core/Language.h"
+#include "bench/BenchDataFolder.h"
 #include "graphics/CommonSheetLayout.h"
 #include "graphics/GlState.h"
 #include "graphics/OffscreenGlContext.h"
@@ -89,10 +88,8 @@ int main(int argc, char** argv)
         fprintf(stderr, "bench_menu_build: no offscreen GL: %s\n", gl.error());
         return 1;
     }
-    if (chdir(KELZO_DATA_DIR) != 0) {
-        fprintf(stderr, "bench_menu_build: no data folder %s\n", KELZO_DATA_DIR);
+    if (!enterDataFolderCopy("bench_menu_build"))
         return 1;
-    }
     initGlState(320, 480);
     gGameClock.updateAt(100000);
     gLanguage = new Language(kEnglish);

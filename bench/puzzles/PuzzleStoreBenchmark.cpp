@@ -4,11 +4,11 @@
 
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 #include <benchmark/benchmark.h>
 
 #include "Core/OwnedPtr.h"
+#include "bench/BenchDataFolder.h"
 #include "board/Board.h"
 #include "board/NewLevelData.h"
 
@@ -46,9 +46,10 @@ BENCHMARK(BM_SwitchScheme)->Unit(benchmark::kMillisecond);
 // A new board of a level with the game's store and previous puzzles to avoid.
 void BM_ChoosePuzzle(benchmark::State& state)
 {
-    // The game reads its store from its working directory, the data folder.
-    if (chdir(KELZO_DATA_DIR) != 0)
-        state.SkipWithError("no data folder");
+    // The game reads its store from its working directory: a copy of the data folder, entered once.
+    static const bool entered = enterDataFolderCopy("bench_puzzle_store");
+    if (!entered)
+        state.SkipWithError("no copy of the data folder");
     gNewLevelData.close();
     srand(7);
     LevelRecord previous[3] = {};
