@@ -19,35 +19,15 @@ seconds="${2:-5}"
 e2e="$root/tests/e2e"
 ticks_per_second="$(getconf CLK_TCK)"
 
-work="$(mktemp -d)"
-xvfb_pid=""; wm_pid=""; game_pid=""; server_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-    stop_loopback_server
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-log="$work/kelzo.log"
-fail() { echo "speed: $*" >&2; exit 1; }
+kelzo="$build/kelzo"; data="$build/data"; closer="$build/tests/e2e/close_window"
 # shellcheck source=../../tests/e2e/xvfb_support.sh
 . "$e2e/xvfb_support.sh"
-# shellcheck source=../../tests/e2e/walk.sh
-. "$e2e/walk.sh"
-
-start_xvfb 600x700x24
-start_window_manager
+fail() { echo "speed: $*" >&2; exit 1; }
+begin_desktop_run 600x700x24 wm
+log="$work/kelzo.log"
 start_loopback_server "$root/tests/support/loopback_score_server.py" "$work/server.txt" \
     --lifetime 900 --max-requests 2000
-
-cp -r "$build/data" "$work/data"
-(cd "$work/data" && LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy KELZO_LOOP_STATS=1 \
-    KELZO_SERVER_HOST="127.0.0.1:$port" exec "$build/kelzo") >"$log" 2>&1 &
-game_pid=$!
-wait_first_screen 0
-window="$(xdotool search --name '^Kelzo$' | head -n1)"
-[ -n "$window" ] || fail "no window titled Kelzo"
+launch_game KELZO_LOOP_STATS=1 KELZO_SERVER_HOST="127.0.0.1:$port"
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$game_pid/stat"; }
 
@@ -106,14 +86,12 @@ tap_to_screen screen 14 0 13 >/dev/null
 tap_to_screen screen 13 0 3 >/dev/null
 tap_to_screen screen 3 6 11 >/dev/null
 measure contact
-"$build/tests/e2e/close_window" "$window"
-wait_for 100 sh -c "! kill -0 $game_pid"
-game_pid=""
+close_game
 
 echo
 echo "== the longest main-loop pass per hostile server scenario (start-up report, high scores, contact form)"
-KELZO_LOOP_STATS=1 "$root/tests/reliability/hostile_screens_test.sh" "$build/kelzo" "$build/data" \
-    "$build/tests/e2e/close_window" "$work/hostile" >"$work/hostile.txt" 2>&1 ||
+KELZO_LOOP_STATS=1 "$root/tests/reliability/hostile_screens_test.sh" "$kelzo" "$data" "$closer" "$work/hostile" \
+    >"$work/hostile.txt" 2>&1 ||
     { tail -20 "$work/hostile.txt"; fail "the hostile server walk failed"; }
 printf "%-16s %10s %8s\n" scenario "longest" seconds
 for scenario_log in "$work"/hostile/*.log; do

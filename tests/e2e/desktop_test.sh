@@ -14,44 +14,20 @@ set -uo pipefail
 
 kelzo="$1"; data="$2"; closer="$3"; burst="$4"; out="$5"
 here="$(cd "$(dirname "$0")" && pwd)"
-# shellcheck source=walk.sh
-source "$here/walk.sh"
-mkdir -p "$out"
-rm -f "$out"/*.png "$out"/*.log
-
-work="$(mktemp -d)"
-xvfb_pid=""; wm_pid=""; game_pid=""; other_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-    [ -n "$other_pid" ] && kill "$other_pid" 2>/dev/null
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-log="$out/kelzo.log"
-fail() { echo "FAIL: $*"; echo "--- program log:"; tail -40 "$log" 2>/dev/null; exit 1; }
-
+# shellcheck source=xvfb_support.sh
 . "$here/xvfb_support.sh"
 count() { grep -c "$1" "$log"; }
 more_than() { [ "$(count "$1")" -gt "$2" ]; }
 
-start_xvfb 600x700x24
-start_window_manager
+begin_desktop_run 600x700x24 wm
 echo "display $DISPLAY, window manager up"
-export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
 
 # Starts the game in a fresh copy of the data folder, logging to $1, and walks it to the play screen; sets
 # game_pid and window.
 start_game() {
     log="$1"
-    rm -rf "$work/data"
-    cp -r "$data" "$work/data"
-    (cd "$work/data" && LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy exec "$kelzo") >"$log" 2>&1 &
-    game_pid=$!
-    wait_first_screen 0
-    window="$(xdotool search --name '^Kelzo$' | head -n1)"
-    [ -n "$window" ] || fail "no window titled Kelzo"
+    copy_data_folder
+    launch_game
     echo "game $game_pid, window $window"
     walk_fresh_start_to_play
     sleep 1   # the cross-fade into the play screen ends
@@ -59,9 +35,7 @@ start_game() {
 
 # Waits up to 10 s for the game to end; sets status.
 wait_end() {
-    wait_for 100 sh -c "! kill -0 $game_pid" || fail "still running 10 s after $1"
-    wait "$game_pid"; status=$?
-    game_pid=""
+    wait_game_end "$1"
     echo "ended after $1 with status $status"
 }
 

@@ -25,30 +25,10 @@ references="$here/flow_references"
 # differ still (sparkles, a cursor, the odd glyph edge).
 fuzz="12%"
 allowed_pixels=3000
-# shellcheck source=walk.sh
-source "$here/walk.sh"
-mkdir -p "$out"
-rm -f "$out"/*.png "$out"/*.log "$out"/*.txt
-
-work="$(mktemp -d)"
-xvfb_pid=""; wm_pid=""; game_pid=""; server_pid=""; other_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-    [ -n "$other_pid" ] && kill "$other_pid" 2>/dev/null
-    stop_loopback_server
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-log="$out/kelzo.log"
-fail() { echo "FAIL: $*"; echo "--- program log:"; grep -v "furballs (" "$log" 2>/dev/null | tail -30; exit 1; }
-
+# shellcheck source=xvfb_support.sh
 . "$here/xvfb_support.sh"
-
-start_xvfb 600x700x24
-start_window_manager
-export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
+log="$out/kelzo.log"
+begin_desktop_run 600x700x24 wm
 
 # The score server on a free loopback port; it stops when this script closes its input.
 start_loopback_server "$here/../support/loopback_score_server.py" "$out/server.txt" \
@@ -59,15 +39,7 @@ more_lines() { [ "$(log_count "$1")" -gt "$2" ]; }
 # Waits up to $1 tenths of a second for the count of lines matching $2 to pass $3.
 wait_more_within() { wait_for "$1" more_lines "$2" "$3"; }
 
-cp -r "$data" "$work/data"
-start_game() {
-    (cd "$work/data" && LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy KELZO_SERVER_HOST="127.0.0.1:$port" \
-        exec "$kelzo") >"$log" 2>&1 &
-    game_pid=$!
-    wait_first_screen 0
-    window="$(xdotool search --name '^Kelzo$' | head -n1)"
-    [ -n "$window" ] || fail "no window titled Kelzo"
-}
+start_game() { launch_game KELZO_SERVER_HOST="127.0.0.1:$port"; }
 
 # ---- screenshots and their checks
 shots=()
@@ -194,7 +166,9 @@ play_mode() {
     sleep 1   # the cross-fade into the play screen ends
     drawn_shot "play_$name"
     case "$name" in
-    frenzy) ;;   # drops keep landing: the board on screen is not the one it logged, so no swipe is aimed
+    frenzy)
+        make_frenzy_move
+        echo "$name: a move made, the swiped furball gone from its cell in the log and on screen" ;;
     challenge)
         # Its board comes with the Start of its level intro.
         local boards
@@ -213,6 +187,39 @@ play_mode() {
         make_a_move
         echo "$name: a move made" ;;
     esac
+}
+# Whether the furball line $1 holds a furball centred at $2,$3.
+holds_centre() { grep -q -- ":$2,$3\( \|\$\)" <<<"$1"; }
+
+# A Frenzy move, tried again while drops spoil the aim; then the swiped furball must have left its cell and
+# stopped before the one it knocked on, on the board the game logged after the move, and its cell must look
+# otherwise on screen.
+make_frenzy_move() {
+    local aimed try k bx by after n
+    # The board's furballs pop in one by one, 160 ms apart after 900 ms: the swiped one must be on screen first.
+    n="$(grep "furballs (cell:centre)" "$log" | tail -n1 | grep -o " [0-9],[0-9]:" | wc -l)"
+    sleep "$(awk -v n="$n" 'BEGIN { print 1 + 0.16 * n }')"
+    for ((try = 0; try < 8; try++)); do
+        aimed="$(grep "furballs (cell:centre)" "$log" | tail -n1)"
+        import -window "$window" "$out/frenzy_before_move.png" || fail "no screenshot"
+        try_lone_swipe && break
+    done
+    [ "$try" -lt 8 ] || fail "no Frenzy swipe made a move in 8 tries"
+    # The furball it knocked on: the first ahead in its line on the board it was aimed at.
+    for ((k = 2; k < 8; k++)); do
+        bx=$((fx + dx * 45 * k)); by=$((fy + dy * 45 * k))
+        holds_centre "$aimed" "$bx" "$by" && break
+    done
+    after="$(grep "furballs (cell:centre)" "$log" | tail -n1)"
+    holds_centre "$after" "$fx" "$fy" && fail "the swiped furball at $fx,$fy is still in its cell: $after"
+    holds_centre "$after" $((bx - dx * 45)) $((by - dy * 45)) ||
+        fail "no furball stopped before $bx,$by, where the swipe from $fx,$fy was aimed: $after"
+    sleep 1   # the furballs fly and settle
+    import -window "$window" "$out/frenzy_after_move.png" || fail "no screenshot"
+    local cell="[45x45+$((fx - 22))+$((fy - 22))]"
+    n="$(differing_pixels "$out/frenzy_before_move.png$cell" "$out/frenzy_after_move.png$cell")"
+    [ "$n" -gt 400 ] 2>/dev/null ||
+        fail "the swiped furball's cell looks the same after the move ($n pixels differ)"
 }
 # A double tap on the bottom bar: the main menu.
 bar_to_main_menu() {
@@ -326,11 +333,7 @@ sleep 0.5
 drawn_shot build_info   # over the main menu
 tap_at 160 300
 # ---- the window closed
-"$closer" "$window" || fail "cannot close the window"
-start=$(date +%s%N)
-wait_for 100 sh -c "! kill -0 $game_pid" || fail "still running 10 s after the window was closed"
-wait "$game_pid"; status=$?; game_pid=""
-took=$(( ($(date +%s%N) - start) / 1000000 ))
+close_game
 echo "closed: ended $took ms after the close, exit status $status"
 [ "$status" -eq 0 ] || fail "exit status $status"
 [ "$took" -lt 5000 ] || fail "took $took ms to end"
@@ -342,9 +345,7 @@ start_game
 wait_for 50 grep -q "alert 9 taps:" "$log" || fail "the title did not offer to resume"
 sleep 1.2   # the offer comes 1.1 s after the title
 drawn_shot title_resume_offer
-"$closer" "$window" || fail "cannot close the window after the restart"
-wait_for 100 sh -c "! kill -0 $game_pid" || fail "still running 10 s after the second close"
-wait "$game_pid"; status=$?; game_pid=""
+close_game
 [ "$status" -eq 0 ] || fail "exit status $status after the restart"
 
 montage -label '%t' -pointsize 11 -tile 6x -geometry 160x240+4+4 \

@@ -11,56 +11,20 @@ set -uo pipefail
 
 kelzo="$1"; data="$2"; closer="$3"; out="$4"
 here="$(cd "$(dirname "$0")" && pwd)"
-# shellcheck source=walk.sh
-source "$here/walk.sh"
-mkdir -p "$out"
-rm -f "$out"/*.png "$out"/*.log
-
-work="$(mktemp -d)"
-xvfb_pid=""; game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; echo "--- program log:"; tail -40 "$log" 2>/dev/null; exit 1; }
-
+# shellcheck source=xvfb_support.sh
 . "$here/xvfb_support.sh"
-start_xvfb 400x560x24
-export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
-cp -r "$data" "$work/data"
+begin_desktop_run 400x560x24
 cd "$work/data" || fail "no data copy"
 log="$out/kelzo.log"
 
 start_game() {
     [ -f "$log" ] && mv "$log" "$out/kelzo-$1.log"
-    LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy "$kelzo" >"$log" 2>&1 &
-    game_pid=$!
-    wait_first_screen 0
-    window="$(xdotool search --name '^Kelzo$' | head -n1)"
-    [ -n "$window" ] || fail "no window titled Kelzo"
+    launch_game
 }
 
 stop_game() {
-    "$closer" "$window" || fail "cannot close the window"
-    for ((i = 0; i < 100; i++)); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    wait "$game_pid"; local status=$?
-    game_pid=""
+    close_game
     [ "$status" -eq 0 ] || fail "exit status $status"
-}
-
-# A drag from x y along dx dy, as a finger would swipe.
-swipe() {
-    xdotool mousemove --window "$window" "$1" "$2" mousedown 1
-    for step in 1 2 3 4 5 6; do
-        xdotool mousemove --window "$window" $(($1 + $3 * step * 10)) $(($2 + $4 * step * 10))
-        sleep 0.03
-    done
-    xdotool mouseup 1
 }
 
 # Taps button $1 of the newest level popup, once it has popped in.
@@ -84,8 +48,6 @@ solve_board() {
         sleep 0.8
     done
 }
-
-moves_since() { [ "$(log_count "move made")" -gt "$1" ]; }
 
 # Sets a float of "settings.dat" at byte offset $1 to $2.
 set_settings_float() {
@@ -184,11 +146,7 @@ sleep 3
 shoot_screen "$out" frenzy_play
 cleared=0
 for ((try = 0; try < 12 && cleared < 1; try++)); do
-    read -r fx fy dx dy < <(python3 "$here/solve_swipes.py" --lone "$log")
-    [ -n "${fx:-}" ] || fail "no valid Frenzy swipe"
-    before="$(log_count "move made")"
-    swipe "$fx" "$fy" "$dx" "$dy"
-    wait_for 30 moves_since "$before" || continue
+    try_lone_swipe || continue
     sleep 0.8
     grep -q "frenzy level 1 complete" "$log" && cleared=1
 done

@@ -12,65 +12,25 @@ set -uo pipefail
 
 kelzo="$1"; data="$2"; closer="$3"; out="$4"
 here="$(cd "$(dirname "$0")" && pwd)"
-# shellcheck source=walk.sh
-source "$here/walk.sh"
-mkdir -p "$out"
-rm -f "$out"/*.png "$out"/*.log
-
-work="$(mktemp -d)"
-xvfb_pid=""; game_pid=""; server_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-log=/dev/null
-fail() { echo "FAIL: $*"; echo "--- program log:"; grep -v furballs "$log" 2>/dev/null | tail -40; exit 1; }
-
+# shellcheck source=xvfb_support.sh
 . "$here/xvfb_support.sh"
-start_xvfb 400x560x24
-export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
-cp -r "$data" "$work/data"
+begin_desktop_run 400x560x24
 cd "$work/data" || fail "no data copy"
 run=0
 
-# The server stops when its standard input closes: a pipe held open here.
-mkfifo "$work/hold"
-python3 "$here/../support/loopback_score_server.py" --port 0 --modes late --late 2.5 --max-requests 200 \
-    --lifetime 170 <"$work/hold" >"$out/server.log" 2>&1 &
-server_pid=$!
-exec 7>"$work/hold"
-wait_for 100 grep -q "^PORT " "$out/server.log" || fail "the loopback server did not start"
-port="$(sed -n 's/^PORT //p' "$out/server.log")"
-stop_server() {
-    exec 7>&-
-    wait_for 50 eval '! kill -0 "$server_pid"' || kill "$server_pid"
-    wait "$server_pid" 2>/dev/null
-    server_pid=""
-}
+start_loopback_server "$here/../support/loopback_score_server.py" "$out/server.log" --port 0 --modes late \
+    --late 2.5 --max-requests 200 --lifetime 170
 
 # Each start logs into a file of its own, so that waits for a screen see only this run.
 start_game() {
     run=$((run + 1))
     log="$out/kelzo-$run.log"
-    KELZO_SERVER_HOST="127.0.0.1:$port" LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy "$kelzo" >>"$log" 2>&1 7>&- &
-    game_pid=$!
-    wait_first_screen 0
-    window="$(xdotool search --name '^Kelzo$' | head -n1)"
-    [ -n "$window" ] || fail "no window titled Kelzo"
+    launch_game KELZO_SERVER_HOST="127.0.0.1:$port"
 }
 
 # Waits for the program to end by itself and checks its exit status.
 expect_exit_0() {
-    for ((i = 0; i < 100; i++)); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "still running 10 s after $1"
-    wait "$game_pid"; local status=$?
-    game_pid=""
+    wait_game_end "$1"
     [ "$status" -eq 0 ] || fail "exit status $status after $1"
 }
 
@@ -211,7 +171,7 @@ state_file_has "Nice game" && fail "accepted feedback was kept"
 answer_menu_alert
 
 # ---- Without the server the send fails and the feedback stays for the next visit.
-stop_server
+stop_loopback_server
 open_contact
 retype_field "$feedback_y" "Second try"
 sorry="$(text 137)"

@@ -11,37 +11,12 @@ set -uo pipefail
 
 kelzo="$1"; data="$2"; closer="$3"; burst="$4"; out="$5"
 here="$(cd "$(dirname "$0")" && pwd)"
-# shellcheck source=walk.sh
-source "$here/walk.sh"
-mkdir -p "$out"
-rm -f "$out"/*.png "$out"/kelzo.log
-
-work="$(mktemp -d)"
-xvfb_pid=""; game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; echo "--- program log:"; cat "$out/kelzo.log" 2>/dev/null | tail -40; exit 1; }
-
+# shellcheck source=xvfb_support.sh
 . "$here/xvfb_support.sh"
-
-start_xvfb 400x560x24
+begin_desktop_run 400x560x24
 echo "display $DISPLAY"
-
-# Under a sanitizer build: leak checks, less what the X11 library keeps on purpose.
-export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
-cp -r "$data" "$work/data"
-cd "$work/data" || fail "no data copy"
 log="$out/kelzo.log"
-LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy "$kelzo" >"$log" 2>&1 &
-game_pid=$!
-
-wait_first_screen 0
-window="$(xdotool search --name '^Kelzo$' | head -n1)"
-[ -n "$window" ] || fail "no window titled Kelzo"
+launch_game
 eval "$(xdotool getwindowgeometry --shell "$window")"
 echo "window $window at $X,$Y size ${WIDTH}x$HEIGHT"
 [ "$WIDTH" = 320 ] && [ "$HEIGHT" = 480 ] || fail "window is ${WIDTH}x$HEIGHT, not 320x480"
@@ -74,16 +49,7 @@ wait_for 20 moves_seen || fail "the swipe among 1000 motions a second was lost"
 echo "a swipe among 1000 motions a second was made"
 sleep 2   # the furballs settle: a board the swipe solved makes way for the next before the window closes
 
-"$closer" "$window" || fail "cannot close the window"
-start=$(date +%s%N)
-for ((i = 0; i < 100; i++)); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$game_pid" 2>/dev/null && fail "still running 10 s after the window was closed"
-wait "$game_pid"; status=$?
-game_pid=""
-took=$(( ($(date +%s%N) - start) / 1000000 ))
+close_game
 echo "ended $took ms after the close, exit status $status"
 [ "$status" -eq 0 ] || fail "exit status $status"
 [ "$took" -lt 5000 ] || fail "took $took ms to end"
@@ -92,11 +58,7 @@ echo "ended $took ms after the close, exit status $status"
 # back its board as it was left.
 left="$(grep "furballs (cell:centre)" "$log" | tail -n1 | sed 's/^.*furballs/furballs/')"
 mv "$log" "$out/kelzo-first.log"
-LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy "$kelzo" >"$log" 2>&1 &
-game_pid=$!
-wait_first_screen 0
-window="$(xdotool search --name '^Kelzo$' | head -n1)"
-[ -n "$window" ] || fail "no window after the restart"
+launch_game
 wait_for 50 grep -q "alert 9 taps:" "$log" || fail "the title did not offer to resume"
 sleep 1.2   # the offer comes 1.1 s after the title
 shoot_screen "$out" resume_offer
@@ -142,12 +104,6 @@ double_tap_bar
 wait_more "alert 5 taps:" "$asked" || fail "the bar's double tap did not ask to leave the tutorial"
 tap_to_screen alert 5 1 3
 tap_to_screen screen 3 7 2
-"$closer" "$window" || fail "cannot close the window after the restart"
-for ((i = 0; i < 100; i++)); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-done
-wait "$game_pid"; status=$?
-game_pid=""
+close_game
 [ "$status" -eq 0 ] || fail "exit status $status after the restart"
 echo "PASS"

@@ -9,34 +9,14 @@ set -uo pipefail
 
 kelzo="$1"; data="$2"; setmode="$3"; out="$4"
 here="$(cd "$(dirname "$0")" && pwd)"
-# shellcheck source=walk.sh
-source "$here/walk.sh"
-mkdir -p "$out"
-rm -f "$out"/*.png "$out"/kelzo.log
-
-work="$(mktemp -d)"
-xvfb_pid=""; game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; echo "--- program log:"; tail -40 "$out/kelzo.log" 2>/dev/null; exit 1; }
-
+# shellcheck source=xvfb_support.sh
 . "$here/xvfb_support.sh"
-start_xvfb 400x560x24
-export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
-cp -r "$data" "$work/data"
+begin_desktop_run 400x560x24
 cd "$work/data" || fail "no data copy"
 "$setmode" . 0 0 1 >/dev/null || fail "setmode could not write settings.dat"
 
 log="$out/kelzo.log"
-LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy "$kelzo" >"$log" 2>&1 &
-game_pid=$!
-wait_first_screen 0
-window="$(xdotool search --name '^Kelzo$' | head -n1)"
-[ -n "$window" ] || fail "no window titled Kelzo"
+launch_game
 walk_fresh_start_to_play "$out"
 grep -q "puzzle .* of level 1" "$log" || fail "Arcade did not start at level 1"
 

@@ -238,6 +238,21 @@ make_a_move() {
     wait_more "move made" "$moves" || fail "the swipe at $fx,$fy made no move"
 }
 
+# Whether the log holds more "move made" lines than $1.
+moves_since() { [ "$(log_count "move made")" -gt "$1" ]; }
+
+# One Frenzy swipe aimed at the board last logged: a furball with a single other ahead in its line, a move that
+# clears that one whatever the colours. Drops land without a log line, so the aim may miss: succeeds when a
+# move is made within 3 s. Leaves the swipe in fx fy dx dy.
+try_lone_swipe() {
+    local before
+    read -r fx fy dx dy < <(python3 "$(dirname "${BASH_SOURCE[0]}")/solve_swipes.py" --lone "$log")
+    [ -n "${fx:-}" ] || fail "no valid Frenzy swipe"
+    before="$(log_count "move made")"
+    swipe "$fx" "$fy" "$dx" "$dy"
+    wait_for 30 moves_since "$before"
+}
+
 # Plays the board on the play screen to its end with the throws the program $1 (tests/e2e/solving_throw)
 # finds, and waits for the board to be reported solved.
 play_board_to_end() {

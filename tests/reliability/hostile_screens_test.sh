@@ -18,31 +18,9 @@ scenarios="${*:-refused silent byte_a_second garbage huge rows lying_length bad_
 close_mid_body}"
 here="$(cd "$(dirname "$0")" && pwd)"
 server_script="$here/../support/hostile_http_server.py"
-mkdir -p "$out"
-rm -f "$out"/*.log
-
-work="$(mktemp -d)"
-xvfb_pid=""; wm_pid=""; game_pid=""; server_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-    stop_loopback_server
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-log=/dev/null
-scenario=""
-fail() { echo "FAIL: $scenario: $*"; echo "--- program log ($log):"; grep -v "loop stats" "$log" | tail -30; exit 1; }
-
 # shellcheck source=../e2e/xvfb_support.sh
 . "$here/../e2e/xvfb_support.sh"
-# shellcheck source=../e2e/walk.sh
-. "$here/../e2e/walk.sh"
-
-start_xvfb 600x700x24
-start_window_manager
-export LSAN_OPTIONS="suppressions=$here/../e2e/lsan.supp:print_suppressions=0"
+begin_desktop_run 600x700x24 wm
 
 # Taps the child tagged $2 of screen $1 and waits at most 2 s for the main menu to be drawn.
 back_within_2s() {
@@ -59,17 +37,11 @@ back_within_2s() {
 holds() { grep -qaF "$2" "$work/data/$1"; }
 
 for scenario in $scenarios; do
+    fail_context="$scenario"
     log="$out/$scenario.log"
     start_loopback_server "$server_script" "$work/$scenario.server" "$scenario" --lifetime 120
-
-    rm -rf "$work/data"
-    cp -r "$data" "$work/data"
-    (cd "$work/data" && LANG=en_US.UTF-8 KELZO_SERVER_HOST="127.0.0.1:$port" SDL_AUDIODRIVER=dummy \
-        exec "$kelzo") >"$log" 2>&1 &
-    game_pid=$!
-    wait_first_screen 0
-    window="$(xdotool search --name '^Kelzo$' | head -n1)"
-    [ -n "$window" ] || fail "no window titled Kelzo"
+    copy_data_folder
+    launch_game KELZO_SERVER_HOST="127.0.0.1:$port"
     walk_language_to_title
     walk_first_title_to_main_menu
 
@@ -109,11 +81,7 @@ for scenario in $scenarios; do
         echo "$scenario: left the form while the send was on its way"
     fi
 
-    "$closer" "$window" || fail "cannot close the window"
-    start=$(date +%s%N)
-    wait_for 100 sh -c "! kill -0 $game_pid" || fail "still running 10 s after the close"
-    wait "$game_pid"; status=$?; game_pid=""
-    took=$(( ($(date +%s%N) - start) / 1000000 ))
+    close_game
     stop_loopback_server
     grep -q "holds up the main loop" "$log" && fail "a request was made on the main loop's thread"
     [ "$status" -eq 0 ] || fail "exit status $status"

@@ -15,31 +15,10 @@ set -uo pipefail
 
 kelzo="$1"; data="$2"; closer="$3"; out="$4"; rounds="${5:-20}"
 here="$(cd "$(dirname "$0")" && pwd)"
-mkdir -p "$out"
-rm -f "$out"/*.log
-
-work="$(mktemp -d)"
-xvfb_pid=""; wm_pid=""; game_pid=""; cycler_pid=""
-cleanup() {
-    [ -n "$cycler_pid" ] && kill "$cycler_pid" 2>/dev/null
-    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-log="$out/round0.log"
-fail() { echo "FAIL: $*"; echo "--- program log ($log):"; tail -30 "$log" 2>/dev/null; exit 1; }
-
 # shellcheck source=../e2e/xvfb_support.sh
 . "$here/../e2e/xvfb_support.sh"
-# shellcheck source=../e2e/walk.sh
-. "$here/../e2e/walk.sh"
-
-start_xvfb 600x700x24
-start_window_manager
-export LSAN_OPTIONS="suppressions=$here/../e2e/lsan.supp:print_suppressions=0"
-cp -r "$data" "$work/data"
+log="$out/round0.log"
+begin_desktop_run 600x700x24 wm
 game="$work/data"
 
 # Every file the game saves; those present before a start must load without a fallback.
@@ -61,11 +40,7 @@ PY
 
 start_game() {
     log="$1"
-    (cd "$game" && SDL_AUDIODRIVER=dummy exec "$kelzo") >"$log" 2>&1 &
-    game_pid=$!
-    wait_for 300 grep -q "screen 0 shown" "$log" || fail "no first screen within 30 s"
-    window="$(xdotool search --name '^Kelzo$' | head -n1)"
-    [ -n "$window" ] || fail "no window titled Kelzo"
+    launch_game
 }
 
 # Focus away to a small window and back, over and over, until killed.
@@ -108,9 +83,7 @@ tap_to_screen screen 3 0 8
 save_high_score_name "Kill Tester"
 score_kept() { grep -qaF "Kill Tester" "$game/hiScores.dat"; }
 wait_for 50 score_kept || fail "the stored score is not in hiScores.dat"
-"$closer" "$window" || fail "cannot close the window"
-wait_for 100 sh -c "! kill -0 $game_pid" || fail "still running 10 s after the close"
-wait "$game_pid"; status=$?; game_pid=""
+close_game
 [ "$status" -eq 0 ] || fail "exit status $status after the close"
 confirmed="$(runs_on_disk)"
 echo "round 0: closed normally, runs $confirmed"
