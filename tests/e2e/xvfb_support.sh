@@ -16,8 +16,8 @@ wait_for() {
     return 1
 }
 
-# Says what failed, shows the end of the program log (less the long furball and loop lines) and ends the script.
-# $fail_context, when set, goes before the message (the scenario of a script that runs several).
+# Says what failed, shows the end of the program log (less the long furball and loop lines) and ends the
+# script. $fail_context, when set, goes before the message (the scenario of a script that runs several).
 fail() {
     echo "FAIL: ${fail_context:+$fail_context: }$*"
     echo "--- program log (${log:-none}):"
