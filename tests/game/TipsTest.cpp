@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include "Core/Language.h"
 #include "Core/MemoryStream.h"
+#include "ui/BubbleStyle.h"
 #include "game/Tips.h"
 
 namespace {
@@ -102,4 +106,22 @@ TEST(TipsTest, EveryTipIdIsCountedAndResetInOrder)
     tips.resetAllCounters(400);
     EXPECT_EQ(tips.shownCount(71), 0);
     EXPECT_FALSE(tips.shouldShowSpaced(72, 5, 5, 5));
+}
+
+// Beat the Clock's intro points at the undo and hint buttons (tips 0, 1), its clock (36) and its puzzles left
+// (37): each bubble has words, in every language.
+TEST(TipsTest, BeatTheClockIntroPointersHaveWords)
+{
+    char here[4096];
+    ASSERT_TRUE(getcwd(here, sizeof here) != nullptr);
+    ASSERT_EQ(0, chdir(KELZO_DATA_DIR));
+    for (int language = 0; language < kLanguageCount; language++) {
+        Language texts(language);
+        for (int id : {0, 1, 36, 37}) {
+            const int body = Tips::row(id).bodyId;
+            ASSERT_TRUE(body >= 0 && body < texts.texts.size()) << "tip " << id << ", language " << language;
+            EXPECT_FALSE(texts.texts[body].isEmpty()) << "tip " << id << ", language " << language;
+        }
+    }
+    ASSERT_EQ(0, chdir(here));
 }
