@@ -265,10 +265,12 @@ int GameModeMenu::render()
             gModeBubbleTimer += kFirstFrameExtraMs;
     }
     runBubbleCountdown();
-    // A bubble that has faded out is let go, so the menu stops asking for frames.
+    // A bubble that has faded out is let go. Only a bubble that is fading asks for frames: one that rests
+    // fully shown, or has faded out and waits to be let go, looks the same on the loop's idle frames, which
+    // also run the countdown.
     if (gModeBubble && !gModeBubble->render())
         deleteModeBubble();
-    return levelSelect->scroller.isMoving() || gModeBubble ? 1 : 0;
+    return levelSelect->scroller.isMoving() || (gModeBubble && gModeBubble->animating()) ? 1 : 0;
 }
 
 void GameModeMenu::drawStar()

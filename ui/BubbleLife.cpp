@@ -43,6 +43,7 @@ BubbleLife::Frame BubbleLife::frame() const
     Frame f;
     if (gameAge() < delay) {
         f.finished = closing != 0;
+        f.changing = !f.finished;
         return f;
     }
     const int a = age();
@@ -57,8 +58,10 @@ BubbleLife::Frame BubbleLife::frame() const
         const float fo = ramp(left, fadeOutLength);
         const float fi = ramp(a - delay, kFadeInMs);
         f.factor = std::min(fi, fo);
+        f.changing = true;   // the fade-out is on its way
     } else {
         f.factor = fadeInLength != -1 ? ramp(runningAge() - delay, fadeInLength) : 1.0f;
+        f.changing = f.factor < 1.0f;
     }
     f.visible = true;
     return f;

@@ -14,6 +14,9 @@ struct BubbleLife {
         bool finished = false;  // the owner may delete it
         bool hide = false;      // empty it first
         float factor = 0.0f;
+        // Its look changes with time (waiting to appear, fading in, fading out): it needs the next frame. A
+        // bubble at full opacity, or faded out and waiting to be finished, looks the same on a later frame.
+        bool changing = false;
     };
 
     static const int kFadeInMs = 600;       // fade-in while a fade-out is scheduled

@@ -159,6 +159,12 @@ bool MenuBubble::render()
     return true;
 }
 
+bool MenuBubble::animating() const
+{
+    const BubbleLife::Frame f = life.frame();
+    return f.changing || (f.visible && (wobble || !typingDone() || footerPending()));
+}
+
 void MenuBubble::animate(Ref<AnimationI>* out, MenuBubble* bubble, int lifetimeMs)
 {
     bubble->life.onRunningClock = 1;

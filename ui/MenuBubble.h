@@ -33,6 +33,9 @@ public:
     void close(int fadeOutMs, bool force) { life.close(fadeOutMs, force); }
     // Draws the bubble; false once it is finished and may be deleted.
     bool render();
+    // True while the bubble's picture changes with time (a fade, the typing, the bob, a footer still to come);
+    // a bubble resting at full opacity or faded out needs no frames of its own.
+    bool animating() const;
     // With the experiment "ttb" above 1, a tap completes the typing at once.
     void finishTyping();
     // A late footer that has not shown yet.

@@ -251,6 +251,36 @@ TEST_F(GameModeMenuTest, OpeningHintStartsToCloseFiveSecondsAfterTheFirstFrame)
     EXPECT_EQ(-1, gModeBubbleTimer);
 }
 
+// The opening hint rests fully shown for seconds and then waits, faded out, to be let go: the menu asks for
+// frames only while it fades, so the main loop can rest in between.
+TEST_F(GameModeMenuTest, OpeningHintAsksForFramesOnlyWhileItFades)
+{
+    host.hintsShown = 0;
+    setClock(50000);
+    open();
+    ASSERT_FALSE(gModeBubble.isNull());
+    struct Step {
+        int32_t t;
+        int moving;
+        bool bubble;
+    };
+    const Step steps[] = {
+        {50050, 1, true},   // fading in
+        {50200, 0, true},   // fully shown
+        {54000, 0, true},
+        {55001, 1, true},   // the countdown closes it: fading out
+        {55700, 1, true},
+        {56000, 0, true},   // faded out, not yet let go
+        {59000, 0, true},
+        {59400, 0, false},  // let go
+    };
+    for (const Step& s : steps) {
+        setClock(s.t);
+        EXPECT_EQ(s.moving, menu->render()) << "at " << s.t;
+        EXPECT_EQ(s.bubble, !gModeBubble.isNull()) << "at " << s.t;
+    }
+}
+
 TEST_F(GameModeMenuTest, BubbleStaysWhileTheFingerIsDownAndClosesThreeSecondsAfterRelease)
 {
     settings.gameMode = kGameArcade;

@@ -115,6 +115,41 @@ TEST_F(BubbleLifeTest, DelayAndFadeOutKeepTheInvisibleTail)
     expectFrames(life, frames, 7, "delay and fade-out");
 }
 
+// Only a bubble whose look still changes asks for the next frame; one at rest or faded out does not.
+TEST_F(BubbleLifeTest, ChangingOnlyWhileWaitingOrFading)
+{
+    struct Case {
+        const char* name;
+        int delay;
+        int fadeInLength;
+        int closeAt;  // -1: not closed
+        int age;
+        bool changing;
+    };
+    const Case cases[] = {
+        {"waiting out its delay", 500, 400, -1, 200, true},
+        {"fading in", 0, 400, -1, 100, true},
+        {"fully shown", 0, 400, -1, 400, false},
+        {"fully shown, much later", 0, 400, -1, 99999, false},
+        {"shown at once", 0, -1, -1, 0, false},
+        {"fading out", 0, 400, 5000, 5300, true},
+        {"faded out, waiting to be finished", 0, 400, 5000, 6000, false},
+        {"finished", 0, 400, 5000, 9601, false},
+    };
+    for (const Case& c : cases) {
+        at(0);
+        BubbleLife life;
+        life.delay = c.delay;
+        life.fadeInLength = c.fadeInLength;
+        if (c.closeAt >= 0) {
+            at(c.closeAt);
+            life.close(600, false);
+        }
+        at(c.age);
+        EXPECT_EQ(life.frame().changing, c.changing) << c.name;
+    }
+}
+
 TEST_F(BubbleLifeTest, ClosedDuringItsDelayIsFinishedAtOnce)
 {
     BubbleLife life;
