@@ -198,14 +198,13 @@ bool drawBoard(GameGraphics& g, Board& board, float scale, int offsetX, int offs
         gMirrorX = 1;
         drawBackground(g, scale, offsetX);
     }
-    const int theme = boardTheme();
     const int clockCurrent = gGameClock.current;
 
     for (const CellPos& pos : board.positions) {
         BoardCell& cell = board.cellAt(pos.x, pos.y);
         if (static_cast<int16_t>(cell.inFlight) > 0 || board.timedEffects[pos.x + Board::kGrid * pos.y].active)
             continue;
-        advanceFaceAnimation(cell, pos.x, pos.y, theme, clockCurrent);
+        advanceFaceAnimation(cell, pos.x, pos.y, clockCurrent);
         float pulse = board.hintPulseScale(pos.x, pos.y);
         ScreenPoint p = cellToScreen(g, pos.x, pos.y);
         drawFurball(g, &cell, p.x + offsetX, p.y + offsetY, pulse, 1.0f);

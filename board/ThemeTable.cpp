@@ -107,10 +107,10 @@ namespace {
 const int kGlanceMs = 1080;   // 36 frames of 30 ms
 
 // A cell's own period and phase, from its place and face.
-int cellRhythm(int x, int y, int face, int salt)
+int cellRhythm(int x, int y, int face)
 {
     unsigned h = static_cast<unsigned>(x * 73856093) ^ static_cast<unsigned>(y * 19349663) ^
-                 static_cast<unsigned>((face + salt) * 83492791);
+                 static_cast<unsigned>(face * 83492791);
     h ^= h >> 13;
     h *= 0x5bd1e995u;
     h ^= h >> 15;
@@ -119,9 +119,9 @@ int cellRhythm(int x, int y, int face, int salt)
 
 } // namespace
 
-void advanceFaceAnimation(BoardCell& cell, int x, int y, int theme, int clockCurrent)
+void advanceFaceAnimation(BoardCell& cell, int x, int y, int clockCurrent)
 {
-    int rhythm = cellRhythm(x, y, cell.face, 0);
+    int rhythm = cellRhythm(x, y, cell.face);
     int period = 6000 + rhythm % 5000;
     unsigned since = static_cast<unsigned>(clockCurrent) + static_cast<unsigned>(rhythm);
     int phase = static_cast<int>(since % static_cast<unsigned>(period));
@@ -129,15 +129,4 @@ void advanceFaceAnimation(BoardCell& cell, int x, int y, int theme, int clockCur
     cell.faceAnim = static_cast<int16_t>(glancing ? phase * 360 / kGlanceMs : 0);
     // Every third glance is a delighted one (the alternate face).
     cell.altFace = glancing && (since / static_cast<unsigned>(period)) % 3 == 2;
-
-    const ThemeRow& row = themeRow(theme);
-    if (cell.specialStart != -1 || row.extraFramesMs <= 0 || (row.extraFrames <= 0 && !row.overlayFile))
-        return;
-    // Special animations come more rarely, half a period away from the glance.
-    int special = cellRhythm(x, y, cell.face, 7);
-    int specialPeriod = 3 * period + special % 7000;
-    int specialPhase = static_cast<int>((static_cast<unsigned>(clockCurrent) + static_cast<unsigned>(special)) %
-                                        static_cast<unsigned>(specialPeriod));
-    if (specialPhase < 40)
-        cell.specialStart = clockCurrent - specialPhase;
 }

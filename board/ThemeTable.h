@@ -56,10 +56,10 @@ FurballFrame chooseFurballFrame(BoardCell& cell, int theme, int halfFrames, int 
 // themes) x colourCount + (colour - 1) mod colourCount.
 int furballRegionIndex(int theme, int frame, int colour);
 
-// The idle face animation: furballs now and then glance about (the position
-// runs through the 36 face frames, every third time with the alternate face)
-// and, in themes with a special animation, play it. Every cell keeps its own rhythm, taken from its place and face,
-// so the board never looks like a drill and no random draw is spent.
-void advanceFaceAnimation(BoardCell& cell, int x, int y, int theme, int clockCurrent);
+// The idle face animation: furballs now and then glance about (the position runs through the 36 face frames,
+// every third time with the alternate face). Every cell keeps its own rhythm, taken from its place and face, so
+// the board never looks like a drill and no random draw is spent. The theme's special animation is not started
+// here: the shell's idle animations alone schedule it (game/FurballIdleAnimations.h).
+void advanceFaceAnimation(BoardCell& cell, int x, int y, int clockCurrent);
 
 #endif
