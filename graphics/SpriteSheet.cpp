@@ -18,12 +18,14 @@ SpriteSheet::SpriteSheet(int pageWidth, int pageHeight, bool fixed, int width2, 
     pages.append(OwnedPtr<SpriteSheetPage>(new SpriteSheetPage(pageWidth, pageHeight)));
     if (width2 != -1) pages.append(OwnedPtr<SpriteSheetPage>(new SpriteSheetPage(width2, height2)));
     if (width3 != -1) pages.append(OwnedPtr<SpriteSheetPage>(new SpriteSheetPage(width3, height3)));
+    builtPageCount = pages.size();
     reset();
 }
 
 SpriteSheet::~SpriteSheet() {}
 
 void SpriteSheet::reset() {
+    pages.setSize(builtPageCount);
     for (OwnedPtr<SpriteSheetPage>& page : pages) {
         page->usedArea = 0;
         page->hidden = 0;
@@ -46,10 +48,10 @@ bool SpriteSheet::load(const char* sheetName, const char* datName, bool png, boo
     filePageCount = -1;
     regions.clear();
     SpriteSheetPageSize sizes[3];
-    for (int i = 0; i < pages.size() && i < 3; ++i) sizes[i] = SpriteSheetPageSize{pages[i]->width, pages[i]->height};
+    for (int i = 0; i < builtPageCount && i < 3; ++i) sizes[i] = SpriteSheetPageSize{pages[i]->width, pages[i]->height};
     SpriteSheetFile file;
     String path = makeResourcePath(datName, "dat");
-    SpriteSheetFileResult result = readSpriteSheetFile(path.c_str(), sizes, std::min(pages.size(), 3), file);
+    SpriteSheetFileResult result = readSpriteSheetFile(path.c_str(), sizes, std::min(builtPageCount, 3), file);
     if (result != SpriteSheetFileOk) {
         logPrintf("ERR", "sprite sheet %s: %s", path.c_str(), spriteSheetFileResultText(result));
         return false;
@@ -59,7 +61,7 @@ bool SpriteSheet::load(const char* sheetName, const char* datName, bool png, boo
 
     for (int i = 0; i < file.pageCount; ++i) {
         SpriteSheetPage& page = *pages[i];
-        String image = spriteSheetPageFileName(sheetName, i, pages.size()).c_str();
+        String image = spriteSheetPageFileName(sheetName, i, builtPageCount).c_str();
         delete page.bitmap;
         page.bitmap = nullptr;
         delete page.texture;
@@ -77,7 +79,10 @@ bool SpriteSheet::load(const char* sheetName, const char* datName, bool png, boo
 }
 
 void SpriteSheet::uploadPages() {
-    if (pages.isEmpty() || !pages[0]->bitmap) return;
+    // A page of its own may hold the only picture when the first page was too small for it.
+    bool ownPagePictures = false;
+    for (int i = builtPageCount; i < pages.size(); ++i) ownPagePictures = ownPagePictures || pages[i]->bitmap;
+    if (pages.isEmpty() || !(pages[0]->bitmap || ownPagePictures)) return;
     for (OwnedPtr<SpriteSheetPage>& page : pages) {
         if (page->bitmap) {
             delete page->texture;
@@ -88,22 +93,47 @@ void SpriteSheet::uploadPages() {
     uploaded = 1;
 }
 
+int SpriteSheet::placeOnPage(int pageIndex, int width, int height, int padding) {
+    SpriteSheetPage& page = *pages[pageIndex];
+    Rect placed = page.packer.insert(width + 2 * padding, height + 2 * padding, MaxRectsPacker::BestShortSideFit);
+    if (placed.height == 0) return -1;
+    SpriteRegion region;
+    region.flag = 0;
+    region.x = placed.x + padding;
+    region.y = placed.y + padding;
+    region.width = width;
+    region.height = height;
+    region.page = pageIndex;
+    page.usedArea += width * height;
+    regions.append(region);
+    return regions.size() - 1;
+}
+
+namespace {
+
+int powerOfTwoAtLeast(int n) {
+    int p = 1;
+    while (p < n) p *= 2;
+    return p;
+}
+
+}  // namespace
+
+bool SpriteSheet::addOwnPage(int width, int height) {
+    if (width > kMaxPageSide || height > kMaxPageSide || width <= 0 || height <= 0) return false;
+    // Square-ish powers of two, so that later pictures that find no room elsewhere can share it.
+    pages.append(OwnedPtr<SpriteSheetPage>(new SpriteSheetPage(powerOfTwoAtLeast(width), powerOfTwoAtLeast(height))));
+    logPrintf("LOG", "sprite sheet: a page of its own for %d x %d", width, height);
+    return true;
+}
+
 int SpriteSheet::packRegion(int width, int height, int padding) {
     for (int i = 0; i < pages.size(); ++i) {
-        SpriteSheetPage& page = *pages[i];
-        Rect placed = page.packer.insert(width + 2 * padding, height + 2 * padding, MaxRectsPacker::BestShortSideFit);
-        if (placed.height == 0) continue;
-        SpriteRegion region;
-        region.flag = 0;
-        region.x = placed.x + padding;
-        region.y = placed.y + padding;
-        region.width = width;
-        region.height = height;
-        region.page = i;
-        page.usedArea += width * height;
-        regions.append(region);
-        return regions.size() - 1;
+        const int index = placeOnPage(i, width, height, padding);
+        if (index >= 0) return index;
     }
+    if (addOwnPage(width + 2 * padding, height + 2 * padding))
+        return placeOnPage(pages.size() - 1, width, height, padding);
     logPrintf("ERR", "sprite sheet: no room for %d x %d", width, height);
     return -1;
 }

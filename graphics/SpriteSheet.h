@@ -56,8 +56,13 @@ struct SpriteRef {
 // A texture atlas of one to three pages, so that many small pictures draw from one texture. Either packed at
 // run time (each added picture goes to the first page with room), or of fixed layout: the regions come from a
 // ".dat" file and the pages from prepared images, and every add takes the next region in file order.
+// A packed picture for which no page has room gets a page of its own (a texture of its own once uploaded),
+// added after the sheet's pages and dropped by reset: which texts a menu holds depends on the language, so
+// no fixed page size fits every fill. Only a picture larger than kMaxPageSide finds no place.
 class SpriteSheet {
 public:
+    static const int kMaxPageSide = 2048;  // the largest texture every GL ES 1.1 device we know takes
+
     // Pages 2 and 3 exist only when their width is not -1.
     SpriteSheet(int pageWidth, int pageHeight, bool fixedLayout, int width2 = -1, int height2 = -1, int width3 = -1,
                 int height3 = -1);
@@ -103,10 +108,14 @@ public:
     int usePng = 0;
     int filePageCount = -1;
     int nextRegion = 0;
+    int builtPageCount = 0;  // the pages made by the constructor; those after them hold pictures that found no room
 
 private:
-    // Places width x height (plus padding all round) on the first page with room; -1 when none has.
+    // Places width x height (plus padding all round) on the first page with room, else on a page of its own;
+    // -1 when it is too large for any page.
     int packRegion(int width, int height, int padding);
+    int placeOnPage(int pageIndex, int width, int height, int padding);
+    bool addOwnPage(int width, int height);
     // Copies the visible rows of `source` from (sx, sy) into a region's place in its page bitmap.
     void copyIntoRegion(const Bitmap& source, int sx, int sy, int regionIndex);
     SpriteRef refTo(int regionIndex, int width, int height);

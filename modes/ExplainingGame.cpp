@@ -10,7 +10,7 @@ namespace {
 
 const int kCaptionText = 274;
 // The score board packs each piece with a pixel of padding round it into pages 256 wide: a piece as wide
-// as the page never finds room, and would be rendered again every frame.
+// as the page would need a texture of its own.
 const int kCaptionWidth = 254;
 const int kCaptionHeight = 64;
 const int kCaptionFontSize = 32;

@@ -63,9 +63,11 @@ TEST_F(SpriteSheetTest, SecondPageWhenTheFirstIsFullAndNothingWhenNoneHasRoom) {
     SpriteRef onSecond = sheet.addBitmap(solidBitmap(100, 20, RGBA{0, 0, 255, 255}), true, 0);
     EXPECT_EQ(sheet.region(onSecond.firstRegion)->page, 1);
 
-    SpriteRef tooBig = sheet.addBitmap(solidBitmap(200, 10, RGBA{0, 255, 0, 255}), true, 0);
+    // Larger than any texture may be: it cannot even have a page of its own.
+    SpriteRef tooBig = sheet.addBitmap(solidBitmap(SpriteSheet::kMaxPageSide + 1, 2, RGBA{0, 255, 0, 255}), true, 0);
     EXPECT_EQ(tooBig.firstRegion, -1);
     EXPECT_EQ(sheet.regionCount(), 2) << "nothing appended";
+    EXPECT_EQ(sheet.pages.size(), 2) << "no page added";
     SpriteRef later = sheet.addBitmap(solidBitmap(8, 8, RGBA{0, 255, 0, 255}), true, 0);
     EXPECT_EQ(later.firstRegion, 2);
 
@@ -75,7 +77,61 @@ TEST_F(SpriteSheetTest, SecondPageWhenTheFirstIsFullAndNothingWhenNoneHasRoom) {
     EXPECT_EQ(gRenderBatch.positions.size(), 0) << "a picture that found no room draws nothing";
     EXPECT_EQ(tooBig.pixelView(0).pixels, nullptr);
     std::unique_ptr<Bitmap> copy(tooBig.copyBitmap(0));
-    EXPECT_EQ(copy->width, 200);
+    EXPECT_EQ(copy->width, SpriteSheet::kMaxPageSide + 1);
+}
+
+// A picture for which no page has room takes a page of its own, whatever came before it: the score board's
+// sheet (256 x 128 and 128 x 128) once refused a caption of 256 x 64 with its pixel of padding, and a menu's
+// texts grow with the language. The page is dropped again when the sheet is emptied.
+TEST_F(SpriteSheetTest, APictureWithoutRoomTakesAPageOfItsOwn) {
+    struct Case {
+        const char* name;
+        int firstFill;  // height of a full-width picture placed first; 0: none
+        int width, height, padding;
+        int pageWidth, pageHeight;
+    };
+    const Case cases[] = {
+        {"wider than every page with its padding", 0, 256, 64, 1, 512, 128},
+        {"fits the width, but the first page is taken", 100, 200, 40, 0, 256, 64},
+        {"taller than every page", 0, 20, 300, 1, 32, 512},
+    };
+    for (const Case& c : cases) {
+        SpriteSheet sheet(256, 128, false, 128, 128);
+        if (c.firstFill) sheet.addBitmap(solidBitmap(256, c.firstFill, RGBA{0, 0, 255, 255}), true, 0);
+        SpriteRef ref = sheet.addBitmap(solidBitmap(c.width, c.height, RGBA{255, 0, 0, 255}), true, c.padding);
+        ASSERT_GE(ref.firstRegion, 0) << c.name;
+        const SpriteRegion* r = sheet.region(ref.firstRegion);
+        EXPECT_EQ(r->page, 2) << c.name;
+        ASSERT_EQ(sheet.pages.size(), 3) << c.name;
+        EXPECT_EQ(sheet.pages[2]->width, c.pageWidth) << c.name;
+        EXPECT_EQ(sheet.pages[2]->height, c.pageHeight) << c.name;
+        EXPECT_EQ(r->x, c.padding) << c.name;
+        EXPECT_EQ(sheet.pages[2]->bitmap->at(c.padding, c.padding).r, 255) << c.name;
+
+        SpriteRef small = sheet.addBitmap(solidBitmap(8, 8, RGBA{0, 255, 0, 255}), true, 0);
+        EXPECT_LT(sheet.region(small.firstRegion)->page, 2) << c.name << ": the sheet's own pages come first";
+
+        sheet.uploadPages();
+        ASSERT_NE(sheet.regionTexture(ref.firstRegion), nullptr) << c.name;
+        ref.draw(0, 0, DrawParams());
+        EXPECT_EQ(gRenderBatch.positions.size(), 6) << c.name << ": it draws";
+        gRenderBatch.flush();
+
+        sheet.reset();
+        EXPECT_EQ(sheet.pages.size(), 2) << c.name << ": the page of its own goes with the pictures";
+    }
+}
+
+TEST_F(SpriteSheetTest, APageOfItsOwnAloneIsUploaded) {
+    SpriteSheet sheet(64, 64, false);
+    SpriteRef ref = sheet.addBitmap(solidBitmap(100, 10, RGBA{255, 0, 0, 255}), true, 0);
+    ASSERT_EQ(sheet.region(ref.firstRegion)->page, 1);
+    EXPECT_EQ(sheet.pages[0]->bitmap, nullptr) << "nothing on the sheet's own page";
+    sheet.uploadPages();
+    EXPECT_EQ(sheet.uploaded, 1);
+    ref.draw(0, 0, DrawParams());
+    EXPECT_EQ(gRenderBatch.positions.size(), 6);
+    gRenderBatch.flush();
 }
 
 TEST_F(SpriteSheetTest, UvOfARegion) {
