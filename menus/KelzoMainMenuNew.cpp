@@ -36,8 +36,7 @@ KelzoMainMenuNew::KelzoMainMenuNew(const MainMenuSetup& menuSetup)
 
 int KelzoMainMenuNew::render()
 {
-    TiledMenu::render();
-    return 1;
+    return TiledMenu::render();
 }
 
 void KelzoMainMenuNew::addContents()

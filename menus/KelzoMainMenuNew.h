@@ -13,7 +13,8 @@ struct MainMenuSetup {
 
 // The main menu: a wooden frame of six or seven engraved entries with a divider between each two, and while a
 // game is in progress a resume button on a panel below the frame. A tap on an entry returns its row id
-// (MainMenuEntries.h), the resume button 7. It asks for every frame while open.
+// (MainMenuEntries.h), the resume button 7. Nothing on it moves by itself, so it asks for no frames: a pressed
+// entry's glow shows on the main loop's next idle frame, as on every resting screen.
 //
 //   MainMenuSetup setup;  setup.selectedMode = gSettings->gameMode;  ...
 //   KelzoMainMenuNew* menu = new KelzoMainMenuNew(setup);

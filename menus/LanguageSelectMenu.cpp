@@ -69,7 +69,7 @@ int LanguageSelectMenu::render()
     }
     TiledMenu::render();
     carousel.draw(plateChild >= 0 ? inner.children[plateChild].y : 0);
-    return 1;
+    return carousel.scroller.isMoving() ? 1 : 0;
 }
 
 int LanguageSelectMenu::handleTouch(int phase, int x, int y)

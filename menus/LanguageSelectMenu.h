@@ -11,7 +11,8 @@ class MenuHostI;
 // The language screen: a heading, the carousel of flags on its plate, and OK. Only OK applies a choice: the
 // language in the middle is loaded and stored in "lang.dat" (also when it is the current one), the score board
 // starts over and the host remakes its pictures with words; then OK's tag, 1, is returned. At the first start
-// the launch picture is drawn behind it. It asks for every frame while open.
+// the launch picture is drawn behind it. It asks for frames while the carousel is dragged or glides, and lets
+// the main loop rest once the carousel sits on a language.
 //
 //   LanguageSelectMenu* menu = new LanguageSelectMenu(host, firstStart);
 class LanguageSelectMenu : public TiledMenu {

@@ -85,7 +85,7 @@ TEST_F(LanguageSelectMenuTest, OkOnTheCurrentLanguageStillStoresItAndRemakesTheW
 {
     LanguageSelectMenu menu(&host, false);
     menu.carousel.scroller.setClock(fakeNow);
-    EXPECT_EQ(1, menu.render());
+    EXPECT_EQ(0, menu.render()) << "the carousel rests on the current language";
     saveFrame("language_menu");
     ViewElementI* ok = okButton(menu);
     ASSERT_NE(nullptr, ok);
@@ -117,6 +117,29 @@ TEST_F(LanguageSelectMenuTest, SpinningAppliesNothingUntilOk)
     EXPECT_EQ(1, menu.handleTouch(TouchUp, ok->x + 10, ok->y + 10));
     EXPECT_EQ(kItalian, currentLanguage());
     EXPECT_EQ(kItalian, storedLanguage());
+}
+
+// Frames are asked for while the carousel follows a finger or glides to a flag, and no longer once it sits.
+TEST_F(LanguageSelectMenuTest, AsksForFramesOnlyWhileTheCarouselMoves)
+{
+    LanguageSelectMenu menu(&host, false);
+    menu.carousel.scroller.setClock(fakeNow);
+    EXPECT_EQ(0, menu.render());
+    const int top = menu.inner.children[menu.plateChild].y;
+    menu.handleTouch(TouchDown, 240, top + 60);
+    gFakeNow += 16;
+    menu.handleTouch(TouchMove, 200, top + 60);
+    EXPECT_EQ(1, menu.render()) << "dragged";
+    gFakeNow += 16;
+    menu.handleTouch(TouchUp, 200, top + 60);
+    int gliding = 0;
+    for (int frame = 0; frame < 300 && menu.render() == 1; frame++) {
+        gFakeNow += 16;
+        gliding++;
+    }
+    EXPECT_GT(gliding, 0) << "it glides to a flag";
+    EXPECT_FALSE(menu.carousel.scroller.isMoving());
+    EXPECT_EQ(0, menu.render()) << "settled";
 }
 
 TEST_F(LanguageSelectMenuTest, DragFromTheButtonRowLeavesTheCarouselAndStillReachesTheButton)

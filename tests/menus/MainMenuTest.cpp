@@ -205,7 +205,7 @@ TEST_F(MainMenuTest, EntriesResumeButtonAndItsHeightByModeAndGame)
         const std::string name = "mode " + std::to_string(c.mode) + " game " + std::to_string(c.hasGame) +
                                  " board " + std::to_string(c.hasBoard) + " offset " + std::to_string(c.offset);
         EXPECT_EQ(c.tags, entryTags(menu)) << name;
-        EXPECT_EQ(1, menu.render()) << name;
+        EXPECT_EQ(0, menu.render()) << name << ": nothing on the menu moves, the loop may rest";
         const ViewChild* resume = childWithTag(menu, kRowResume);
         if (c.resumeY < 0) {
             EXPECT_EQ(nullptr, resume) << name;
