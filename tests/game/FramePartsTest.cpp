@@ -8,18 +8,9 @@
 #include "game/ScoreBoardKey.h"
 #include "game/Tips.h"
 #include "settings/AbSettings.h"
+#include "tests/settings/ScopedVariation.h"
 
 namespace {
-
-class ScopedVariation {
-public:
-    ScopedVariation(int& field, int value) : field_(field), saved_(field) { field_ = value; }
-    ~ScopedVariation() { field_ = saved_; }
-
-private:
-    int& field_;
-    int saved_;
-};
 
 int alwaysStart() { return 0; }
 int neverStart() { return 1; }

@@ -4,42 +4,33 @@
 #include <string>
 #include <vector>
 
-#include "Core/GameClock.h"
 #include "board/Board.h"
 #include "game/AlertId.h"
 #include "game/KelzoGame.h"
-#include "graphics/AnimationList.h"
 #include "modes/FreePlayGame.h"
 #include "modes/FreePlayRules.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "tests/board/BoardTestSupport.h"
+#include "tests/modes/PlayGlobals.h"
 #include "tests/ui/MenuPictures.h"
 #include "ui/MenuStack.h"
 
 namespace {
 
-class FreePlayLevelTest : public MenuTestFolder {
+class FreePlayLevelTest : public MenuTestFolder, protected PlayGlobals {
 protected:
     void SetUp() override
     {
         MenuTestFolder::SetUp();
         linkMenuPictures();
-        gSettingsSaveSuppressed = true;
         settings.gameMode = kGameFreePlay;
         settings.startLevel = 1;
         settings.freeSkipsVariation = 0;
         settings.levelRepeatsVariation = -1;   // level 1: 2 puzzles
         settings.freeHints = false;
-        gSettings = &settings;
-        fph = gAbSettings.fph;
-        gAbSettings.fph = 15;                  // level 1 allows 1 hinted move
-        clock = 300000;
-        if (gGameClock.paused)   // a clock another test left paused would not move
-            gGameClock.resume();
-        gGameClock.updateAt(clock);
-        gBoardHost = &game;
-        gGameHost = &game;
+        pin(gAbSettings.fph, 15);              // level 1 allows 1 hinted move
+        enterPlay(&game, &game, 300000);
         game.currentScreen = ScreenPlaying;
         game.keptGames[kGameFreePlay].reset(CurrentGameI::create(nullptr, false));
         game.setCurrentGame(game.keptGames[kGameFreePlay].get());
@@ -50,15 +41,8 @@ protected:
         gMenuStack.deleteAllMenus();
         game.setCurrentGame(nullptr);
         game.keptGames[kGameFreePlay].reset();
-        while (updateAnimations(gAnimationList)) {
-            clock += 1000;
-            gGameClock.updateAt(clock);
-        }
-        gAbSettings.fph = fph;
-        gBoardHost = nullptr;
-        gGameHost = nullptr;
-        gSettings = nullptr;
-        gSettingsSaveSuppressed = false;
+        finishAnimations();
+        leavePlay();
         MenuTestFolder::TearDown();
     }
 
@@ -71,15 +55,11 @@ protected:
         current.board->puzzleId = current.level * 10000 + index;
         current.board->level = current.level;
         current.board->hintedThrough = hinted;
-        clock += 5000;
-        gGameClock.updateAt(clock);
+        advance(5000);
         game.puzzleFinished();
     }
 
-    Settings settings;
     KelzoGame game;
-    int clock = 0;
-    int fph = 0;
 };
 
 } // namespace
@@ -120,8 +100,7 @@ TEST_F(FreePlayLevelTest, HintedAndGivenUpPuzzlesDrawOnTheAllowance)
     placeDiagram(*game.currentGame->board, rowDiagram(5, "1.1.1.."));
     game.currentGame->board->puzzleId = 10004;
     game.currentGame->giveUp();
-    clock += 5000;
-    gGameClock.updateAt(clock);
+    advance(5000);
     game.puzzleFinished();
     EXPECT_EQ(2, game.puzzlesLeftInLevel()) << "giving up is not a solve";
     EXPECT_EQ(-1, game.currentAlertId);

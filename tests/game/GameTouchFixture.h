@@ -18,6 +18,7 @@
 #include "game/KelzoGame.h"
 #include "modes/GameHost.h"
 #include "tests/modes/PlainTestGame.h"
+#include "tests/modes/PlayGlobals.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "ui/MenuStack.h"
@@ -53,32 +54,23 @@ struct Touch {
     int phase, x, y, ms;
 };
 
-class GameTouchTest : public TempFolderTest {
+class GameTouchTest : public TempFolderTest, protected PlayGlobals {
 protected:
     void SetUp() override
     {
         TempFolderTest::SetUp();
-        gSettingsSaveSuppressed = true;
         settings.switchB = true;   // tips on
-        gSettings = &settings;
-        for (int i = 0; i < kSavedValues; i++)
-            saved[i] = *values()[i];
-        gAbSettings.ieh = 0;
-        gAbSettings.fph = 15;
-        gGameClock = GameClock();
-        gGameClock.updateAt(10000);
-        gGameHost = &game;
-        gBoardHost = &game;
+        pin(gAbSettings.ieh, 0);
+        pin(gAbSettings.fph, 15);
+        // Tests set these.
+        for (int* value : {&gAbSettings.bfp, &gAbSettings.ncm, &gAbSettings.ncp, &gAbSettings.fsp, &gAbSettings.ddh})
+            pin(*value, *value);
+        enterPlay(&game, &game, 10000);
     }
     void TearDown() override
     {
-        gGameHost = nullptr;
-        gBoardHost = nullptr;
         gMenuStack.deleteAllMenus();
-        for (int i = 0; i < kSavedValues; i++)
-            *values()[i] = saved[i];
-        gSettings = nullptr;
-        gSettingsSaveSuppressed = false;
+        leavePlay();
         gNewLevelData.close();   // a store opened in this folder must not serve the next test
         TempFolderTest::TearDown();
     }
@@ -101,8 +93,7 @@ protected:
         game.ownedGame.reset(noting);
         game.setCurrentGame(noting);
         // A running clock at 10 s whatever the switch did (the tutorial runs on it too); touch() moves it.
-        gGameClock = GameClock();
-        gGameClock.updateAt(10000);
+        startClockAt(10000);
         return noting;
     }
 
@@ -117,15 +108,5 @@ protected:
         }
     }
 
-    static const int kSavedValues = 7;
-    static int* const* values()
-    {
-        static int* const all[kSavedValues] = {&gAbSettings.ieh, &gAbSettings.fph, &gAbSettings.bfp, &gAbSettings.ncm,
-                                               &gAbSettings.ncp, &gAbSettings.fsp, &gAbSettings.ddh};
-        return all;
-    }
-
-    Settings settings;
-    int saved[kSavedValues];
     KelzoGame game;
 };

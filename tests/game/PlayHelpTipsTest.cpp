@@ -13,19 +13,9 @@
 #include "tests/modes/PlainTestGame.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
+#include "tests/settings/ScopedVariation.h"
 
 namespace {
-
-// A variation set for one test and put back after it.
-class ScopedVariation {
-public:
-    ScopedVariation(int& field, int value) : field_(field), saved_(field) { field_ = value; }
-    ~ScopedVariation() { field_ = saved_; }
-
-private:
-    int& field_;
-    int saved_;
-};
 
 class HeldGame : public PlainTestGame {
 public:

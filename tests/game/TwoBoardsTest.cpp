@@ -4,33 +4,25 @@
 
 #include <string>
 
-#include "Core/GameClock.h"
 #include "board/Board.h"
 #include "board/NewLevelData.h"
 #include "game/KelzoGame.h"
-#include "graphics/AnimationList.h"
 #include "modes/TwoPlayerGame.h"
-#include "settings/Settings.h"
 #include "tests/board/BoardTestSupport.h"
+#include "tests/modes/PlayGlobals.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
 
-class TwoBoardsTest : public TempFolderTest {
+class TwoBoardsTest : public TempFolderTest, protected PlayGlobals {
 protected:
     void SetUp() override
     {
         TempFolderTest::SetUp();
         ASSERT_TRUE(useShippedPuzzleStore());
-        gSettingsSaveSuppressed = true;
         settings.gameMode = kGameTwoPlayer;
         settings.startLevel = 2;
-        gSettings = &settings;
-        if (gGameClock.paused)   // a clock another test left paused would not move
-            gGameClock.resume();
-        gGameClock.updateAt(400000);
-        gBoardHost = &game;
-        gGameHost = &game;
+        enterPlay(&game, &game, 400000);
         game.currentScreen = ScreenPlaying;
         two = new TwoPlayerGame(nullptr);
         game.ownedGame.reset(two);
@@ -41,17 +33,12 @@ protected:
     {
         game.setCurrentGame(nullptr);
         game.ownedGame.reset();
-        while (updateAnimations(gAnimationList))
-            gGameClock.updateAt(gGameClock.current + 1000);
+        finishAnimations();
         gNewLevelData.close();
-        gBoardHost = nullptr;
-        gGameHost = nullptr;
-        gSettings = nullptr;
-        gSettingsSaveSuppressed = false;
+        leavePlay();
         TempFolderTest::TearDown();
     }
 
-    Settings settings;
     KelzoGame game;
     TwoPlayerGame* two = nullptr;
 };
@@ -66,7 +53,7 @@ TEST_F(TwoBoardsTest, ASolvedSecondBoardLeavesTheGameAndItsHistoryAlone)
     placeDiagram(*second, rowDiagram(3, "...1..."));
     second->puzzleId = 20005;
     two->secondBoard.reset(second);
-    gGameClock.updateAt(gGameClock.current + 4000);
+    advance(4000);
 
     game.puzzleFinishedOn(*second);
     two->drawBoard();

@@ -72,10 +72,7 @@ protected:
 
     void useLanguage(int language)
     {
-        std::vector<std::string> texts;
-        for (int i = 0; i < 210; i++)
-            texts.push_back("T" + std::to_string(i));
-        useTexts(language, texts);
+        useTexts(language, textsNamedByIds(210));
     }
 
     // What an element draws alone at (10, 10) on a black frame; the caller deletes it.

@@ -30,9 +30,7 @@ protected:
             unlink(name);
             ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name)) << name;
         }
-        std::vector<std::string> texts;
-        for (int id = 0; id < 500; id++)
-            texts.push_back("T" + std::to_string(id));
+        std::vector<std::string> texts = textsNamedByIds(500);
         texts[38] = "Tip";
         texts[48] = "Next Level";
         texts[49] = "High Scores";

@@ -1,6 +1,7 @@
 #include "tests/board/BoardTestSupport.h"
 #include "tests/graphics/GlTestContext.h"
 #include "tests/modes/FakeGameHost.h"
+#include "tests/modes/PlayGlobals.h"
 
 #include "board/ExplodeFurballAnimation.h"
 #include "graphics/AnimationList.h"
@@ -25,35 +26,23 @@ public:
     int levelsLeft = 0;
 };
 
-class CurrentGameITest : public GlTest {
+class CurrentGameITest : public GlTest, protected PlayGlobals {
 protected:
     void SetUp() override
     {
         GlTest::SetUp();
-        gSettingsSaveSuppressed = true;
         settings.gameMode = kGameArcade;
         settings.freeHints = false;
-        gSettings = &settings;
         for (int i = 0; i < StatisticCount; i++)
             gAbSettings.setCounter(i, 0);
-        fph = gAbSettings.fph;
-        clock = 300000;
-        gGameClock.updateAt(clock);
-        gBoardHost = &host;
-        gGameHost = &host;
+        pin(gAbSettings.fph, gAbSettings.fph);   // tests set it
+        enterPlay(&host, &host, 300000);
     }
 
     void TearDown() override
     {
-        while (updateAnimations(gAnimationList)) {
-            clock += 1000;
-            gGameClock.updateAt(clock);
-        }
-        gAbSettings.fph = fph;
-        gBoardHost = nullptr;
-        gGameHost = nullptr;
-        gSettings = nullptr;
-        gSettingsSaveSuppressed = false;
+        finishAnimations();
+        leavePlay();
         GlTest::TearDown();
     }
 
@@ -64,15 +53,11 @@ protected:
         placeDiagram(*game.board, rowDiagram(5, row));
         game.board->puzzleId = puzzleId;
         game.board->level = puzzleId / 10000;
-        clock += 5000;
-        gGameClock.updateAt(clock);
+        advance(5000);
         return *game.board;
     }
 
-    Settings settings;
     FakeGameHost host;
-    int clock = 0;
-    int fph = 0;
 };
 
 } // namespace

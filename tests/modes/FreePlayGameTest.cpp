@@ -14,6 +14,7 @@
 #include "settings/Statistics.h"
 #include "tests/board/BoardTestSupport.h"
 #include "tests/modes/FakeGameHost.h"
+#include "tests/modes/PlayGlobals.h"
 #include "tests/ui/MenuPictures.h"
 #include "ui/MenuStack.h"
 
@@ -27,36 +28,27 @@ HistoryRecord solved(int puzzleId, int playMs, int credit = 0, int flags = kFini
 }
 
 // A Free Play game over the fake application, in a folder with the menu pictures and texts named by their ids.
-class FreePlayGameTest : public MenuTestFolder {
+class FreePlayGameTest : public MenuTestFolder, protected PlayGlobals {
 protected:
     void SetUp() override
     {
         MenuTestFolder::SetUp();
         linkMenuPictures();
-        std::vector<std::string> texts;
-        for (int id = 0; id < 500; id++)
-            texts.push_back("T" + std::to_string(id));
+        std::vector<std::string> texts = textsNamedByIds(500);
         texts[333] = "%d more hints";
         useTexts(0, texts);
-        gSettingsSaveSuppressed = true;
         settings.gameMode = kGameFreePlay;
         settings.startLevel = 5;
         settings.freeSkipsVariation = 0;
         settings.levelRepeatsVariation = -1;
         settings.freeHints = false;
-        gSettings = &settings;
-        saved = {gAbSettings.fph, gAbSettings.hw, gAbSettings.bfp};
-        gAbSettings.fph = 15;
-        gAbSettings.bfp = 1;
+        pin(gAbSettings.fph, 15);
+        pin(gAbSettings.hw, gAbSettings.hw);   // tests set it
+        pin(gAbSettings.bfp, 1);
         for (int i = 0; i < StatisticCount; i++)
             gAbSettings.setCounter(i, 0);
-        clock = 300000;
-        if (gGameClock.paused)   // a clock another test left paused would not move
-            gGameClock.resume();
-        gGameClock.updateAt(clock);
         host.level = 5;
-        gBoardHost = &host;
-        gGameHost = &host;
+        enterPlay(&host, &host, 300000);
         game.reset(static_cast<FreePlayGame*>(CurrentGameI::create(nullptr, false)));
         host.game = game.get();
     }
@@ -66,17 +58,8 @@ protected:
         host.game = nullptr;
         game.reset();
         gMenuStack.deleteAllMenus();
-        while (updateAnimations(gAnimationList)) {
-            clock += 1000;
-            gGameClock.updateAt(clock);
-        }
-        gAbSettings.fph = saved.fph;
-        gAbSettings.hw = saved.hw;
-        gAbSettings.bfp = saved.bfp;
-        gBoardHost = nullptr;
-        gGameHost = nullptr;
-        gSettings = nullptr;
-        gSettingsSaveSuppressed = false;
+        finishAnimations();
+        leavePlay();
         MenuTestFolder::TearDown();
     }
 
@@ -86,8 +69,7 @@ protected:
         placeDiagram(*game->board, rowDiagram(5, "1.1.1.."));
         game->board->puzzleId = puzzleId;
         game->board->level = puzzleId / 10000;
-        clock += 5000;
-        gGameClock.updateAt(clock);
+        advance(5000);
         return *game->board;
     }
 
@@ -97,13 +79,8 @@ protected:
         game->handleTouch(2, x, y);
     }
 
-    Settings settings;
     FakeGameHost host;
     OwnedPtr<FreePlayGame> game;
-    int clock = 0;
-    struct {
-        int fph, hw, bfp;
-    } saved;
 };
 
 } // namespace

@@ -32,7 +32,7 @@ protected:
     void TearDown() override
     {
         while (updateAnimations(gAnimationList))
-            advanceClock(1000);
+            advance(1000);
         game.reset();
         gFrenzyBests.clear();
         PopupGameTest::TearDown();
@@ -164,10 +164,10 @@ TEST_F(FrenzyGameTest, ALostLevelStartsAgainAfterItsPauseWhateverTheBoardHolds)
     tickAtDrop();
     ASSERT_NE(game->restartTime, -1);
     game->board->removeFurballAt(0, 0);   // a furball gone meanwhile does not hold the restart back
-    advanceClock(1000);
+    advance(1000);
     game->tick();
     EXPECT_EQ(host.nextPuzzles, 0);
-    advanceClock(800);
+    advance(800);
     game->tick();
     EXPECT_EQ(host.nextPuzzles, 1);
     EXPECT_EQ(game->restartTime, -1);
@@ -188,7 +188,7 @@ TEST_F(FrenzyGameTest, ClearedQuotaFreezesTheTimeKeepsTheBestAndAnswersLeadOn)
         EXPECT_TRUE(game->board->frozen);
         EXPECT_TRUE(hasAppendedEvent(9, 250));
         EXPECT_EQ(game->nextColour(), -1);
-        advanceClock(5000);   // the frozen time stays 65 s
+        advance(5000);   // the frozen time stays 65 s
         game->tick();
         game->tick();
         ASSERT_EQ(gMenuStack.size(), 1) << "one popup";
@@ -243,7 +243,7 @@ TEST_F(FrenzyGameTest, SavedGameKeepsTheDropAheadAndChecksWhatItCannotTrust)
     MemoryStreamOut out;
     ASSERT_TRUE(game->save(out));
     const std::string bytes(out.data(), out.size());
-    advanceClock(60000);   // the drop stays 3 s ahead of a later start
+    advance(60000);   // the drop stays 3 s ahead of a later start
 
     auto load = [](const std::string& data) {
         MemoryStreamIn in(data.data(), int(data.size()));

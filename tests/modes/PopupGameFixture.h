@@ -12,21 +12,20 @@
 #include "settings/Settings.h"
 #include "settings/Statistics.h"
 #include "tests/modes/FakeGameHost.h"
+#include "tests/modes/PlayGlobals.h"
 #include "tests/ui/MenuPictures.h"
 #include "ui/MenuStack.h"
 
 // A game with popups between its levels, played in a folder of its own with the menu pictures and texts that
 // name their ids ("T<id>", a few with their formats), with a recording host, the game's settings and every
-// statistics counter at 0. The experiment values a test sets are put back afterwards.
-class PopupGameTest : public MenuTestFolder {
+// statistics counter at 0. The experiment values the fixture pins are put back afterwards.
+class PopupGameTest : public MenuTestFolder, protected PlayGlobals {
 protected:
     void SetUp() override
     {
         MenuTestFolder::SetUp();
         linkMenuPictures();
-        std::vector<std::string> texts;
-        for (int id = 0; id < 500; id++)
-            texts.push_back("T" + std::to_string(id));
+        std::vector<std::string> texts = textsNamedByIds(500);
         texts[239] = "Level %d";
         texts[256] = "Solved %d of %d";
         texts[257] = "Gave up after %d of %d";
@@ -42,30 +41,20 @@ protected:
         settings.frenzyUnlocked = 1;
         settings.frenzySpeedFactor = 1.0f;
         settings.frenzyLessFactor = 1.0f;
-        gSettings = &settings;
         // Pinned: no medals, the plain hint ladders, par growth 3, no Frenzy adjustments.
-        for (int AbSettings::*field : kPinned) {
-            kept.push_back(gAbSettings.*field);
-            gAbSettings.*field = -1;
-        }
+        for (int AbSettings::*field : kPinned)
+            pin(gAbSettings.*field, -1);
         gAbSettings.cet = 3;
         for (int i = 0; i < StatisticCount; i++)
             gAbSettings.setCounter(i, 0);
-        releaseClock();
-        clock = 100000;
-        gGameClock.updateAt(clock);
-        gBoardHost = &host;
-        gGameHost = &host;
+        enterPlay(&host, &host, 100000);
+        gSettingsSaveSuppressed = false;   // the games write their bests files, and tests read them back
     }
 
     void TearDown() override
     {
         gMenuStack.deleteAllMenus();
-        for (size_t i = 0; i < kept.size(); i++)
-            gAbSettings.*kPinned[i] = kept[i];
-        gBoardHost = nullptr;
-        gGameHost = nullptr;
-        gSettings = nullptr;
+        leavePlay();
         releaseClock();
         MenuTestFolder::TearDown();
     }
@@ -108,20 +97,11 @@ protected:
         return false;
     }
 
-    void advanceClock(int ms)
-    {
-        clock += ms;
-        gGameClock.updateAt(clock);
-    }
-
-    Settings settings;
     FakeGameHost host;
     static constexpr int AbSettings::*kPinned[] = {
         &AbSettings::ncm, &AbSettings::cmh, &AbSettings::cet, &AbSettings::ncp, &AbSettings::fsl, &AbSettings::flf,
         &AbSettings::fla, &AbSettings::fsi, &AbSettings::fsa, &AbSettings::fha, &AbSettings::flc, &AbSettings::fbs,
         &AbSettings::fmb, &AbSettings::fmd, &AbSettings::fmh, &AbSettings::fsp};
-    std::vector<int> kept;
-    int clock = 0;
 };
 
 #endif

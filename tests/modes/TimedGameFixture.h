@@ -9,16 +9,16 @@
 #include "tests/board/BoardTestSupport.h"
 #include "tests/graphics/GlTestContext.h"
 #include "tests/modes/FakeGameHost.h"
+#include "tests/modes/PlayGlobals.h"
 
 // The timed modes inside a fake application: settings pinned to the plain
 // case (no speed-up, no scale, no experiments), a game clock the test moves,
 // and boards of one row of furballs.
-class TimedGameTest : public GlTest {
+class TimedGameTest : public GlTest, protected PlayGlobals {
 protected:
     void SetUp() override
     {
         GlTest::SetUp();
-        gSettingsSaveSuppressed = true;
         settings.fasterClock = false;
         settings.slowdownA = -1;
         settings.slowdownB = -1;
@@ -27,39 +27,18 @@ protected:
         settings.freeHints = false;
         settings.difficulty = 0;
         settings.startLevel = 1;
-        gSettings = &settings;
-        savedAet = gAbSettings.aet;
-        savedEh = gAbSettings.eh;
-        gAbSettings.aet = -1;
-        gAbSettings.eh = -1;
+        pin(gAbSettings.aet, -1);
+        pin(gAbSettings.eh, -1);
         for (int i = 0; i < StatisticCount; i++)
             gAbSettings.setCounter(i, 0);
-        // A clock that other tests left paused, or with time paused, would not follow advance().
-        gGameClock.paused = false;
-        gGameClock.pausedTotal = 0;
-        clock = 300000;
-        gGameClock.updateAt(clock);
-        gBoardHost = &host;
-        gGameHost = &host;
+        enterPlay(&host, &host, 300000);
     }
 
     void TearDown() override
     {
-        while (updateAnimations(gAnimationList))
-            advance(1000);
-        gAbSettings.aet = savedAet;
-        gAbSettings.eh = savedEh;
-        gBoardHost = nullptr;
-        gGameHost = nullptr;
-        gSettings = nullptr;
-        gSettingsSaveSuppressed = false;
+        finishAnimations();
+        leavePlay();
         GlTest::TearDown();
-    }
-
-    void advance(int ms)
-    {
-        clock += ms;
-        gGameClock.updateAt(clock);
     }
 
     // A fresh board of the game (one row of furballs) whose clock starts now.
@@ -81,11 +60,7 @@ protected:
         game.onPuzzleFinished();
     }
 
-    Settings settings;
-    int savedAet = -1;
-    int savedEh = -1;
     FakeGameHost host;
-    int clock = 0;
 };
 
 #endif

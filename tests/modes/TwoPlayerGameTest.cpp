@@ -3,36 +3,29 @@
 #include <string>
 #include <vector>
 
-#include "Core/GameClock.h"
 #include "Core/MemoryStream.h"
 #include "board/Board.h"
 #include "board/NewLevelData.h"
 #include "board/OldLevelData.h"
-#include "graphics/AnimationList.h"
 #include "modes/TwoPlayerGame.h"
 #include "settings/Settings.h"
 #include "tests/board/BoardTestSupport.h"
 #include "tests/modes/FakeGameHost.h"
+#include "tests/modes/PlayGlobals.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
 
 // A two-player game over the fake application, in a folder with the shipped puzzle store.
-class TwoPlayerGameTest : public TempFolderTest {
+class TwoPlayerGameTest : public TempFolderTest, protected PlayGlobals {
 protected:
     void SetUp() override
     {
         TempFolderTest::SetUp();
         ASSERT_TRUE(useShippedPuzzleStore());
-        gSettingsSaveSuppressed = true;
         settings.gameMode = kGameTwoPlayer;
         settings.startLevel = 4;
-        gSettings = &settings;
-        if (gGameClock.paused)   // a clock another test left paused would not move
-            gGameClock.resume();
-        gGameClock.updateAt(300000);
-        gBoardHost = &host;
-        gGameHost = &host;
+        enterPlay(&host, &host, 300000);
         game.reset(static_cast<TwoPlayerGame*>(CurrentGameI::create(nullptr, false)));
         host.game = game.get();
     }
@@ -41,13 +34,9 @@ protected:
     {
         host.game = nullptr;
         game.reset();
-        while (updateAnimations(gAnimationList))
-            gGameClock.updateAt(gGameClock.current + 1000);
+        finishAnimations();
         gNewLevelData.close();
-        gBoardHost = nullptr;
-        gGameHost = nullptr;
-        gSettings = nullptr;
-        gSettingsSaveSuppressed = false;
+        leavePlay();
         TempFolderTest::TearDown();
     }
 
@@ -65,7 +54,6 @@ protected:
         return CurrentGameI::load(in, nullptr);
     }
 
-    Settings settings;
     FakeGameHost host;
     OwnedPtr<TwoPlayerGame> game;
 };

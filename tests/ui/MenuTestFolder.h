@@ -76,6 +76,16 @@ protected:
         gLanguage = new Language(language);
     }
 
+    // Texts that name their ids ("T0", "T1", ...), so a test sees which text a piece shows; the test
+    // replaces the few it needs as they read.
+    static std::vector<std::string> textsNamedByIds(int count)
+    {
+        std::vector<std::string> texts;
+        for (int id = 0; id < count; id++)
+            texts.push_back("T" + std::to_string(id));
+        return texts;
+    }
+
     // Width of the text in the menu font, unwrapped.
     static int widthOf(const std::string& text, int fontSize) { return menuTextWidth(text.c_str(), fontSize); }
 };
