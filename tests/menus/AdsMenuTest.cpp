@@ -22,11 +22,9 @@ protected:
     {
         ScreenTest::SetUp();
         linkMenuPictures();
-        for (const char* name : {"MarbixTitle_243x110.png", "MarbixIcon_57x86.png", "MarbixSS1.PNG", "MarbixSS2.PNG",
-                                 "MarbixSS3.PNG", "Star_14x14.png", "GreenButton_25x25.png"}) {
-            unlink(name);
-            ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name)) << name;
-        }
+        ASSERT_NO_FATAL_FAILURE(linkDataFiles({"MarbixTitle_243x110.png", "MarbixIcon_57x86.png", "MarbixSS1.PNG",
+                                               "MarbixSS2.PNG", "MarbixSS3.PNG", "Star_14x14.png",
+                                               "GreenButton_25x25.png"}));
         useTextsById(kEnglish, {{5, "Back"}, {205, "A marble puzzle with a twist."}, {206, "Get Marbix"}});
     }
 

@@ -50,11 +50,8 @@ protected:
     {
         ScreenTest::SetUp();
         linkMenuPictures();
-        for (const char* name : {"OnOffSlider_145x25.png", "BlankSwitch.png", "OnOffMask_92x25.png",
-                                 "OnOffHighlightShadow_92x27.png"}) {
-            unlink(name);
-            ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name)) << name;
-        }
+        ASSERT_NO_FATAL_FAILURE(linkDataFiles({"OnOffSlider_145x25.png", "BlankSwitch.png", "OnOffMask_92x25.png",
+                                               "OnOffHighlightShadow_92x27.png"}));
         remove(ContactFormState::kFileName);
         useTextsById(kEnglish, {{0, "OK"}, {133, "Bad address"}, {134, "Check it"}, {135, "Thanks"},
                                 {136, "Sent"}, {137, "Sorry"}, {138, "Not sent"}, {139, "E-mail"},

@@ -15,9 +15,7 @@ protected:
     void SetUp() override
     {
         ModeChoiceTest::SetUp();
-        link("BtC_Slider_Shadow_248x77.png");
-        for (const char* name : {"Free_60x65.png", "Challenge.png"})
-            link(name);
+        ASSERT_NO_FATAL_FAILURE(linkDataFiles({"BtC_Slider_Shadow_248x77.png", "Free_60x65.png", "Challenge.png"}));
         host.hintsShown = GameModeMenu::kOpeningHints;  // no opening hint unless a test asks for it
     }
 

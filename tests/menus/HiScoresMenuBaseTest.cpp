@@ -108,10 +108,7 @@ TEST_F(HiScoresLogicTest, TheOnlineListIsBusyUntilTheFetchEndsThenSaysThereIsNoC
 
 TEST_F(HiScoresLogicTest, ATapOnAnArrowExplainsItOnTheRelease)
 {
-    for (const char* name : {"InstructionBubble_50x50_inverted.png"}) {
-        unlink(name);
-        ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name));
-    }
+    ASSERT_NO_FATAL_FAILURE(linkDataFiles({"InstructionBubble_50x50_inverted.png"}));
     settings.switchA = false;
     settings.gameMode = 2;
     auto screen = open(false, 7);

@@ -17,13 +17,11 @@ protected:
     void SetUp() override
     {
         HiScoresScreenTest::SetUp();
-        for (const char* name : {"Overlay_shrunk.png", "HighScoreShadow_shrunk.png", "PeriodBackground_284x46.png",
-                                 "PageDot_4x4.png", "Easy_small.png", "Medium_small.png", "Hard_small.png",
-                                 "Left_69x30.png", "Left_69x30_down.png", "Right_69x30.png", "Right_69x30_down.png",
-                                 "FieldBackground_281x47.png", "InstructionBubble_50x50_inverted.png"}) {
-            unlink(name);
-            ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name)) << name;
-        }
+        ASSERT_NO_FATAL_FAILURE(linkDataFiles({"Overlay_shrunk.png", "HighScoreShadow_shrunk.png",
+                                               "PeriodBackground_284x46.png", "PageDot_4x4.png", "Easy_small.png",
+                                               "Medium_small.png", "Hard_small.png", "Left_69x30.png",
+                                               "Left_69x30_down.png", "Right_69x30.png", "Right_69x30_down.png",
+                                               "FieldBackground_281x47.png", "InstructionBubble_50x50_inverted.png"}));
         gChallengeScoresTipShown = true;
         gFreePlayScoresTipShown = true;
     }

@@ -44,8 +44,7 @@ protected:
     {
         MenuTestFolder::SetUp();
         linkMenuPictures();
-        unlink("Arrow_10x5.png");
-        ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/Arrow_10x5.png").c_str(), "Arrow_10x5.png"));
+        ASSERT_NO_FATAL_FAILURE(linkDataFiles({"Arrow_10x5.png"}));
         std::vector<std::string> texts;
         for (int i = 0; i < 300; i++)
             texts.push_back(i == 161 ? "Level %d" : "t" + std::to_string(i));

@@ -46,14 +46,11 @@ protected:
     {
         ScreenTest::SetUp();
         linkMenuPictures();
-        for (const char* name : {"GrassTile_176x217.png", "Overlay_shrunk.png", "ShadowHighlight_shrunk.png",
-                                 "Left_69x30.png", "Left_69x30_down.png", "Middle_69x30.png",
-                                 "Middle_69x30_down.png", "Right_69x30.png", "Right_69x30_down.png",
-                                 "AmericanTypewriter.ttf", "newLdPuzzles.dat", "newLdComplexities.dat",
-                                 "oldLevelData.dat"}) {
-            unlink(name);
-            ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name)) << name;
-        }
+        ASSERT_NO_FATAL_FAILURE(linkDataFiles({"GrassTile_176x217.png", "Overlay_shrunk.png",
+                                               "ShadowHighlight_shrunk.png", "Left_69x30.png",
+                                               "Left_69x30_down.png", "Middle_69x30.png", "Middle_69x30_down.png",
+                                               "Right_69x30.png", "Right_69x30_down.png", "AmericanTypewriter.ttf",
+                                               "newLdPuzzles.dat", "newLdComplexities.dat", "oldLevelData.dat"}));
         useTextsById(kEnglish, {{0, "OK"}, {1, "Cancel"}, {5, "Back"}, {43, "m"}, {44, "s"}, {175, "Level"},
                                 {176, "Solved with help in"}, {177, "Solved in"}, {178, "Unsolved after"},
                                 {179, "None unsolved"}, {180, "None solved"}, {181, "Nothing yet"}, {182, "Replay?"},

@@ -20,10 +20,7 @@ protected:
     {
         ScreenTest::SetUp();
         linkMenuPictures();
-        for (const char* name : {"BtCSliderBackground_248x78.png", "BtC_Slider_Shadow_248x77.png"}) {
-            unlink(name);
-            ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name)) << name;
-        }
+        ASSERT_NO_FATAL_FAILURE(linkDataFiles({"BtCSliderBackground_248x78.png", "BtC_Slider_Shadow_248x77.png"}));
         for (int i = 0; i < 5; i++)
             writePicture(kFlagFiles[i], 60, 40, RGBA{(unsigned char)(40 * i + 40), 0, 0, 255});
         for (int language = 0; language < kLanguageCount; language++)

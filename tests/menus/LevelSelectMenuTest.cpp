@@ -12,7 +12,7 @@ protected:
     void SetUp() override
     {
         ModeChoiceTest::SetUp();
-        link("BtC_Slider_Shadow_248x77.png");
+        ASSERT_NO_FATAL_FAILURE(linkDataFiles({"BtC_Slider_Shadow_248x77.png"}));
     }
 
     LevelSelectMenu& open()

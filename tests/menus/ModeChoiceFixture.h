@@ -60,11 +60,10 @@ protected:
     {
         MenuTestFolder::SetUp();
         linkMenuPictures();
-        for (const char* name : {"Arcade_60x65.png", "Free_60x65.png", "Challenge.png", "BtC_60x65.png",
-                                 "Easy_64x64.png", "Medium_64x64.png", "Hard_64x64.png", "NewStar_26x26.png",
-                                 "BtCSliderBackground_248x78.png", "InstructionBubble_50x50_inverted.png",
-                                 "english.txt"})
-            link(name);
+        ASSERT_NO_FATAL_FAILURE(linkDataFiles({"Arcade_60x65.png", "Free_60x65.png", "Challenge.png",
+                                               "BtC_60x65.png", "Easy_64x64.png", "Medium_64x64.png",
+                                               "Hard_64x64.png", "NewStar_26x26.png", "BtCSliderBackground_248x78.png",
+                                               "InstructionBubble_50x50_inverted.png", "english.txt"}));
         unloadLanguage();
         gLanguage = new Language(kEnglish);
         savesSuppressed = gSettingsSaveSuppressed;
@@ -99,12 +98,6 @@ protected:
         gAbSettings.ncm = -1;
         gAbSettings.ttd = -1;
         MenuTestFolder::TearDown();
-    }
-
-    static void link(const char* name)
-    {
-        unlink(name);
-        ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name)) << name;
     }
 
     static void setClock(int32_t ms) { gGameClock.updateAt(ms); }

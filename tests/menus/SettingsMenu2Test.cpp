@@ -66,12 +66,10 @@ protected:
     {
         MenuTestFolder::SetUp();
         linkMenuPictures();
-        for (const char* name : {"OnOffSlider_145x25.png", "BlankSwitch.png", "OnOffMask_92x25.png",
-                                 "OnOffHighlightShadow_92x27.png", "Button_28x28.png", "Left_140x9.png",
-                                 "Right_140x9.png", "SmallRounded_30x30.png", "InstructionBubble_50x50_inverted.png"}) {
-            unlink(name);
-            ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name)) << name;
-        }
+        ASSERT_NO_FATAL_FAILURE(linkDataFiles({"OnOffSlider_145x25.png", "BlankSwitch.png", "OnOffMask_92x25.png",
+                                               "OnOffHighlightShadow_92x27.png", "Button_28x28.png",
+                                               "Left_140x9.png", "Right_140x9.png", "SmallRounded_30x30.png",
+                                               "InstructionBubble_50x50_inverted.png"}));
         std::vector<std::string> texts;
         for (int i = 0; i < 300; i++)
             texts.push_back("t" + std::to_string(i));

@@ -26,10 +26,7 @@ protected:
     {
         MenuTestFolder::SetUp();
         linkMenuPictures();
-        for (const char* name : {"Border_273x132.png", "TipIcon_23x22.png"}) {
-            unlink(name);
-            ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name)) << name;
-        }
+        ASSERT_NO_FATAL_FAILURE(linkDataFiles({"Border_273x132.png", "TipIcon_23x22.png"}));
         std::vector<std::string> texts = textsNamedByIds(500);
         texts[38] = "Tip";
         texts[48] = "Next Level";

@@ -11,11 +11,8 @@
 
 inline void linkMenuPictures()
 {
-    for (const char* name : {"Divider_245x3.png", "FieldBackground_281x47.png", "Wood_Mask_50x50.png",
-                             "Wood_Highlight_50x50.png", "MenuShadow_100x100.png", "Button_shrunk_25x41.png",
-                             "Button_Large_shrunk_30x45.png", "Back_30x30.png"}) {
-        unlink(name);
-        ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name)) << name;
-    }
+    linkDataFiles({"Divider_245x3.png", "FieldBackground_281x47.png", "Wood_Mask_50x50.png",
+                   "Wood_Highlight_50x50.png", "MenuShadow_100x100.png", "Button_shrunk_25x41.png",
+                   "Button_Large_shrunk_30x45.png", "Back_30x30.png"});
     setSharedMenuTexture(kSharedWood, plainWood(120));
 }

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,15 @@
 #include "ui/MenuTextStyle.h"
 #include "ui/SharedMenuTextures.h"
 
+// Links the named files of the built data folder into the current folder, replacing any left by an earlier run.
+inline void linkDataFiles(std::initializer_list<const char*> names)
+{
+    for (const char* name : names) {
+        unlink(name);
+        ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name)) << name;
+    }
+}
+
 class MenuTestFolder : public GlTest {
 protected:
     void SetUp() override
@@ -25,10 +35,7 @@ protected:
         GlTest::SetUp();
         enterOwnFolder();
         removeFilesOfEarlierRuns();
-        for (const char* font : {"AmericanTypewriter-Bold.ttf", "Insanibu.ttf", "Helvetica-Bold.ttf"}) {
-            unlink(font);
-            ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + font).c_str(), font));
-        }
+        ASSERT_NO_FATAL_FAILURE(linkDataFiles({"AmericanTypewriter-Bold.ttf", "Insanibu.ttf", "Helvetica-Bold.ttf"}));
         releaseSharedMenuTextures();
     }
 

@@ -24,12 +24,9 @@ protected:
     {
         MenuTestFolder::SetUp();
         linkMenuPictures();
-        for (const char* name : {"OnOffSlider_145x25.png", "BlankSwitch.png", "OnOffMask_92x25.png",
-                                 "OnOffHighlightShadow_92x27.png", "Button_28x28.png", "Left_140x9.png",
-                                 "Right_140x9.png"}) {
-            unlink(name);
-            ASSERT_EQ(0, symlink((std::string(KELZO_DATA_DIR) + "/" + name).c_str(), name)) << name;
-        }
+        ASSERT_NO_FATAL_FAILURE(linkDataFiles({"OnOffSlider_145x25.png", "BlankSwitch.png", "OnOffMask_92x25.png",
+                                               "OnOffHighlightShadow_92x27.png", "Button_28x28.png",
+                                               "Left_140x9.png", "Right_140x9.png"}));
         gGameClock.current = 1000;
     }
 };
