@@ -27,8 +27,8 @@ const int kOneLine = 2;
 const float kShadowRise = 20.0f;
 const float kSlowFactor = 1.7f;
 
-// The darker themes take a wider, stronger glow.
-bool wideGlowTheme(int theme) { return theme == 2 || theme == 4; }
+// Fruit and turtles: the themes whose praise glow is tighter and stronger.
+bool tightGlowTheme(int theme) { return theme == 2 || theme == 4; }
 
 int wellDoneVariation() { return gSettings ? gSettings->wellDoneVariation : 0; }
 
@@ -115,9 +115,9 @@ String PraiseDisplay::pickWord(bool useListB, bool useListC)
 
 void PraiseDisplay::show(bool useListB, bool useListC, const char* overrideText, int delayMs)
 {
-    const bool wide = wideGlowTheme(gAbSettings.chosenTheme());
-    ensureGlow(wide ? 7 : 5);
-    const int strength = wide ? 7 : 5;
+    const bool tight = tightGlowTheme(gAbSettings.chosenTheme());
+    ensureGlow(tight ? 5 : 7);
+    const int strength = tight ? 7 : 5;
     String text = pickWord(useListB, useListC);
     if (overrideText) {
         text = String(overrideText);

@@ -3,6 +3,7 @@
 #include "graphics/FontCache.h"
 #include "modes/PraiseDisplay.h"
 #include "settings/AbSettings.h"
+#include "settings/Statistics.h"
 
 #include <string>
 #include <vector>
@@ -240,4 +241,26 @@ TEST_F(PraiseDisplayTest, ANewShowReplacesAWordStillAnimating)
     EXPECT_TRUE(frameAt(1300));
     EXPECT_NEAR(praise.opacity(), 100.0f / 425, 1e-5);
     EXPECT_FALSE(praise.isDone());
+}
+
+// Fruit (2) and turtles (4) glow over an 11-pixel window, the other themes over 15; switching theme rebuilds it.
+TEST_F(PraiseDisplayTest, TheGlowWindowFollowsTheChosenTheme)
+{
+    const int savedTheme = gAbSettings.counter(StatChosenTheme);
+    struct Case {
+        int theme;
+        int window;
+    };
+    const Case cases[] = {{0, 15}, {2, 11}, {1, 15}, {4, 11}, {3, 15}, {5, 15}, {2, 11}};
+    rolls({0, 1, 2});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.theme);
+        gAbSettings.setCounter(StatChosenTheme, c.theme);
+        praise.show(false, false, nullptr, 0);
+        ASSERT_EQ(praise.glow.table.size(), 256 * c.window);
+        EXPECT_EQ(praise.glow.table[256 * c.window - 1], 255);
+        EXPECT_EQ(praise.glow.table[c.window], 1);
+        EXPECT_EQ(praise.glow.table[c.window - 1], 0);
+    }
+    gAbSettings.setCounter(StatChosenTheme, savedTheme);
 }
