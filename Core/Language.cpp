@@ -17,6 +17,7 @@ namespace {
 const char kLanguageChoiceFile[] = "lang.dat";
 const int kLanguageNameText = 31;
 const int kThemeWordText = 66;
+const int kGroupSeparatorText = 497;
 const int kMinuteText = 39, kMinutesText = 40, kSecondText = 41, kSecondsText = 42, kSecondsSuffixText = 44;
 
 int* gLanguageCounter = nullptr;
@@ -175,6 +176,14 @@ String getText(int id)
             text.replaceAll("furball", word);
     }
     return text;
+}
+
+String groupedNumberText(int value)
+{
+    const int kLongestSeparator = 3;   // one character, as UTF-8
+    const String separator = getText(kGroupSeparatorText);
+    const bool usable = !separator.isEmpty() && separator.length() <= kLongestSeparator && !(separator == "?");
+    return String::fromIntGrouped(value, usable ? separator.c_str() : ",");
 }
 
 String formatTextOfKinds(int id, const char* kinds, ...)

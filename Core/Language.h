@@ -43,6 +43,9 @@ String getText(int id);
 // unformatted. Each misfit is logged once per language.
 template <typename... Values>
 String formatText(int id, Values... values);
+// A score with its digits grouped in threes by the language's separator (text 497: "," in English, "." or
+// a no-break space elsewhere, where "5,000" would read as five); "," when the language gives none.
+String groupedNumberText(int value);
 String getLanguageName();  // text 31 + current language id
 int currentLanguage();     // 0 (English) when none is loaded
 bool isLanguage(int id);

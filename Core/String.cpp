@@ -341,7 +341,7 @@ String String::fromInt(int value)
     return format("%d", value);
 }
 
-String String::fromIntGrouped(int value)
+String String::fromIntGrouped(int value, const char* separator)
 {
     String digits = fromUnsigned(value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value));
     String result(value < 0 ? "-" : "");
@@ -350,7 +350,7 @@ String String::fromIntGrouped(int value)
         result += digits[i];
         int left = n - 1 - i;
         if (left > 0 && left % 3 == 0)
-            result += ',';
+            result += separator;
     }
     return result;
 }

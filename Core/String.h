@@ -71,7 +71,7 @@ public:
     static String format(const char* fmt, ...) KELZO_PRINTF(1, 2);
     static String formatArgs(const char* fmt, va_list args);
     static String fromInt(int value);
-    static String fromIntGrouped(int value);     // 1234567 -> "1,234,567"
+    static String fromIntGrouped(int value, const char* separator = ",");   // 1234567 -> "1,234,567"
     static String fromIntPadded(int value, int width);
     static String fromUnsigned(unsigned value);
     static String fromBool(bool value);          // "1" or "0"

@@ -177,7 +177,7 @@ void KelzoGame::buildScreen(ScreenId id, bool newHiScore)
         return;
     case ScreenGameOverAlert: {
         const int score = currentGame ? currentGame->score() : 0;
-        const String message = formatText(288, String::fromIntGrouped(score).c_str()) + "\n\n" + getText(289);
+        const String message = formatText(288, groupedNumberText(score).c_str()) + "\n\n" + getText(289);
         showAlert(AlertGameOver, getText(287).c_str(), message.c_str(), getText(290).c_str(),
                   getText(291).c_str(), 0, 16);
         if (currentGame)

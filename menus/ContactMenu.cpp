@@ -16,6 +16,10 @@ namespace {
 
 const int kScreenCentreX = 160;
 const int kScreenCentreY = 240;
+// The prompts the empty fields show, in the player's language; the file keeps
+// only what was typed.
+const int kEmailPromptText = 495;
+const int kFeedbackPromptText = 496;
 
 // Sends the server accepted, program-wide: a screen that started a send sees
 // from it whether its feedback went through, whoever showed the answer.
@@ -75,13 +79,16 @@ void ContactMenu::addContents()
     addBackButton(kTagBack, 1, false);
     addVerticalSpace(2, 12);
     const bool emailPreset = stored.email.length() == 0;
-    emailField = addTextEntryField(3, getText(139).c_str(), emailPreset ? kEmailPreset : stored.email.c_str(), false);
+    const String emailPrompt = getText(kEmailPromptText);
+    emailField = addTextEntryField(3, getText(139).c_str(), emailPreset ? emailPrompt.c_str() : stored.email.c_str(),
+                                   false);
     emailField->showsPreset = emailPreset ? 1 : 0;
     emailField->fieldKind = TextEntryField::KindEmail;
     addVerticalSpace(4, 10);
     const bool feedbackPreset = stored.feedback.length() == 0;
+    const String feedbackPrompt = getText(kFeedbackPromptText);
     feedbackField = addTextEntryField(5, getText(140).c_str(),
-                                      feedbackPreset ? kFeedbackPreset : stored.feedback.c_str(), false);
+                                      feedbackPreset ? feedbackPrompt.c_str() : stored.feedback.c_str(), false);
     feedbackField->showsPreset = feedbackPreset ? 1 : 0;
     feedbackField->fieldKind = TextEntryField::KindPlain;
     addVerticalSpace(6, 14);
@@ -97,12 +104,13 @@ void ContactMenu::addContents()
 
 String ContactMenu::emailValue() const
 {
-    return formFieldValue(fieldText(emailField), fieldShowsPreset(emailField), kEmailPreset);
+    return formFieldValue(fieldText(emailField), fieldShowsPreset(emailField), getText(kEmailPromptText).c_str());
 }
 
 String ContactMenu::feedbackValue() const
 {
-    return formFieldValue(fieldText(feedbackField), fieldShowsPreset(feedbackField), kFeedbackPreset);
+    return formFieldValue(fieldText(feedbackField), fieldShowsPreset(feedbackField),
+                          getText(kFeedbackPromptText).c_str());
 }
 
 void ContactMenu::saveForm()

@@ -354,7 +354,7 @@ ScoreRowText HiScoresMenuBase::rowText(const HiScoreEntry& row, int rank, bool h
         snprintf(text, sizeof text, "%d:%02d", row.score / 1000 / 60, row.score / 1000 % 60);
         t.right = text;
     } else if (mode != 2) {
-        t.right = String::fromIntGrouped(row.score);
+        t.right = groupedNumberText(row.score);
     } else {
         t.right = row.score < 31 ? formatText(161, row.score) : getText(160);
     }

@@ -38,7 +38,7 @@ String rankText(int rank)
 String newHiScoreMessage(int score, bool isTime, int rank)
 {
     String message = isTime ? getText(kYourTimeText) + " " + hiScoreTimeText(score)
-                            : formatText(kScoreText, String::fromIntGrouped(score).c_str());
+                            : formatText(kScoreText, groupedNumberText(score).c_str());
     message += formatText(kPlaceText, rankText(rank).c_str());
     return message + "\n\n" + getText(kNameRequestText);
 }

@@ -85,6 +85,8 @@ TEST(String, NumberTexts)
         {String::fromIntGrouped(1000), "1,000"},
         {String::fromIntGrouped(123456), "123,456"},
         {String::fromIntGrouped(2147483647), "2,147,483,647"},
+        {String::fromIntGrouped(1234567, "."), "1.234.567"},
+        {String::fromIntGrouped(5000, "\xc2\xa0"), "5\xc2\xa0" "000"},
         {String::fromIntPadded(42, 5), "00042"},
         {String::fromIntPadded(-42, 5), "-0042"},
         {String::fromHexByte(10), "0A"},

@@ -55,7 +55,8 @@ protected:
         remove(ContactFormState::kFileName);
         useTextsById(kEnglish, {{0, "OK"}, {133, "Bad address"}, {134, "Check it"}, {135, "Thanks"},
                                 {136, "Sent"}, {137, "Sorry"}, {138, "Not sent"}, {139, "E-mail"},
-                                {140, "Feedback"}, {141, "Send me news"}, {142, "Send"}});
+                                {140, "Feedback"}, {141, "Send me news"}, {142, "Send"}, {495, "Tap to enter"},
+                                {496, "Tap to enter feedback"}});
         gMenuStack.deleteAllMenus();
         gGameClock.current = 5000;
         gSaveSuppressed = false;
@@ -162,6 +163,25 @@ TEST_F(ContactMenuTest, FormComesBackNextVisitWithTheSwitchOnAndPresetsStoredAsN
     EXPECT_TRUE(again->subscribeSwitch->on) << "on at every visit, whatever the file says";
     type(again->emailField, "x");
     EXPECT_EQ(again->emailField->field->textBytes().size(), 8u) << "a stored text is the player's, not a preset";
+}
+
+TEST_F(ContactMenuTest, EmptyFieldsPromptInThePlayersLanguageAndThePromptsAreNoText)
+{
+    useTextsById(kGerman, {{139, "E-Mail"}, {140, "Feedback"}, {495, "Hier antippen"}, {496, "Feedback eintippen"}});
+    {
+        std::unique_ptr<ContactMenu> menu = open();
+        EXPECT_EQ(menu->emailField->field->textBytes(), "Hier antippen");
+        EXPECT_EQ(menu->feedbackField->field->textBytes(), "Feedback eintippen");
+        EXPECT_EQ(menu->emailValue().length(), 0);
+        EXPECT_EQ(menu->feedbackValue().length(), 0);
+        menu->feedbackField->field->showsPreset = 0;   // as an older version kept a prompt it showed
+        EXPECT_EQ(menu->feedbackValue().length(), 0) << "a prompt is no text even without its flag";
+        type(menu->emailField, "kim@b.c");
+        EXPECT_EQ(menu->emailField->field->textBytes(), "kim@b.c") << "the first key replaced the prompt";
+    }
+    std::string bytes;
+    ASSERT_TRUE(readFileBytes(ContactFormState::kFileName, &bytes));
+    EXPECT_EQ(bytes, stateFile("kim@b.c", "", 1)) << "the file keeps what was typed, never a prompt";
 }
 
 TEST_F(ContactMenuTest, ABadFeedbackLengthKeepsTheAddressAndGivesTheFeedbackPreset)

@@ -14,7 +14,7 @@ class NewHiScoreMessageTest : public TempFolderTest {
 protected:
     void useLanguage(int language, const std::vector<std::pair<int, std::string>>& texts)
     {
-        std::vector<std::string> lines(200);
+        std::vector<std::string> lines(500);
         for (const auto& t : texts)
             lines[t.first] = t.second;
         std::string text;
@@ -81,6 +81,25 @@ TEST_F(NewHiScoreMessageTest, MessageJoinsResultPlaceAndRequest)
     };
     for (const Case& c : cases)
         EXPECT_STREQ(c.text, newHiScoreMessage(c.score, c.isTime, c.rank).c_str()) << c.score;
+}
+
+TEST_F(NewHiScoreMessageTest, ScoreDigitsAreGroupedByTheLanguagesSeparator)
+{
+    // "5,000" reads as five in German; a language without a separator keeps the comma.
+    struct Case {
+        int language;
+        const char* separator;
+        int score;
+        const char* text;
+    } cases[] = {{kGerman, ".", 1234567, "Du hast 1.234.567 Punkte"},
+                 {kFrench, "\xc2\xa0", 5000, "Du hast 5\xc2\xa0" "000 Punkte"},
+                 {kItalian, "", 5000, "Du hast 5,000 Punkte"},
+                 {kSpanish, "too long", 5000, "Du hast 5,000 Punkte"}};
+    for (const Case& c : cases) {
+        useLanguage(c.language, {{191, "Du hast %s Punkte"}, {192, ""}, {497, c.separator}});
+        const std::string message = newHiScoreMessage(c.score, false, 1).c_str();
+        EXPECT_EQ(c.text, message.substr(0, message.find('\n'))) << c.language;
+    }
 }
 
 }  // namespace
