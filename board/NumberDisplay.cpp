@@ -1,5 +1,7 @@
 #include "board/NumberDisplay.h"
 
+#include <algorithm>
+
 #include "Core/GameClock.h"
 #include "Core/String.h"
 #include "board/GameGraphics.h"
@@ -133,6 +135,12 @@ void drawTextIntoScoreBoard(const String& text, float x, float y)
                                         defaultTextStyle());
     gScoreBoard.compose(piece, static_cast<int>(x), static_cast<int>(y), 1.0f);
     delete piece;
+}
+
+int hudLabelRoomBefore(int x, int nextX, int width)
+{
+    const int kGap = 4;
+    return std::max(0, std::min(width, nextX - kGap - x));
 }
 
 int hudLabelFontSize(const char* text, int width, int fontSize)

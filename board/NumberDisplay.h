@@ -49,6 +49,9 @@ void drawTextIntoScoreBoard(const String& text, float x, float y);
 // font size steps down from `fontSize` until the text fits the width on one line (the desktop's free fonts run
 // wider than the phone's).
 void drawHudLabel(const String& text, int width, int x, int y, int height, int fontSize);
+// The width a heads-up label at x may take when the next label starts at nextX: up to a small gap before it,
+// never more than `width`. A long word ("Niveau", "Livello") then shrinks instead of running into its neighbour.
+int hudLabelRoomBefore(int x, int nextX, int width);
 // The font size drawHudLabel uses: `fontSize`, or smaller until the text fits `width` (never below 9).
 int hudLabelFontSize(const char* text, int width, int fontSize);
 // The Free Play picture of the heads-up display, its top-left corner at (x, y) (the board's offset added).

@@ -363,12 +363,16 @@ void ChallengeGame::drawHud()
         gGameHost->shouldShowGameTip(kTipHurryEarly, 3, false))
         gGameHost->showTip(kTipHurryEarly, TipParams());
 
+    const int kTimeLabelX = 228, kRestartLabelX = 193, kLevelLabelX = 142;
+    int nextLabelX = kMedalLabelX;
     if (!medalsOn()) {
-        drawLabel(263, 64, 228);
+        nextLabelX = kTimeLabelX;
+        drawLabel(263, 64, kTimeLabelX);
         drawTimeCircle(running && fraction < 1.0f ? clockGaugeFrame(fraction) : kGaugeEmpty, 242, 26, 1.0f, onPlay,
                        false);
     } else if (gAbSettings.ncp < 1) {
-        drawLabel(269, 128, 193);
+        nextLabelX = kRestartLabelX;
+        drawLabel(269, 128, kRestartLabelX);
         drawPictureIntoScoreBoard("Restart_33x27.png", 237, 31);
     } else {
         float progress = 0.5f;
@@ -376,5 +380,5 @@ void ChallengeGame::drawHud()
         drawMedalIndicator(grade, progress);
     }
     drawLabelledNumber(264, 128, 13, howToPlay ? 0 : std::max(int(movesRemaining), 0), 64, false);
-    drawLabelledNumber(265, 64, 142, level, 161, true);
+    drawLabelledNumber(265, hudLabelRoomBefore(kLevelLabelX, nextLabelX, 64), kLevelLabelX, level, 161, true);
 }

@@ -520,12 +520,13 @@ void FrenzyGame::drawHud()
     } else {
         drawBar(barOffset, labelX);
     }
-    drawHudLabel(getText(265), 64, int(levelLabelX), 6, 18, 15);
+    // The restart label and the medal corner both start at kMedalLabelX.
+    drawHudLabel(getText(265), hudLabelRoomBefore(int(levelLabelX), kMedalLabelX, 64), int(levelLabelX), 6, 18, 15);
     NumberDisplay levelNumber;
     levelNumber.init(std::max(0, int(level)), 100, true, 176 + levelOffset, 36, 1.0f);
     levelNumber.draw();
     if (gAbSettings.fsp < 1) {
-        drawHudLabel(getText(269), 128, 203, 6, 18, 15);
+        drawHudLabel(getText(269), 128, kMedalLabelX, 6, 18, 15);
         drawPictureIntoScoreBoard("Restart_33x27.png", 247, 31);
     } else {
         float medalProgress = 0.5f;

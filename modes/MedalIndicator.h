@@ -6,4 +6,7 @@
 // and, beside any medal but bronze, a bar of how much of it is left.
 void drawMedalIndicator(int grade, float progress);
 
+// Where the medal corner's label starts: the label left of it ends before.
+const int kMedalLabelX = 203;
+
 #endif

@@ -4,7 +4,10 @@
 
 #include <vector>
 
+#include "Core/Language.h"
 #include "board/NumberDisplay.h"
+#include "graphics/TextRender.h"
+#include "ui/MenuTextStyle.h"
 
 namespace {
 
@@ -72,4 +75,32 @@ TEST(NumberDisplayTest, HudLabelShrinksOnlyWhenItDoesNotFitItsWidth)
     EXPECT_LT(longLabel, 15);
     EXPECT_GE(longLabel, 10);
     EXPECT_EQ(9, tooLong);
+}
+
+TEST(NumberDisplayTest, LevelLabelEndsBeforeTheLabelRightOfItInEveryLanguage)
+{
+    // Challenge: level label at 142, restart label at 193 or the medal corner at 203; Frenzy: level label at
+    // 159 (148 in French with the restart button), the next at 203. "Niveau" and "Livello" ran into them.
+    const int places[][2] = {{142, 193}, {142, 203}, {159, 203}, {148, 203}};
+    char here[4096];
+    ASSERT_TRUE(getcwd(here, sizeof here) != nullptr);
+    ASSERT_EQ(0, chdir(KELZO_DATA_DIR));   // the language files and the font
+    TextStyle oneLine = defaultTextStyle();
+    oneLine.wrapMode = 2;
+    for (int language = 0; language < kLanguageCount; language++) {
+        unloadLanguage();
+        gLanguage = new Language(language);
+        const String word = getText(265);
+        for (const auto& place : places) {
+            const int size = hudLabelFontSize(word.c_str(), hudLabelRoomBefore(place[0], place[1], 64), 15);
+            TextSize measured{0, 0};
+            measureWrappedText(&measured, word.c_str(), size, oneLine, -1, -1);
+            EXPECT_LT(place[0] + measured.width, place[1]) << word.c_str() << " at " << place[0] << ", size " << size;
+        }
+        if (language == kEnglish) {
+            EXPECT_EQ(15, hudLabelFontSize(word.c_str(), hudLabelRoomBefore(159, 203, 64), 15)) << "no need to shrink";
+        }
+    }
+    unloadLanguage();
+    ASSERT_EQ(0, chdir(here));
 }
