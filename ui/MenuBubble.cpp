@@ -30,6 +30,7 @@ const int kLateFooterRows = 14;
 const float kShortFooterAlpha = 0.87f;
 const int kShortFooterText = 46;
 const int kLateFooterText = 47;
+const int kFooterFontSize = 13;
 
 int baseFontSize()
 {
@@ -41,6 +42,23 @@ String pickText(const String& given, int id)
 {
     String text = given.length() > 0 ? given : (id != -1 ? getText(id) : String());
     return text == String("\n") ? String() : text;
+}
+
+// The footer of a kind: 1 the short one between dashes, 2 and more the late one.
+String footerLine(int kind)
+{
+    return kind == 1 ? String("- ") + getText(kShortFooterText) + " -" : getText(kLateFooterText);
+}
+
+// The width of the footer on one line: the frame is made at least this wide, so that a footer longer than a
+// short body's lines ("Tippe irgendwo, um weiterzumachen") is not wrapped below the frame's edge.
+int footerLineWidth(int kind, int fontSize)
+{
+    TextStyle oneLine = BubbleText::style();
+    oneLine.wrapMode = 2;
+    TextSize size{0, 0};
+    measureWrappedText(&size, footerLine(kind).c_str(), fontSize, oneLine, -1, -1);
+    return size.width;
 }
 
 }  // namespace
@@ -78,7 +96,8 @@ void MenuBubble::build(const String& text)
     const int inkHeight = ink.empty() ? 0 : ink.bottom + 1 - ink.top;
     const int footerKind = style->footerKind;
     const int footerRows = footerKind == 1 ? kShortFooterRows : (footerKind >= 2 ? kLateFooterRows : 0);
-    frameWidth = std::max(kFramePictureSize, 2 * halfInk + 2 * kPadX);
+    const int footerWidth = footerKind > 0 ? footerLineWidth(footerKind, kFooterFontSize + style->fontSizeOffset) : 0;
+    frameWidth = std::max({kFramePictureSize, 2 * halfInk + 2 * kPadX, footerWidth + 2 * kPadX});
     frameHeight = std::max(kFramePictureSize, inkHeight + footerRows + kPadTop + kPadBottom);
 
     ViewChild& frame = view.addChild();
@@ -110,9 +129,8 @@ void MenuBubble::build(const String& text)
 void MenuBubble::addFooter(int contentBottom)
 {
     const int kind = style->footerKind;
-    const int fontSize = 13 + style->fontSizeOffset;
-    String line = kind == 1 ? String("- ") + getText(kShortFooterText) + " -" : getText(kLateFooterText);
-    BubbleText* footer = new BubbleText(line.c_str(), fontSize, frameWidth - 2 * kPadX, 0.0f);
+    const int fontSize = kFooterFontSize + style->fontSizeOffset;
+    BubbleText* footer = new BubbleText(footerLine(kind).c_str(), fontSize, frameWidth - 2 * kPadX, 0.0f);
     ViewChild& child = view.addChild();
     child.element.reset(footer);
     child.x = frameWidth / 2 - footer->width() / 2;

@@ -101,6 +101,26 @@ TEST_F(MenuBubbleTest, FrameIsStretchedAroundTheTextAndGrowsForFooters)
     }
 }
 
+TEST_F(MenuBubbleTest, AFooterWiderThanAShortBodyStaysOnOneLineInsideTheFrame)
+{
+    // The German late footer is wider than "Gut gemacht!": it wrapped, and its second line hung below the frame.
+    for (int language = 0; language < kLanguageCount; language++) {
+        useLanguage(language);
+        for (int kind : {1, 2}) {
+            std::unique_ptr<MenuBubble> b(createMenuBubble(String("Gut gemacht!"), -1, -1, 0, 220, -1, 1.0f, kind));
+            ASSERT_EQ(b->view.children.size(), 3);
+            const ViewChild& child = b->view.children[2];
+            const InkRect ink = static_cast<BubbleText*>(child.element.get())->ink;
+            ASSERT_FALSE(ink.empty());
+            const char* name = gLanguageNames[language];
+            EXPECT_LT(ink.bottom - ink.top, 19) << name << " footer " << kind << ": one line";
+            EXPECT_GE(child.x + ink.left, 0) << name << " footer " << kind;
+            EXPECT_LT(child.x + ink.right, b->frameWidth) << name << " footer " << kind;
+            EXPECT_LT(child.y + ink.bottom, b->frameHeight) << name << " footer " << kind;
+        }
+    }
+}
+
 TEST_F(MenuBubbleTest, AnchoredBubbleCarriesItsTail)
 {
     std::unique_ptr<MenuBubble> b(createMenuBubble(String(kTwoLines), 40, 300, 0, 220, 600, 1.0f, 0));
