@@ -18,6 +18,11 @@ const char* const kOptionLayer[26] = {
     "?", "Ö", "-", "/", "2", "ß", "3", "ü", "9", "+", "7", "*", "(",
 };
 const char* const kOptionComma = "&";
+// The letters of Latin-1 and Latin Extended-A (À to ſ), but the two signs among them.
+const int kFirstLatinLetter = 0xC0;
+const int kLastLatinLetter = 0x17F;
+const int kTimesSign = 0xD7;
+const int kDivisionSign = 0xF7;
 
 const char* const kMeasureLine = "abcdefghijklmnopqrstuvwxyz";
 const int kCursorWidth = 2;
@@ -114,10 +119,22 @@ const char* MyTextField::characterFor(int sym, int mod, int unicode)
         if (optionOnce || (mod & KMOD_ALT))
             return kOptionLayer[sym - 'a'];
         unicodeBytes[0] = (char)(shiftOnce || (mod & KMOD_SHIFT) ? sym - 'a' + 'A' : sym);
+        unicodeBytes[1] = 0;
         return unicodeBytes;
     }
     if ((unicode >= '0' && unicode <= '9') || unicode == '@') {
         unicodeBytes[0] = (char)unicode;
+        unicodeBytes[1] = 0;
+        return unicodeBytes;
+    }
+    // A desktop keyboard types the accented letters of the game's languages (ü, é, ñ, à, ç) as characters of
+    // their own: they go in as UTF-8, as the option layer's do.
+    const bool latinLetter = unicode >= kFirstLatinLetter && unicode <= kLastLatinLetter && unicode != kTimesSign &&
+                             unicode != kDivisionSign;
+    if (latinLetter) {
+        unicodeBytes[0] = (char)(0xC0 | (unicode >> 6));
+        unicodeBytes[1] = (char)(0x80 | (unicode & 0x3F));
+        unicodeBytes[2] = 0;
         return unicodeBytes;
     }
     return nullptr;

@@ -93,7 +93,7 @@ private:
 
     OwnedPtr<Texture> textTexture;
     OwnedPtr<Texture> cursorTexture;
-    char unicodeBytes[2] = {0, 0};
+    char unicodeBytes[4] = {0, 0, 0, 0};
 };
 
 #endif
