@@ -196,6 +196,7 @@ void HiScoresMenu::drawPeriodBar(int fx, int top)
     for (TouchZone* zone : {&prevZone, &nextZone}) {
         const float target = zone->armed ? kPressedArrowScale : 1.0f;
         zone->scale = std::min(zone->scale + 0.2f, std::max(zone->scale - 0.05f, target));
+        arrowsEasing_ = arrowsEasing_ || zone->scale != target;
         DrawParams arrow;
         arrow.angle = zone == &prevZone ? 90 : -90;
         arrow.scaleX = zone->scale;
@@ -216,10 +217,11 @@ int HiScoresMenu::render()
         fetchTypedName();
     ViewElementI* frame = inner.children[overlayChildIndex_].element.get();
     const int fx = frame->x, fy = frame->y;
+    arrowsEasing_ = false;
     if (segment != 2) {
         prevZone.enabled = nextZone.enabled = 0;
         update(kListLeft, fy + kRowsBelowFrameTop, menuTopOffset);
-        return 1;
+        return framesWanted();
     }
     if (!periodBackground) {
         periodBackground.reset(new Texture("PeriodBackground_284x46.png", 1.0f, false));
@@ -228,7 +230,14 @@ int HiScoresMenu::render()
     periodTop_ = fy + frame->height() - periodBackground->height;
     drawPeriodBar(fx, periodTop_);
     update(kListLeft, fy + kRowsBelowFrameTop, menuTopOffset);
-    return 1;
+    return framesWanted();
+}
+
+// Frames while something on the screen moves: the list glides, the busy wheel turns, a period arrow eases. A
+// list at rest lets the loop rest; an answer of the score server shows on its next idle frame.
+int HiScoresMenu::framesWanted() const
+{
+    return listGliding() || busyShown() || arrowsEasing_ ? 1 : 0;
 }
 
 bool HiScoresMenu::tipTakesTouch()

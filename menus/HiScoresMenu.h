@@ -72,6 +72,7 @@ private:
     void showFirstVisitTip();
     bool tipTakesTouch();
     void drawPeriodBar(int fx, int top);
+    int framesWanted() const;
     void makePeriodTitle(int top);
     void stepZone(TouchZone& zone, int phase, int x, int y, int step);
     void followSelectedTile();
@@ -79,6 +80,7 @@ private:
 
     int overlayChildIndex_ = -1;
     int periodTop_ = -1;
+    bool arrowsEasing_ = false;   // a period arrow still grows or shrinks toward its size
     int nameTypedAt_ = 0;
     bool nameFetchDue_ = false;
 };

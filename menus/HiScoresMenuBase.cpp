@@ -462,8 +462,7 @@ void HiScoresMenuBase::update(int originX, int rowsY, int textY)
     scroll->setMaxPos(end > kScrollTop ? end : kScrollTop);
     bool moving = false;
     const float position = scroll->step(&moving);
-    if (moving)
-        requestRedraw();
+    listGliding_ = moving;
 
     takeUploadResult();
 

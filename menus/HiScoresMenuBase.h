@@ -92,6 +92,8 @@ public:
 
     // What the list area shows now.
     bool busyShown() const { return !busyIndicator.isNull(); }
+    // The list glided in the last update: the next frame must come.
+    bool listGliding() const { return listGliding_; }
     bool noConnectionShown() const { return noConnection; }
     int shownSegment() const { return segment; }
     int shownSlot() const { return slot; }
@@ -155,6 +157,7 @@ private:
     OwnedPtr<Texture> noConnectionText_;
     OwnedPtr<MyBusyIndicator> busyIndicator;  // present while something is awaited
     bool noConnection = false;
+    bool listGliding_ = false;
 };
 
 #endif

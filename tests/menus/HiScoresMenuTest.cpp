@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "menus/HiScoresMenu.h"
 #include "menus/widgets/CustomMultiSelect.h"
 #include "tests/menus/HiScoresScreenFixture.h"
@@ -104,6 +107,37 @@ TEST_F(HiScoresMenuTest, PeriodArrowZones)
     tap(*menu, 37, c);
     tap(*menu, 200, c);
     EXPECT_EQ(menu->shownTimeFilter(), 2) << "the local list has no period zones";
+}
+
+// The screen asks for frames while the busy wheel turns and while a pressed period arrow grows; a list at rest
+// lets the main loop rest.
+TEST_F(HiScoresMenuTest, AsksForFramesOnlyWhileSomethingMoves)
+{
+    ASSERT_TRUE(startServer({"--modes", "hang", "--hang", "4"}));
+    fetcher.setTimeout(1);
+    auto menu = open(0);
+    EXPECT_EQ(0, menu->render()) << "the local list";
+    menu->restartFetch(2);
+    gGameClock.current += 10;
+    EXPECT_EQ(1, menu->render()) << "the busy wheel turns while the fetch is on its way";
+    ASSERT_TRUE(menu->busyShown());
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(8);
+    while (!menu->noConnectionShown() && std::chrono::steady_clock::now() < deadline) {
+        gGameClock.current += 10;
+        menu->render();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ASSERT_TRUE(menu->noConnectionShown());
+    EXPECT_EQ(0, menu->render()) << "the fetch has ended: nothing moves";
+
+    menu->handleTouch(TouchDown, 37, menu->prevZone.centreY);
+    EXPECT_EQ(1, menu->render()) << "the pressed arrow grows";
+    int growing = 1;
+    while (growing < 20 && menu->render() == 1)
+        growing++;
+    EXPECT_LT(growing, 20) << "and stops growing";
+    EXPECT_GT(menu->prevZone.scale, 1.0f);
+    EXPECT_EQ(0, menu->render()) << "held at its size";
 }
 
 TEST_F(HiScoresMenuTest, TheSourceControlAndTheTilesChooseListAndSlot)
