@@ -30,13 +30,18 @@ void AnimationList::unlink(Entry* entry) {
 
 bool updateAnimations(AnimationList* list) {
     AnimationList::Entry* head = &list->head_;
-    if (head->next == head) return false;
+    bool moving = false;
     for (AnimationList::Entry* entry = head->next; entry != head;) {
         AnimationList::Entry* next = entry->next;
         AnimationI* animation = entry->holder.get();
         if (animation) animation->update();
-        if (!animation || animation->isDone()) list->unlink(entry);
+        if (!animation || animation->isDone()) {
+            list->unlink(entry);
+            moving = true;
+        } else if (animation->needsFrames()) {
+            moving = true;
+        }
         entry = next;
     }
-    return true;
+    return moving;
 }

@@ -9,6 +9,9 @@ public:
     // Advances and draws one frame.
     virtual void update() = 0;
     virtual bool isDone() = 0;
+    // Whether the next frame must come for it. One that waits, unchanged on screen, for a time to pass (a speech
+    // bubble resting fully shown) says no: the main loop's idle frames still step it.
+    virtual bool needsFrames() { return true; }
 };
 
 // Running animations, newest first, each shared through a Ref: an animation still held elsewhere outlives its
@@ -40,8 +43,8 @@ private:
 };
 
 // One pass: update() then isDone() on every animation, front to back; finished ones are dropped (and deleted
-// when nothing else holds them). False, doing nothing, when the list was empty; true otherwise, even when every
-// animation finished in this pass.
+// when nothing else holds them). True when an animation finished in this pass or needs the next frame; false
+// when the list was empty or every animation in it is waiting.
 bool updateAnimations(AnimationList* list);
 
 // The board and game animations; lives for the whole process.

@@ -52,6 +52,7 @@ public:
         ~BubbleAnimation() override { delete bubble; }
         void update() override;
         bool isDone() override { return done != 0; }
+        bool needsFrames() override { return bubble && bubble->animating(); }
 
         MenuBubble* bubble;  // owned; null once finished
         uint8_t done = 0;

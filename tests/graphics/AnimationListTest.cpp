@@ -50,6 +50,25 @@ TEST(AnimationListTest, NewestFirstAndFinishedOnesDropped) {
     EXPECT_FALSE(updateAnimations(&list));
 }
 
+// An animation that waits asks for no frames, yet it is stepped with the others and dropped when done.
+TEST(AnimationListTest, AWaitingAnimationAsksForNoFrames) {
+    class Waiting : public CountingAnimation {
+    public:
+        using CountingAnimation::CountingAnimation;
+        bool needsFrames() override { return false; }
+    };
+    std::string log;
+    AnimationList list;
+    list.add(new Waiting('W', 2, &log));
+    EXPECT_FALSE(updateAnimations(&list));
+    EXPECT_EQ(log, "W");
+    EXPECT_TRUE(updateAnimations(&list)) << "it finished in this pass";
+    EXPECT_EQ(log, "WW~W");
+    list.add(new Waiting('X', 5, &log));
+    list.add(new CountingAnimation('Y', 5, &log));
+    EXPECT_TRUE(updateAnimations(&list)) << "one running animation is enough";
+}
+
 TEST(AnimationListTest, DoneAtOnceStillGetsOneUpdate) {
     std::string log;
     AnimationList list;

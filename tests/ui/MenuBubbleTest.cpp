@@ -217,6 +217,30 @@ TEST_F(MenuBubbleTest, AnimatedBubbleAgesAndEndsWhileTheGameIsPaused)
     EXPECT_TRUE(list.render()) << "the paused list bubble is still up";
 }
 
+// Driven by an animation, a bubble keeps the frames coming while it fades in and out, not while it rests fully
+// shown or waits, faded out, to be finished.
+TEST_F(MenuBubbleTest, AnAnimatedBubbleAsksForFramesOnlyWhileItsLookChanges)
+{
+    at(0);
+    MenuBubble* bubble = createMenuBubble(String("tip"), -1, -1, 0, 200, 400, 1.0f, 0);
+    Ref<AnimationI> holder;
+    MenuBubble::animate(&holder, bubble, 3000);
+    struct Step {
+        int age;
+        bool frames;
+    };
+    const Step steps[] = {{100, true}, {500, false}, {2900, false}, {3100, true}, {3600, true}, {3800, false}};
+    for (const Step& step : steps) {
+        at(step.age);
+        holder->update();
+        EXPECT_EQ(holder->needsFrames(), step.frames) << "at " << step.age;
+    }
+    at(3100 + 600 + 3502);
+    updateAnimations(gBubbleAnimations);
+    EXPECT_TRUE(holder->isDone());
+    EXPECT_FALSE(holder->needsFrames());
+}
+
 TEST_F(MenuBubbleTest, LateFooterWaitsForTheTyping)
 {
     std::unique_ptr<MenuBubble> b(bubbleWith(2, 1.0f, 0));
