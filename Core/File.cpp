@@ -1,5 +1,8 @@
 #include "Core/File.h"
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "Core/Log.h"
@@ -13,9 +16,34 @@ bool fileExists(const char* name)
     return true;
 }
 
+namespace {
+
+// True when something stands at `name` that this process cannot open for reading (a file without
+// read permission, a link that loops). A missing name, or a link to nothing, is not such a file.
+bool unreadableThere(const char* name)
+{
+    int fd = ::open(name, O_RDONLY);
+    if (fd >= 0) {
+        ::close(fd);
+        return false;
+    }
+    return errno != ENOENT;
+}
+
+} // namespace
+
 void logStartingFresh(const char* name, bool fileWasThere)
 {
-    if (fileWasThere)
+    // Say what stands there: a file the player cannot read, or a folder, is kept, not "damaged".
+    struct stat info;
+    const bool there = stat(name, &info) == 0;
+    if (!there && errno == ENOENT)
+        logPrintf("LOG", "%s not found, starting fresh", name);
+    else if (!there || unreadableThere(name))
+        logPrintf("ERR", "%s cannot be read, starting fresh; it is kept as it is", name);
+    else if (!S_ISREG(info.st_mode))
+        logPrintf("ERR", "%s is not a file, starting fresh; it is kept as it is", name);
+    else if (fileWasThere)
         logPrintf("ERR", "%s is damaged, starting fresh", name);
     else
         logPrintf("LOG", "%s not found, starting fresh", name);
@@ -59,6 +87,9 @@ File::~File()
 
 bool File::openSave(const char* name, const char* mode)
 {
+    // A file that could not be read was never loaded: replacing it would wipe what it holds.
+    if (unreadableThere(name))
+        return false;
     targetName_ = name;
     tempName_ = targetName_ + ".tmp";
     writeFailed_ = false;

@@ -22,6 +22,9 @@
 //     File file("gameState.dat", false, false, true, &ok);
 //     if (ok && writeInt32(file, makeTag("fr01")) && ...) ok = file.commit();
 //
+// A save does not open over a file that is there but cannot be read (no read
+// permission): that file was never loaded, and replacing it would wipe it.
+//
 // Appending ("ab"/"a") writes in place.
 class File : public StreamIo {
 public:
@@ -83,7 +86,7 @@ bool fileExists(const char* name);
 
 // The one log line of a reader that starts from defaults instead of its
 // file: "LOG <name> not found, starting fresh" for a missing file, or an
-// ERR line for a damaged one. A restart after a completed save must never
+// ERR line for a damaged one, one that cannot be read, or a folder. A restart after a completed save must never
 // show it, which the reliability tests check.
 void logStartingFresh(const char* name, bool fileWasThere);
 

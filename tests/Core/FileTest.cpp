@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
+#include <grp.h>
 #include <cstdio>
 #include <string>
 #include <sys/resource.h>
@@ -246,4 +248,68 @@ TEST_F(FileTest, SaveThatRunsOutOfSpaceFailsAndKeepsTheOldFile)
     EXPECT_EQ(status, 0);
     EXPECT_EQ(readWhole(path("save.dat")), old);
     EXPECT_EQ(readWhole(path("save.dat.tmp")), "<missing>");
+}
+
+// A file the player cannot read was never loaded, so no save may replace it; a folder at the name
+// cannot be replaced either. The save says so and the temporary file goes.
+TEST_F(FileTest, ASaveNeverReplacesAFileItCannotReadNorAFolder)
+{
+    writeWhole(path("save.dat"), "old");
+    std::string name = path("save.dat");
+    std::string folderName = folder;
+    int status = inChild([&] {
+        // Root reads whatever the permissions say: the child takes a player's rights.
+        if (geteuid() == 0 && (chown(folderName.c_str(), 65534, 65534) != 0 ||
+                               chown(name.c_str(), 65534, 65534) != 0 || setgroups(0, nullptr) != 0 ||
+                               setgid(65534) != 0 || setuid(65534) != 0))
+            return 2;
+        if (chmod(name.c_str(), 0) != 0)
+            return 3;
+        bool ok = false;
+        File file(name.c_str(), false, false, true, &ok);
+        if (ok && file.write("new", 3) == 3 && file.commit())
+            return 4;
+        return chmod(name.c_str(), 0644) == 0 ? 0 : 5;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(readWhole(name), "old");
+    EXPECT_EQ(readWhole(path("save.dat.tmp")), "<missing>");
+
+    ASSERT_EQ(remove(name.c_str()), 0);
+    ASSERT_EQ(mkdir(name.c_str(), 0755), 0);
+    bool ok = false;
+    File file(name.c_str(), false, false, true, &ok);
+    EXPECT_FALSE(ok && file.write("new", 3) == 3 && file.commit());
+    struct stat info;
+    EXPECT_TRUE(stat(name.c_str(), &info) == 0 && S_ISDIR(info.st_mode));
+    EXPECT_EQ(readWhole(path("save.dat.tmp")), "<missing>");
+    rmdir(name.c_str());
+}
+
+// The fallback's log line says what stands at the name, so a player is not told that a folder or a
+// link to nothing is damaged.
+TEST_F(FileTest, TheStartingFreshLineSaysWhatStandsThere)
+{
+    const std::string name = path("save.dat");
+    struct Case {
+        const char* what;   // the command that makes it at the name
+        bool opened;        // what the reader passes
+        const char* line;
+    };
+    const Case cases[] = {
+        {"true", false, "not found, starting fresh"},
+        {"ln -s gone/nowhere", false, "not found, starting fresh"},
+        {"mkdir", true, "is not a file, starting fresh; it is kept as it is"},
+        {"echo x >", true, "is damaged, starting fresh"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        system(("rm -rf '" + name + "'").c_str());
+        ASSERT_EQ(system((std::string(c.what) + " '" + name + "'").c_str()), 0);
+        testing::internal::CaptureStdout();
+        logStartingFresh(name.c_str(), c.opened);
+        const std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_NE(out.find(name + " " + c.line), std::string::npos) << out;
+    }
+    system(("rm -rf '" + name + "'").c_str());
 }
