@@ -130,14 +130,14 @@ void KelzoGame::loadState()
         currentGame->endLevel();
     bool ok = false;
     File names(statePath, &ok);
+    int count = 0;
+    bool whole = ok && readCount(names, &count, kMaxPlayers);
     if (!ok) {
+        // Player 0's file is still read when it is there: the next save would otherwise
+        // replace a kept game with a fresh state.
         logStartingFresh(statePath.c_str(), false);
         startFresh(false);
-        return;
-    }
-    int count = 0;
-    bool whole = readCount(names, &count, kMaxPlayers);
-    if (whole) {
+    } else if (whole) {
         playerNames.clear();
         for (int i = 0; whole && i < count; i++) {
             String name;
@@ -152,7 +152,7 @@ void KelzoGame::loadState()
             currentPlayer = whole ? k : 0;
         }
     }
-    if (!whole)
+    if (ok && !whole)
         logStartingFresh(statePath.c_str(), true);
 
     const String playerPath = playerStatePath();

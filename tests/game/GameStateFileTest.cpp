@@ -399,6 +399,39 @@ TEST_F(GameStateFileTest, ASaveThatCannotFinishLeavesTheLastGoodFiles)
     EXPECT_EQ(names, readFile("gameState.dat"));
 }
 
+// Without the names file (deleted, or a link to nothing) player 0's own file is still read, so the
+// next save keeps the kept games instead of writing a fresh state over them.
+TEST_F(GameStateFileTest, PlayerZerosFileIsReadWithoutTheNamesFile)
+{
+    const std::string names[] = {"", "dangling"};
+    for (const std::string& leftAt : names) {
+        SCOPED_TRACE("names file: " + (leftAt.empty() ? std::string("missing") : leftAt));
+        {
+            KelzoGame game;
+            game.setFilesAndLoad(kPath, "hiScores.dat");
+            keep(game, kGameChallenge, 7);
+            game.currentLevel = 9;
+        }
+        ASSERT_EQ(0, remove(kPath));
+        if (!leftAt.empty()) {
+            ASSERT_EQ(0, symlink("gone/nowhere", kPath));
+        }
+        {
+            KelzoGame game;
+            game.setFilesAndLoad(kPath, "hiScores.dat");
+            EXPECT_EQ(String("Test User"), game.playerNames[0]);
+            EXPECT_EQ(9, game.currentLevel);
+            ASSERT_NE(nullptr, game.keptGame(kGameChallenge));
+        }
+        KelzoGame again;
+        again.setFilesAndLoad(kPath, "hiScores.dat");
+        ASSERT_NE(nullptr, again.keptGame(kGameChallenge));
+        EXPECT_EQ(7, again.keptGame(kGameChallenge)->level);
+        remove(kPath);
+        remove("gameState.dat0");
+    }
+}
+
 // Nothing of the tutorial reaches the state files, but the settings are kept.
 TEST_F(GameStateFileTest, TheHowToPlayScreenWritesNoState)
 {
