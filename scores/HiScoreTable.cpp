@@ -151,7 +151,8 @@ const HiScoreEntry* HiScoreTable::lastAdded() const
 void HiScoreTable::setOnlineName(const String& name)
 {
     String cut = cutScoreName(name);
-    if (cut == onlineName_)
+    // The same name again is saved again when the last save did not land (a full disk).
+    if (cut == onlineName_ && !lastSaveFailed_)
         return;
     onlineName_ = cut;
     save();

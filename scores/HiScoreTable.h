@@ -69,7 +69,7 @@ public:
 
     const String& lastName() const { return lastName_; }
     const String& onlineName() const { return onlineName_; }
-    // Cut to 255 bytes and saved.
+    // Cut to 255 bytes and saved (when it changed, or the last save failed).
     void setOnlineName(const String& name);
     const String& fileName() const { return fileName_; }
 
@@ -91,6 +91,7 @@ private:
     int lastAddedPosition_ = 0;
     String lastName_;
     String onlineName_;
+    bool lastSaveFailed_ = false;
 };
 
 #endif

@@ -151,8 +151,9 @@ bool HiScoreTable::save()
 {
     if (fileName_.isEmpty())
         return false;
-    return saveFile(fileName_, [this](StreamOut& out) {
+    lastSaveFailed_ = !saveFile(fileName_, [this](StreamOut& out) {
         write(out);
         return true;
     });
+    return !lastSaveFailed_;
 }

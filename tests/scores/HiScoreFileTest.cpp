@@ -225,6 +225,25 @@ TEST_F(HiScoreFileTest, AFailedWriteKeepsTheTableAndTheOldFile)
     EXPECT_EQ(describe(loaded, 3, 2), "Unsaved=900* Saved=500*");
 }
 
+// The online name set while its save cannot land is saved when the player sets it again.
+TEST_F(HiScoreFileTest, AnOnlineNameWhoseSaveFailedIsSavedWhenSetAgain)
+{
+    HiScoreTable table;
+    table.load(kFile);
+    table.setOnlineName("Before");
+    ASSERT_EQ(mkdir("hiScores.dat.tmp", 0755), 0);
+    table.setOnlineName("After");
+    rmdir("hiScores.dat.tmp");
+    HiScoreTable unsaved;
+    unsaved.load(kFile);
+    EXPECT_EQ(str(unsaved.onlineName()), "Before");
+
+    table.setOnlineName("After");
+    HiScoreTable loaded;
+    loaded.load(kFile);
+    EXPECT_EQ(str(loaded.onlineName()), "After");
+}
+
 TEST_F(HiScoreFileTest, NothingIsWrittenWhileSavingIsSuppressed)
 {
     HiScoreTable table;
