@@ -69,6 +69,46 @@ void copyDataFolder()
     closedir(folder);
 }
 
+// Starts the settings' mode `type` the way the mode menu's Start does (the intro, then a board of the type)
+// and makes one move on its board.
+void startModeAndMove(BvGameI* app, int type)
+{
+    gSettings->gameMode = type;
+    gGame->startSelectedMode();
+    // Challenge has its own level intro on the play screen; the other modes pass the game intro first.
+    EXPECT_EQ(gGame->currentScreen, type == kGameChallenge ? ScreenPlaying : ScreenGameIntro);
+    if (gGame->currentScreen != ScreenPlaying)
+        gGame->showMenu(ScreenPlaying);
+    if (type == kGameChallenge) {
+        // Its board comes with the Start of its level intro.
+        CustomAlertView* intro = dynamic_cast<CustomAlertView*>(gMenuStack.top());
+        ASSERT_NE(intro, nullptr);
+        ASSERT_NE(intro->callback, nullptr);
+        intro->callback->alertButtonClicked(0, intro);
+    }
+    ASSERT_NE(gGame->currentGame, nullptr);
+    EXPECT_EQ(gGame->currentGame->type(), type);
+    ASSERT_FALSE(gGame->currentGame->board.isNull());
+    Board& board = *gGame->currentGame->board;
+    app->drawFrame();
+    MoveEntry move;
+    if (type == kGameFrenzy) {
+        // A random board of one colour: its hint is a colour move (it has one unless no two furballs
+        // share a line with a gap, which a board of 15 hardly escapes).
+        CellPos pos{-1, -1};
+        ASSERT_TRUE(board.findColourMoveWithin3(&pos, &move.dx, &move.dy));
+        move.x = pos.x;
+        move.y = pos.y;
+    } else {
+        ASSERT_TRUE(board.findHintMove(&move));
+    }
+    const int furballs = board.furballCount();
+    EXPECT_EQ(1, gGame->currentGame->makeMove(CellPos{move.x, move.y}, move.dx, move.dy, true, 0, 1.0f));
+    if (type != kGameFrenzy) {   // Frenzy's colour rule may keep the chain's last furball
+        EXPECT_EQ(board.furballCount(), furballs - 1);
+    }
+}
+
 class AppStartupTest : public GlTest {};
 
 }  // namespace
@@ -248,40 +288,75 @@ TEST_F(AppStartupTest, EveryGameTypeStartsFromTheSelectedMode)
     ASSERT_NE(gGame, nullptr);
     for (int type = kGameArcade; type <= kGameBeatTheClock; type++) {
         SCOPED_TRACE(type);
-        gSettings->gameMode = type;
-        gGame->startSelectedMode();
-        // Challenge has its own level intro on the play screen; the other modes pass the game intro first.
-        EXPECT_EQ(gGame->currentScreen, type == kGameChallenge ? ScreenPlaying : ScreenGameIntro);
-        if (gGame->currentScreen != ScreenPlaying)
-            gGame->showMenu(ScreenPlaying);
-        if (type == kGameChallenge) {
-            // Its board comes with the Start of its level intro.
-            CustomAlertView* intro = dynamic_cast<CustomAlertView*>(gMenuStack.top());
-            ASSERT_NE(intro, nullptr);
-            ASSERT_NE(intro->callback, nullptr);
-            intro->callback->alertButtonClicked(0, intro);
-        }
-        ASSERT_NE(gGame->currentGame, nullptr);
-        EXPECT_EQ(gGame->currentGame->type(), type);
-        ASSERT_FALSE(gGame->currentGame->board.isNull());
-        Board& board = *gGame->currentGame->board;
-        app->drawFrame();
-        MoveEntry move;
-        if (type == kGameFrenzy) {
-            // A random board of one colour: its hint is a colour move (it has one unless no two furballs
-            // share a line with a gap, which a board of 15 hardly escapes).
-            CellPos pos{-1, -1};
-            ASSERT_TRUE(board.findColourMoveWithin3(&pos, &move.dx, &move.dy));
-            move.x = pos.x;
-            move.y = pos.y;
-        } else {
-            ASSERT_TRUE(board.findHintMove(&move));
-        }
-        const int furballs = board.furballCount();
-        EXPECT_EQ(1, gGame->currentGame->makeMove(CellPos{move.x, move.y}, move.dx, move.dy, true, 0, 1.0f));
-        if (type != kGameFrenzy) {   // Frenzy's colour rule may keep the chain's last furball
-            EXPECT_EQ(board.furballCount(), furballs - 1);
-        }
+        startModeAndMove(app, type);
     }
     appShutdown(false);
+}
+
+// A game in progress in each kept mode comes back at the next start where it was (board, score, level,
+// moves and hints, time on the board), whether the window was closed (a SIGTERM ends the game the same
+// way: SDL turns it into a quit) or the focus was lost and the process then killed without a word.
+TEST_F(AppStartupTest, AGameInEveryKeptModeComesBackAfterACloseOrAKillAfterTheFocusWent)
+{
+    enterOwnFolder();
+    copyDataFolder();
+    const char* const stateFiles[] = {"gameState.dat", "gameState.dat0", "settings.dat"};
+    for (bool killedAfterFocusLoss : {false, true}) {
+        for (int type : {kGameArcade, kGameFrenzy, kGameFreePlay, kGameChallenge}) {
+            SCOPED_TRACE(std::string(killedAfterFocusLoss ? "killed after the focus went" : "closed") + ", type " +
+                         std::to_string(type));
+            BvGameI* app = appStartup(nullptr, nullptr);
+            ASSERT_NE(gGame, nullptr);
+            startModeAndMove(app, type);
+            if (HasFatalFailure())
+                return;
+            gGameClock.updateAt(gGameClock.now() + 2500);
+            app->drawFrame();
+            CurrentGameI& game = *gGame->currentGame;
+            const std::string cells = render(*game.board);
+            const int puzzle = game.board->puzzleId;
+            const int elapsed = game.board->elapsedMs();
+            const int score = game.score();
+            const int level = game.level;
+            const int moves = game.movesLeft();
+            const int hints = game.hintsLeft();
+            std::string kept[3];
+            if (killedAfterFocusLoss) {
+                app->pauseClock();
+                app->pause();
+                for (int i = 0; i < 3; i++)
+                    ASSERT_TRUE(readFileBytes(stateFiles[i], &kept[i])) << stateFiles[i];
+            }
+            appShutdown(false);
+            if (killedAfterFocusLoss) {
+                // Only what the pause saved is on disk: the kill left no time for the shut-down's save.
+                for (int i = 0; i < 3; i++) {
+                    FILE* file = fopen(stateFiles[i], "wb");
+                    ASSERT_NE(file, nullptr);
+                    ASSERT_EQ(fwrite(kept[i].data(), 1, kept[i].size(), file), kept[i].size());
+                    fclose(file);
+                }
+            }
+
+            appStartup(nullptr, nullptr);
+            ASSERT_NE(gGame, nullptr);
+            EXPECT_EQ(ScreenTitle, gGame->currentScreen);
+            ASSERT_NE(gGame->currentGame, nullptr);
+            CurrentGameI& back = *gGame->currentGame;
+            EXPECT_EQ(type, back.type());
+            ASSERT_FALSE(back.board.isNull());
+            EXPECT_EQ(puzzle, back.board->puzzleId);
+            EXPECT_EQ(cells, render(*back.board));
+            EXPECT_EQ(score, back.score());
+            EXPECT_EQ(level, back.level);
+            EXPECT_EQ(moves, back.movesLeft());
+            EXPECT_EQ(hints, back.hintsLeft());
+            EXPECT_EQ(elapsed, back.board->elapsedMs());
+            // The game is finished with, so the next round starts that mode afresh.
+            gGame->setCurrentGame(nullptr);
+            for (int t = kGameArcade; t <= kGameChallenge; t++)
+                gGame->setKeptGame(t, nullptr);
+            appShutdown(false);
+        }
+    }
 }
