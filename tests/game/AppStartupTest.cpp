@@ -18,6 +18,9 @@
 #include "game/KelzoGame.h"
 #include "game/PlatformState.h"
 #include "graphics/FontCache.h"
+#include "menus/ContactFormState.h"
+#include "modes/ChallengeBests.h"
+#include "modes/FrenzyBests.h"
 #include "settings/AbSettings.h"
 #include "settings/ReportFacts.h"
 #include "settings/Settings.h"
@@ -357,6 +360,90 @@ TEST_F(AppStartupTest, AGameInEveryKeptModeComesBackAfterACloseOrAKillAfterTheFo
             for (int t = kGameArcade; t <= kGameChallenge; t++)
                 gGame->setKeptGame(t, nullptr);
             appShutdown(false);
+        }
+    }
+}
+
+// A damaged file costs only what it held: with any one of the game's files cut in half or with a byte of it
+// flipped, the game starts, and the kept game, the high score, the bests, the contact form and the settings
+// of the other files are all there, at that start and at the next one (the damaged run's saves lose nothing).
+TEST_F(AppStartupTest, ADamagedFileCostsOnlyWhatItHeld)
+{
+    enterOwnFolder();
+    copyDataFolder();
+    BvGameI* app = appStartup(nullptr, nullptr);
+    ASSERT_NE(gGame, nullptr);
+    startModeAndMove(app, kGameArcade);
+    if (HasFatalFailure())
+        return;
+    const std::string cells = render(*gGame->currentGame->board);
+    gGame->hiScores.addScore(0, 1234, "Kept", 1);
+    gChallengeBests.record(0, 1, 100);
+    ASSERT_TRUE(savePersonalBests());
+    gFrenzyBests.record(1, 5000);
+    ASSERT_TRUE(saveFrenzyBests());
+    ContactFormState form;
+    form.email = "kept@example.org";
+    ASSERT_TRUE(form.save());
+    gSettings->sliderA = 0.25f;
+    appShutdown(false);
+
+    const char* const files[] = {"settings.dat", "settings2b.dat", "settings3.dat", "gameState.dat", "gameState.dat0",
+                                 "hiScores.dat", "personalBests.dat", "fPersonalBests.dat", "contactMenuState.dat"};
+    std::vector<std::string> kept;
+    for (const char* file : files) {
+        kept.emplace_back();
+        ASSERT_TRUE(readFileBytes(file, &kept.back())) << file;
+    }
+    auto writeBytes = [](const char* name, const std::string& bytes) {
+        FILE* out = fopen(name, "wb");
+        ASSERT_NE(out, nullptr);
+        ASSERT_EQ(fwrite(bytes.data(), 1, bytes.size(), out), bytes.size());
+        fclose(out);
+    };
+    // What each file holds, checked unless that file is the damaged one.
+    auto expectAllBut = [&](const std::string& damaged) {
+        if (damaged != "gameState.dat0") {
+            ASSERT_NE(gGame->currentGame, nullptr);
+            EXPECT_EQ(kGameArcade, gGame->currentGame->type());
+            ASSERT_FALSE(gGame->currentGame->board.isNull());
+            EXPECT_EQ(cells, render(*gGame->currentGame->board));
+        }
+        if (damaged != "hiScores.dat") {
+            EXPECT_EQ(1234, gGame->hiScores.slotList(0)[0].score);
+        }
+        loadPersonalBests();
+        if (damaged != "personalBests.dat") {
+            EXPECT_EQ(100, gChallengeBests.best(0, 1));
+        }
+        loadFrenzyBests();
+        if (damaged != "fPersonalBests.dat") {
+            EXPECT_EQ(5000, gFrenzyBests.best(1));
+        }
+        ContactFormState loaded;
+        loaded.load();
+        if (damaged != "contactMenuState.dat") {
+            EXPECT_EQ(String("kept@example.org"), loaded.email);
+        }
+        if (damaged != "settings.dat") {
+            EXPECT_EQ(0.25f, gSettings->sliderA);
+        }
+    };
+    for (size_t f = 0; f < kept.size(); ++f) {
+        const std::string& whole = kept[f];
+        std::string flipped = whole;
+        flipped[whole.size() / 2] = static_cast<char>(~flipped[whole.size() / 2]);
+        for (const std::string& damage : {whole.substr(0, whole.size() / 2), flipped}) {
+            SCOPED_TRACE(std::string(files[f]) + (damage.size() < whole.size() ? " cut in half" : " with a byte flipped"));
+            for (size_t g = 0; g < kept.size(); ++g)
+                writeBytes(files[g], g == f ? damage : kept[g]);
+            for (int start = 0; start < 2; ++start) {
+                SCOPED_TRACE(start == 0 ? "the start with the damaged file" : "the next start");
+                appStartup(nullptr, nullptr);
+                ASSERT_NE(gGame, nullptr);
+                expectAllBut(files[f]);
+                appShutdown(false);
+            }
         }
     }
 }
