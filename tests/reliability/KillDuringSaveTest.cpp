@@ -17,8 +17,8 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/Settings.h"
 #include "platform/Pdl.h"
+#include "settings/Settings.h"
 #include "tests/reliability/SaverCases.h"
 #include "tests/support/TempFolder.h"
 
