@@ -18,7 +18,6 @@
 #include "game/KelzoGame.h"
 #include "game/PlatformState.h"
 #include "graphics/FontCache.h"
-#include "menus/ContactFormState.h"
 #include "modes/ChallengeBests.h"
 #include "modes/FrenzyBests.h"
 #include "settings/AbSettings.h"
@@ -367,7 +366,7 @@ TEST_F(AppStartupTest, AGameInEveryKeptModeComesBackAfterACloseOrAKillAfterTheFo
 }
 
 // A damaged file costs only what it held: with any one of the game's files cut in half or with a byte of it
-// flipped, the game starts, and the kept game, the high score, the bests, the contact form and the settings
+// flipped, the game starts, and the kept game, the high score, the bests and the settings
 // of the other files are all there, at that start and at the next one (the damaged run's saves lose nothing).
 TEST_F(AppStartupTest, ADamagedFileCostsOnlyWhatItHeld)
 {
@@ -384,14 +383,11 @@ TEST_F(AppStartupTest, ADamagedFileCostsOnlyWhatItHeld)
     ASSERT_TRUE(savePersonalBests());
     gFrenzyBests.record(1, 5000);
     ASSERT_TRUE(saveFrenzyBests());
-    ContactFormState form;
-    form.email = "kept@example.org";
-    ASSERT_TRUE(form.save());
     gSettings->sliderA = 0.25f;
     appShutdown(false);
 
     const char* const files[] = {"settings.dat", "settings2b.dat", "settings3.dat", "gameState.dat", "gameState.dat0",
-                                 "hiScores.dat", "personalBests.dat", "fPersonalBests.dat", "contactMenuState.dat"};
+                                 "hiScores.dat", "personalBests.dat", "fPersonalBests.dat"};
     std::vector<std::string> kept;
     for (const char* file : files) {
         kept.emplace_back();
@@ -421,11 +417,6 @@ TEST_F(AppStartupTest, ADamagedFileCostsOnlyWhatItHeld)
         loadFrenzyBests();
         if (damaged != "fPersonalBests.dat") {
             EXPECT_EQ(5000, gFrenzyBests.best(1));
-        }
-        ContactFormState loaded;
-        loaded.load();
-        if (damaged != "contactMenuState.dat") {
-            EXPECT_EQ(String("kept@example.org"), loaded.email);
         }
         if (damaged != "settings.dat") {
             EXPECT_EQ(0.25f, gSettings->sliderA);
