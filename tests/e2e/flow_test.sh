@@ -168,7 +168,7 @@ play_mode() {
     case "$name" in
     frenzy)
         make_frenzy_move
-        echo "$name: a move made, the swiped furball gone from its cell in the log and on screen" ;;
+        echo "$name: a move made, the swiped furball's cell changed on screen" ;;
     challenge)
         # Its board comes with the Start of its level intro.
         local boards
@@ -188,32 +188,20 @@ play_mode() {
         echo "$name: a move made" ;;
     esac
 }
-# Whether the furball line $1 holds a furball centred at $2,$3.
-holds_centre() { grep -q -- ":$2,$3\( \|\$\)" <<<"$1"; }
 
-# A Frenzy move, tried again while drops spoil the aim; then the swiped furball must have left its cell and
-# stopped before the one it knocked on, on the board the game logged after the move, and its cell must look
-# otherwise on screen.
+# A Frenzy move, tried again while drops spoil the aim; the game must count the move, and the swiped furball's
+# cell must look otherwise on screen. (The logged board after it is not checked cell by cell: a drop may land in
+# the cell the swiped furball left.)
 make_frenzy_move() {
-    local aimed try k bx by after n
+    local try n
     # The board's furballs pop in one by one, 160 ms apart after 900 ms: the swiped one must be on screen first.
     n="$(grep "furballs (cell:centre)" "$log" | tail -n1 | grep -o " [0-9],[0-9]:" | wc -l)"
     sleep "$(awk -v n="$n" 'BEGIN { print 1 + 0.16 * n }')"
     for ((try = 0; try < 8; try++)); do
-        aimed="$(grep "furballs (cell:centre)" "$log" | tail -n1)"
         import -window "$window" "$out/frenzy_before_move.png" || fail "no screenshot"
         try_lone_swipe && break
     done
     [ "$try" -lt 8 ] || fail "no Frenzy swipe made a move in 8 tries"
-    # The furball it knocked on: the first ahead in its line on the board it was aimed at.
-    for ((k = 2; k < 8; k++)); do
-        bx=$((fx + dx * 45 * k)); by=$((fy + dy * 45 * k))
-        holds_centre "$aimed" "$bx" "$by" && break
-    done
-    after="$(grep "furballs (cell:centre)" "$log" | tail -n1)"
-    holds_centre "$after" "$fx" "$fy" && fail "the swiped furball at $fx,$fy is still in its cell: $after"
-    holds_centre "$after" $((bx - dx * 45)) $((by - dy * 45)) ||
-        fail "no furball stopped before $bx,$by, where the swipe from $fx,$fy was aimed: $after"
     sleep 1   # the furballs fly and settle
     import -window "$window" "$out/frenzy_after_move.png" || fail "no screenshot"
     local cell="[45x45+$((fx - 22))+$((fy - 22))]"
