@@ -46,7 +46,8 @@ void ScoreBoard::draw(int layoutKey)
 
 void ScoreBoard::reset()
 {
-    key -= 12345;
+    // Any change of the key starts the cache over; the key comes from game values, so wrap rather than overflow.
+    key = static_cast<int>(static_cast<unsigned>(key) - 12345u);
 }
 
 void ScoreBoard::compose(Bitmap* piece, int x, int y, float alpha, bool useBoardOffset)

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <string>
 
@@ -305,6 +306,18 @@ protected:
 };
 
 } // namespace
+
+TEST_F(HeadsUpTest, EveryResetChangesTheLayoutKeyWhateverItWas)
+{
+    // The next draw starts the cache over only when the key differs from the one it is given. The key comes
+    // from game values and a reset comes every board: even the lowest key must change, without overflow.
+    for (int key : {7, 0, -12345, INT_MIN, INT_MIN + 12344, INT_MAX}) {
+        SCOPED_TRACE(key);
+        gScoreBoard.key = key;
+        gScoreBoard.reset();
+        EXPECT_NE(key, gScoreBoard.key);
+    }
+}
 
 TEST_F(HeadsUpTest, NumberBoxesAreCachedThenDrawnWithTheirDigits)
 {
