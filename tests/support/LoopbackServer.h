@@ -62,7 +62,8 @@ public:
         input_ = toServer[1];
         output_ = fromServer[0];
         std::string first;
-        if (pid_ > 0 && readLine(&first, 10000) && first.compare(0, 5, "PORT ") == 0)
+        // A loaded machine may take many seconds to start Python; the wait ends at the first line.
+        if (pid_ > 0 && readLine(&first, 60000) && first.compare(0, 5, "PORT ") == 0)
             port_ = atoi(first.c_str() + 5);
     }
 
