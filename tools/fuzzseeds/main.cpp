@@ -193,8 +193,24 @@ void scoreReplySeeds()
     seed("score_submit_reply", "refused", "Error,duplicate\n");
 }
 
-// The player's file of a fresh game, as the game writes it.
-void gameStateSeeds()
+// A game of `type` kept in the game's slot for that type, with the board saved as `board` on it.
+void keepGame(KelzoGame& game, Settings& settings, int type, int level, const std::string& board)
+{
+    settings.gameMode = type;
+    CurrentGameI* kept = CurrentGameI::create(nullptr, false);
+    if (!kept)
+        return;
+    kept->level = level;
+    kept->board.reset(new Board());
+    MemoryStreamIn in(board.data(), int(board.size()));
+    if (!board.empty() && !kept->board->load(in))
+        fprintf(stderr, "fuzzseeds: the saved board does not load\n");
+    game.setKeptGame(type, kept);
+}
+
+// The player's file of a fresh game and of one with a history and kept games with their boards, and the names
+// file with one player and with two, as the game writes them.
+void gameStateSeeds(const std::string& board)
 {
     Settings settings;
     gSettings = &settings;
@@ -205,6 +221,31 @@ void gameStateSeeds()
         game.writeGameModeState(out);
         seed("game_state_player_file", "fresh", bytesOf(out));
     }
+    {
+        KelzoGame game;
+        game.currentLevel = 3;
+        game.tutorialDone = true;
+        game.history.append(HistoryRecord{10000, 61000, kGameFreePlay, 2, 1, HistoryRecord::kFinished, 2, 1});
+        game.history.append(HistoryRecord{10001, 9000, kGameArcade, 0, 0, HistoryRecord::kKept, -1, 0});
+        keepGame(game, settings, kGameArcade, 2, board);
+        keepGame(game, settings, kGameFreePlay, 1, board);
+        game.setCurrentGame(game.keptGame(kGameFreePlay));
+        MemoryStreamOut out;
+        game.writeGameModeState(out);
+        seed("game_state_player_file", "kept-games", bytesOf(out));
+    }
+    seed("game_state_dat", "one-player", savedInFolder("gameState.dat", [] {
+             KelzoGame game;
+             game.setFilesAndLoad("gameState.dat", "hiScores.dat");
+             game.saveState(false);
+         }));
+    seed("game_state_dat", "two-players", savedInFolder("gameState.dat", [] {
+             KelzoGame game;
+             game.setFilesAndLoad("gameState.dat", "hiScores.dat");
+             game.playerNames.append(String("Zoë"));
+             game.currentPlayer = 1;
+             game.saveState(false);
+         }));
     gSettings = nullptr;
 }
 
@@ -313,13 +354,15 @@ void languageSeeds(const std::string& dataFolder)
     seed("format_text", "english-german", std::string("\0", 1) + formatsLength + englishFormats + germanFormats);
 }
 
-void boardSeeds(const std::string& puzzles)
+// Returns the first puzzle's fresh board as saved, for the seeds' kept games (empty when the store cannot be
+// read).
+std::string boardSeeds(const std::string& puzzles)
 {
     LevelRecord record{};
     std::string store = fileBytes(puzzles + "/newLdPuzzles.dat", kPuzzleFileRecordSize);
     std::string complexities = fileBytes(puzzles + "/newLdComplexities.dat", 4);
     if (store.size() < size_t(kPuzzleFileRecordSize) || complexities.size() < 4)
-        return;
+        return std::string();
     memcpy(&record.complexity, complexities.data(), 4);
     memcpy(record.rows, store.data(), kPuzzleFileRecordSize);
 
@@ -338,6 +381,7 @@ void boardSeeds(const std::string& puzzles)
         board.save(moved);
         seed("board_record", "one-move", bytesOf(moved));
     }
+    return bytesOf(fresh);
 }
 
 } // namespace
@@ -352,7 +396,7 @@ int main(int argc, char** argv)
     mkdir(gCorpus.c_str(), 0755);
     settingsSeeds();
     experimentSeeds();
-    boardSeeds(argv[2]);
+    const std::string board = boardSeeds(argv[2]);
     hiScoreSeeds();
     puzzleSeeds(argv[2]);
     sheetSeed(argv[2], "fullBitmap", 6);
@@ -361,6 +405,6 @@ int main(int argc, char** argv)
     languageSeeds(argv[2]);
     promotionAndBestsSeeds();
     scoreReplySeeds();
-    gameStateSeeds();
+    gameStateSeeds(board);
     return 0;
 }
