@@ -4,10 +4,10 @@
 # (its tutorial left at the first step),
 # the main menu, the game-mode menu with its level choice and a game of Arcade, Challenge, Frenzy and Free
 # Play (a move in each, one Free Play puzzle played to its end), pause and resume through the focus, the high
-# scores (local, online, a period arrow), a ranking score (typed name, upload), the statistics page,
-# its history and a replayed card, the settings (a slider, a switch), the language menu, the themes (the board
-# changes its look), the contact form (a send, the build-info console command), the window closed (exit 0
-# within 5 s); then the next start's title with its resume offer.
+# scores (local, online, a period arrow), a ranking score (typed name, upload), the level choice over a Free
+# Play board, the statistics page, its history and a replayed card, the settings (a slider, a switch), the
+# language menu, the themes (the board changes its look), the contact form (a send, the build-info console
+# command), the window closed (exit 0 within 5 s); then the next start's title with its resume offer.
 #
 # One screenshot per screen goes to <out>/; the menus, which hold still, are compared with the references in
 # tests/e2e/flow_references/ (ImageMagick `compare`, a colour fuzz and a share of pixels allowed to differ);
@@ -260,6 +260,11 @@ tap_to_screen screen 3 0 15
 play_mode 2 free_play
 sleep 2
 drawn_shot play_free_play_next_board
+# The level choice, from the heads-up level label over the board; Cancel goes back to the board.
+tap_xy_to_screen 162 22 12
+sleep 0.5
+menu_shot level_select 280x200+20+140
+tap_to_screen screen 12 0 2
 bar_to_main_menu
 menu_shot main_menu_free_play 280x440+20+20
 
@@ -268,8 +273,10 @@ tap_to_screen screen 3 2 13
 menu_shot statistics 280x330+20+70
 tap_to_screen screen 13 1 14
 drawn_shot history   # the card shows the random puzzle played and its time
+questions="$(log_count "alert -1 taps:")"
 tap_at 160 255   # the card of the puzzle just played: the game asks before it replays it
-sleep 1
+wait_more "alert -1 taps:" "$questions" || fail "a tap on the card did not ask whether to replay it"
+sleep 1   # the question grows in
 drawn_shot history_replay_question
 tap_xy_to_screen 231 302 2   # OK
 sleep 1
