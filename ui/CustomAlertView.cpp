@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Core/GameClock.h"
+#include "Core/Log.h"
 #include "graphics/Bitmap.h"
 #include "sound/SoundPlayer.h"
 #include "ui/EngravedText.h"
@@ -188,6 +189,8 @@ int CustomAlertView::render()
         if (t > (float)kSettleMs) {
             inner.originX = inner.originY = 0.0f;
             animStartMs = -1;
+            // From here on its buttons answer a tap, which is what a player (or a script) waits for.
+            logPrintf("LOG", "alert grown in");
         } else {
             inner.originX = (1.0f - s) * kCentreX;
             inner.originY = (1.0f - s) * kCentreY;

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "Core/GameClock.h"
@@ -113,6 +114,31 @@ TEST_F(CustomAlertViewTest, PopsInAboutTheCentreAndAsksForFramesUntilSettled)
     }
     EXPECT_EQ(-1, alert->animStartMs);
     EXPECT_EQ(0.0f, alert->inner.originX);
+}
+
+TEST_F(CustomAlertViewTest, SaysOnceInTheLogWhenItHasGrownIn)
+{
+    // Scripts that play the game tap an alert's buttons once this line is out; not a frame earlier.
+    CustomAlertView* alert = new CustomAlertView(nullptr, "Title", "Message", "OK", nullptr, nullptr, AlertOptions());
+    const auto grownLines = [](const std::string& log) {
+        int count = 0;
+        for (size_t at = log.find("alert grown in"); at != std::string::npos; at = log.find("alert grown in", at + 1))
+            count++;
+        return count;
+    };
+    struct Step {
+        int ms;
+        int lines;
+    } steps[] = {{0, 0}, {460, 0}, {680, 0}, {681, 1}, {900, 0}, {5000, 0}};
+    alert->render();
+    alert->render();
+    const int start = alert->animStartMs;
+    for (const Step& s : steps) {
+        gGameClock.current = start + s.ms;
+        ::testing::internal::CaptureStdout();
+        alert->render();
+        EXPECT_EQ(s.lines, grownLines(::testing::internal::GetCapturedStdout())) << s.ms;
+    }
 }
 
 TEST_F(CustomAlertViewTest, TouchesCountOnlyOnceTheAlertIsNearlyFullSize)
