@@ -349,6 +349,9 @@ void ChallengeGame::drawHud()
     applyTimeRules();
     if (restartPending) {
         restartPending = 0;
+        // The intro and the heads-up display already tell the new run's puzzles and hints, not what the
+        // last run left.
+        setUpLevel();
         showLevelIntro(false);
     }
     if (introTipsPending) {

@@ -113,6 +113,7 @@ TEST_F(ChallengeGameTest, PassedRunIsRecordedKeptInTheFileAndLeadsToTheNextLevel
     loadPersonalBests();
     EXPECT_EQ(gChallengeBests.best(1, 3), seconds);
 
+    game->hintsRemaining = 0;   // every hint of the run used
     answer(1);
     EXPECT_EQ(game->level, 4);
     EXPECT_TRUE(game->board.isNull());
@@ -121,6 +122,11 @@ TEST_F(ChallengeGameTest, PassedRunIsRecordedKeptInTheFileAndLeadsToTheNextLevel
     EXPECT_EQ(gAbSettings.counter(StatLevelC), 4);
     game->drawHud();
     EXPECT_EQ(game->restartPending, 0);
+    // The intro over the next run tells that run's puzzles and hints, not what the last one left.
+    EXPECT_EQ(game->movesRemaining, challengePuzzleCount(4, 0));
+    EXPECT_EQ(game->hintsRemaining, challengeHintsForLevel(4, 1, gAbSettings.ncm, gAbSettings.cmh));
+    EXPECT_GT(game->hintsRemaining, 0);
+    EXPECT_EQ(game->par, challengeParTime(4, 1, settings, gAbSettings));
     ASSERT_NE(popup(), nullptr);
     EXPECT_FALSE(popup()->passed) << "a new run's intro says Start";
     EXPECT_EQ(popup()->callback, game.get());
