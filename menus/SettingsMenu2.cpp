@@ -6,7 +6,6 @@
 #include "menus/BubbleDrop.h"
 #include "menus/SettingsHostI.h"
 #include "menus/VolumeControls.h"
-#include "scores/HiScoreTable.h"
 #include "settings/Settings.h"
 #include "ui/CustomSwitch.h"
 #include "ui/MenuBubble.h"
@@ -224,10 +223,4 @@ int SettingsMenu2::handleTouch(int phase, int x, int y)
 void SettingsMenu2::alertButtonClicked(int buttonIndex, CustomAlertView* alert)
 {
     (void)buttonIndex, (void)alert;
-}
-
-void resetHighScoresConfirmed(HiScoreTable& table, SettingsHostI& host)
-{
-    table.setDefaults();
-    host.showAlert(20, getText(280).c_str(), getText(281).c_str(), getText(0).c_str(), nullptr, 0, 16);
 }

@@ -7,7 +7,6 @@
 #include "ui/TiledMenu.h"
 
 class CustomSwitch;
-class HiScoreTable;
 class SettingsHostI;
 class Slider;
 class VolumeControlsI;
@@ -69,9 +68,5 @@ private:
 
 // Openings of the settings screen since launch; the first shows the music hint.
 extern int gSettingsMenuOpenCount;
-
-// The host's answer to alert 18's confirming button: the high scores go back to their defaults, in memory and
-// in their file at once, and alert 20 says so.
-void resetHighScoresConfirmed(HiScoreTable& table, SettingsHostI& host);
 
 #endif

@@ -11,6 +11,7 @@
 #include "modes/ChallengeBests.h"
 #include "modes/FrenzyBests.h"
 #include "platform/ServerAddresses.h"
+#include "scores/HiScoreTable.h"
 #include "settings/Statistics.h"
 #include "tests/game/GameTouchFixture.h"
 #include "tests/support/LinkCatcher.h"
@@ -145,9 +146,19 @@ TEST_F(AlertAnswersTest, EachAlertsButtonsDoWhatTheyOffer)
          [this] { game.currentGame->levelPopupShown = true; },
          [](KelzoGame&, NotingGame& g) { EXPECT_FALSE(g.levelPopupShown); }},
         {"clear scores", AlertClearScores, 1, kGameArcade, ScreenSettings,
-         [this] { game.hiScores.addScore(0, 987654, "Ann", 1); },
+         [this] {
+             gSaveSuppressed = false;   // this case is about the file
+             game.hiScores.load("hiScores.dat");
+             game.hiScores.addScore(0, 987654, "Ann", 1);
+         },
          [](KelzoGame& app, NotingGame&) {
+             gSaveSuppressed = true;
              EXPECT_NE(987654, app.hiScores.list(0)[0].score);
+             // The file holds the defaults at once, not only the table in memory.
+             HiScoreTable saved;
+             ASSERT_TRUE(saved.load("hiScores.dat"));
+             EXPECT_EQ(app.hiScores.list(0)[0].score, saved.slotList(0)[0].score);
+             EXPECT_EQ(std::string(app.hiScores.list(0)[0].name.c_str()), saved.slotList(0)[0].name.c_str());
              EXPECT_EQ(AlertInformation, app.currentAlertId);
          }},
         {"keep scores", AlertClearScores, 0, kGameArcade, ScreenSettings,

@@ -8,7 +8,6 @@
 #include "menus/SettingsHostI.h"
 #include "menus/SettingsMenu2.h"
 #include "menus/VolumeControls.h"
-#include "scores/HiScoreTable.h"
 #include "settings/Settings.h"
 
 #include "tests/ui/MenuPictures.h"
@@ -17,8 +16,6 @@
 #include "ui/Slider.h"
 
 namespace {
-
-std::string str(const String& s) { return std::string(s.c_str(), s.length()); }
 
 struct AlertCall {
     int id;
@@ -295,29 +292,6 @@ TEST_F(SettingsMenu2Test, TheMusicHintShowsOnTheFirstOpeningOnlyWhileMusicIsSupp
     auto* animation = static_cast<MenuBubble::BubbleAnimation*>(kept.get());
     EXPECT_EQ(animation->bubble, nullptr) << "the menu took its bubble with it";
     EXPECT_TRUE(animation->isDone());
-}
-
-TEST_F(SettingsMenu2Test, ConfirmedScoreResetGivesDefaultsInMemoryAndFileAtOnce)
-{
-    settings.hiScoreDefaultsKind = 1;
-    remove("hiScores.dat");  // the folder stays between runs
-    HiScoreTable table;
-    table.load("hiScores.dat");
-    table.addScore(0, 9999999, "Bob", 7);
-    HiScoreTable before;
-    ASSERT_TRUE(before.load("hiScores.dat"));
-    ASSERT_EQ(str(before.slotList(0)[0].name), "Bob");
-
-    resetHighScoresConfirmed(table, host);
-    HiScoreTable after;
-    ASSERT_TRUE(after.load("hiScores.dat"));
-    EXPECT_NE(str(table.list(0)[0].name), "Bob");
-    EXPECT_EQ(str(after.slotList(0)[0].name), str(table.list(0)[0].name));
-    EXPECT_EQ(after.slotList(0)[0].score, table.list(0)[0].score);
-    ASSERT_EQ(host.alerts.size(), 1u);
-    EXPECT_EQ(host.alerts[0].id, 20);
-    EXPECT_EQ(host.alerts[0].title, "t280");
-    EXPECT_EQ(host.alerts[0].button2, "(none)");
 }
 
 }  // namespace
