@@ -343,6 +343,8 @@ public:
     int32_t tutorialStepStart = -1;
     int32_t tutorialTicks = 0;
     uint8_t tutorialUndoPending = 0;
+    // The step the last press began in (its release may come a step later).
+    int tutorialPressStep = -1;
     InstructionFinger tutorialDemo;
     ScreenFactoryI* screenFactory = nullptr;   // not owned; without one, screens have no menu
     OwnedPtr<MenuBaseI> currentMenu;   // the current screen's menu, null for none

@@ -50,6 +50,7 @@ void KelzoGame::touchBegan(int x, int y)
 {
     MutexLock lock(&frameMutex);
     gGameClock.update();
+    tutorialPressStep = tutorialStep;
     bool consumed = false;
     gMenuStack.dispatchTouch(0, x, y, &consumed);
     if (consumed) {

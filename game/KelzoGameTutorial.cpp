@@ -151,7 +151,7 @@ void KelzoGame::tutorialTouchEnded(int, int y)
 {
     if (currentScreen != ScreenHowToPlay || tutorialStepStart < 0)
         return;
-    if (!tutorialTapAdvances(tutorialStep, y, gMenuStack.top() != nullptr))
+    if (!tutorialTapAdvances(tutorialStep, tutorialPressStep, y, gMenuStack.top() != nullptr))
         return;
     // A bubble still showing is only asked to go: the next tap moves on.
     if (!tutorialGateOpen(msIntoTutorialStep()) || !tips.allDismissed())

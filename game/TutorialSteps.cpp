@@ -37,9 +37,10 @@ int nextTutorialStep(int step, bool tutorialDone)
 
 bool tutorialPlayerStep(int step) { return step == 49 || step == 50; }
 
-bool tutorialTapAdvances(int step, int y, bool alertOpen)
+bool tutorialTapAdvances(int step, int pressStep, int y, bool alertOpen)
 {
-    return y < kTutorialTapBottom && step >= 0 && !tutorialPlayerStep(step) && !alertOpen;
+    return y < kTutorialTapBottom && step >= 0 && !tutorialPlayerStep(step) && !tutorialPlayerStep(pressStep) &&
+           !alertOpen;
 }
 
 bool tutorialGateOpen(int msIntoStep) { return msIntoStep > kTutorialTapGateMs; }

@@ -7,7 +7,7 @@
 // application (KelzoGameTutorial.cpp) asks these and does what they answer.
 //
 //   int next = nextTutorialStep(tutorialStep, tutorialDone);   // -1: finished
-//   if (tutorialTapAdvances(step, y, alertOpen) && tutorialGateOpen(elapsed) && tips.allDismissed()) ...
+//   if (tutorialTapAdvances(step, pressStep, y, alertOpen) && tutorialGateOpen(elapsed) && tips.allDismissed()) ...
 
 const int kTutorialFirstStep = 42;       // the screen's opening step, before the board
 const int kTutorialLastStep = 54;
@@ -34,8 +34,10 @@ int nextTutorialStep(int step, bool tutorialDone);
 bool tutorialPlayerStep(int step);
 
 // A release at height y may move the tutorial on (the gate and the open
-// bubbles still decide).
-bool tutorialTapAdvances(int step, int y, bool alertOpen);
+// bubbles still decide). `pressStep` is the step its press began in: the
+// release of a throw made in a player's step is no tap, even when the throw
+// has moved the tutorial on (held, it would send step 51's bubble away).
+bool tutorialTapAdvances(int step, int pressStep, int y, bool alertOpen);
 // Enough time has passed since the step began for a tap to count.
 bool tutorialGateOpen(int msIntoStep);
 

@@ -36,21 +36,25 @@ TEST(TutorialStepsTest, StepsComeInTheirOrderAndEnd)
 TEST(TutorialStepsTest, ATapMovesOnOnlyAboveTheBarOutsideThePlayersStepsWithNoAlert)
 {
     struct Case {
-        int step, y;
+        int step, pressStep, y;
         bool alert;
         bool advances;
     } cases[] = {
-        {43, 200, false, true},
-        {53, 439, false, true},
-        {43, 440, false, false},   // the bottom bar
-        {43, 200, true, false},
-        {49, 200, false, false},   // the player moves here, taps do nothing
-        {50, 200, false, false},
-        {51, 200, false, true},
-        {-1, 200, false, false},   // not running
+        {43, 43, 200, false, true},
+        {53, 53, 439, false, true},
+        {43, 43, 440, false, false},   // the bottom bar
+        {43, 43, 200, true, false},
+        {49, 49, 200, false, false},   // the player moves here, taps do nothing
+        {50, 50, 200, false, false},
+        {51, 51, 200, false, true},
+        {51, 50, 200, false, false},   // the release of the throw that finished step 50
+        {50, 49, 200, false, false},
+        {44, -1, 200, false, true},    // no press seen (a release alone)
+        {-1, -1, 200, false, false},   // not running
     };
     for (const Case& c : cases)
-        EXPECT_EQ(tutorialTapAdvances(c.step, c.y, c.alert), c.advances) << c.step << " at " << c.y;
+        EXPECT_EQ(tutorialTapAdvances(c.step, c.pressStep, c.y, c.alert), c.advances)
+            << c.step << " pressed in " << c.pressStep << " at " << c.y;
 
     EXPECT_FALSE(tutorialGateOpen(0));
     EXPECT_FALSE(tutorialGateOpen(500));

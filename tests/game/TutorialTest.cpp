@@ -193,6 +193,30 @@ TEST_F(TutorialTest, AWrongThrowInStepFortyNineWaitsForTheUndoThatShowsTheStepAg
     EXPECT_TRUE(game.tips.isOpen(51));
 }
 
+// The winning throw's finger may stay down a while after the move: its release is no tap, and the bubble
+// over the last furball stays until a real one.
+TEST_F(TutorialTest, TheReleaseOfTheLastThrowLeavesStepFiftyOnesBubbleOpen)
+{
+    openTutorial();
+    for (int tap = 0; tap < 8 && game.tutorialStep != 49; tap++)
+        tapOn();
+    ASSERT_EQ(game.tutorialStep, 49);
+    ASSERT_NE(game.currentGame->makeMove(CellPos{5, 4}, -1, 0, false, 0, 1.0f), 0);
+    ASSERT_EQ(game.tutorialStep, 50);
+
+    game.touchBegan(160, 275);
+    ASSERT_NE(game.currentGame->makeMove(CellPos{3, 4}, 1, 0, false, 0, 1.0f), 0);
+    ASSERT_EQ(game.tutorialStep, 51);
+    game.tutorialStepStart = gGameClock.now() - 1000;   // held well past the tap gate
+    game.touchEnded(220, 275);
+    EXPECT_EQ(game.tutorialStep, 51);
+    EXPECT_TRUE(game.tips.isOpen(51)) << "the throw's release sent the bubble away";
+
+    game.touchBegan(160, 200);
+    game.touchEnded(160, 200);
+    EXPECT_FALSE(game.tips.isOpen(51)) << "a tap of its own does";
+}
+
 TEST_F(TutorialTest, StepFiftyOneSaysNothingWithMoreThanOneFurballLeft)
 {
     openTutorial();
