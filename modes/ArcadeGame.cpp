@@ -21,9 +21,10 @@ const int kHurryTip = 31;
 const float kHurryTipFrom = 0.78f;
 const int kHurryTipBelowLevel = 7;
 
-// The score board's layout key while the level-end show plays over it: the
-// next frame's own key differs, so its pieces are composed afresh once the
-// show is over.
+// The score board's layout key left behind by the level-end show when it ends:
+// the next frame's own key differs, so its pieces are composed afresh once.
+// Set only at the end: set every frame of the show, it kept the board's cache
+// empty and its labels and boxes vanished for the whole show.
 const int kLevelEndLayoutKey = 5;
 
 } // namespace
@@ -175,6 +176,7 @@ int ArcadeGame::isAnimating()
         shownScore = -1;
         levelEnd.active = false;
         levelEnd.levelUp = false;
+        gScoreBoard.key = kLevelEndLayoutKey;
         // The show is not counted against the next puzzle.
         if (!board.isNull()) {
             board->startTime = now;
@@ -182,7 +184,6 @@ int ArcadeGame::isAnimating()
         }
         return 0;
     }
-    gScoreBoard.key = kLevelEndLayoutKey;
     if (graphics)
         drawArcadeLevelEnd(*graphics, levelEnd, frame);
     shownScore = levelEnd.shownScore(scoreValue, frame);

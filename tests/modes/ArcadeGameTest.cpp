@@ -3,6 +3,7 @@
 
 #include "Core/Hash.h"
 #include "Core/MemoryStream.h"
+#include "board/ScoreBoard.h"
 #include "modes/ArcadeGame.h"
 #include "modes/ArcadeRules.h"
 #include "tests/modes/TimedGameFixture.h"
@@ -100,6 +101,23 @@ TEST_F(ArcadeGameTest, TheShowBlocksTouchesAndTheNextPuzzlesClockStartsWhenItEnd
     EXPECT_FALSE(g.isInputBlocked());
     EXPECT_EQ(0, next.elapsedMs());
     EXPECT_EQ(0, next.frozen);
+}
+
+TEST_F(ArcadeGameTest, TheScoreBoardKeepsItsPiecesDuringTheShowAndStartsOverAfterIt)
+{
+    ArcadeGame& g = newGame(0);
+    giveBoard(g);
+    solveAfter(g, 3000);
+    giveBoard(g, "11.1...");
+    gScoreBoard.key = 7;   // as the frame's draw left it
+    for (int step = 0; step < 3; step++) {
+        advance(300);
+        ASSERT_EQ(1, g.isAnimating());
+        EXPECT_EQ(7, gScoreBoard.key) << step;   // the labels and boxes are drawn from the cache
+    }
+    advance(2000);
+    EXPECT_EQ(0, g.isAnimating());
+    EXPECT_NE(7, gScoreBoard.key);
 }
 
 TEST_F(ArcadeGameTest, TheLastPuzzleOfALevelRaisesItWithAHint)
