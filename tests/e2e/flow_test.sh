@@ -101,9 +101,7 @@ drawn_shot how_to_play
 tap_to_alert_answer 6 0
 wait_tutorial_step 43
 drawn_shot tutorial_first_step
-asked="$(log_count "alert 5 taps:")"
-double_tap_bar
-wait_more "alert 5 taps:" "$asked" || fail "the bar's double tap did not ask to leave the tutorial"
+ask_to_leave_tutorial
 drawn_shot tutorial_leave_question
 tap_to_screen alert 5 1 3
 menu_shot main_menu
@@ -128,7 +126,7 @@ answered="$(log_count "alert 23 taps:")"
 # shellcheck disable=SC2046
 tap_at $(tap_point screen 18 102)   # Fruit
 wait_more "alert 23 taps:" "$answered" || fail "choosing a theme raised no alert"
-sleep 0.5   # the alert grows in
+wait_alert_grown_in 23
 menu_shot theme_chosen
 tap_to_screen alert 23 0 3
 menu_shot main_menu_new_theme
@@ -233,7 +231,7 @@ prompts="$(log_count "alert .* taps:")"
 save_high_score_name "Flow Tester"
 # The upload prompt; its second button sends the score, and the server's rank comes back.
 wait_more "alert .* taps:" "$prompts" || fail "the high-score screen did not offer to upload the new score"
-sleep 1   # the alert takes touches once it has grown in
+wait_alert_grown_in "[0-9-]*"
 drawn_shot hi_scores_upload_prompt
 submits="$(requests "POST /kelzo/submit_score/")"
 # shellcheck disable=SC2046
@@ -276,7 +274,7 @@ drawn_shot history   # the card shows the random puzzle played and its time
 questions="$(log_count "alert -1 taps:")"
 tap_at 160 255   # the card of the puzzle just played: the game asks before it replays it
 wait_more "alert -1 taps:" "$questions" || fail "a tap on the card did not ask whether to replay it"
-sleep 1   # the question grows in
+wait_alert_grown_in -1
 drawn_shot history_replay_question
 tap_xy_to_screen 231 302 2   # OK
 sleep 1
@@ -316,7 +314,7 @@ grep -q "holds up the main loop" "$log" && fail "a request was made on the main 
 mv "$log" "$out/kelzo-first.log"
 start_game
 wait_for 50 grep -q "alert 9 taps:" "$log" || fail "the title did not offer to resume"
-sleep 1.2   # the offer comes 1.1 s after the title
+wait_alert_grown_in 9   # the offer comes 1.1 s after the title
 drawn_shot title_resume_offer
 close_game
 [ "$status" -eq 0 ] || fail "exit status $status after the restart"

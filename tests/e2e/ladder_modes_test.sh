@@ -29,7 +29,7 @@ stop_game() {
 
 # Taps button $1 of the newest level popup, once it has popped in.
 answer_popup() {
-    sleep 1.5
+    wait_alert_grown_in -1
     # shellcheck disable=SC2046
     tap_at $(tap_point alert -1 "$1")
 }
@@ -109,18 +109,19 @@ for puzzle in 1 2 3; do
 done
 wait_more "alert -1 taps" "$popups" || fail "no result popup after the last puzzle of the level"
 grep "alert -1:" "$log" | tail -n1 | grep -q "Level Complete" || fail "the result is not a passed level"
-sleep 1   # the result pops in 800 ms after the last puzzle
+wait_alert_grown_in -1   # the result pops in 800 ms after the last puzzle
 shoot_screen "$out" challenge_result
 [ -s personalBests.dat ] || fail "no personalBests.dat after a passed level"
+popups="$(log_count "alert -1 taps")"
 answer_popup 0   # Replay: the intro of the same level
-sleep 1.5
+wait_more "alert -1 taps" "$popups" || fail "Replay showed no level intro"
+wait_alert_grown_in -1
 shoot_screen "$out" challenge_replay_intro
 stop_game
 
 # The intro of a new start offers the best it kept.
 start_game second
 wait_for 50 grep -q "alert 9 taps:" "$log" || fail "the title did not offer to resume"
-sleep 1.2
 popups="$(log_count "alert -1 taps")"
 tap_to_screen alert 9 1 2
 wait_more "alert -1 taps" "$popups" || fail "the resumed Challenge showed no level intro"
@@ -133,7 +134,6 @@ stop_game
 set_settings_float 182 20
 start_game third
 wait_for 50 grep -q "alert 9 taps:" "$log" || fail "the title did not offer to resume"
-sleep 1.2
 tap_to_screen alert 9 1 2
 sleep 1
 leave_play

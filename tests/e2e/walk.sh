@@ -24,11 +24,10 @@ tap_point() {
     grep -- "$1 $2 taps:" "$log" | tail -n1 | tr ' ' '\n' | grep "^$3:" | "$pick" -n1 | sed 's/^[0-9]*://; s/,/ /'
 }
 
-# A press and release at x y, as a finger would.
+# A press and release at x y, as a finger would. Gestures go in one xdotool run, which keeps their pauses:
+# on a loaded machine starting each step's own xdotool can take longer than the pauses themselves.
 tap_at() {
-    xdotool mousemove --window "$window" "$1" "$2" mousedown 1
-    sleep 0.05
-    xdotool mouseup 1
+    xdotool mousemove --window "$window" "$1" "$2" mousedown 1 sleep 0.05 mouseup 1
 }
 
 # Taps x y and waits for screen $3 to be drawn.
@@ -39,13 +38,25 @@ tap_xy_to_screen() {
     wait_more "screen $3 shown" "$shown" || fail "a tap at $1,$2 did not lead to screen $3"
 }
 
+# Waits up to 30 s for the newest alert $1 (its id, or a pattern of ids) to have grown in: the game logs it
+# after that alert's tap list, and from then on its buttons take taps.
+wait_alert_grown_in() {
+    local listed k
+    for ((k = 0; k < 300; k++)); do
+        listed="$(grep -n -- "alert $1 taps:" "$log" | tail -n1 | cut -d: -f1)"
+        [ -n "$listed" ] && tail -n "+$listed" "$log" | grep -q "alert grown in" && return 0
+        sleep 0.1
+    done
+    fail "alert $1 did not grow in within 30 s"
+}
+
 # Taps the child tagged $3 of $1 $2 (once its alert has grown in) and waits for screen $4 to be drawn; $5 as
 # in tap_point.
 tap_to_screen() {
     local kind="$1" id="$2" tag="$3" next="$4" point
     point="$(tap_point "$kind" "$id" "$tag" "${5:-}")"
     [ -n "$point" ] || fail "no child tagged $tag on $kind $id"
-    [ "$kind" = alert ] && sleep 1   # it takes touches once it has grown in
+    [ "$kind" = alert ] && wait_alert_grown_in "$id"
     # shellcheck disable=SC2086
     tap_xy_to_screen $point "$next"
     echo "$kind $id, tag $tag -> screen $next"
@@ -78,9 +89,22 @@ walk_language_to_title() {
     shoot_screen "$shots" title
 }
 
-# The bottom bar's double tap, between its buttons.
+# The bottom bar's double tap, between its buttons; on the tutorial its taps count only within 900 ms.
 double_tap_bar() {
-    tap_at 160 462; sleep 0.1; tap_at 160 462
+    xdotool mousemove --window "$window" 160 462 mousedown 1 sleep 0.05 mouseup 1 sleep 0.1 \
+        mousedown 1 sleep 0.05 mouseup 1
+}
+
+# On the tutorial: the bar's double tap and the question it raises to leave (alert 5).
+ask_to_leave_tutorial() {
+    local asked
+    sleep 1   # the answered alert shrinks away; until it has gone it takes the touches
+    asked="$(log_count "alert 5 taps:")"
+    double_tap_bar
+    if ! wait_more "alert 5 taps:" "$asked"; then
+        double_tap_bar   # a loaded machine may have split the taps
+        wait_more "alert 5 taps:" "$asked" || fail "the bar's double tap did not ask to leave the tutorial"
+    fi
 }
 
 # From the title of a first start to the main menu: the how-to-play tutorial comes next, and is left by the bar's
@@ -93,14 +117,7 @@ walk_first_title_to_main_menu() {
     tap_to_alert_answer 6 0
     wait_tutorial_step 43
     shoot_screen "$shots" tutorial_first_step
-    sleep 1   # the answered alert shrinks away; until it has gone it takes the touches
-    local asked
-    asked="$(log_count "alert 5 taps:")"
-    double_tap_bar
-    if ! wait_more "alert 5 taps:" "$asked"; then
-        double_tap_bar   # a loaded machine may have split the taps
-        wait_more "alert 5 taps:" "$asked" || fail "the bar's double tap did not ask to leave the tutorial"
-    fi
+    ask_to_leave_tutorial
     shoot_screen "$shots" tutorial_leave_question
     tap_to_screen alert 5 1 3
     shoot_screen "$shots" main_menu
@@ -122,7 +139,7 @@ tap_to_alert_answer() {
     local point answered
     point="$(tap_point alert "$1" "$2")"
     [ -n "$point" ] || fail "no child tagged $2 on alert $1"
-    sleep 1   # it takes touches once it has grown in
+    wait_alert_grown_in "$1"
     answered="$(log_count "alert $1 answered")"
     # shellcheck disable=SC2086
     tap_at $point
@@ -151,13 +168,7 @@ tap_tutorial_on_to() {
 
 # Swipes the furball of cell ($1, $2) one way ($3, $4), as a finger would.
 swipe_cell() {
-    local x=$((3 + 45 * $1 + 22)) y=$((73 + 45 * $2 + 22)) step
-    xdotool mousemove --window "$window" "$x" "$y" mousedown 1
-    for step in 1 2 3 4 5 6; do
-        xdotool mousemove --window "$window" $((x + $3 * step * 10)) $((y + $4 * step * 10))
-        sleep 0.03
-    done
-    xdotool mouseup 1
+    swipe $((3 + 45 * $1 + 22)) $((73 + 45 * $2 + 22)) "$3" "$4"
 }
 
 # From a first start's title through the whole tutorial into a game of the selected mode, and on to the play
@@ -219,13 +230,11 @@ shoot_screen() {
 
 # A swipe from x y ($1 $2) in the direction $3 $4 (each -1, 0 or 1), 60 pixels long, as a finger would.
 swipe() {
-    local fx="$1" fy="$2" dx="$3" dy="$4"
-    xdotool mousemove --window "$window" "$fx" "$fy" mousedown 1
+    local fx="$1" fy="$2" dx="$3" dy="$4" step steps=()
     for step in 1 2 3 4 5 6; do
-        xdotool mousemove --window "$window" $((fx + dx * step * 10)) $((fy + dy * step * 10))
-        sleep 0.03
+        steps+=(mousemove --window "$window" $((fx + dx * step * 10)) $((fy + dy * step * 10)) sleep 0.03)
     done
-    xdotool mouseup 1
+    xdotool mousemove --window "$window" "$fx" "$fy" mousedown 1 "${steps[@]}" mouseup 1
 }
 
 # Swipes a valid move on the board last reported (waiting up to 4 s for one) and waits for it to be made.
@@ -287,8 +296,9 @@ focus_away_and_back() {
     xlogo -geometry 100x100+450+550 2>/dev/null &
     other_pid=$!
     wait_more "focus lost" "$losses" || fail "the game did not lose the focus to another window"
-    kill "$other_pid" 2>/dev/null; wait "$other_pid" 2>/dev/null; other_pid=""
+    # Counted before the other window goes: the window manager may hand the focus back by itself as it closes.
     gains="$(log_count "focus gained")"
+    kill "$other_pid" 2>/dev/null; wait "$other_pid" 2>/dev/null; other_pid=""
     wmctrl -i -a "$window"
     for ((i = 0; i < $1; i++)); do
         [ "$(log_count "focus gained")" -gt "$gains" ] && return 0
