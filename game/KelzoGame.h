@@ -385,6 +385,8 @@ private:
     void buildGameIntro();
     void buildHowToPlay();
     void logScreenMenu(ScreenId id);
+    // The title of an alert the application answers, and where its buttons are.
+    void logAlert(int id, const char* title, CustomAlertView* alert);
     // Back to the screen before the current one.
     void showPreviousScreen();
     void answerAlert(int id, int button);

@@ -47,6 +47,11 @@ void KelzoGame::showAlert(int id, const char* title, const char* message, const 
     // The menu stack owns it from here.
     CustomAlertView* alert = new CustomAlertView(this, title, message, button1, button2, nullptr, options);
     alert->startDelayMs = startDelayMs;
+    logAlert(id, title, alert);
+}
+
+void KelzoGame::logAlert(int id, const char* title, CustomAlertView* alert)
+{
     logPrintf("LOG", "alert %d: %s", id, title ? title : "");
     logPrintf("LOG", "alert %d taps: %s", id, tappableChildrenText(alert->inner).c_str());
 }

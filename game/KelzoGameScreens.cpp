@@ -227,15 +227,20 @@ void KelzoGame::buildGameIntro()
         textId = 9;
     const String introText = getText(textId);
 
+    // The opening dialog's answer plays on (alert 7, set by the caller); Challenge and Two Player have none,
+    // and a tap on the overlay plays on instead.
     const int tip = introTip(mode);
     if (tip >= 0) {
-        TipParams params;
-        presentTip(tip, params);
+        const int titleId = Tips::row(tip).titleId;
+        CustomAlertView* alert = tips.showWithText(tip, introText.c_str(), this);
+        logAlert(AlertGameIntro, titleId != -1 ? getText(titleId).c_str() : "", alert);
     } else if (mode == kGameBlitz) {
         const int variant = currentGame ? currentGame->difficulty() : 0;
+        const String title = getText(388);
         const String message = formatText(389, int(blitzTimeLimitMs(variant) / 60000.0f));
-        new CustomAlertView(this, getText(388).c_str(), message.c_str(), introText.c_str(), nullptr, nullptr,
-                            AlertOptions());
+        logAlert(AlertGameIntro, title.c_str(),
+                 new CustomAlertView(this, title.c_str(), message.c_str(), introText.c_str(), nullptr, nullptr,
+                                     AlertOptions()));
     }
     currentMenu.reset(new ExplainScreen());
     logPrintf("LOG", "game intro: %s", introText.c_str());

@@ -171,9 +171,9 @@ void Tips::present(int id, const TipParams& params)
     quietFrom_ = gGameClock.now() + kQuietAfterShowMs;
 }
 
-void Tips::showWithText(int id, const char* buttonText, AlertViewCallbackI* listener)
+CustomAlertView* Tips::showWithText(int id, const char* buttonText, AlertViewCallbackI* listener)
 {
-    showTipAsAlert(row(id), buttonText, listener);
+    return showTipAsAlert(row(id), buttonText, listener);
 }
 
 void Tips::dismiss(int id)

@@ -10,6 +10,7 @@
 
 class AlertViewCallbackI;
 class Board;
+class CustomAlertView;
 class MenuBubble;
 class TipsHost;
 
@@ -59,8 +60,9 @@ public:
     void show(int id, const TipParams& params);
     // Counts the showing and opens the bubble, whatever the tips option says.
     void present(int id, const TipParams& params);
-    // The row's title and body as a dialog with one button, not counted.
-    void showWithText(int id, const char* buttonText, AlertViewCallbackI* listener);
+    // The row's title and body as a dialog with one button, not counted, whatever the tips option says.
+    // The dialog is on the menu stack, which owns it.
+    CustomAlertView* showWithText(int id, const char* buttonText, AlertViewCallbackI* listener);
     // Starts the fade-out of every open bubble of that tip.
     void dismiss(int id);
     // True when no bubble is still showing; else the first one still showing

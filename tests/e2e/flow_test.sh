@@ -157,7 +157,7 @@ play_mode() {
     done
     if more_lines "screen 1 shown" "$intros"; then
         drawn_shot "game_intro_$name"
-        tap_xy_to_screen 160 240 2
+        leave_game_intro
     else
         more_lines "screen 2 shown" "$plays" || fail "Start led to no game of $name"
     fi

@@ -191,7 +191,7 @@ tap_to_screen screen 3 0 15
 tap_at $(tap_point screen 15 0)         # the Arcade tile
 sleep 0.5
 tap_to_screen screen 15 0 1 last        # Start
-tap_xy_to_screen 160 240 2
+leave_game_intro
 sleep 1
 shown="$(log_count "screen 3 shown")"
 double_tap_bar

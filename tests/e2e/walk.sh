@@ -123,6 +123,28 @@ walk_first_title_to_main_menu() {
     shoot_screen "$shots" main_menu
 }
 
+# The centre "x y" of the button of the opening dialog (alert 7) of the newest game intro; nothing when that
+# intro opened none. The dialog is logged while the intro is built, before the switch to it is.
+intro_alert_point() {
+    awk '/ alert 7 taps:/ { pending = $0 }
+         / screen [0-9]+ \(from / { if (/ screen 1 \(from /) intro = pending; pending = "" }
+         END { print intro }' "$log" | tr ' ' '\n' | grep "^0:" | head -n1 | sed 's/^[0-9]*://; s/,/ /'
+}
+
+# From the game intro on to the play screen: its opening dialog answered by its button, or, when the intro
+# opened none (Challenge, Two Player), a tap on the overlay.
+leave_game_intro() {
+    local point
+    point="$(intro_alert_point)"
+    if [ -n "$point" ]; then
+        sleep 1   # it takes touches once it has grown in
+        # shellcheck disable=SC2086
+        tap_xy_to_screen $point 2
+    else
+        tap_xy_to_screen 160 240 2
+    fi
+}
+
 # From the title (a first start's: the tutorial comes next) to the play screen.
 walk_title_to_play() {
     local shots="${1:-}"
@@ -131,7 +153,7 @@ walk_title_to_play() {
     shoot_screen "$shots" mode_menu
     tap_to_screen screen 15 0 1 last    # Start (the mode tiles use the same tags)
     shoot_screen "$shots" game_intro
-    tap_xy_to_screen 160 240 2
+    leave_game_intro
 }
 
 # Taps the child tagged $2 of alert $1 once it has grown in, and waits for the answer to be logged.
@@ -218,7 +240,7 @@ walk_tutorial_to_play() {
     [ "$(log_count "screen 1 shown")" -gt "$shown_intro" ] || fail "the finished tutorial did not lead into a game"
     echo "tutorial played to its end and on into a game"
     shoot_screen "$shots" game_intro
-    tap_xy_to_screen 160 240 2
+    leave_game_intro
 }
 
 # A screenshot of the window as $2.png in folder $1 (nothing without a folder), once the screen has settled.

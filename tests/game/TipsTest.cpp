@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <vector>
+
 #include "Core/Language.h"
 #include "Core/MemoryStream.h"
 #include "ui/BubbleStyle.h"
@@ -108,19 +110,30 @@ TEST(TipsTest, EveryTipIdIsCountedAndResetInOrder)
     EXPECT_FALSE(tips.shouldShowSpaced(72, 5, 5, 5));
 }
 
-// Beat the Clock's intro points at the undo and hint buttons (tips 0, 1), its clock (36) and its puzzles left
-// (37): each bubble has words, in every language.
-TEST(TipsTest, BeatTheClockIntroPointersHaveWords)
+// The intros' tips have words in every language: Beat the Clock's pointers at the undo and hint buttons (tips 0,
+// 1), its clock (36) and its puzzles left (37) a body each; the opening dialogs of Arcade, Free Play, Beat the
+// Clock and Frenzy (24, 25, 26, 64) a title and a body, or the dialog would open empty.
+TEST(TipsTest, IntroTipsHaveWords)
 {
+    const struct Case {
+        int tip;
+        bool titled;
+    } cases[] = {{0, false}, {1, false}, {36, false}, {37, false}, {24, true}, {25, true}, {26, true}, {64, true}};
     char here[4096];
     ASSERT_TRUE(getcwd(here, sizeof here) != nullptr);
     ASSERT_EQ(0, chdir(KELZO_DATA_DIR));
     for (int language = 0; language < kLanguageCount; language++) {
         Language texts(language);
-        for (int id : {0, 1, 36, 37}) {
-            const int body = Tips::row(id).bodyId;
-            ASSERT_TRUE(body >= 0 && body < texts.texts.size()) << "tip " << id << ", language " << language;
-            EXPECT_FALSE(texts.texts[body].isEmpty()) << "tip " << id << ", language " << language;
+        for (const Case& c : cases) {
+            const BubbleStyle& row = Tips::row(c.tip);
+            std::vector<int> ids = {row.bodyId};
+            if (c.titled)
+                ids.push_back(row.titleId);
+            for (int id : ids) {
+                ASSERT_TRUE(id >= 0 && id < texts.texts.size()) << "tip " << c.tip << ", language " << language;
+                EXPECT_FALSE(texts.texts[id].isEmpty()) << "tip " << c.tip << ", text " << id << ", language "
+                                                        << language;
+            }
         }
     }
     ASSERT_EQ(0, chdir(here));

@@ -73,7 +73,7 @@ tap_to_screen screen 3 0 15
 tap_at $(tap_point screen 15 0)   # Arcade
 sleep 0.5
 tap_to_screen screen 15 0 1 last   # Start: the game intro, then the board
-tap_xy_to_screen 160 240 2
+leave_game_intro
 sleep 1
 shown="$(log_count "screen 3 shown")"
 double_tap_bar
