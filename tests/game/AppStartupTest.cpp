@@ -71,6 +71,20 @@ void copyDataFolder()
     closedir(folder);
 }
 
+// Leaves the game intro as the player does: its opening dialog, when it opened one, answered by its button
+// (the menu stack then closes it); else a tap on the overlay.
+void leaveGameIntro()
+{
+    CustomAlertView* opening = dynamic_cast<CustomAlertView*>(gMenuStack.top());
+    if (!opening) {
+        gGame->showMenu(ScreenPlaying);
+        return;
+    }
+    ASSERT_EQ(opening->callback, static_cast<AlertViewCallbackI*>(gGame));
+    opening->callback->alertButtonClicked(0, opening);
+    gMenuStack.deleteAllMenus();
+}
+
 // Starts the settings' mode `type` the way the mode menu's Start does (the intro, then a board of the type)
 // and makes one move on its board.
 void startModeAndMove(BvGameI* app, int type)
@@ -80,7 +94,7 @@ void startModeAndMove(BvGameI* app, int type)
     // Challenge has its own level intro on the play screen; the other modes pass the game intro first.
     EXPECT_EQ(gGame->currentScreen, type == kGameChallenge ? ScreenPlaying : ScreenGameIntro);
     if (gGame->currentScreen != ScreenPlaying)
-        gGame->showMenu(ScreenPlaying);
+        ASSERT_NO_FATAL_FAILURE(leaveGameIntro());
     if (type == kGameChallenge) {
         // Its board comes with the Start of its level intro.
         CustomAlertView* intro = dynamic_cast<CustomAlertView*>(gMenuStack.top());
@@ -145,7 +159,7 @@ TEST_F(AppStartupTest, StartsOnTheTitleLeadsToAPlayableBoardAndShutsDownInOrder)
     // a swipe along its stored solution moves it.
     gGame->startSelectedMode();
     EXPECT_EQ(gGame->currentScreen, ScreenGameIntro);
-    gGame->showMenu(ScreenPlaying);
+    ASSERT_NO_FATAL_FAILURE(leaveGameIntro());
     ASSERT_EQ(gGame->currentScreen, ScreenPlaying);
     ASSERT_NE(gGame->currentGame, nullptr);
     ASSERT_FALSE(gGame->currentGame->board.isNull());
