@@ -137,7 +137,7 @@ leave_game_intro() {
     local point
     point="$(intro_alert_point)"
     if [ -n "$point" ]; then
-        sleep 1   # it takes touches once it has grown in
+        wait_alert_grown_in 7
         # shellcheck disable=SC2086
         tap_xy_to_screen $point 2
     else
