@@ -2,8 +2,9 @@
 # Walks the menu screens of the real program as a player would, in a virtual X display with a fresh copy of the
 # data folder and a loopback score server that answers every request 2.5 s late: the first start's language
 # choice (one flag to the left: German) holds after a restart; a theme tile changes the look and says so; the
-# contact form sends through the server with the busy indicator turning and the window live, fails without
-# the server and keeps the typed texts for the next visit; Back held over a second runs the console
+# contact form opens from the main menu's entry and from its two hidden corners, sends through the server
+# with the busy indicator turning and the window live, fails without the server and keeps the typed texts for
+# the next visit; Back held over a second runs the console
 # ("bv.help", "bv.version"), a short tap does not; "bv.reset.all" ends the program with status 0 and the next
 # start is a fresh one. Screenshots of each step go into the output folder.
 #
@@ -121,6 +122,12 @@ tap_at $(tap_point screen 18 "$tile")
 wait_more "alert 23:" "$before" || fail "a theme tile did not say the theme changed"
 shoot_screen "$out" theme_chosen
 tap_to_screen alert 23 0 3
+
+# ---- The hidden corners of the main menu: a tap at the bottom left, then one at the bottom right, open the form.
+tap_at 10 470
+tap_xy_to_screen 305 470 11
+shoot_screen "$out" contact_by_corners
+tap_to_screen screen 11 0 3
 
 # ---- The console: Back held over a second runs it; a short tap only leaves.
 open_contact
