@@ -242,8 +242,9 @@ int HistoryMenu::render()
     scroller.step();
     int more = TiledMenu::render();
     if (cards_.empty()) {
+        // Word wrap: its lines advance by the font's height, so descenders are not cut by the next line.
         if (!emptyMessage_)
-            emptyMessage_.reset(textTexture(getText(emptyTextId()).c_str(), 160, 135, kMessageFont, 18, 1));
+            emptyMessage_.reset(textTexture(getText(emptyTextId()).c_str(), 160, 135, kMessageFont, 18, 0));
         DrawParams centred;
         centred.centreX = 1;
         drawTexture(emptyMessage_.get(), kMessageX, kMessageY, centred);
