@@ -441,15 +441,19 @@ PixelCheck sized(int width, int height)
     return sizeWithin(width, height, width, height);
 }
 
-// Light lettering goes on this band: no pixel in it may be light.
-PixelCheck darkBand(int top, int bottom)
+// The theme menu letters the name into this band with a blend that about doubles the band's brightness: a
+// band too dark leaves the letters dark, one too light leaves them no lighter than the band.
+PixelCheck nameBand(int top, int bottom)
 {
     return [=](const Image& img) -> std::string {
         for (int y = top + 1; y < bottom; ++y)
             for (int x = 3; x < img.width - 3; ++x) {
                 const unsigned char* p = img.at(x, y);
-                if ((p[0] * 3 + p[1] * 6 + p[2]) / 10 > 90)
-                    return "too light for light lettering" + where(x, y);
+                const int luma = (p[0] * 3 + p[1] * 6 + p[2]) / 10;
+                if (luma < 75)
+                    return "too dark: the letters would stay dark" + where(x, y);
+                if (luma > 127)
+                    return "too light: the letters would not stand out" + where(x, y);
             }
         return "";
     };
@@ -533,12 +537,12 @@ TEST(MenuArt, PicturesKeepThePixelRulesTheMenusReadThemBy)
         {"BtC_Slider_Shadow_248x77.png", "see-through middle", clearBox(62, 9, 185, 67)},
         {"BtC_Slider_Shadow_248x77.png", "dark ends", alphaAt(2, 38, 200)},
         {"BtC_Slider_Shadow_248x77.png", "stretchable upwards", plainRows(37, 39)},
-        {"Default_136x195.png", "dark name band", darkBand(154, 174)},
-        {"Soccer_136x195.png", "dark name band", darkBand(154, 174)},
-        {"Fruit_136x195.png", "dark name band", darkBand(154, 174)},
-        {"Panda_136x195.png", "dark name band", darkBand(154, 174)},
-        {"Turtle_136x195.png", "dark name band", darkBand(154, 174)},
-        {"Marble_136x195.png", "dark name band", darkBand(154, 174)},
+        {"Default_136x195.png", "mid-tone name band", nameBand(154, 174)},
+        {"Soccer_136x195.png", "mid-tone name band", nameBand(154, 174)},
+        {"Fruit_136x195.png", "mid-tone name band", nameBand(154, 174)},
+        {"Panda_136x195.png", "mid-tone name band", nameBand(154, 174)},
+        {"Turtle_136x195.png", "mid-tone name band", nameBand(154, 174)},
+        {"Marble_136x195.png", "mid-tone name band", nameBand(154, 174)},
         {"gb.png", "the flags' size", sized(66, 44)},
         {"de.png", "the flags' size", sized(66, 44)},
         {"es.png", "the flags' size", sized(66, 44)},
@@ -594,4 +598,19 @@ TEST(MenuArt, PixelRulesCatchBrokenPictures)
     EXPECT_NE(blueMarksTheShape()(strayBlue), "");
     EXPECT_EQ(clearBox(0, 0, 0, 2)(good), "");
     EXPECT_NE(clearBox(0, 0, 1, 2)(good), "");
+
+    // A name band: its inner rows must be mid-tone; the old near-black band left the letters unreadable.
+    Image band;
+    band.width = 8;
+    band.height = 3;
+    band.rgba.assign(8 * 3 * 4, 255);
+    const struct {
+        unsigned char grey;
+        bool kept;
+    } bands[] = {{24, false}, {74, false}, {75, true}, {110, true}, {127, true}, {128, false}, {230, false}};
+    for (const auto& b : bands) {
+        for (int x = 0; x < 8; ++x)
+            set(band, x, 1, b.grey, 255);
+        EXPECT_EQ(nameBand(0, 2)(band) == "", b.kept) << "grey " << int(b.grey);
+    }
 }

@@ -79,9 +79,10 @@ void drawThemePreview(cairo_t* cr, int theme)
     roundedRectPath(cr, 0, 0, w, h, 8);
     cairo_clip(cr);
     drawSceneScaled(cr, theme, kPreviewBalls, w / 320, 0, 0);
-    // The band the theme's name is lettered into.
+    // The band the theme's name is lettered into. The lettering about doubles the band's brightness, so a
+    // mid-tone band gives light letters that stand out; a dark one would leave them dark and unreadable.
     cairo_rectangle(cr, 0, 154, w, 21);
-    setColour(cr, rgb(0x140a04, 0.8));
+    setColour(cr, rgb(0x6a5a4a, 0.88));
     cairo_fill(cr);
     for (double y : {153.5, 175.5}) {
         cairo_move_to(cr, 0, y);
