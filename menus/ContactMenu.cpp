@@ -92,7 +92,8 @@ void ContactMenu::addContents()
     feedbackField->showsPreset = feedbackPreset ? 1 : 0;
     feedbackField->fieldKind = TextEntryField::KindPlain;
     addVerticalSpace(6, 14);
-    addTextParagraph(7, getText(141).c_str(), 174, 32, false, false);
+    // Shrunk a point when two lines at 13 would not fit: the box's bottom would cut the second line's descenders.
+    addTextParagraph(7, getText(141).c_str(), 174, 32, false, true);
     subscribeSwitch = addSwitch(-1, 7);
     subscribeSwitch->setOn(true);
     addVerticalSpace(8, 20);

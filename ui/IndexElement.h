@@ -15,13 +15,16 @@ public:
     void render(float x, float y, float scaleX, float scaleY, float alpha, float angle, bool selected) override;
     void setPosition(int ix, int iy, float fx, float fy) override;
     int width() override { return caption.width; }
-    int height() override { return caption.height; }
+    int height() override { return layoutHeight >= 0 ? layoutHeight : caption.height; }
 
     SpriteRef caption;
     int blendMode = 126;            // BlendPremultiplied
     unsigned char drawFlag = 0;     // the draw record's insetTexel
     unsigned char drawFlag2 = 0;    // the draw record's tag
     unsigned char woodPending = 0;
+    // The height the row layout gives the element, when not the picture's: a text line's picture is taller
+    // than its row so that descenders hang into the space below instead of being cut (-1: the picture's).
+    int layoutHeight = -1;
 
 protected:
     DrawParams drawParams(float scaleX, float scaleY, float alpha, float angle) const;

@@ -34,6 +34,9 @@ struct ButtonPairLayout {
 // and the space between narrowed.
 ButtonPairLayout layoutButtonPair(int width1At15, int width2At15, int width1At14, int width2At14);
 
+// The picture height of a text line (addTextLine) of that font size: its row takes fontSize + 2.
+int textLinePictureHeight(int fontSize);
+
 // The base of every framed menu and of the alert: up to 32 rows of cells, laid out top to bottom inside a
 // wooden picture frame, over a shadow that dims the screen. A concrete menu adds its rows in addContents
 // (through the cell operations and the row factories) and calls build at the end of its own constructor;

@@ -53,6 +53,12 @@ TextStyle alignedStyle(bool centred)
 
 }  // namespace
 
+int textLinePictureHeight(int fontSize)
+{
+    // The row keeps fontSize + 2; the picture holds the font's whole height, descenders included.
+    return fontSize + 2 + fontSize / 3;
+}
+
 ButtonPairLayout layoutButtonPair(int w1, int w2, int w1At14, int w2At14)
 {
     ButtonPairLayout out;
@@ -103,8 +109,11 @@ ViewChild* TiledMenu::addTextLine(const char* text, int row, int fontSize)
     if (!child)
         return nullptr;
     SpriteRef picture;
-    makeTextTexture(&picture, &atlas, text, kTextLineWidth, fontSize + 2, fontSize, alignedStyle(true));
-    child->element.reset(new IndexElement(picture, true));
+    makeTextTexture(&picture, &atlas, text, kTextLineWidth, textLinePictureHeight(fontSize), fontSize,
+                    alignedStyle(true));
+    IndexElement* line = new IndexElement(picture, true);
+    line->layoutHeight = fontSize + 2;
+    child->element.reset(line);
     child->centred = 1;
     return child;
 }

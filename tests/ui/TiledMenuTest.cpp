@@ -386,6 +386,29 @@ TEST_F(TiledMenuTest, HeadingTextChangedLaterGoesIntoItsOwnSheet)
               static_cast<IndexElement*>(heading.children[1].element.get())->caption.width);
 }
 
+TEST_F(TiledMenuTest, TextLineKeepsItsRowHeightButItsDescendersShow)
+{
+    // A title with descenders ("Designs" heads the German theme menu): the row stays fontSize + 2 high, the
+    // picture holds the letters whole, so ink shows below the row instead of being cut off.
+    IndexElement* line = nullptr;
+    TestMenu menu([&](TestMenu& m) {
+        ViewChild* child = m.addTextLine("Designs", 0, 24);
+        ASSERT_NE(nullptr, child);
+        line = static_cast<IndexElement*>(child->element.get());
+    });
+    menu.build(0, false, 50);
+    ASSERT_NE(nullptr, line);
+    EXPECT_EQ(26, line->height());
+    EXPECT_EQ(textLinePictureHeight(24), line->caption.height);
+    const PixelView view = line->caption.pixelView(0);
+    ASSERT_NE(nullptr, view.pixels);
+    int inkBelowRow = 0;
+    for (int y = 26; y < line->caption.height; y++)
+        for (int x = 0; x < line->caption.width; x++)
+            inkBelowRow += view.pixels[y * view.stride + x].a != 0;
+    EXPECT_GT(inkBelowRow, 0) << "the descender of the g is drawn";
+}
+
 TEST_F(TiledMenuTest, FittedParagraphShrinksOnlyWhenTooTall)
 {
     const char* text = "A paragraph long enough to need several lines in a narrow box of the menu.";
