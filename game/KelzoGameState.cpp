@@ -152,8 +152,15 @@ void KelzoGame::loadState()
             currentPlayer = whole ? k : 0;
         }
     }
-    if (ok && !whole)
+    if (ok && !whole) {
         logStartingFresh(statePath.c_str(), true);
+        // The names that came whole stay; with none, the first player's name comes back, so the
+        // next save writes a names file that loads again.
+        if (playerNames.size() == 0)
+            playerNames.append(String(kFreshPlayerName));
+        if (currentPlayer < 0 || currentPlayer >= playerNames.size())
+            currentPlayer = 0;
+    }
 
     const String playerPath = playerStatePath();
     File player(playerPath, &ok);

@@ -238,12 +238,13 @@ TEST_F(GameStateFileTest, NamesAreTakenAsTheyArrive)
         {"name cut short", int32Bytes(3) + byteString("A") + int32Bytes(50) + "xy", 1},
         {"length out of range", int32Bytes(2) + byteString("A") + int32Bytes(1000000), 1},
         {"count claims more than there is", int32Bytes(900000) + byteString("A") + byteString("B"), 2},
+        {"no names", int32Bytes(0) + int32Bytes(0), 1},   // the first player's name comes back
+        {"an empty file", "", 1},
     };
     for (const Case& c : cases) {
         writeFile("gameState.dat", c.names);
         writeFile("gameState.dat0", "");   // there, so the names are not replaced by a fresh start
         KelzoGame game;
-        game.startFresh(false);
         game.setFilesAndLoad(kPath, "hiScores.dat");
         EXPECT_EQ(c.nameCount, game.playerNames.size()) << c.what;
         EXPECT_EQ(0, game.currentPlayer) << c.what;
