@@ -4,7 +4,7 @@
 # pointed at it through KELZO_SERVER_HOST. At start it sends its statistics report there; then the focus
 # goes away and back (the pause report) and the window is closed (the exit report). Each time the game
 # must reach its first screen, never make a request on its main loop's thread, and end with exit status 0
-# within 5 s of the close.
+# within 8 s of the close (the exit report waits at most 3 s; a sanitizer build on a busy machine needs the rest).
 #
 #   hostile_server_game_test.sh <kelzo> <data folder> <close_window> <folder for logs>
 set -uo pipefail
@@ -35,7 +35,7 @@ for scenario in refused silent byte_a_second garbage huge rows lying_length bad_
     stop_loopback_server
     grep -q "holds up the main loop" "$log" && fail "a request was made on the main loop's thread"
     [ "$status" -eq 0 ] || fail "exit status $status"
-    [ "$took" -lt 5000 ] || fail "took $took ms to end after the close"
+    [ "$took" -lt 8000 ] || fail "took $took ms to end after the close"
     echo "$scenario: ended $took ms after the close, status 0"
 done
 echo "PASS"
