@@ -4,11 +4,9 @@
 // of the names read, and what was read must save, load and save again to the same names file.
 #include <string>
 
-#include "Core/GameClock.h"
-#include "Core/MemoryStream.h"
 #include "game/KelzoGame.h"
-#include "settings/Settings.h"
 #include "tests/fuzz/support/FuzzSupport.h"
+#include "tests/fuzz/support/GameFuzzSupport.h"
 
 namespace {
 
@@ -22,9 +20,7 @@ const std::string& freshPlayerFile()
     static std::string bytes;
     if (bytes.empty()) {
         KelzoGame game;
-        MemoryStreamOut out;
-        game.writeGameModeState(out);
-        bytes.assign(out.data(), out.size());
+        bytes = writtenGameModeState(game);
     }
     return bytes;
 }
@@ -54,12 +50,7 @@ std::string loadAndSave(std::string* playerFile)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    fuzzFolder();
-    static Settings settings;  // the record the games copy; owns no file
-    gSettings = &settings;
-    gGameClock = GameClock();
-    gGameClock.updateAt(100000);
-
+    prepareGameFuzz();
     writePlayerFiles();
     writeFuzzFile(kNames, data, size);
     std::string firstPlayer, againPlayer;
