@@ -5,6 +5,7 @@
 #                                         several targets may be given as a,b,c (run in that order)
 #   scripts/fuzz.sh --smoke               every target for 5 seconds, as scripts/test.sh does
 #   scripts/fuzz.sh --list                the targets
+#   scripts/fuzz.sh --build               only builds every target (scripts/test.sh builds while other tests run)
 #
 # Targets run side by side, one per core (KELZO_FUZZ_JOBS sets how many at once). Each starts from its seeds and findings in tests/fuzz/corpus/<target>/
 # (never written to); what it learns goes to build-fuzz/fuzz-runs/<target>/corpus, and any finding to
@@ -18,8 +19,10 @@ jobs="${KELZO_FUZZ_JOBS:-$(nproc 2>/dev/null || echo 2)}"
 
 what="${1:-all}"
 runs="${2:-1000000}"
+build_only=0
 case "$what" in
   --smoke) limit=(-max_total_time=5); what=all ;;
+  --build) build_only=1; limit=(); what=all ;;
   *) limit=(-runs="$runs") ;;
 esac
 
@@ -50,6 +53,9 @@ fi
 if ! cmake --build "$build" -j "$jobs" --target "${targets[@]/#/fuzz_}" >"$build/build.log" 2>&1; then
   cat "$build/build.log" >&2
   exit 1
+fi
+if [ "$build_only" = 1 ]; then
+  exit 0
 fi
 
 run_one() {

@@ -6,6 +6,8 @@ set -euo pipefail
 PACKAGES=(
   # toolchain and test frameworks
   g++ cmake make pkg-config python3
+  # pgrep, for scripts/test.sh to stop the builds it runs beside the tests
+  procps
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   # libFuzzer for the fuzz targets (scripts/fuzz.sh)
   clang-14 libclang-rt-14-dev
