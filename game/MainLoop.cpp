@@ -34,9 +34,13 @@ struct FrameCpu {
     int64_t swapUs = 0;
 };
 FrameCpu gFrameCpu;
+bool gCountFrameCpu = false;   // with the loop stats only: the thread's clock is a system call
 
+// 0 while nobody counts, so the frame's sums stay 0.
 int64_t threadCpuUs()
 {
+    if (!gCountFrameCpu)
+        return 0;
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return int64_t(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
@@ -164,6 +168,7 @@ void runMainLoop(FramePacer* pacer)
     setMainLoopThread(true);
     LoopStats stats;
     stats.on = getenv("KELZO_LOOP_STATS") != nullptr;
+    gCountFrameCpu = stats.on;
     stats.start(FramePacer::nowUs());
     for (;;) {
         const int64_t startUs = stats.on ? FramePacer::nowUs() : 0;
