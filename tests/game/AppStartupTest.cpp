@@ -93,8 +93,9 @@ void startModeAndMove(BvGameI* app, int type)
     gGame->startSelectedMode();
     // Challenge has its own level intro on the play screen; the other modes pass the game intro first.
     EXPECT_EQ(gGame->currentScreen, type == kGameChallenge ? ScreenPlaying : ScreenGameIntro);
-    if (gGame->currentScreen != ScreenPlaying)
+    if (gGame->currentScreen != ScreenPlaying) {
         ASSERT_NO_FATAL_FAILURE(leaveGameIntro());
+    }
     if (type == kGameChallenge) {
         // Its board comes with the Start of its level intro.
         CustomAlertView* intro = dynamic_cast<CustomAlertView*>(gMenuStack.top());
