@@ -52,6 +52,8 @@ void gainFocus()
 
 void touch(int phase, int x, int y)
 {
+    gPlatformState.touchX = x;
+    gPlatformState.touchY = y;
     gPlatformState.game->handleTouch(phase, TouchPoint{x, y}, TouchPoint{-1, -1});
 }
 
@@ -85,6 +87,10 @@ void dispatchEvent(const SDL_Event& event)
         break;
     case SDL_MOUSEBUTTONUP:
         if (game) {
+            // A swipe is told by its moves: when the queue let the last ones go, the release stands in for them.
+            const bool moved = event.button.x != gPlatformState.touchX || event.button.y != gPlatformState.touchY;
+            if (gPlatformState.buttonDown && moved)
+                touch(1, event.button.x, event.button.y);
             gPlatformState.buttonDown = false;
             touch(2, event.button.x, event.button.y);
         }

@@ -23,6 +23,8 @@ struct PlatformState {
     BvGameI* game = nullptr;
     bool redrawRequested = false;   // an expose or a regained focus asked for a frame
     bool buttonDown = false;        // motion is passed on only while set
+    int touchX = 0;                 // where the game last heard of the pointer while the button was down
+    int touchY = 0;
     bool quitRequested = false;
     int32_t idlePasses = 0;         // passes without a frame since the last frame
     int32_t eventsTaken = 0;        // by the last pump step

@@ -23,6 +23,9 @@ struct WindowState {
 
 WindowState gWindow;
 
+// Pointer motions SDL's queue may hold: half of it, so that the rest always has room for presses and releases.
+const int kMaxQueuedMotions = 64;
+
 // Outlive the window state: X errors about the destroyed window still come while SDL closes it.
 struct XWatch {
     Window window = 0;      // the drawing window
@@ -43,10 +46,23 @@ void markLost(const char* how)
     gWatch.lost = true;
 }
 
+bool motionQueueFull()
+{
+    SDL_Event queued[kMaxQueuedMotions];
+    return SDL_PeepEvents(queued, kMaxQueuedMotions, SDL_PEEKEVENT, SDL_MOUSEMOTIONMASK) >= kMaxQueuedMotions;
+}
+
+}  // namespace
+
 // SDL hands on the X events it does not handle itself; only a destroy notice matters, and nothing of them is
 // queued, so that they take no room from the input.
+// SDL's queue holds 128 events and drops whatever comes while it is full, a button as readily as a motion; a
+// fast mouse on a slow pass fills it, and a swipe's press or release was lost. Motions past a cap are let go:
+// the game follows only the latest one anyway, and the release stands in for the last ones of a swipe.
 int filterWindowEvents(const SDL_Event* event)
 {
+    if (event->type == SDL_MOUSEMOTION)
+        return motionQueueFull() ? 0 : 1;
     if (event->type != SDL_SYSWMEVENT)
         return 1;
     const XEvent& xevent = event->syswm.msg->event.xevent;
@@ -54,6 +70,8 @@ int filterWindowEvents(const SDL_Event* event)
         markLost("destroy notice");
     return 0;
 }
+
+namespace {
 
 // A drawing request may reach the server after the window is gone, before its destroy notice is read: that
 // error means the same, and must not end the process as Xlib's default handler would.

@@ -1,5 +1,7 @@
 #pragma once
 
+union SDL_Event;
+
 // The game's window on the desktop. The phone gave the game its whole screen with an OpenGL ES 1.x context
 // from SDL; SDL 1.2 on a desktop only makes desktop GL contexts and would size a (0, 0) mode to the whole
 // desktop. So the window is a fixed 320x480 SDL GL window titled "Kelzo", and the OpenGL ES 1.1 context is made
@@ -24,3 +26,7 @@ bool gameWindowLost();
 void setDisplayLostHandler(void (*handler)());
 int gameWindowWidth();
 int gameWindowHeight();
+// The filter the window sets on SDL's event queue: 0 keeps the event out of the queue. It reads the window's
+// destroy notice and lets no other window-system event in; it lets pointer motions go once 64 wait, so that
+// the queue keeps room for presses and releases.
+int filterWindowEvents(const SDL_Event* event);

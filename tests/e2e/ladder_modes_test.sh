@@ -150,7 +150,10 @@ for ((try = 0; try < 12; try++)); do
     wait_for 15 grep -q "frenzy level 1 complete" "$log" && break
     try_lone_swipe
 done
-wait_for 60 grep -q "frenzy level 1 complete" "$log" || fail "two cleared furballs did not complete level 1"
+if ! wait_for 60 grep -q "frenzy level 1 complete" "$log"; then
+    shoot_screen "$out" frenzy_not_complete
+    fail "two cleared furballs did not complete level 1"
+fi
 sleep 1
 shoot_screen "$out" frenzy_level_complete
 [ -s fPersonalBests.dat ] || fail "no fPersonalBests.dat after a completed level"

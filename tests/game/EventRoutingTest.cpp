@@ -1,5 +1,8 @@
 #include <SDL/SDL.h>
 
+#include <array>
+#include <vector>
+
 #include "Core/GameClock.h"
 #include "game/PlatformState.h"
 #include "tests/game/ShellTestSupport.h"
@@ -29,23 +32,45 @@ SDL_Event key(Uint8 type, SDLKey sym, SDLMod mod, Uint16 unicode = 0)
 
 using EventRoutingTest = ShellTest;
 
+struct PointerCase {
+    const char* name;
+    std::vector<SDL_Event> events;
+    std::vector<std::array<int, 3>> touches;   // phase, x, y
+};
+
+// A release away from the last motion the game heard moves there first: a swipe whose motions the full queue
+// let go is still a swipe. A release where the pointer already was adds nothing, so a fling keeps its speed.
 TEST_F(EventRoutingTest, PointerBecomesTouchesAndMotionOnlyWhileDown)
 {
-    dispatchEvent(mouse(SDL_MOUSEMOTION, 5, 6));           // no button down: dropped
-    dispatchEvent(mouse(SDL_MOUSEBUTTONDOWN, 10, 20));
-    dispatchEvent(mouse(SDL_MOUSEMOTION, 30, 40));
-    dispatchEvent(mouse(SDL_MOUSEBUTTONUP, 50, 60, SDL_BUTTON_RIGHT));   // any button ends the touch
-    dispatchEvent(mouse(SDL_MOUSEMOTION, 70, 80));          // dropped again
-    ASSERT_EQ(app.touches.size(), 3u);
-    const int expected[3][3] = {{0, 10, 20}, {1, 30, 40}, {2, 50, 60}};
-    for (int i = 0; i < 3; i++) {
-        EXPECT_EQ(app.touches[i].phase, expected[i][0]);
-        EXPECT_EQ(app.touches[i].x, expected[i][1]);
-        EXPECT_EQ(app.touches[i].y, expected[i][2]);
-        EXPECT_EQ(app.touches[i].secondX, -1);
-        EXPECT_EQ(app.touches[i].secondY, -1);
+    const PointerCase cases[] = {
+        {"motion only while down, any button ends the touch",
+         {mouse(SDL_MOUSEMOTION, 5, 6), mouse(SDL_MOUSEBUTTONDOWN, 10, 20), mouse(SDL_MOUSEMOTION, 30, 40),
+          mouse(SDL_MOUSEBUTTONUP, 30, 40, SDL_BUTTON_RIGHT), mouse(SDL_MOUSEMOTION, 70, 80)},
+         {{0, 10, 20}, {1, 30, 40}, {2, 30, 40}}},
+        {"a release past the last motion moves there first",
+         {mouse(SDL_MOUSEBUTTONDOWN, 10, 20), mouse(SDL_MOUSEMOTION, 30, 40), mouse(SDL_MOUSEBUTTONUP, 50, 60)},
+         {{0, 10, 20}, {1, 30, 40}, {1, 50, 60}, {2, 50, 60}}},
+        {"a swipe whose motions were all let go",
+         {mouse(SDL_MOUSEBUTTONDOWN, 100, 200), mouse(SDL_MOUSEBUTTONUP, 160, 200)},
+         {{0, 100, 200}, {1, 160, 200}, {2, 160, 200}}},
+        {"a tap", {mouse(SDL_MOUSEBUTTONDOWN, 7, 8), mouse(SDL_MOUSEBUTTONUP, 7, 8)}, {{0, 7, 8}, {2, 7, 8}}},
+        {"a release without a press", {mouse(SDL_MOUSEBUTTONUP, 9, 9)}, {{2, 9, 9}}},
+    };
+    for (const PointerCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        app.touches.clear();
+        for (const SDL_Event& event : c.events)
+            dispatchEvent(event);
+        ASSERT_EQ(app.touches.size(), c.touches.size());
+        for (size_t i = 0; i < c.touches.size(); i++) {
+            EXPECT_EQ(app.touches[i].phase, c.touches[i][0]) << "touch " << i;
+            EXPECT_EQ(app.touches[i].x, c.touches[i][1]) << "touch " << i;
+            EXPECT_EQ(app.touches[i].y, c.touches[i][2]) << "touch " << i;
+            EXPECT_EQ(app.touches[i].secondX, -1);
+            EXPECT_EQ(app.touches[i].secondY, -1);
+        }
+        EXPECT_FALSE(gPlatformState.buttonDown);
     }
-    EXPECT_FALSE(gPlatformState.buttonDown);
 }
 
 TEST_F(EventRoutingTest, KeysReachOnlyAnInstalledReceiverAndOnlyPresses)

@@ -107,12 +107,13 @@ TEST_F(MainLoopTest, EachPassTakesEveryEventAndFoldsMotions)
     const std::string m100 = motions(100);
     const std::string m20 = motions(20);
     const Case cases[] = {
-        // 200 motions, then a click: the click is whole, the motions (no button) go.
-        {m100 + "|" + m100 + "du|", {{0, 100}, {2, 101}}, true, 0},
-        // A drag: each pass's run of motions arrives as its last one.
-        {"d" + m100 + "|" + m100 + "u|", {{0, 0}, {1, 100}, {1, 99}, {2, 100}}, true, 0},
+        // 200 motions, then a click: the click is whole, the motions (no button) go; the release lies a pixel
+        // from the press, where the pointer first moves.
+        {m100 + "|" + m100 + "du|", {{0, 100}, {1, 101}, {2, 101}}, true, 0},
+        // A drag: each pass's run of motions arrives as its last one, and the release where it lies.
+        {"d" + m100 + "|" + m100 + "u|", {{0, 0}, {1, 100}, {1, 99}, {1, 100}, {2, 100}}, true, 0},
         // Motions on both sides of a press: the press splits the run.
-        {"mmmdmmmu|", {{0, 3}, {1, 6}, {2, 7}}, true, 0},
+        {"mmmdmmmu|", {{0, 3}, {1, 6}, {1, 7}, {2, 7}}, true, 0},
         // 200 motions around a focus loss and as many around the gain: both changes arrive.
         {m100 + "|" + "l" + m100 + "|" + m100 + "|" + "g" + m100 + "|", {}, true, 1},
         {m100 + "|" + m20 + "l" + m100 + "|" + m100 + "|" + m20 + "g" + m100 + "|", {}, true, 1},
