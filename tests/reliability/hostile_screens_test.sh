@@ -10,12 +10,22 @@
 # With KELZO_LOOP_STATS set in the environment, the game logs its main-loop passes each second; the logs
 # stay in <folder for logs> for bench/speed/speed.sh to read.
 #
-#   hostile_screens_test.sh <kelzo> <data folder> <close_window> <folder for logs> [scenario ...]
+#   hostile_screens_test.sh <kelzo> <data folder> <close_window> <folder for logs> [scenario ... | <k>/<n>]
 set -uo pipefail
 
 kelzo="$1"; data="$2"; closer="$3"; out="$4"; shift 4
-scenarios="${*:-refused silent byte_a_second garbage huge rows lying_length bad_chunk_size bad_chunk_text redirect
-close_mid_body}"
+all_scenarios="refused silent byte_a_second garbage huge rows lying_length bad_chunk_size bad_chunk_text redirect
+close_mid_body"
+scenarios="${*:-$all_scenarios}"
+# "<k>/<n>" instead of names: every n-th scenario from the k-th, so that n runs side by side share them all.
+if [[ "$scenarios" =~ ^([0-9]+)/([0-9]+)$ ]]; then
+    part="${BASH_REMATCH[1]}" parts="${BASH_REMATCH[2]}" index=0 picked=""
+    for scenario in $all_scenarios; do
+        [ $((index % parts + 1)) -eq "$part" ] && picked="$picked $scenario"
+        index=$((index + 1))
+    done
+    scenarios="$picked"
+fi
 here="$(cd "$(dirname "$0")" && pwd)"
 server_script="$here/../support/hostile_http_server.py"
 # shellcheck source=../e2e/xvfb_support.sh
