@@ -235,7 +235,7 @@ wait_alert_grown_in "[0-9-]*"
 drawn_shot hi_scores_upload_prompt
 submits="$(requests "POST /kelzo/submit_score/")"
 # shellcheck disable=SC2046
-tap_at $(grep -o "alert [0-9-]* taps: .*" "$log" | tail -n1 | tr ' ' '\n' | grep "^1:" | sed 's/^1://; s/,/ /')
+tap_at $(grep "alert [0-9-]* taps:" "$log" | tail -n1 | tap_items | grep "^1:" | sed 's/^1://; s/,/ /')
 wait_for 100 more_requests "POST /kelzo/submit_score/" "$submits" || fail "the upload sent nothing"
 grep "^REQUEST POST /kelzo/submit_score/" "$out/server.txt" | tail -n1 | cut -d' ' -f4 | xxd -r -p |
     grep -q "user_name=Flow%20Tester.*score=5000\|score=5000.*user_name=Flow%20Tester" ||

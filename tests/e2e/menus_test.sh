@@ -114,7 +114,7 @@ walk_first_title_to_main_menu "$out"
 # ---- A theme tile: the alert says so, its answer returns to the main menu.
 tap_to_screen screen 3 11 18
 shoot_screen "$out" themes
-tile="$(grep "screen 18 taps:" "$log" | tail -n1 | tr ' ' '\n' | grep '^10[0-9]:' | head -n1 | cut -d: -f1)"
+tile="$(grep "screen 18 taps:" "$log" | tail -n1 | tap_items | grep '^10[0-9]:' | head -n1 | cut -d: -f1)"
 [ -n "$tile" ] || fail "the theme screen logged no tiles"
 before="$(log_count "alert 23:")"
 # shellcheck disable=SC2046

@@ -3,11 +3,23 @@
 # ("screen N taps: tag:x,y ..." and "alert N taps: ..."). Sourced by the end-to-end tests, which set $log (the
 # program's log), $window (its X window) and fail().
 
+# Fails, naming the helper that called it, unless that helper got at least $1 arguments: "need_args 3 "$@"".
+# Without it a short call dies on an unbound variable somewhere further down, or waits on a wrong pattern.
+need_args() {
+    local wanted="$1"; shift
+    [ "$#" -ge "$wanted" ] || fail "${FUNCNAME[1]} needs $wanted arguments, got $#${*:+: $*}"
+}
+
 # Lines matching $1 in the log so far.
-log_count() { grep -c -- "$1" "$log"; }
+log_count() { need_args 1 "$@"; grep -c -- "$1" "$log"; }
+
+# The "tag:x,y" items of a tap list, one a line, from the log lines on stdin: only what follows "taps:", so the
+# time stamp that begins every line ("11:05:41.427") is never read as tag 11.
+tap_items() { sed -n 's/^.* taps: *//p' | tr ' ' '\n'; }
 
 # Waits up to 10 s for the count of lines matching $1 to pass $2.
 wait_more() {
+    need_args 2 "$@"
     local pattern="$1" before="$2"
     for ((i = 0; i < 100; i++)); do
         [ "$(log_count "$pattern")" -gt "$before" ] && return 0
@@ -19,19 +31,22 @@ wait_more() {
 # The centre "x y" of the child tagged $3 in the newest tap list of $1 ("screen" or "alert") $2; with $4
 # "last", of the last child so tagged (a screen may use a tag in two groups, such as tiles and buttons).
 tap_point() {
+    need_args 3 "$@"
     local pick="head"
     [ "${4:-}" = last ] && pick="tail"
-    grep -- "$1 $2 taps:" "$log" | tail -n1 | tr ' ' '\n' | grep "^$3:" | "$pick" -n1 | sed 's/^[0-9]*://; s/,/ /'
+    grep -- "$1 $2 taps:" "$log" | tail -n1 | tap_items | grep -- "^$3:" | "$pick" -n1 | sed 's/^-*[0-9]*://; s/,/ /'
 }
 
 # A press and release at x y, as a finger would. Gestures go in one xdotool run, which keeps their pauses:
 # on a loaded machine starting each step's own xdotool can take longer than the pauses themselves.
 tap_at() {
+    need_args 2 "$@"
     xdotool mousemove --window "$window" "$1" "$2" mousedown 1 sleep 0.05 mouseup 1
 }
 
 # Taps x y and waits for screen $3 to be drawn.
 tap_xy_to_screen() {
+    need_args 3 "$@"
     local shown
     shown="$(log_count "screen $3 shown")"
     tap_at "$1" "$2"
@@ -41,6 +56,7 @@ tap_xy_to_screen() {
 # Waits up to 30 s for the newest alert $1 (its id, or a pattern of ids) to have grown in: the game logs it
 # after that alert's tap list, and from then on its buttons take taps.
 wait_alert_grown_in() {
+    need_args 1 "$@"
     local listed k
     for ((k = 0; k < 300; k++)); do
         listed="$(grep -n -- "alert $1 taps:" "$log" | tail -n1 | cut -d: -f1)"
@@ -53,6 +69,7 @@ wait_alert_grown_in() {
 # Taps the child tagged $3 of $1 $2 (once its alert has grown in) and waits for screen $4 to be drawn; $5 as
 # in tap_point.
 tap_to_screen() {
+    need_args 4 "$@"
     local kind="$1" id="$2" tag="$3" next="$4" point
     point="$(tap_point "$kind" "$id" "$tag" "${5:-}")"
     [ -n "$point" ] || fail "no child tagged $tag on $kind $id"
@@ -64,6 +81,7 @@ tap_to_screen() {
 
 # Waits up to 30 s for the first screen $1 to be drawn.
 wait_first_screen() {
+    need_args 1 "$@"
     for ((i = 0; i < 300; i++)); do
         grep -qs "screen $1 shown" "$log" && return 0
         sleep 0.1
@@ -128,7 +146,7 @@ walk_first_title_to_main_menu() {
 intro_alert_point() {
     awk '/ alert 7 taps:/ { pending = $0 }
          / screen [0-9]+ \(from / { if (/ screen 1 \(from /) intro = pending; pending = "" }
-         END { print intro }' "$log" | tr ' ' '\n' | grep "^0:" | head -n1 | sed 's/^[0-9]*://; s/,/ /'
+         END { print intro }' "$log" | tap_items | grep "^0:" | head -n1 | sed 's/^[0-9]*://; s/,/ /'
 }
 
 # From the game intro on to the play screen: its opening dialog answered by its button, or, when the intro
@@ -158,6 +176,7 @@ walk_title_to_play() {
 
 # Taps the child tagged $2 of alert $1 once it has grown in, and waits for the answer to be logged.
 tap_to_alert_answer() {
+    need_args 2 "$@"
     local point answered
     point="$(tap_point alert "$1" "$2")"
     [ -n "$point" ] || fail "no child tagged $2 on alert $1"
@@ -170,14 +189,16 @@ tap_to_alert_answer() {
 
 # Waits up to 10 s for the tutorial to reach step $1 ("tutorial step N" in the log).
 wait_tutorial_step() {
+    need_args 1 "$@"
     wait_more "tutorial step $1\$" 0 || fail "the tutorial did not reach step $1"
 }
 
 # How often the tutorial has reached step $1.
-tutorial_steps() { grep -c "tutorial step $1\$" "$log"; }
+tutorial_steps() { need_args 1 "$@"; grep -c "tutorial step $1\$" "$log"; }
 
 # Taps the board's middle, slowly enough for each tap to count, until the tutorial reaches step $1 once more.
 tap_tutorial_on_to() {
+    need_args 1 "$@"
     local before
     before="$(tutorial_steps "$1")"
     for ((t = 0; t < 30; t++)); do
@@ -190,6 +211,7 @@ tap_tutorial_on_to() {
 
 # Swipes the furball of cell ($1, $2) one way ($3, $4), as a finger would.
 swipe_cell() {
+    need_args 4 "$@"
     swipe $((3 + 45 * $1 + 22)) $((73 + 45 * $2 + 22)) "$3" "$4"
 }
 
@@ -252,6 +274,7 @@ shoot_screen() {
 
 # A swipe from x y ($1 $2) in the direction $3 $4 (each -1, 0 or 1), 60 pixels long, as a finger would.
 swipe() {
+    need_args 4 "$@"
     local fx="$1" fy="$2" dx="$3" dy="$4" step steps=()
     for step in 1 2 3 4 5 6; do
         steps+=(mousemove --window "$window" $((fx + dx * step * 10)) $((fy + dy * step * 10)) sleep 0.03)
@@ -270,7 +293,7 @@ make_a_move() {
 }
 
 # Whether the log holds more "move made" lines than $1.
-moves_since() { [ "$(log_count "move made")" -gt "$1" ]; }
+moves_since() { need_args 1 "$@"; [ "$(log_count "move made")" -gt "$1" ]; }
 
 # One Frenzy swipe aimed at the board last logged: a furball with a single other ahead in its line, a move that
 # clears that one whatever the colours. Drops land without a log line, so the aim may miss: succeeds when a
@@ -287,6 +310,7 @@ try_lone_swipe() {
 # Plays the board on the play screen to its end with the throws the program $1 (tests/e2e/solving_throw)
 # finds, and waits for the board to be reported solved.
 play_board_to_end() {
+    need_args 1 "$@"
     local solver="$1" line cells column row dx dy centre moves solved
     solved="$(log_count "board solved")"
     for ((throw = 0; throw < 20; throw++)); do
@@ -313,6 +337,7 @@ play_board_to_end() {
 # back; fails unless the game logs the gain within $1 tenths of a second. Sets other_pid while that window
 # lives, for the caller's clean-up.
 focus_away_and_back() {
+    need_args 1 "$@"
     local losses gains
     losses="$(log_count "focus lost")"
     xlogo -geometry 100x100+450+550 2>/dev/null &
@@ -332,6 +357,7 @@ focus_away_and_back() {
 # Types $2 into the contact form's field at height $1 in place of what it held (a tap at its right end puts
 # the cursor after the text).
 type_into_field() {
+    need_args 2 "$@"
     tap_at 280 "$1"
     sleep 0.3
     xdotool key --repeat 40 --delay 10 BackSpace
@@ -341,6 +367,7 @@ type_into_field() {
 # Runs the console command $1 from the main menu: the contact form, the command typed into its e-mail field,
 # a long press on Back; waits for the main menu to come back.
 console_command() {
+    need_args 1 "$@"
     local shown
     tap_to_screen screen 3 6 11
     type_into_field 174 "$1"
@@ -355,6 +382,7 @@ console_command() {
 
 # On the new-high-score screen: the name $1 typed and saved; waits for the high-score screen.
 save_high_score_name() {
+    need_args 1 "$@"
     tap_at 280 252   # the name field
     sleep 0.3
     xdotool type --delay 20 "$1"
