@@ -6,7 +6,7 @@
 // The game's own puzzles come second: from their start and from the
 // position after their four stored moves, where hints pass to the search.
 //
-// Usage: bench_board_search [boards per furball count] [seed]
+// Usage: bench_board_search [boards per furball count, at least 4: one of each kind] [seed]
 
 #include <algorithm>
 #include <chrono>
@@ -160,7 +160,9 @@ void report(const char* label, const std::vector<Timing>& timings, bool wantSolv
 
 int main(int argc, char** argv)
 {
-    int perCount = argc > 1 ? atoi(argv[1]) : 1500;
+    // Boards come in four kinds in turn (built solvable, packed in three box sizes): fewer than one of each
+    // would leave a row without boards.
+    int perCount = argc > 1 ? std::max(4, atoi(argv[1])) : 1500;
     unsigned seed = argc > 2 ? unsigned(atoi(argv[2])) : 12345u;
     srand(seed);
 
