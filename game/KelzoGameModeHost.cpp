@@ -22,7 +22,11 @@ void KelzoGame::openFreePlayNewLevelPopup(bool delayed)
 {
     if (currentGame)
         currentGame->levelPopupShown = true;
-    currentAlertId = FreePlayNewLevelPopup::open(currentLevel, delayed, this);
+    CustomAlertView* alert = nullptr;
+    currentAlertId = FreePlayNewLevelPopup::open(currentLevel, delayed, this, &alert);
+    // Logged with its buttons as the application's other alerts are, so that a walk through the game by its
+    // log can answer it.
+    logAlert(currentAlertId, FreePlayNewLevelPopup::titleFor(currentLevel).c_str(), alert);
 }
 
 int KelzoGame::recordCredit() { return currentGame ? currentGame->recordCredit() : 0; }

@@ -37,18 +37,26 @@ AlertOptions popupOptions()
 
 }  // namespace
 
-int FreePlayNewLevelPopup::open(int level, bool delayed, AlertViewCallbackI* callback)
+int FreePlayNewLevelPopup::open(int level, bool delayed, AlertViewCallbackI* callback, CustomAlertView** opened)
 {
+    CustomAlertView* alert = nullptr;
+    int id = kPopupAlertId;
     if (level >= kLastLevel) {
-        CustomAlertView* alert = new CustomAlertView(callback, getText(kFinalTitleText).c_str(),
-                                                     getText(kFinalMessageText).c_str(),
-                                                     getText(kFinalButtonText).c_str(), nullptr, nullptr,
-                                                     popupOptions());
+        alert = new CustomAlertView(callback, titleFor(level).c_str(), getText(kFinalMessageText).c_str(),
+                                    getText(kFinalButtonText).c_str(), nullptr, nullptr, popupOptions());
         alert->startDelayMs = kDelayMs;
-        return kFinalAlertId;
+        id = kFinalAlertId;
+    } else {
+        alert = new FreePlayNewLevelPopup(level, delayed, callback);
     }
-    new FreePlayNewLevelPopup(level, delayed, callback);
-    return kPopupAlertId;
+    if (opened)
+        *opened = alert;
+    return id;
+}
+
+String FreePlayNewLevelPopup::titleFor(int level)
+{
+    return getText(level >= kLastLevel ? kFinalTitleText : kTitleText);
 }
 
 bool FreePlayNewLevelPopup::offersHighScores(int level)

@@ -22,8 +22,11 @@ public:
     static constexpr int kShownAtOnce = -10000;
 
     // Opens what the completion of `level` calls for: the popup for the next level, or the final alert after
-    // the last one. Returns the alert id it opened, under which the callback hears its answer.
-    static int open(int level, bool delayed, AlertViewCallbackI* callback);
+    // the last one. Returns the alert id it opened, under which the callback hears its answer; sets *opened,
+    // when given, to the alert itself.
+    static int open(int level, bool delayed, AlertViewCallbackI* callback, CustomAlertView** opened = nullptr);
+    // The title of what open() shows for the completion of `level`.
+    static String titleFor(int level);
 
     // The popup for the level after `level`.
     FreePlayNewLevelPopup(int level, bool delayed, AlertViewCallbackI* callback);

@@ -2,17 +2,25 @@
 """Measures the real game in a virtual X display.
 
 Reports the time from launch to the first frame and to the title screen, the CPU use over ten idle seconds there,
-then, walked through the menus to the play screen (tests/e2e/walk.sh), the CPU time per frame while furballs fly
-(a run of swipes) and the peak memory.
+then, walked through the menus to the play screen, the CPU time per frame while furballs fly (a run of moves)
+and the peak memory.
 Then, as a desktop player with a fast mouse: the share of swipes made among 1000 pointer motions a second for
 5 s and how long after their release the move came, the time from a restore of the minimised window to the
 picture drawn again, and the CPU use while another window has the focus.
 
-    bench/startup/measure.py [build folder]      (default: build)
+    bench/startup/measure.py [--quick] [build folder]      (default: build)
+
+--quick measures each line as briefly as it can (a second of each idle wait, two moves, two seconds of
+motions, one restore), for the smoke run of the test command: its figures say only that they can be measured.
+
+The walks and the moves are the end-to-end tests' own (tests/e2e/walk.sh, pick_swipe.py), so a change of the
+screen flow breaks this script in the same run as those tests. A line that cannot be measured ends the script
+with status 1 and says why; a figure is never made up.
 
 Needs Xvfb, xdotool, openbox, wmctrl and x11-apps (scripts/install-deps.sh), and the helpers built under
 tests/e2e. Each run plays in a fresh copy of the data folder, under the openbox window manager.
 """
+import argparse
 import datetime
 import os
 import re
@@ -21,18 +29,31 @@ import subprocess
 import sys
 import tempfile
 import time
+from dataclasses import dataclass
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
-sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
-import pick_swipe  # noqa: E402  (shared with the end-to-end test)
+E2E = os.path.join(ROOT, "tests", "e2e")
+sys.path.insert(0, E2E)
+import pick_swipe  # noqa: E402  (shared with the end-to-end tests)
 
 TICKS = os.sysconf("SC_CLK_TCK")
-IDLE_SECONDS = 10
-MOVES = 12
-STREAM_SECONDS = 5
 STREAM_RATE = 1000      # pointer motions a second, a fast desktop mouse
-RESTORES = 5
+
+
+@dataclass
+class Plan:
+    idle_seconds: int = 10
+    moves: int = 12
+    stream_seconds: int = 5
+    restores: int = 5
+
+
+QUICK = Plan(idle_seconds=1, moves=2, stream_seconds=2, restores=1)
+
+
+class Unmeasured(Exception):
+    """A line that could not be measured, and why."""
 
 
 def log_time(line):
@@ -52,17 +73,24 @@ def peak_memory_mb(pid):
         for line in status:
             if line.startswith("VmHWM:"):
                 return int(line.split()[1]) / 1024
-    return float("nan")
+    raise Unmeasured("peak memory: no VmHWM in /proc")
 
 
 class Game:
+    """The game in a fresh copy of the data folder on a virtual display of its own, under openbox. The display,
+    the window manager and the game all end in close(), whatever happened before."""
+
     def __init__(self, build):
         self.build = build
         self.work = tempfile.mkdtemp(prefix="kelzo_bench_")
+        self.xvfb = self.wm = self.process = self.log = self.window = None
+
+    def start(self):
         read_end, write_end = os.pipe()
+        # Neither server shares this script's output: a server left behind would hold it open.
         self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-noreset", "-nolisten", "tcp",
                                       "-screen", "0", "400x560x24"], pass_fds=(write_end,),
-                                     stderr=subprocess.DEVNULL)
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as display:
             self.env = dict(os.environ, DISPLAY=":" + display.readline().strip(), SDL_AUDIODRIVER="dummy",
@@ -73,31 +101,39 @@ class Game:
             if subprocess.run(["wmctrl", "-m"], env=self.env, capture_output=True).returncode == 0:
                 break
             time.sleep(0.1)
+        else:
+            raise Unmeasured("openbox did not start")
         data = os.path.join(self.work, "data")
-        shutil.copytree(os.path.join(build, "data"), data)
+        shutil.copytree(os.path.join(self.build, "data"), data)
         self.log_path = os.path.join(self.work, "kelzo.log")
         self.log = open(self.log_path, "w")
         self.launched = time.time()
-        self.process = subprocess.Popen([os.path.join(build, "kelzo")], cwd=data, env=self.env,
+        self.process = subprocess.Popen([os.path.join(self.build, "kelzo")], cwd=data, env=self.env,
                                         stdout=self.log, stderr=subprocess.STDOUT)
-        self.window = None
 
     def text(self):
         with open(self.log_path, encoding="utf-8", errors="replace") as log:
             return log.read()
 
     def wait_for(self, pattern, seconds=30, after=0):
-        """The first log line at or after line `after` that matches, waiting up to `seconds`."""
+        """The first log line at or after line `after` that matches, waiting up to `seconds`; None when none
+        came."""
         end = time.time() + seconds
         while time.time() < end:
-            lines = self.text().splitlines()[after:]
-            for line in lines:
+            for line in self.text().splitlines()[after:]:
                 if re.search(pattern, line):
                     return line
             if self.process.poll() is not None:
                 break
             time.sleep(0.02)
-        raise RuntimeError(f"no log line /{pattern}/ in time\n" + self.text()[-2000:])
+        return None
+
+    def expect(self, pattern, why, seconds=30, after=0):
+        """As wait_for; a line that never came ends the measurement with `why`."""
+        line = self.wait_for(pattern, seconds, after)
+        if line is None:
+            raise Unmeasured(f"{why}: no log line /{pattern}/ within {seconds} s")
+        return line
 
     def line_count(self):
         return len(self.text().splitlines())
@@ -110,166 +146,195 @@ class Game:
         self.window = self.xdotool("search", "--name", "^Kelzo$").split()[0]
 
     def walk(self, steps):
-        """Walks the menus as the end-to-end test does (steps: a function of tests/e2e/walk.sh)."""
-        script = 'fail() { echo "walk: $*" >&2; exit 1; }; source "$1"; ' + steps
-        env = dict(self.env, log=self.log_path, window=self.window)
-        subprocess.run(["bash", "-c", script, "walk", os.path.join(ROOT, "tests", "e2e", "walk.sh")], env=env,
-                       check=True, stdout=subprocess.DEVNULL)
-
-    def swipe(self, x, y, dx, dy):
-        self.xdotool("mousemove", "--window", self.window, str(x), str(y), "mousedown", "1")
-        for step in range(1, 7):
-            self.xdotool("mousemove", "--window", self.window, str(x + dx * step * 10), str(y + dy * step * 10))
-        self.xdotool("mouseup", "1")
+        """Runs helpers of tests/e2e/walk.sh on the game, as the end-to-end tests do; their output. A helper that
+        fails ends the measurement with its message and the end of the game's log."""
+        script = 'source "$1"; log="$2"; window="$3"; ' + steps
+        walked = subprocess.run(["bash", "-c", script, "walk", os.path.join(E2E, "xvfb_support.sh"),
+                                 self.log_path, self.window], env=self.env, capture_output=True, text=True)
+        if walked.returncode != 0:
+            raise Unmeasured(f"the walk '{steps}' failed:\n{walked.stdout}{walked.stderr}")
+        return walked.stdout
 
     def close(self):
-        closer = os.path.join(self.build, "tests", "e2e", "close_window")
-        if self.window and os.path.exists(closer):
-            subprocess.run([closer, self.window], env=self.env)
-        else:
-            self.process.terminate()
+        """Closes the window as a window manager would and ends whatever is left; the game's exit status."""
+        status = None
         try:
-            return self.process.wait(10)
+            if self.process:
+                closer = os.path.join(self.build, "tests", "e2e", "close_window")
+                if self.window and os.path.exists(closer):
+                    subprocess.run([closer, self.window], env=self.env)
+                else:
+                    self.process.terminate()
+                status = self.process.wait(10)
+        except subprocess.TimeoutExpired:
+            pass
         finally:
-            if self.process.poll() is None:
-                self.process.kill()
-            self.wm.terminate()
-            self.wm.wait()
-            self.xvfb.terminate()
-            self.xvfb.wait()
-            self.log.close()
+            for started in (self.process, self.wm, self.xvfb):
+                if started and started.poll() is None:
+                    started.kill()
+                    started.wait()
+            if self.log:
+                self.log.close()
             shutil.rmtree(self.work, ignore_errors=True)
+        return status
 
 
-def fly(game):
-    """Swipes valid moves one after another; CPU seconds and frames over the animations."""
+def fly(game, moves):
+    """Makes `moves` moves with the end-to-end tests' helpers, playing on past a solved board or a finished
+    level; CPU seconds and frames over their flights."""
     frames = 0
     cpu = 0.0
-    for _ in range(MOVES):
-        game.wait_for(r"furballs \(cell:centre\)")
-        swipe = pick_swipe.valid_swipes(pick_swipe.last_furballs(game.text()) or {})
-        if not swipe:
-            time.sleep(2)   # a stuck board is replaced
-            continue
+    for _ in range(moves):
         mark = game.line_count()
         before = cpu_seconds(game.process.pid)
-        game.swipe(*swipe[0])
-        game.wait_for(r"move made", 5, mark)
-        line = game.wait_for(r"animation ran \d+ frames", 10, mark)
+        game.walk("make_a_move")
+        line = game.expect(r"animation ran \d+ frames", "CPU per frame while flying: the flight never ended", 10,
+                           mark)
         cpu += cpu_seconds(game.process.pid) - before
         frames += int(re.search(r"animation ran (\d+) frames", line).group(1))
-        time.sleep(0.2)
-        if "board solved" in "\n".join(game.text().splitlines()[mark:]):
-            time.sleep(2)   # the next board comes
+        game.walk("play_on_to_next_board")
     return cpu, frames
 
 
-def swipes_among_motions(game):
-    """Swipes made while the pointer moves STREAM_RATE times a second for STREAM_SECONDS: swipes sent, and the
-    ms from each release to its move for those that arrived."""
+def send_touch(burst, touch):
+    """Asks pointer_burst for a swipe "x y dx dy" (a direction of 0 0 is a tap) among its motions; the
+    wall-clock second of the release, or None when the helper has stopped."""
+    burst.stdin.write("%d %d %d %d\n" % touch)
+    burst.stdin.flush()
+    answer = burst.stdout.readline().split()
+    return int(answer[1]) / 1000 if len(answer) == 2 else None
+
+
+def swipes_among_motions(game, seconds):
+    """Swipes made while the pointer moves STREAM_RATE times a second for `seconds`: swipes sent, and the ms
+    from each release to its move for those that arrived. A finished level's popup is answered by a tap among
+    the motions, so that play goes on."""
     helper = os.path.join(game.build, "tests", "e2e", "pointer_burst")
-    burst = subprocess.Popen([helper, game.window, str(STREAM_SECONDS * STREAM_RATE), str(STREAM_RATE)],
+    burst = subprocess.Popen([helper, game.window, str(seconds * STREAM_RATE), str(STREAM_RATE)],
                              env=game.env, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
     sent, delays = 0, []
-    end = time.time() + STREAM_SECONDS - 0.5   # the last swipe ends before the motions do
+    end = time.time() + seconds - 0.5   # the last swipe ends before the motions do
     try:
         while time.time() < end:
-            swipes = pick_swipe.valid_swipes(pick_swipe.last_furballs(game.text()) or {})
-            if not swipes:
+            swipe = pick_swipe.best_swipe(pick_swipe.last_furballs(game.text()) or {})
+            if not swipe:
+                popup = game.walk("level_popup_point").split()
+                if popup and send_touch(burst, (int(popup[0]), int(popup[1]), 0, 0)) is None:
+                    break
                 time.sleep(0.1)   # a finished board is replaced
                 continue
             mark = game.line_count()
-            burst.stdin.write("%d %d %d %d\n" % swipes[0])
-            burst.stdin.flush()
-            answer = burst.stdout.readline().split()
-            if len(answer) != 2:
+            released = send_touch(burst, swipe)
+            if released is None:
                 break
-            released = int(answer[1]) / 1000
             sent += 1
-            try:
-                delays.append((log_time(game.wait_for(r"move made", 1, mark)) - released) * 1000)
-            except RuntimeError:
-                pass
+            line = game.wait_for(r"move made", 1, mark)
+            if line:
+                delays.append((log_time(line) - released) * 1000)
             time.sleep(0.3)
     finally:
         burst.stdin.close()
-        burst.wait(STREAM_SECONDS + 5)
+        burst.wait(seconds + 5)
+    if not sent:
+        raise Unmeasured(f"swipes among motions: no board offered a valid swipe in {seconds} s")
     return sent, delays
 
 
-def restore_times(game):
+def restore_times(game, restores):
     """ms from asking the window manager to restore the minimised window to the picture drawn again."""
     times = []
-    for _ in range(RESTORES):
+    for _ in range(restores):
         mark = game.line_count()
         game.xdotool("windowminimize", game.window)
-        game.wait_for(r"focus lost", 5, mark)
+        game.expect(r"focus lost", "restore: minimising did not take the focus", 5, mark)
         time.sleep(0.3)
         mark = game.line_count()
         asked = time.time()
         subprocess.run(["wmctrl", "-i", "-a", game.window], env=game.env, check=True)
-        times.append((log_time(game.wait_for(r"picture redrawn on request", 5, mark)) - asked) * 1000)
+        line = game.expect(r"picture redrawn on request", "restore: no picture drawn again", 5, mark)
+        times.append((log_time(line) - asked) * 1000)
         time.sleep(0.3)
     return times
 
 
-def unfocused_idle(game):
-    """Per cent of one core used over IDLE_SECONDS while another window has the focus."""
+def unfocused_idle(game, seconds):
+    """Per cent of one core used over `seconds` while another window has the focus."""
     mark = game.line_count()
     other = subprocess.Popen(["xlogo", "-geometry", "150x150+400+400"], env=game.env, stderr=subprocess.DEVNULL)
     try:
-        game.wait_for(r"focus lost", 5, mark)
+        game.expect(r"focus lost", "CPU while unfocused: another window did not take the focus", 5, mark)
         time.sleep(1)
         before = cpu_seconds(game.process.pid)
-        time.sleep(IDLE_SECONDS)
-        return (cpu_seconds(game.process.pid) - before) / IDLE_SECONDS * 100
+        time.sleep(seconds)
+        return (cpu_seconds(game.process.pid) - before) / seconds * 100
     finally:
         other.terminate()
         other.wait()
         subprocess.run(["wmctrl", "-i", "-a", game.window], env=game.env)
 
 
+def say(line):
+    print(line, flush=True)
+
+
+def measure(game, plan):
+    """Prints each figure as soon as it is measured."""
+    first = log_time(game.expect(r"first frame shown", "time to first frame")) - game.launched
+    say(f"time to first frame          {first * 1000:7.0f} ms   (goal < 300 ms)")
+    title = log_time(game.expect(r"screen 0 shown", "time to title screen")) - game.launched
+    say(f"time to title screen         {title * 1000:7.0f} ms   (goal < 1000 ms)")
+    game.find_window()
+    game.walk("walk_language_to_title")
+    time.sleep(2)   # start-up threads and the music fade-in settle
+    before = cpu_seconds(game.process.pid)
+    time.sleep(plan.idle_seconds)
+    idle = (cpu_seconds(game.process.pid) - before) / plan.idle_seconds * 100
+    say(f"idle CPU over {plan.idle_seconds} s on title  {idle:7.2f} %    of one core (goal < 2 %)")
+
+    game.walk("walk_title_to_play")
+    time.sleep(1)   # the cross-fade into the play screen ends
+    cpu, frames = fly(game, plan.moves)
+    if not frames:
+        raise Unmeasured(f"CPU per frame while flying: {plan.moves} moves drew no frames")
+    say(f"CPU per frame while flying   {cpu / frames * 1000:7.2f} ms   ({frames} frames, {cpu:.2f} s CPU;"
+        " goal <= 2 ms)")
+    say(f"peak memory                  {peak_memory_mb(game.process.pid):7.1f} MB   (goal < 150 MB)")
+
+    sent, delays = swipes_among_motions(game, plan.stream_seconds)
+    say(f"swipes among {STREAM_RATE} motions/s    {len(delays)}/{sent} made   (goal: all)")
+    if not delays:
+        raise Unmeasured(f"move after release: none of the {sent} swipes made a move")
+    say(f"  move after release         {sum(delays) / len(delays):7.1f} ms   mean, {max(delays):.0f} ms at most"
+        " (goal <= 17 ms)")
+
+    restores = restore_times(game, plan.restores)
+    say(f"restore to picture drawn     {sum(restores) / len(restores):7.1f} ms   mean, {max(restores):.0f} ms at most"
+        f" of {len(restores)} (goal < 100 ms)")
+    unfocused = unfocused_idle(game, plan.idle_seconds)
+    say(f"CPU while unfocused          {unfocused:7.2f} %    of one core (goal < 1 %)")
+
+
 def main():
-    build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build"))
-    game = Game(build)
+    parser = argparse.ArgumentParser(description="Measures the real game in a virtual X display.")
+    parser.add_argument("--quick", action="store_true", help="each line as briefly as it can be measured")
+    parser.add_argument("build", nargs="?", default=os.path.join(ROOT, "build"))
+    args = parser.parse_args()
+    game = Game(os.path.abspath(args.build))
     try:
-        first = log_time(game.wait_for(r"first frame shown")) - game.launched
-        title = log_time(game.wait_for(r"screen 0 shown")) - game.launched
-        game.find_window()
-        game.walk("walk_language_to_title")   # the first start's title is the language choice
-        time.sleep(2)   # start-up threads and the music fade-in settle
-        before = cpu_seconds(game.process.pid)
-        time.sleep(IDLE_SECONDS)
-        idle = (cpu_seconds(game.process.pid) - before) / IDLE_SECONDS * 100
-        game.walk("walk_title_to_play")
-        time.sleep(1)   # the cross-fade into the play screen ends
-        cpu, frames = fly(game)
-        peak = peak_memory_mb(game.process.pid)
-        time.sleep(2)   # the last flight ends
-        sent, delays = swipes_among_motions(game)
-        restores = restore_times(game)
-        unfocused = unfocused_idle(game)
-    finally:
-        status = game.close()
-    print(f"time to first frame          {first * 1000:7.0f} ms   (goal < 300 ms)")
-    print(f"time to title screen         {title * 1000:7.0f} ms   (goal < 1000 ms)")
-    print(f"idle CPU over {IDLE_SECONDS} s on title  {idle:7.2f} %    of one core (goal < 2 %)")
-    if frames:
-        print(f"CPU per frame while flying   {cpu / frames * 1000:7.2f} ms   ({frames} frames, {cpu:.2f} s CPU)")
-    else:
-        print("CPU per frame while flying       n/a   (no move could be made)")
-    print(f"peak memory                  {peak:7.1f} MB   (goal < 150 MB)")
-    if sent:
-        print(f"swipes among {STREAM_RATE} motions/s    {len(delays)}/{sent} made   (goal: all)")
-    else:
-        print(f"swipes among {STREAM_RATE} motions/s        n/a   (no swipe could be sent)")
-    if delays:
-        print(f"  move after release         {sum(delays) / len(delays):7.1f} ms   mean, {max(delays):.0f} ms at most"
-              " (goal <= 17 ms)")
-    print(f"restore to picture drawn     {sum(restores) / len(restores):7.1f} ms   mean, {max(restores):.0f} ms at most"
-          f" of {len(restores)} (goal < 100 ms)")
-    print(f"CPU while unfocused          {unfocused:7.2f} %    of one core (goal < 1 %)")
-    print(f"exit status                  {status:7d}")
+        game.start()
+        measure(game, QUICK if args.quick else Plan())
+    except Unmeasured as unmeasured:
+        game.close()
+        print(f"measure.py: cannot measure {unmeasured}", file=sys.stderr)
+        return 1
+    except BaseException:
+        game.close()
+        raise
+    status = game.close()
+    if status is None:
+        print("measure.py: the game did not end within 10 s of the close", file=sys.stderr)
+        return 1
+    say(f"exit status                  {status:7d}")
     return 0 if status == 0 else 1
 
 

@@ -84,6 +84,16 @@ def preference(furballs, swipe, budget):
     return 1 if valid_swipes({c: c for c in left}) else 2
 
 
+def best_swipe(furballs):
+    """The valid swipe to make, (x, y, dx, dy): one after which the board can still be solved, else one that
+    leaves a move; None when no swipe is valid."""
+    swipes = valid_swipes(furballs)
+    if not swipes:
+        return None
+    budget = [5000]
+    return min(swipes, key=lambda swipe: preference(furballs, swipe, budget))
+
+
 def main():
     args = sys.argv[1:]
     wait = float(args[1]) if args[0] == "--wait" else 0
@@ -91,14 +101,12 @@ def main():
     while True:
         with open(args[-1], encoding="utf-8", errors="replace") as log:
             furballs = last_furballs(log.read()) or {}
-        swipes = valid_swipes(furballs)
-        if swipes or time.time() >= end:
+        swipe = best_swipe(furballs)
+        if swipe or time.time() >= end:
             break
         time.sleep(0.1)
-    if swipes:
-        budget = [5000]
-        swipes.sort(key=lambda swipe: preference(furballs, swipe, budget))
-        print(*swipes[0])
+    if swipe:
+        print(*swipe)
 
 
 if __name__ == "__main__":

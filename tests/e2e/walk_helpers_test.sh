@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The walk helpers read the game's log, whose lines begin with a time stamp ("LOG 11/12/26 11:05:41.427 ...").
 # Each helper that reads a log is run here on made-up logs stamped at every hour, 00 to 23, so that a stamp is
-# never taken for a tap or a screen; and a helper called with too few arguments must fail with its name.
+# never taken for a tap or a screen; and a helper called with too few arguments must fail with its name. The
+# new-level popup's button is found only while the popup waits for an answer.
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 work="$(mktemp -d)"
@@ -54,6 +55,30 @@ for call in "tap_point screen 3" "tap_xy_to_screen 160 240" "tap_at 5" "wait_mor
         *) expect "$call" "a message naming $name" "$message" ;;
     esac
 done
+
+# The Free Play new-level popup (alert 2): its Next Level (tag 1) only while it waits for an answer, grown in.
+popup_log() {   # popup_log <line ...>: a log of a solved level, then the given lines
+    stamped 11 "move made, 1 furballs left"
+    stamped 11 "board solved"
+    for line in "$@"; do stamped 11 "$line"; done
+}
+listed="alert 2 taps: 10:160,166 1:160,303"
+log="$work/popup"
+while IFS='|' read -r what wanted lines; do
+    IFS=';' read -r -a entries <<<"$lines"
+    popup_log "${entries[@]}" >"$log"
+    expect "the popup point: $what" "$wanted" "$(level_popup_point)"
+done <<CASES
+grown in|160 303|$listed;alert grown in
+not grown in yet||$listed
+answered||$listed;alert grown in;alert 2 answered 1
+another alert grown in before it||alert grown in;$listed
+the next level's popup|160 250|$listed;alert grown in;alert 2 answered 1;alert 2 taps: 1:160,250;alert grown in
+no popup||puzzle 7 of level 1
+CASES
+popup_log >"$log"
+expect "the last line of a pattern" "2" "$(last_line "board solved")"
+expect "the last line of a pattern never logged" "0" "$(last_line "alert 2 taps:")"
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures checks failed"

@@ -31,6 +31,16 @@ protected:
     }
 };
 
+// Whether the log's tap list of `what` ("alert 2") names a child tagged `tag`.
+bool tapListHas(const std::string& log, const std::string& what, int tag)
+{
+    const size_t start = log.find(" " + what + " taps:");
+    if (start == std::string::npos)
+        return false;
+    const std::string list = log.substr(start, log.find('\n', start) - start) + " ";
+    return list.find(" " + std::to_string(tag) + ":") != std::string::npos;
+}
+
 }  // namespace
 
 TEST_F(KelzoGameTest, ProgressBarSitsLowOnTheSplash)
@@ -368,7 +378,11 @@ TEST_F(KelzoGameTest, AsBoardHostItOpensTheFreePlayPopupHeldBackOnlyTheFirstTime
     EXPECT_EQ(host.currentGameLevel(), 12);
 
     game.currentLevel = 12;
+    testing::internal::CaptureStdout();
     host.showFreePlayNewLevelPopup();
+    // Logged with its buttons, as the walks through the game by its log need: Next Level is tag 1.
+    const std::string popupLog = testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(tapListHas(popupLog, "alert 2", 1)) << popupLog;
     EXPECT_TRUE(freePlay->levelPopupShown);
     EXPECT_EQ(game.currentAlertId, FreePlayNewLevelPopup::kPopupAlertId);
     FreePlayNewLevelPopup* first = dynamic_cast<FreePlayNewLevelPopup*>(gMenuStack.top());
@@ -383,7 +397,10 @@ TEST_F(KelzoGameTest, AsBoardHostItOpensTheFreePlayPopupHeldBackOnlyTheFirstTime
     gMenuStack.deleteAllMenus();
 
     game.currentLevel = 30;
+    testing::internal::CaptureStdout();
     host.showFreePlayNewLevelPopup();
+    const std::string finalLog = testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(tapListHas(finalLog, "alert 14", 0)) << finalLog;
     EXPECT_EQ(game.currentAlertId, FreePlayNewLevelPopup::kFinalAlertId);
     EXPECT_EQ(dynamic_cast<FreePlayNewLevelPopup*>(gMenuStack.top()), nullptr);
     ASSERT_NE(dynamic_cast<CustomAlertView*>(gMenuStack.top()), nullptr);
