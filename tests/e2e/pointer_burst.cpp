@@ -3,8 +3,9 @@
 // given number of motions. Swipes may be asked for on standard input while it
 // runs, one "x y dx dy" line each (window pixels, a direction of -1, 0 or 1):
 // the button goes down there, the pointer moves 60 pixels that way in steps
-// of the same rate, and the button comes up; each release is reported on
-// standard output as "released <milliseconds since the epoch>".
+// of the same rate, and the button comes up (a direction of 0 0 is a tap held
+// for those steps); each release is reported on standard output as
+// "released <milliseconds since the epoch>".
 //
 //   pointer_burst <window id> <motions> <per second>      (display from $DISPLAY)
 
