@@ -341,33 +341,36 @@ make_a_move() {
     wait_more "move made" "$moves" || fail "the swipe at $fx,$fy made no move"
 }
 
-# The line number of the last log line matching $1; 0 when there is none.
-last_line() { need_args 1 "$@"; grep -n -- "$1" "$log" | tail -n1 | cut -d: -f1 | grep . || echo 0; }
-
 # The centre "x y" of Next Level (tag 1) on the new-level popup (alert 2) that ends a Free Play level, once it
 # has grown in and while it waits for its answer; nothing otherwise.
 level_popup_point() {
-    local listed
-    listed="$(last_line "alert 2 taps:")"
-    [ "$listed" -gt 0 ] && [ "$listed" -gt "$(last_line "alert 2 answered")" ] || return 0
-    tail -n "+$listed" "$log" | grep -q "alert grown in" || return 0
-    tap_point alert 2 1
+    awk "$tap_awk"'
+        / alert 2 taps:/ { listed = $0; grown = 0; answered = 0 }
+        / alert grown in/ { grown = 1 }
+        / alert 2 answered/ { answered = 1 }
+        END { if (listed != "" && grown && !answered) { p = point(listed, 1, 0); if (p != "") print p } }' "$log"
+}
+
+# Where play stands after the last move: "waiting" when it left the board's last furball and no board has been
+# dealt since, "dealt" once one has, "other" after any other move (or none).
+after_last_move() {
+    awk '/ move made/ { state = / 1 furballs left/ ? "waiting" : "other" }
+         / puzzle [0-9]+ of level/ { if (state == "waiting") state = "dealt" }
+         END { print state == "" ? "other" : state }' "$log"
 }
 
 # After a move that left one furball: waits up to 20 s for the next board, answering on the way the new-level
 # popup that ends a Free Play level with Next Level, and lets the new furballs come in. Nothing to do after any
 # other move.
 play_on_to_next_board() {
-    local moved k
-    moved="$(last_line "move made")"
-    sed -n "${moved}p" "$log" | grep -q ", 1 furballs left" || return 0
+    local k
     for ((k = 0; k < 200; k++)); do
-        if [ "$(last_line "puzzle .* of level")" -gt "$moved" ]; then
-            sleep 1.5
-            return 0
-        fi
+        case "$(after_last_move)" in
+        other) return 0 ;;
+        dealt) pause 1.5; return 0 ;;
+        esac
         [ -n "$(level_popup_point)" ] && tap_to_alert_answer 2 1
-        sleep 0.1
+        pause 0.1
     done
     fail "no next board within 20 s of the board's last furball"
 }
