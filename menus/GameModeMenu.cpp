@@ -124,6 +124,7 @@ GameModeMenu::GameModeMenu(ModeChoiceHostI* progressHost, int leftScreen)
         difficultyTiles[spec.tag] = makeTile(&atlas, spec);
 
     build(0, true, 50);
+    aimBubbles();
 
     // Only the modes with a tile can show their description.
     ModeOption* tile = static_cast<ModeOption*>(modeTile(selectedMode));
@@ -137,6 +138,34 @@ GameModeMenu::GameModeMenu(ModeChoiceHostI* progressHost, int leftScreen)
 ViewElementI* GameModeMenu::modeTile(int mode) const
 {
     return mode >= 0 && mode < kModeTileCount ? modeTiles[mode].get() : nullptr;
+}
+
+// The record of the inner view that holds the element, or null.
+const ViewChild* GameModeMenu::recordOf(const ViewElementI* element) const
+{
+    for (const ViewChild& child : inner.children)
+        if (child.element.get() == element)
+            return &child;
+    return nullptr;
+}
+
+// Each description hangs below what it describes, clear of both headings: the options heading sits right under
+// the mode tiles and the modes' heading right over them, so a mode's bubble stands under the options heading,
+// pointing up its tile's column; a difficulty's stands under its tile's picture, over the buttons.
+void GameModeMenu::aimBubbles()
+{
+    const ViewChild* heading = recordOf(optionsHeading);
+    const ViewChild* options = recordOf(optionsPanel);
+    if (!heading || !options)
+        return;
+    const int headingBottom = (int)inner.childScreenPosition(*heading).y + optionsHeading->height();
+    for (const TileSpec& spec : kModeTiles)
+        static_cast<ModeOption*>(modeTiles[spec.tag].get())->bubbleAnchorY = headingBottom;
+    const int optionsTop = (int)inner.childScreenPosition(*options).y;
+    for (const TileSpec& spec : kDifficultyTiles) {
+        ModeOption* tile = static_cast<ModeOption*>(difficultyTiles[spec.tag].get());
+        tile->bubbleAnchorY = optionsTop + tile->pictureBottom();
+    }
 }
 
 bool GameModeMenu::selectedModeHasLevels() const { return modeHasLevels(selectedMode); }
