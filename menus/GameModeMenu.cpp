@@ -14,6 +14,8 @@
 #include "menus/widgets/LevelSelect.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
+#include "ui/BubbleHost.h"
+#include "ui/BubbleTail.h"
 #include "ui/IndexElement.h"
 
 namespace {
@@ -60,6 +62,8 @@ const int kStartText = 117;
 const int kStartTag = 0;
 const int kBackTag = 1;
 const int kButtonGap = 20;
+// Between the options heading's box and the tip of a description bubble's tail.
+const int kUnderHeadingGap = 6;
 
 // The opening hint stays about 5 s: its countdown gets this on the first frame, and a bubble starts to fade
 // kBubbleShowMs after the last release.
@@ -158,9 +162,13 @@ void GameModeMenu::aimBubbles()
     const ViewChild* options = recordOf(optionsPanel);
     if (!heading || !options)
         return;
-    const int headingBottom = (int)inner.childScreenPosition(*heading).y + optionsHeading->height();
+    // The tail's tip, which reaches above the spot, stops a little under the heading's letters (whose shading
+    // runs a few pixels past the heading's box).
+    const int tailReach = bubbleTailReach(gBubbleHost ? gBubbleHost->bubbleTail().height : 0);
+    const int underHeading =
+        (int)inner.childScreenPosition(*heading).y + optionsHeading->height() + kUnderHeadingGap + tailReach;
     for (const TileSpec& spec : kModeTiles)
-        static_cast<ModeOption*>(modeTiles[spec.tag].get())->bubbleAnchorY = headingBottom;
+        static_cast<ModeOption*>(modeTiles[spec.tag].get())->bubbleAnchorY = underHeading;
     const int optionsTop = (int)inner.childScreenPosition(*options).y;
     for (const TileSpec& spec : kDifficultyTiles) {
         ModeOption* tile = static_cast<ModeOption*>(difficultyTiles[spec.tag].get());
