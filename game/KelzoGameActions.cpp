@@ -8,6 +8,7 @@
 #include "board/LevelRecord.h"
 #include "game/AlertId.h"
 #include "game/KelzoGame.h"
+#include "game/SelectedMode.h"
 #include "modes/FreePlayRules.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
@@ -27,8 +28,6 @@ const int kHudAreaWidth = 44;
 const int kHudAreaHeight = 34;
 const int kHudHitMarginX = 10;
 const int kLevelInfoTip = 57;
-
-int selectedMode() { return gSettings ? gSettings->gameMode : kGameArcade; }
 
 }  // namespace
 

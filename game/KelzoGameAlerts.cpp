@@ -10,6 +10,7 @@
 #include "board/Board.h"
 #include "game/AlertId.h"
 #include "game/KelzoGame.h"
+#include "game/SelectedMode.h"
 #include "modes/ChallengeBests.h"
 #include "platform/ServerAddresses.h"
 #include "settings/AbSettings.h"
@@ -25,8 +26,6 @@ const int kTimeUpTip = 12;
 const int kTimeUpTipLimit = 3;
 const int kAwayFromLevelTip = 22;
 const int kRatedVersion = 162;         // the rating answer of a player who agreed to rate
-
-int selectedMode() { return gSettings ? gSettings->gameMode : kGameArcade; }
 
 }  // namespace
 

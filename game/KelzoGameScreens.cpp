@@ -9,6 +9,7 @@
 #include "board/Board.h"
 #include "game/AlertId.h"
 #include "game/KelzoGame.h"
+#include "game/SelectedMode.h"
 #include "game/MainLoop.h"
 #include "graphics/ScreenFader.h"
 #include "graphics/GlState.h"
@@ -30,8 +31,6 @@ const int kHiScoreRanks = 12;          // a score ranking below these gets no en
 const int kFreePlaySlot = 7;
 const int kYayEffect = 3;
 const int kGameOverEffect = 2;
-
-int selectedMode() { return gSettings ? gSettings->gameMode : kGameArcade; }
 
 // No cross-fade into or out of the screens that open over a running picture, nor into the theme choice
 // unless it comes from the main menu.

@@ -11,7 +11,7 @@
 namespace {
 
 const char* const kFlagPictures[kLanguageCount] = {"gb.png", "de.png", "es.png", "fr.png", "it.png"};
-const char* const kOwnNames[kLanguageCount] = {"English", "Deutsch", "Espa\xc3\xb1ol", "Fran\xc3\xa7" "ais",
+const char* const kOwnNames[kLanguageCount] = {"English", "Deutsch", "Espa\xc3\xb1ol", "Fran\303\247ais",
                                                "Italiano"};
 const int kLanguageNameBase = 31;
 const int kCentreX = 160;

@@ -10,7 +10,7 @@
 namespace {
 
 const int kHeadingText = 30;
-const int kOkText = 0;
+const int kLanguageOkText = 0;
 const int kFrameMinimum = 70;
 
 // The shadow over the flags is the frame picture's shape in black.
@@ -56,7 +56,7 @@ void LanguageSelectMenu::addContents()
     blacken(shadow);
     carousel.shadow = atlas.addBitmap(shadow, true, 1);
     addVerticalSpace(5, 16);
-    addButton(kOkTag, 6, getText(kOkText).c_str(), true, ButtonOptions());
+    addButton(kOkTag, 6, getText(kLanguageOkText).c_str(), true, ButtonOptions());
     addVerticalSpace(7, 9);
 }
 

@@ -14,7 +14,7 @@ namespace {
 const char* const kSliderPlate = "BtCSliderBackground_248x78.png";
 const int kHeading = 113;
 const int kCancelText = 1;
-const int kOkText = 0;
+const int kLevelOkText = 0;
 const int kCancelTag = 0;
 const int kOkTag = 1;
 const int kInfoText = 238;
@@ -66,7 +66,7 @@ void LevelSelectMenu::addContents()
     ButtonOptions options;
     addButton(kCancelTag, 6, getText(kCancelText).c_str(), false, options);
     addHorizontalSpace(6, 20);
-    addButton(kOkTag, 6, getText(kOkText).c_str(), false, options);
+    addButton(kOkTag, 6, getText(kLevelOkText).c_str(), false, options);
     addVerticalSpace(7, 9, -1);
 }
 

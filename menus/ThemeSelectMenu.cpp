@@ -13,7 +13,7 @@ const int kAlertTitleText = 347;
 const int kAlertMessageText = 348;
 const int kThemeNameText = 72;  // + theme
 const int kAlertButtonText = 0;
-const int kAlertFontSize = 16;
+const int kThemeAlertFontSize = 16;
 const int kFrameMinimum = 53;
 const int kTileGap = 4;
 const int kRowIndent = 11;
@@ -78,6 +78,6 @@ int ThemeSelectMenu::handleTouch(int phase, int x, int y)
     host->loadTheme(theme);
     const String message = formatText(kAlertMessageText, getText(kThemeNameText + theme).c_str());
     host->showAlert(kThemeAlertId, getText(kAlertTitleText).c_str(), message.c_str(),
-                    getText(kAlertButtonText).c_str(), nullptr, 0, kAlertFontSize);
+                    getText(kAlertButtonText).c_str(), nullptr, 0, kThemeAlertFontSize);
     return tag;
 }

@@ -12,7 +12,7 @@ const int kPromptWidth = 320;
 const int kPromptHeight = 44;
 const int kPromptFontSize = 18;
 const int kPromptEffectStrength = 4;
-const int kAlertFontSize = 16;
+const int kResumeAlertFontSize = 16;
 
 }  // namespace
 
@@ -32,7 +32,7 @@ void TitleScreen::firstFrame()
     if (game.exists && game.started) {
         const String message = resumeMessage(game);
         host->showAlert(kResumeAlertId, getText(92).c_str(), message.c_str(), getText(97).c_str(),
-                        getText(98).c_str(), kResumeDelayMs, kAlertFontSize);
+                        getText(98).c_str(), kResumeDelayMs, kResumeAlertFontSize);
         return;
     }
     promptTexture.reset(new Texture(getText(99).c_str(), kPromptWidth, kPromptHeight, 1, "AmericanTypewriter-Bold",

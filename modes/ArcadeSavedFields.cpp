@@ -6,7 +6,7 @@
 
 namespace {
 
-const int kTag = makeTag("fr01");
+const int kArcadeFieldsTag = makeTag("fr01");
 
 int checkValue(const ArcadeSavedFields& fields)
 {
@@ -20,7 +20,7 @@ int checkValue(const ArcadeSavedFields& fields)
 bool writeArcadeSavedFields(StreamOut& out, const ArcadeSavedFields& fields)
 {
     return writeInt16(out, fields.lives) && writeInt16(out, fields.score) && writeInt32(out, fields.bankMs) &&
-           writeInt32(out, kTag) && writeInt32(out, fields.score) && writeInt32(out, checkValue(fields));
+           writeInt32(out, kArcadeFieldsTag) && writeInt32(out, fields.score) && writeInt32(out, checkValue(fields));
 }
 
 bool readArcadeSavedFields(StreamIn& in, ArcadeSavedFields* fields)
@@ -32,14 +32,14 @@ bool readArcadeSavedFields(StreamIn& in, ArcadeSavedFields* fields)
         // The stand-in game of earlier builds kept only the tag here: it is
         // read whole, so whatever follows in the file still lines up.
         int rest = 0;
-        if (read.lives == (kTag & 0xFFFF))
+        if (read.lives == (kArcadeFieldsTag & 0xFFFF))
             readInt16(in, &rest);
         return false;
     }
     int check = 0;
     if (!readInt16(in, &read.score) || !readInt(in, &read.bankMs) || !readInt(in, &check))
         return false;
-    if (check == kTag && (!readInt(in, &read.score) || !readInt(in, &check)))
+    if (check == kArcadeFieldsTag && (!readInt(in, &read.score) || !readInt(in, &check)))
         return false;
     if (check != checkValue(read))
         return false;

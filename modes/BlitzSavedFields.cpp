@@ -7,7 +7,7 @@
 
 namespace {
 
-const int kTag = makeTag("fr01");
+const int kBlitzFieldsTag = makeTag("fr01");
 
 int checkValue(const BlitzSavedFields& fields)
 {
@@ -21,7 +21,7 @@ int checkValue(const BlitzSavedFields& fields)
 bool writeBlitzSavedFields(StreamOut& out, const BlitzSavedFields& fields)
 {
     return writeInt32(out, fields.peak) && writeInt32(out, fields.bankMs) && writeInt32(out, checkValue(fields)) &&
-           writeInt32(out, kTag);
+           writeInt32(out, kBlitzFieldsTag);
 }
 
 bool readBlitzSavedFields(StreamIn& in, BlitzSavedFields* fields)
@@ -33,7 +33,7 @@ bool readBlitzSavedFields(StreamIn& in, BlitzSavedFields* fields)
         return false;
     if (!readInt(in, &read.bankMs) || !readInt(in, &check) || check != checkValue(read))
         return false;
-    if (!readInt(in, &tag) || tag != kTag)
+    if (!readInt(in, &tag) || tag != kBlitzFieldsTag)
         return false;
     *fields = read;
     return true;

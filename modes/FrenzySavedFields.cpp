@@ -7,7 +7,7 @@
 
 namespace {
 
-const int kTag = makeTag("fr01");
+const int kFrenzyFieldsTag = makeTag("fr01");
 
 int checkValue(int clearedTotal)
 {
@@ -25,7 +25,7 @@ bool writeFrenzySavedFields(StreamOut& out, const FrenzySavedFields& fields)
            writeBool(out, fields.undoUsed) && writeInt32(out, fields.constantField) &&
            writeInt32(out, fields.intervalMs) && writeInt32(out, fields.quotaBeforeMove) &&
            writeInt32(out, fields.msSinceSpawnTime) && writeInt32(out, checkValue(fields.clearedTotal)) &&
-           writeInt32(out, kTag);
+           writeInt32(out, kFrenzyFieldsTag);
 }
 
 bool readFrenzySavedFields(StreamIn& in, int colours, FrenzySavedFields* fields)
@@ -40,7 +40,7 @@ bool readFrenzySavedFields(StreamIn& in, int colours, FrenzySavedFields* fields)
         !readInt(in, &read.quotaBeforeMove) || !readInt(in, &read.msSinceSpawnTime) || !readInt(in, &check) ||
         !readInt(in, &tag))
         return false;
-    if (check != checkValue(read.clearedTotal) || tag != kTag)
+    if (check != checkValue(read.clearedTotal) || tag != kFrenzyFieldsTag)
         return false;
     if (!savedSpawnUsable(read.spawnX, read.spawnY, read.nextColour, colours)) {
         read.spawnX = -1;

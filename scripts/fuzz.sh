@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
-# Fuzzes the readers of files and replies with libFuzzer (clang, AddressSanitizer, UndefinedBehaviorSanitizer).
+# Fuzzes the readers of files and replies with libFuzzer (clang, AddressSanitizer, UndefinedBehaviorSanitizer), in
+# the sanitizer build (build-asan/, the one the test command's sanitizer tests use).
 #
 #   scripts/fuzz.sh [target|all] [runs]   long runs: `runs` inputs per target (1,000,000 by default);
 #                                         several targets may be given as a,b,c (run in that order)
 #   scripts/fuzz.sh --smoke               every target for 5 seconds, as scripts/test.sh does
 #   scripts/fuzz.sh --list                the targets
-#   scripts/fuzz.sh --build               only builds every target (scripts/test.sh builds while other tests run)
+#   scripts/fuzz.sh --build               only builds every target
 #
 # Targets run side by side, one per core (KELZO_FUZZ_JOBS sets how many at once). Each starts from its seeds and findings in tests/fuzz/corpus/<target>/
-# (never written to); what it learns goes to build-fuzz/fuzz-runs/<target>/corpus, and any finding to
-# build-fuzz/fuzz-runs/<target>/findings/. Prints runs, exec/s and findings per target; exits 1 on a finding.
+# (never written to); what it learns goes to build-asan/fuzz-runs/<target>/corpus, and any finding to
+# build-asan/fuzz-runs/<target>/findings/. Prints runs, exec/s and findings per target; exits 1 on a finding.
 # A finding is mended in the code it points at, and its input (minimize it with -minimize_crash=1) is kept in
 # the target's corpus folder, where the replay tests of the normal and sanitizer builds run it every time.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${KELZO_FUZZ_BUILD:-$root/build-fuzz}"
+build="$root/build-asan"
 jobs="${KELZO_FUZZ_JOBS:-$(nproc 2>/dev/null || echo 2)}"
 
 what="${1:-all}"
@@ -26,13 +27,6 @@ case "$what" in
   *) limit=(-runs="$runs") ;;
 esac
 
-if [ -x "$(command -v ccache)" ]; then
-  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
-else
-  launcher=()
-fi
-cmake -S "$root" -B "$build" -DKELZO_FUZZ=ON -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
-  "${launcher[@]}" >/dev/null
 targets=()
 for source in "$root"/tests/fuzz/*.cpp; do
   targets+=("$(basename "$source" .cpp)")
@@ -50,10 +44,13 @@ if [ "$what" != all ]; then
     fi
   done
 fi
-if ! cmake --build "$build" -j "$jobs" --target "${targets[@]/#/fuzz_}" >"$build/build.log" 2>&1; then
-  cat "$build/build.log" >&2
+build_log="$(mktemp)"
+if ! KELZO_BUILD_TARGETS="${targets[*]/#/fuzz_}" "$root/scripts/build.sh" --sanitizer >"$build_log" 2>&1; then
+  cat "$build_log" >&2
+  rm -f "$build_log"
   exit 1
 fi
+rm -f "$build_log"
 if [ "$build_only" = 1 ]; then
   exit 0
 fi

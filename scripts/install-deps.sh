@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   # toolchain and test frameworks
-  g++ cmake make pkg-config python3
+  g++ cmake make ninja-build pkg-config python3
   # pgrep, for scripts/test.sh to stop the builds it runs beside the tests
   procps
   libgtest-dev libgmock-dev googletest libbenchmark-dev

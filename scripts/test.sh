@@ -1,77 +1,110 @@
 #!/usr/bin/env bash
-# Sets up what is missing, then builds and runs every test: the normal build,
-# then the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then every fuzz target for a few seconds (a finding fails the run).
+# Sets up what is missing, then builds and runs every test, in two lanes side by side:
+#   normal     the game as it ships (gcc, one source at a time, so a source that misses an include fails
+#              here), then its unit tests, end-to-end and reliability scripts and the replay of every fuzz
+#              corpus;
+#   sanitizer  clang under AddressSanitizer and UndefinedBehaviorSanitizer with libFuzzer's coverage hooks, in
+#              unity batches (cmake/SanitizerBuild.cmake), compiled at low priority so that the normal lane
+#              goes first; then the same tests, and every fuzz target for 5 seconds (a finding fails the run).
+# Each stage says when it began, and when it ended its wall time and the CPU time (user + system) of all it
+# ran. The lanes' output goes to build-logs/<lane>.log; a lane that fails shows the end of its log.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 jobs="$(nproc 2>/dev/null || echo 2)"
 # A test that fails is run up to twice more: the end-to-end tests play the real program in a virtual display
 # against wall-clock waits, which a heavily loaded machine can stretch. A real fault fails every time.
-retry="--repeat until-pass:3"
+retry=(--repeat until-pass:3)
+logs="$root/build-logs"
+rm -rf "$logs"
+mkdir -p "$logs"
+began=$SECONDS
+# The tests start Python hundreds of times (loopback servers, the swipe pickers). They get Debian's python3,
+# which install-deps.sh installs: a version manager's shim in front of it on the PATH (pyenv's) spends seconds of
+# CPU on every start, which made up half of some test programs' time.
+mkdir -p "$logs/bin"
+ln -s /usr/bin/python3 "$logs/bin/python3"
+export PATH="$logs/bin:$PATH"
 
-# The sanitizer and fuzz builds compile at low priority from the start, while the normal build and then the
-# tests run: the tests spend most of their time waiting on the virtual display, and the compilers only take what
-# the rest leaves idle. The sanitizer build, needed first, gets the larger share of that.
-background=()
-# Asynchronous commands ignore Ctrl-C here, so a stopped run takes the compilers down itself.
+say() { echo "== $* (at $(((SECONDS - began) / 60)) min $(((SECONDS - began) % 60)) s)"; }
+
+# Sets $cpu to the CPU seconds (user + system) of every process this shell has waited for. `times` runs in
+# this shell, not in a command substitution, whose own children would be none.
+read_cpu() {
+  times >"$logs/.times.$BASHPID"
+  cpu="$(awk 'NR == 2 { for (i = 1; i <= 2; i++) { split($i, part, "m"); total += part[1] * 60 + part[2] } }
+              END { printf "%d", total }' "$logs/.times.$BASHPID")"
+}
+
+# stage <lane> <what> <command...>: one stage of a lane, its output added to the lane's log.
+stage() {
+  local lane="$1" what="$2" start=$SECONDS status=0 before
+  shift 2
+  read_cpu
+  before=$cpu
+  say "$lane: $what"
+  "$@" >>"$logs/$lane.log" 2>&1 || status=$?
+  read_cpu
+  echo "   $lane: $what took $((SECONDS - start)) s, $((cpu - before)) s of CPU$([ "$status" = 0 ] || echo ": FAILED")"
+  return "$status"
+}
+
+run_tests() (
+  cd "$1"
+  ctest --output-on-failure -j "$jobs" "${retry[@]}"
+)
+
+run_sanitized_tests() {
+  # intercept_tls_get_addr=0: this runtime guesses the bounds of a library's thread-local block from a header
+  # older C libraries put before it, and where a block happens to start 16 bytes into a page it reads a false
+  # range and the leak check dies ("Tracer caught signal 11", "DTLS ... at 0x...d9b"), the same way on every
+  # run of that build. Without it, those blocks are still found through the thread's own pointers to them.
+  ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests "$root/build-asan"
+}
+
+normal_lane() {
+  stage normal build "$root/scripts/build.sh" "$root/build" || return 1
+  stage normal tests run_tests "$root/build" || return 1
+}
+
+sanitizer_lane() {
+  stage sanitizer build nice -n 10 "$root/scripts/build.sh" --sanitizer || return 1
+  stage sanitizer tests run_sanitized_tests || return 1
+  stage sanitizer "fuzz smoke (libFuzzer, 5 s a target)" "$root/scripts/fuzz.sh" --smoke || return 1
+}
+
+# Asynchronous commands ignore Ctrl-C here, so a stopped run takes the lanes down itself.
 kill_tree() {
   local children
   children="$(pgrep -P "$1" || true)"
   kill "$1" 2>/dev/null || true
   for child in $children; do kill_tree "$child"; done
 }
-stop_background() { for pid in "${background[@]}"; do kill_tree "$pid"; done; }
-trap stop_background EXIT
-# build_behind <niceness> <log> <command...>: starts a build in the background; its pid is left in $behind.
-build_behind() {
-  local niceness="$1" log="$2"; shift 2
-  mkdir -p "$(dirname "$log")"
-  nice -n "$niceness" bash -c '"$@" && echo "built in $SECONDS s"' build "$@" >"$log" 2>&1 &
-  behind=$!
-  background+=("$behind")
-}
-# wait_behind <pid> <log>: waits for that build; a failed one ends the run with its log.
-wait_behind() {
-  local pid="$1" log="$2" status=0
-  wait "$pid" || status=$?
-  local kept=()
-  for other in "${background[@]}"; do [ "$other" = "$pid" ] || kept+=("$other"); done
-  background=("${kept[@]}")
+lanes=()
+stop_lanes() { for pid in "${lanes[@]}"; do kill_tree "$pid"; done; }
+trap stop_lanes EXIT
+
+normal_lane &
+lanes+=($!)
+declare -A lane_name=([$!]=normal)
+sanitizer_lane &
+lanes+=($!)
+lane_name[$!]=sanitizer
+
+status=0
+while [ "${#lanes[@]}" -gt 0 ]; do
+  ended=0
+  wait -n -p ended "${lanes[@]}" || status=$?
+  kept=()
+  for pid in "${lanes[@]}"; do [ "$pid" = "$ended" ] || kept+=("$pid"); done
+  lanes=("${kept[@]}")
+  lane="${lane_name[$ended]}"
   if [ "$status" -ne 0 ]; then
-    cat "$log" >&2
-    echo "test: the build in $log failed" >&2
+    echo "---- the $lane lane failed; the end of $logs/$lane.log:"
+    tail -n 200 "$logs/$lane.log"
     exit 1
   fi
-}
-stage() { echo "== $1 (at $((SECONDS / 60)) min $((SECONDS % 60)) s)"; }
-
-asan_log="$root/build-asan/background-build.log"
-fuzz_log="$root/build-fuzz/background-build.log"
-build_behind 10 "$asan_log" "$root/scripts/build.sh" "$root/build-asan" -DKELZO_SANITIZE=ON -DKELZO_BENCH=OFF
-asan_build=$behind
-build_behind 19 "$fuzz_log" "$root/scripts/fuzz.sh" --build
-fuzz_build=$behind
-
-stage "normal build"
-"$root/scripts/build.sh" "$root/build"
-stage "normal tests"
-(cd "$root/build" && ctest --output-on-failure -j "$jobs" $retry)
-
-stage "sanitizer build (ASan + UBSan)"
-wait_behind "$asan_build" "$asan_log"
-tail -n 1 "$asan_log"
-stage "sanitizer tests"
-# intercept_tls_get_addr=0: this runtime guesses the bounds of a library's thread-local block from a header
-# older C libraries put before it, and where a block happens to start 16 bytes into a page it reads a false
-# range and the leak check dies ("Tracer caught signal 11", "DTLS ... at 0x...d9b"), the same way on every run
-# of that build. Without it, those blocks are still found through the thread's own pointers to them.
-(cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0 UBSAN_OPTIONS=print_stacktrace=1 \
-   ctest --output-on-failure -j "$jobs" $retry)
-
-stage "fuzz build"
-wait_behind "$fuzz_build" "$fuzz_log"
-tail -n 1 "$fuzz_log"
-stage "fuzz smoke (libFuzzer, 5 s a target)"
-"$root/scripts/fuzz.sh" --smoke
-stage "done"
+  grep -h -e "tests passed" -e "^fuzz: " "$logs/$lane.log" | sed "s/^/   $lane: /"
+done
+rm -f "$logs"/.times.*
+say "done"

@@ -23,8 +23,6 @@ public:
 
 private:
     unsigned char* buffer = nullptr;
-    int32_t word1 = 0;
-    int32_t word2 = 0;
 };
 
 // One loaded sound effect: volume, playing state, delayed start, fades, loop flag and filters.

@@ -17,7 +17,7 @@ namespace {
 const int kSwipeToToggle = 35;   // px of a move that toggle at once
 const int kReachX = 129;         // a toggle stays this close to its press
 const int kReachY = 49;
-const int kMsPerPixel = 4;
+const int kToggleMsPerPixel = 4;
 const int kMaxPixelsPerFrame = 14;
 
 // The words of the blank strip: white "on" left of the knob, black "off" right of it.
@@ -107,10 +107,10 @@ void CustomSwitch::advanceKnob()
     const int dt = gameTimeDiff(gGameClock.current, toggleTime);
     if (dt <= 0)
         return;
-    int step = dt / kMsPerPixel;
+    int step = dt / kToggleMsPerPixel;
     if (step > kMaxPixelsPerFrame)
         step = kMaxPixelsPerFrame;
-    toggleTime += kMsPerPixel * step;
+    toggleTime += kToggleMsPerPixel * step;
     if (knobOffset < rest)
         knobOffset = knobOffset + step > rest ? rest : knobOffset + step;
     else

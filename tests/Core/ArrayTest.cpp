@@ -173,7 +173,8 @@ TEST_F(ArrayHolders, RefDeletesOnceAtTheLastRelease)
         second.release();
         EXPECT_EQ(destroyed, 0);
         EXPECT_EQ(third.useCount(), 1);
-        third = third;
+        Ref<Tracked>& same = third;   // assigned to itself through another name
+        third = same;
         EXPECT_EQ(destroyed, 0);
     }
     EXPECT_EQ(destroyed, 1);

@@ -16,17 +16,17 @@ double secondsSince(std::chrono::steady_clock::time_point start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-struct Outcome {
+struct HostileOutcome {
     String body;
     bool ok = true;
     bool failed = false;
     double seconds = 0;
 };
 
-Outcome requestFrom(const HostileServer& server, const String& postBody, int timeoutSeconds, int attempts,
+HostileOutcome requestFrom(const HostileServer& server, const String& postBody, int timeoutSeconds, int attempts,
                     const std::atomic<bool>* cancel = nullptr)
 {
-    Outcome o;
+    HostileOutcome o;
     auto start = std::chrono::steady_clock::now();
     String url = String("http://") + server.host().c_str() + "/kelzo/buy/?data=1";
     httpRequest(&o.body, url, postBody, &o.ok, &o.failed, timeoutSeconds, attempts, cancel);
@@ -50,7 +50,7 @@ TEST(HttpRequestHostileTest, EveryBadServerIsAFailureWithinTheTimeOut)
         HostileServer server(s.name);
         ASSERT_TRUE(server.started());
         for (const char* post : {"", "score=1"}) {
-            Outcome o = requestFrom(server, post, 1, 2);
+            HostileOutcome o = requestFrom(server, post, 1, 2);
             EXPECT_EQ(o.ok, s.answersWithABody);
             EXPECT_EQ(o.failed, !s.answersWithABody);
             if (s.answersWithABody)
@@ -74,7 +74,7 @@ TEST(HttpRequestHostileTest, ACancelEndsTheWaitLongBeforeTheTimeOut)
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
             cancel = true;
         });
-        Outcome o = requestFrom(server, "", 25, 3, &cancel);
+        HostileOutcome o = requestFrom(server, "", 25, 3, &cancel);
         canceller.join();
         EXPECT_FALSE(o.ok);
         EXPECT_TRUE(o.failed);

@@ -8,10 +8,9 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
+#include "tests/support/StdString.h"
 
 namespace {
-
-std::string str(const String& s) { return std::string(s.c_str(), s.length()); }
 
 struct Outcome {
     std::string body;

@@ -5,10 +5,9 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "tests/support/StdString.h"
 
 namespace {
-
-std::string str(const String& s) { return std::string(s.c_str(), s.length()); }
 
 // An English file whose ids match the ones the game uses: 31.. language names, 39..44 durations,
 // 66 + theme the theme words.

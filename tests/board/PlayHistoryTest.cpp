@@ -7,7 +7,7 @@
 
 namespace {
 
-const Diagram kPuzzle = {"1.2.3.4", ".......", ".......", ".......", ".......", ".......", ".......", "......."};
+const Diagram kHistoryPuzzle = {"1.2.3.4", ".......", ".......", ".......", ".......", ".......", ".......", "......."};
 
 class PlayHistoryTest : public GameBoardTest {
 protected:
@@ -21,7 +21,7 @@ protected:
     void startPuzzle(Board& b, int id)
     {
         b.level = levelOfPuzzleId(id);
-        b.record = recordOf(kPuzzle);
+        b.record = recordOf(kHistoryPuzzle);
         b.rebuildPuzzle(id, 2);
         b.startTime = boardNow() - 42000;
     }
@@ -94,7 +94,7 @@ TEST_F(PlayHistoryTest, RestartGoesOnWithAnUnsolvedPuzzle)
     ASSERT_EQ(1, host.history.size());
 
     Board again;
-    again.record = recordOf(kPuzzle);
+    again.record = recordOf(kHistoryPuzzle);
     again.level = 5;
     again.restartPuzzle(host.history[0]);
     EXPECT_EQ(4, host.history[0].flags & 12);   // replayed, bookmark cleared
@@ -116,7 +116,7 @@ TEST_F(PlayHistoryTest, RestartOfASolvedPuzzleStartsAfresh)
 {
     board().recordPlayedPuzzle(true, false, kGameArcade);
     Board again;
-    again.record = recordOf(kPuzzle);
+    again.record = recordOf(kHistoryPuzzle);
     again.restartPuzzle(host.history[0]);
     EXPECT_EQ(2, host.history[0].flags);
     EXPECT_EQ(1, again.replayFlag);

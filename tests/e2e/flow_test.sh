@@ -153,7 +153,7 @@ play_mode() {
     tap_at $(tap_point screen 15 0 last)
     for ((i = 0; i < 100; i++)); do
         more_lines "screen [12] shown" "$((intros + plays))" && break
-        sleep 0.1
+        pause 0.1
     done
     if more_lines "screen 1 shown" "$intros"; then
         drawn_shot "game_intro_$name"

@@ -34,7 +34,7 @@ echo "clock gauge: $changed pixels changed in 7 s"
 # Time up: alert 1, within the level's 16 to 20 s.
 for ((i = 0; i < 300; i++)); do
     grep -q "alert 1 taps:" "$log" && break
-    sleep 0.1
+    pause 0.1
 done
 grep -q "alert 1 taps:" "$log" || fail "no time-up alert"
 sleep 1

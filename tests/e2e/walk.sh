@@ -10,6 +10,14 @@ need_args() {
     [ "$#" -ge "$wanted" ] || fail "${FUNCNAME[1]} needs $wanted arguments, got $#${*:+: $*}"
 }
 
+# Waits $1 seconds without starting a process: tests poll the log ten times a second, and a process started for
+# each `sleep` cost more CPU on a loaded machine than the game under test. The read waits on a pipe this shell
+# holds both ends of, which never has a line to give.
+pause() {
+    [ -n "${pause_fd:-}" ] || exec {pause_fd}<> <(:)
+    read -r -t "$1" -u "$pause_fd" || true
+}
+
 # Lines matching $1 in the log so far.
 log_count() { need_args 1 "$@"; grep -c -- "$1" "$log"; }
 
@@ -17,24 +25,64 @@ log_count() { need_args 1 "$@"; grep -c -- "$1" "$log"; }
 # time stamp that begins every line ("11:05:41.427") is never read as tag 11.
 tap_items() { sed -n 's/^.* taps: *//p' | tr ' ' '\n'; }
 
-# Waits up to 10 s for the count of lines matching $1 to pass $2.
+# Whether the log has grown since the last call: what is new is read off a descriptor kept open on it, so the
+# question starts no process. Every tenth call says yes regardless, so a log written anew from its start is
+# still looked at once a second.
+log_grew() {
+    local chunk=""
+    if [ "${grew_log:-}" != "$log" ]; then
+        [ -n "${grew_fd:-}" ] && exec {grew_fd}<&-
+        grew_fd=""
+        grew_log="$log"
+        [ -e "$log" ] && exec {grew_fd}<"$log"
+        return 0
+    fi
+    [ -n "$grew_fd" ] || { grew_log=""; return 0; }
+    IFS= read -r -d '' -u "$grew_fd" chunk || true
+    grew_asked=$((${grew_asked:-0} + 1))
+    [ -n "$chunk" ] || ((grew_asked % 10 == 0))
+}
+
+# Waits up to 10 s for the count of lines matching $1 to pass $2; counts again only when the log has grown.
 wait_more() {
     need_args 2 "$@"
     local pattern="$1" before="$2"
     for ((i = 0; i < 100; i++)); do
-        [ "$(log_count "$pattern")" -gt "$before" ] && return 0
-        sleep 0.1
+        if ((i == 0)) || log_grew; then
+            [ "$(log_count "$pattern")" -gt "$before" ] && return 0
+        fi
+        pause 0.1
     done
     return 1
 }
+
+# awk code: point(line, tag, last) is the centre "x y" of the child tagged `tag` in a line's tap list (the first
+# so tagged, or with `last` the last), read only after "taps:", so the time stamp that begins every line
+# ("11:05:41.427") is never taken for tag 11; "" when the line has none. One awk instead of a pipeline: the
+# tests look points up often, and every process started counts on a loaded machine.
+tap_awk='function point(line, tag, last,    n, i, items, part, found) {
+    if (!sub(/^.* taps: */, "", line))
+        return ""
+    n = split(line, items, " ")
+    for (i = 1; i <= n; i++) {
+        split(items[i], part, ":")
+        if (part[1] == tag) {
+            found = part[2]
+            if (!last)
+                break
+        }
+    }
+    sub(/,/, " ", found)
+    return found
+}'
 
 # The centre "x y" of the child tagged $3 in the newest tap list of $1 ("screen" or "alert") $2; with $4
 # "last", of the last child so tagged (a screen may use a tag in two groups, such as tiles and buttons).
 tap_point() {
     need_args 3 "$@"
-    local pick="head"
-    [ "${4:-}" = last ] && pick="tail"
-    grep -- "$1 $2 taps:" "$log" | tail -n1 | tap_items | grep -- "^$3:" | "$pick" -n1 | sed 's/^-*[0-9]*://; s/,/ /'
+    awk -v key="$1 $2 taps:" -v tag="$3" -v last="${4:-}" "$tap_awk"'
+        $0 ~ key { line = $0 }
+        END { p = point(line, tag, last == "last"); if (p != "") print p }' "$log"
 }
 
 # A press and release at x y, as a finger would. Gestures go in one xdotool run, which keeps their pauses:
@@ -61,7 +109,7 @@ wait_alert_grown_in() {
     for ((k = 0; k < 300; k++)); do
         listed="$(grep -n -- "alert $1 taps:" "$log" | tail -n1 | cut -d: -f1)"
         [ -n "$listed" ] && tail -n "+$listed" "$log" | grep -q "alert grown in" && return 0
-        sleep 0.1
+        pause 0.1
     done
     fail "alert $1 did not grow in within 30 s"
 }
@@ -84,7 +132,7 @@ wait_first_screen() {
     need_args 1 "$@"
     for ((i = 0; i < 300; i++)); do
         grep -qs "screen $1 shown" "$log" && return 0
-        sleep 0.1
+        pause 0.1
     done
     fail "no screen $1 within 30 s"
 }
@@ -144,9 +192,10 @@ walk_first_title_to_main_menu() {
 # The centre "x y" of the button of the opening dialog (alert 7) of the newest game intro; nothing when that
 # intro opened none. The dialog is logged while the intro is built, before the switch to it is.
 intro_alert_point() {
-    awk '/ alert 7 taps:/ { pending = $0 }
-         / screen [0-9]+ \(from / { if (/ screen 1 \(from /) intro = pending; pending = "" }
-         END { print intro }' "$log" | tap_items | grep "^0:" | head -n1 | sed 's/^[0-9]*://; s/,/ /'
+    awk "$tap_awk"'
+        / alert 7 taps:/ { pending = $0 }
+        / screen [0-9]+ \(from / { if (/ screen 1 \(from /) intro = pending; pending = "" }
+        END { p = point(intro, 0, ""); if (p != "") print p }' "$log"
 }
 
 # From the game intro on to the play screen: its opening dialog answered by its button, or, when the intro
@@ -236,7 +285,7 @@ walk_tutorial_to_play() {
     tap_at 20 460
     for ((i = 0; i < 50; i++)); do
         [ "$(tutorial_steps 49)" -gt "$again" ] && break
-        sleep 0.1
+        pause 0.1
     done
     [ "$(tutorial_steps 49)" -gt "$again" ] || fail "the bar's undo did not take the wrong throw back"
     echo "tutorial: the wrong throw was undone and step 49 shown again"
@@ -254,7 +303,7 @@ walk_tutorial_to_play() {
     for ((i = 0; i < 100; i++)); do
         [ "$(log_count "screen 1 shown")" -gt "$shown_intro" ] && break
         [ "$(log_count "screen 15 shown")" -gt "$shown_modes" ] && break
-        sleep 0.1
+        pause 0.1
     done
     if [ "$(log_count "screen 15 shown")" -gt "$shown_modes" ]; then
         tap_to_screen screen 15 0 1 last   # sent to the mode menu: Start
@@ -349,7 +398,7 @@ focus_away_and_back() {
     wmctrl -i -a "$window"
     for ((i = 0; i < $1; i++)); do
         [ "$(log_count "focus gained")" -gt "$gains" ] && return 0
-        sleep 0.1
+        pause 0.1
     done
     fail "the game did not come back within $1 tenths of a second of the focus"
 }

@@ -11,7 +11,7 @@ wait_for() {
     local tenths="$1" i; shift
     for ((i = 0; i < tenths; i++)); do
         "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
+        pause 0.1
     done
     return 1
 }

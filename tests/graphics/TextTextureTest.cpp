@@ -9,7 +9,7 @@
 
 namespace {
 
-const std::string kFont = std::string(KELZO_DATA_DIR) + "/AmericanTypewriter-Bold";
+const std::string kTextureFont = std::string(KELZO_DATA_DIR) + "/AmericanTypewriter-Bold";
 
 class TextTextureTest : public GlTest {
 protected:
@@ -18,7 +18,7 @@ protected:
         GlTest::TearDown();
     }
     static Texture* text(const char* s, float opacity, const DivisionTable* effect, bool golden, bool rgba) {
-        return new Texture(s, 128, 40, 1, kFont.c_str(), 24, 0, opacity, true, effect, golden, rgba, 4);
+        return new Texture(s, 128, 40, 1, kTextureFont.c_str(), 24, 0, opacity, true, effect, golden, rgba, 4);
     }
     static int maxCoverage(const Texture& t) {
         int most = 0;
@@ -100,7 +100,7 @@ TEST_F(TextTextureTest, TextOnScreen) {
     std::unique_ptr<Texture> golden(text("Golden!", 1.0f, &gTextHaloKernels[2], true, false));
     std::unique_ptr<Texture> plain(text("Ärger ñ é", 1.0f, &gTextHaloKernels[2], false, false));
     TextStyle style;
-    style.fontName = kFont.c_str();
+    style.fontName = kTextureFont.c_str();
     style.align = 1;
     style.r = 250;
     style.g = 210;

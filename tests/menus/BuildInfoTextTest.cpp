@@ -12,10 +12,9 @@
 #include "settings/Statistics.h"
 #include "tests/support/LinkCatcher.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/StdString.h"
 
 namespace {
-
-std::string str(const String& s) { return std::string(s.c_str(), s.length()); }
 
 // Every value the build-info line prints, each one different.
 void fixSettings(Settings& s)

@@ -6,12 +6,12 @@
 #include "menus/ContactFormState.h"
 #include "settings/Settings.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/StdString.h"
 
 namespace {
 
 const char* kFile = "contactMenuState.dat";
 
-std::string str(const String& s) { return std::string(s.c_str(), s.length()); }
 
 class ContactFormStateTest : public TempFolderTest {
 protected:

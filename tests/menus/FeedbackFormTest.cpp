@@ -3,10 +3,9 @@
 #include <string>
 
 #include "menus/FeedbackForm.h"
+#include "tests/support/StdString.h"
 
 namespace {
-
-std::string str(const String& s) { return std::string(s.c_str(), s.length()); }
 
 TEST(FeedbackForm, AnAddressNeedsANameAndADottedDomain)
 {

@@ -8,9 +8,9 @@
 #include "tests/menus/HiScoresScreenFixture.h"
 #include "ui/MenuBubble.h"
 #include "ui/TextEntryField.h"
+#include "tests/support/StdString.h"
 
 namespace {
-std::string str(const String& s) { return std::string(s.c_str(), s.length()); }
 }
 
 namespace {

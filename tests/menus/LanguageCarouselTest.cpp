@@ -5,12 +5,12 @@
 
 namespace {
 
-const char* const kFlagFiles[] = {"gb.png", "de.png", "es.png", "fr.png", "it.png"};
+const char* const kCarouselFlagFiles[] = {"gb.png", "de.png", "es.png", "fr.png", "it.png"};
 const RGBA kFlagColours[] = {
     {200, 0, 0, 255}, {0, 200, 0, 255}, {0, 0, 200, 255}, {200, 200, 0, 255}, {0, 200, 200, 255}};
 
-int32_t gFakeNow = 0;
-int32_t fakeNow() { return gFakeNow; }
+int32_t gCarouselNow = 0;
+int32_t carouselNow() { return gCarouselNow; }
 
 class LanguageCarouselTest : public ScreenTest {
 protected:
@@ -18,11 +18,11 @@ protected:
     {
         ScreenTest::SetUp();
         for (int i = 0; i < 5; i++)
-            writePicture(kFlagFiles[i], 60, 40, kFlagColours[i]);
+            writePicture(kCarouselFlagFiles[i], 60, 40, kFlagColours[i]);
         useTextsById(kSpanish, {{31, "Ingles"}, {32, "Aleman"}, {33, "Espanol"}, {34, "Frances"}, {35, "Italiano"}});
         savedEo_ = gAbSettings.eo;
         gAbSettings.eo = 0;
-        gFakeNow = 1000;
+        gCarouselNow = 1000;
     }
     void TearDown() override
     {
@@ -41,10 +41,10 @@ protected:
     {
         carousel.handleTouch(TouchDown, fromX, y);
         for (int step = 1; step <= 10; step++) {
-            gFakeNow += 16;
+            gCarouselNow += 16;
             carousel.handleTouch(TouchMove, fromX + (toX - fromX) * step / 10, y);
         }
-        gFakeNow += 400;  // a slow end: no flick
+        gCarouselNow += 400;  // a slow end: no flick
         carousel.handleTouch(TouchUp, toX, y);
     }
 
@@ -66,7 +66,7 @@ TEST(LanguageCarouselScaleTest, FlagsShrinkWithDistanceEasingTowardTheirFloor)
 TEST_F(LanguageCarouselTest, StartsOnTheCurrentLanguageWithItsFlagInTheMiddle)
 {
     LanguageCarousel carousel(&atlas);
-    carousel.scroller.setClock(fakeNow);
+    carousel.scroller.setClock(carouselNow);
     atlas.uploadPages();
     EXPECT_EQ(kSpanish, carousel.selectedLanguage());
     carousel.draw(200);
@@ -91,7 +91,7 @@ TEST_F(LanguageCarouselTest, NamesAreTheCurrentLanguagesWordsOrTheirOwnWithEo)
 TEST_F(LanguageCarouselTest, DragInsideTheBandSpinsAndOneOutsideItDoesNot)
 {
     LanguageCarousel carousel(&atlas);
-    carousel.scroller.setClock(fakeNow);
+    carousel.scroller.setClock(carouselNow);
     atlas.uploadPages();
     swipe(carousel, 200, 50, 250);
     EXPECT_EQ(kSpanish, carousel.selectedLanguage()) << "no band before the first frame";

@@ -8,6 +8,7 @@
 #include "platform/ServerAddresses.h"
 #include "settings/Settings.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/StdString.h"
 
 namespace {
 
@@ -22,7 +23,6 @@ protected:
     }
 };
 
-std::string str(const String& s) { return std::string(s.c_str(), s.length()); }
 
 FileBuilder& counters(FileBuilder& b, int c0, int c1, int c2, int c3, int c4)
 {

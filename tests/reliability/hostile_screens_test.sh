@@ -40,7 +40,7 @@ back_within_2s() {
     tap_at $(tap_point screen "$1" "$2")
     for ((i = 0; i < 20; i++)); do
         [ "$(log_count "screen 3 shown")" -gt "$shown" ] && return 0
-        sleep 0.1
+        pause 0.1
     done
     fail "the window did not answer: no main menu within 2 s of a tap on screen $1"
 }

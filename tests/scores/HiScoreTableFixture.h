@@ -9,6 +9,7 @@
 #include "scores/HiScoreTable.h"
 #include "settings/Settings.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/StdString.h"
 
 class FileBuilder {
 public:
@@ -47,8 +48,6 @@ inline int checkOf(const std::string& name, int score, int gameId)
 {
     return HiScoreTable::entryChecksum(HiScoreEntry(String(name.c_str()), score, gameId, true)) + 1;
 }
-
-inline std::string str(const String& s) { return std::string(s.c_str(), s.length()); }
 
 class HiScoreTableTest : public TempFolderTest {
 protected:

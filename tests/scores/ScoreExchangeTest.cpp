@@ -4,12 +4,12 @@
 #include "ScoreServerFixture.h"
 #include "scores/HiScoreTable.h"
 #include "scores/ScoreSubmission.h"
+#include "tests/support/StdString.h"
 
 namespace {
 
 std::string pathOf(const LoggedRequest& r) { return r.path; }
 
-std::string str(const String& s) { return std::string(s.c_str(), s.length()); }
 
 TEST_F(ScoreServerTest, AFetchAsksAsTheSettingsSayAndStoresTheList)
 {

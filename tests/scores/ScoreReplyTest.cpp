@@ -4,10 +4,9 @@
 
 #include "scores/HiScoreRows.h"
 #include "scores/ScoreSubmission.h"
+#include "tests/support/StdString.h"
 
 namespace {
-
-std::string str(const String& s) { return std::string(s.c_str(), s.length()); }
 
 // "name=score" of every stored row, joined by "|".
 std::string describe(const HiScoreRows& rows)

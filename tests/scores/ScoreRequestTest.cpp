@@ -2,12 +2,12 @@
 
 #include "scores/ScoreQuery.h"
 #include "scores/ScoreSubmission.h"
+#include "tests/support/StdString.h"
 
 namespace {
 
 const char* const kDevice = "0123456789abcdef";
 
-std::string str(const String& s) { return std::string(s.c_str(), s.length()); }
 
 ScoreQuery query(int gameMode, int timeFilter, const char* name, int score)
 {

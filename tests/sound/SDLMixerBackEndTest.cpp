@@ -185,7 +185,7 @@ TEST_F(SDLMixerTest, ASoundNeverCutsOffAnotherThatTookItsChannel) {
     EXPECT_FALSE(first.isPlaying());
 }
 
-struct CountingFilter : SoundFilterI {
+struct CallCountingFilter : SoundFilterI {
     int process(void*, int, int, int) override {
         ++calls;
         return 1;
@@ -197,7 +197,7 @@ TEST_F(SDLMixerTest, TheMixerRunsASoundsFiltersAndTheManagerPlaysMusic) {
     SoundManager manager(createSDLMixerSoundManager(), false);
     gSoundManager = &manager;
     Sound* hint = manager.createSound(dataFile("hint"), kEffectExtension, 1.0f, false);
-    CountingFilter filter;
+    CallCountingFilter filter;
     hint->addFilter(&filter);
     hint->reset();
     hint->play(false, 0);

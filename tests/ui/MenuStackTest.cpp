@@ -6,6 +6,7 @@
 #include "ui/MenuBase.h"
 #include "ui/MenuStack.h"
 #include "ui/ViewElementI.h"
+#include "tests/ui/TouchShorthand.h"
 
 namespace {
 
@@ -51,8 +52,6 @@ struct StackCase {
     std::vector<StackStep> steps;
     std::vector<int> deleted;     // ids deleted by the touches, in order
 };
-
-const int D = TouchDown, M = TouchMove, U = TouchUp;
 
 // Four 52-px options at rows 0, 60, 120 and 180.
 const MenuSpec kFourRows = {{{0, 52}, {60, 52}, {120, 52}, {180, 52}}};

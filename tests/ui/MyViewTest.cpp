@@ -4,6 +4,7 @@
 
 #include "tests/ui/FakeElement.h"
 #include "ui/MyView.h"
+#include "tests/ui/TouchShorthand.h"
 
 namespace {
 
@@ -50,8 +51,6 @@ void PrintTo(const ViewCase& c, std::ostream* os)
 {
     *os << c.name;
 }
-
-const int D = TouchDown, M = TouchMove, U = TouchUp;
 
 // The child of tag 3 at (10, 10) and the one of tag 4 at (40, 10), 20 x 20 each.
 const std::vector<ChildSpec> kTwoButtons = {{3, 10, 10, 20, 20}, {4, 40, 10, 20, 20}};

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "graphics/SpriteSheet.h"
+#include "tests/support/SamePixel.h"
 #include "ui/WoodPanel.h"
 
 namespace {
@@ -86,11 +87,6 @@ Bitmap* markedPicture(int w, int h, unsigned char blue)
         for (int x = 0; x < w; x++)
             b->at(x, y) = RGBA{(unsigned char)x, (unsigned char)y, blue, 255};
     return b;
-}
-
-bool same(RGBA a, RGBA b)
-{
-    return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a;
 }
 
 TEST_F(SharedPicturesTest, PanelIsNineSlicedFromShadowShapeAndWood)

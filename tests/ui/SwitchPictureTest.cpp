@@ -1,14 +1,13 @@
 #include "ui/SwitchPicture.h"
 
 #include "graphics/Bitmap.h"
+#include "tests/support/SamePixel.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
-
-bool same(RGBA a, RGBA b) { return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a; }
 
 // Strip pixel at column x of row y: distinct in every channel, x and y readable back.
 RGBA stripColour(int x, int y) { return RGBA{(unsigned char)(10 * x + 5), (unsigned char)(100 + y), 200, 250}; }

@@ -7,7 +7,7 @@
 
 namespace {
 
-std::string key(int frame, int colour)
+std::string fruitKey(int frame, int colour)
 {
     char buf[32];
     std::snprintf(buf, sizeof buf, "c%d t%d", colour, frame >= 36 ? 1 : 0);
@@ -258,5 +258,5 @@ void drawTablecloth(cairo_t* cr)
 
 ThemeArt fruitArt()
 {
-    return ThemeArt{45, 72, drawTablecloth, key, drawFruit, nullptr, nullptr};
+    return ThemeArt{45, 72, drawTablecloth, fruitKey, drawFruit, nullptr, nullptr};
 }

@@ -33,7 +33,7 @@ Face faceFor(int frame)
     return f;
 }
 
-std::string key(int frame, int colour)
+std::string furballKey(int frame, int colour)
 {
     Face f = faceFor(frame);
     char buf[64];
@@ -268,5 +268,5 @@ void drawGrass(cairo_t* cr)
 
 ThemeArt furballArt()
 {
-    return ThemeArt{45, 73, drawGrass, key, drawFurball, nullptr, nullptr};
+    return ThemeArt{45, 73, drawGrass, furballKey, drawFurball, nullptr, nullptr};
 }

@@ -12,7 +12,7 @@ namespace {
 // Table order: red, blue, green, orange, cyan, yellow, purple, brown.
 const int kGlass[8] = {0xe8302a, 0x2f6ee8, 0x33b54a, 0xff8c1a, 0x22c8e0, 0xffd428, 0x9a4ee0, 0x9a5a2c};
 
-std::string key(int row, int colour)
+std::string marbleKey(int row, int colour)
 {
     char buf[32];
     std::snprintf(buf, sizeof buf, "c%d r%d", colour, row);
@@ -147,5 +147,5 @@ void drawVelvet(cairo_t* cr)
 
 ThemeArt marbleArt()
 {
-    return ThemeArt{45, 36, drawVelvet, key, drawMarble, drawMarbleShadow, drawCaustics};
+    return ThemeArt{45, 36, drawVelvet, marbleKey, drawMarble, drawMarbleShadow, drawCaustics};
 }

@@ -18,7 +18,7 @@ struct PandaPose {
     int wave = -1;  // 0..4 while waving
 };
 
-PandaPose poseFor(int row)
+PandaPose pandaPoseFor(int row)
 {
     PandaPose p;
     if (row >= 36) {
@@ -32,9 +32,9 @@ PandaPose poseFor(int row)
     return p;
 }
 
-std::string key(int row, int colour)
+std::string pandaKey(int row, int colour)
 {
-    PandaPose p = poseFor(row);
+    PandaPose p = pandaPoseFor(row);
     char buf[64];
     std::snprintf(buf, sizeof buf, "c%d s%d w%d x%d y%d l%d", colour, p.smile, p.wave,
                   static_cast<int>(p.look.lookX * 4), static_cast<int>(p.look.lookY * 4),
@@ -65,7 +65,7 @@ void paw(cairo_t* cr, double x, double y, double angle, const Colour& dark)
 
 void drawPanda(cairo_t* cr, int size, int row, int colour)
 {
-    PandaPose pose = poseFor(row);
+    PandaPose pose = pandaPoseFor(row);
     Colour fur = rgb(kFur[colour]);
     Colour dark = rgb(kPatch[colour]);
     double cx = size / 2.0, cy = size / 2.0 + 2.5;
@@ -217,5 +217,5 @@ void drawBamboo(cairo_t* cr)
 
 ThemeArt pandaArt()
 {
-    return ThemeArt{45, 41, drawBamboo, key, drawPanda, nullptr, nullptr};
+    return ThemeArt{45, 41, drawBamboo, pandaKey, drawPanda, nullptr, nullptr};
 }

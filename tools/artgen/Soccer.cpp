@@ -11,7 +11,7 @@ namespace {
 const int kPanels[8] = {0xffffff, 0xe8322c, 0x3fbf3a, 0xff8a10, 0x2cc6e8, 0xf660b0, 0x2563e0, 0x8e44d0};
 const int kPatches[8] = {0x1c1c1c, 0x6e0e0a, 0x0f5a12, 0x7a3a00, 0x065a70, 0x7a1450, 0x0b2a70, 0x3e1268};
 
-std::string key(int frame, int colour)
+std::string soccerKey(int frame, int colour)
 {
     char buf[32];
     std::snprintf(buf, sizeof buf, "c%d t%d", colour, frame >= 36 ? 1 : 0);
@@ -125,5 +125,5 @@ void drawPitch(cairo_t* cr)
 
 ThemeArt soccerArt()
 {
-    return ThemeArt{45, 72, drawPitch, key, drawBall, nullptr, nullptr};
+    return ThemeArt{45, 72, drawPitch, soccerKey, drawBall, nullptr, nullptr};
 }

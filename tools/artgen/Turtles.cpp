@@ -20,7 +20,7 @@ struct TurtlePose {
     double peekLook = -2;   // -2: no peek; else the peeking eyes' look
 };
 
-TurtlePose poseFor(int row)
+TurtlePose turtlePoseFor(int row)
 {
     TurtlePose p;
     if (row >= 36) {
@@ -36,9 +36,9 @@ TurtlePose poseFor(int row)
     return p;
 }
 
-std::string key(int row, int colour)
+std::string turtleKey(int row, int colour)
 {
-    TurtlePose p = poseFor(row);
+    TurtlePose p = turtlePoseFor(row);
     char buf[80];
     std::snprintf(buf, sizeof buf, "c%d s%d o%d p%d x%d y%d l%d", colour, p.smile, static_cast<int>(p.out * 20),
                   static_cast<int>(p.peekLook * 4), static_cast<int>(p.look.lookX * 4),
@@ -104,7 +104,7 @@ void drawHead(cairo_t* cr, double cx, double neckY, const TurtlePose& pose)
 
 void drawTurtle(cairo_t* cr, int size, int row, int colour)
 {
-    TurtlePose pose = poseFor(row);
+    TurtlePose pose = turtlePoseFor(row);
     Colour shell = rgb(kShell[colour]);
     double cx = size / 2.0, cy = size / 2.0 + 4;
     cairo_save(cr);
@@ -210,5 +210,5 @@ void drawShore(cairo_t* cr)
 
 ThemeArt turtleArt()
 {
-    return ThemeArt{45, 41, drawShore, key, drawTurtle, nullptr, nullptr};
+    return ThemeArt{45, 41, drawShore, turtleKey, drawTurtle, nullptr, nullptr};
 }
