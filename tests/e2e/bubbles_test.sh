@@ -44,7 +44,7 @@ describe_tile() {
     local x="$1" y="$2" name="$3" changed
     tap_at "$x" "$y"
     shot "$name"
-    sleep 4.5
+    pause 4.5
     shot "${name}_gone"
     changed="$(edge_change "$out/$name.png" "$out/${name}_gone.png")"
     echo "$name: $changed edge pixels changed by the bubble"
@@ -57,12 +57,12 @@ intro_of() {
     local tile="$1" name="$2"
     # shellcheck disable=SC2046
     tap_at $(nth_tap_point screen 15 "$tile" 1)
-    sleep 0.5
+    pause 0.5
     tap_to_screen screen 15 0 1 last
-    sleep 1   # the callouts fade in
+    pause 1   # the callouts fade in
     shot "$name"
     leave_game_intro
-    sleep 2   # the furballs fly in
+    pause 2   # the furballs fly in
     local shown
     shown="$(log_count "screen 3 shown")"
     for ((attempt = 0; attempt < 3; attempt++)); do
@@ -82,7 +82,7 @@ for lang in en_US de_DE es_ES fr_FR it_IT; do
     walk_first_title_to_main_menu
     tap_to_screen screen 3 0 15
     shot "${short}_mode_menu_hint"
-    sleep 5   # the opening hint goes
+    pause 5   # the opening hint goes
     # shellcheck disable=SC2046
     describe_tile $(nth_tap_point screen 15 0 1) "${short}_mode_arcade"
     # The difficulty tiles come after the mode tiles: Medium is the second child tagged 1 (Frenzy, Medium, Back).
