@@ -133,9 +133,10 @@ void MovingFurball::arrived(Board& board)
     for (int i = 0; i < (leavesBoard() ? 1 : 2); i++) {
         if (!isPlayableCell(cells[i].x, cells[i].y))
             continue;
-        uint16_t& count = board.cellAt(cells[i].x, cells[i].y).inFlight;
-        if (count > 0)
-            count--;
+        // The cell is packed: its count is changed in place, never through a reference to it.
+        BoardCell& c = board.cellAt(cells[i].x, cells[i].y);
+        if (c.inFlight > 0)
+            c.inFlight = static_cast<uint16_t>(c.inFlight - 1);
     }
 }
 

@@ -31,9 +31,6 @@ KelzoGame* gGame = nullptr;
 
 namespace {
 
-// The first tutorial tip: from 43 on they show whatever the tips option says.
-const int kFirstTutorialTip = 43;
-
 // Where the furballs are, for whoever reads the log (the end-to-end test
 // picks its swipes from it): cell and screen centre of each.
 void logFurballs(const Board& board)
@@ -427,14 +424,9 @@ bool KelzoGame::shouldShowTip(int id, int limit, int limit2, int limit3)
     return tips.shouldShowSpaced(id, limit, limit2, limit3);
 }
 
-void KelzoGame::showTip(int id, const TipParams& params)
-{
-    if (gSettings && !gSettings->switchB && id < kFirstTutorialTip)
-        return;
-    presentTip(id, params);
-}
+void KelzoGame::showTip(int id, const TipParams& params) { tips.show(id, params); }
 
-void KelzoGame::presentTip(int id, const TipParams& params) { tips.show(id, params); }
+void KelzoGame::presentTip(int id, const TipParams& params) { tips.present(id, params); }
 
 void KelzoGame::dismissTip(int id) { tips.dismiss(id); }
 

@@ -78,6 +78,34 @@ int calloutTip(int mode, int i)
     return i;
 }
 
+// How a callout of the intro moves in a language whose words run longer: its anchor's y and its font size.
+struct CalloutShift {
+    int language;
+    int tip;
+    int dy;
+    int fontAdjust;
+};
+
+const CalloutShift kCalloutShifts[] = {
+    {kFrench, 1, 7, 0},    {kFrench, 2, -12, 0},  {kFrench, 3, -12, 0},   {kFrench, 39, -10, -1},
+    {kFrench, 41, 7, 0},   {kSpanish, 2, -12, 0}, {kSpanish, 3, -12, 0},  {kSpanish, 38, -15, -1},
+    {kSpanish, 39, -15, 0}, {kSpanish, 41, 8, 0}, {kItalian, 38, -15, 0}, {kItalian, 39, -15, 0},
+};
+
+// Shown until the intro closes, at the row's place moved for the language.
+TipParams calloutParams(int tip)
+{
+    TipParams params;
+    params.showMs = 0;
+    params.y = Tips::row(tip).anchorY;
+    for (const CalloutShift& shift : kCalloutShifts)
+        if (shift.tip == tip && isLanguage(shift.language)) {
+            params.y += shift.dy;
+            params.styleAdjust = shift.fontAdjust;
+        }
+    return params;
+}
+
 }  // namespace
 
 bool KelzoGame::gameInProgress() const
@@ -246,11 +274,10 @@ void KelzoGame::buildGameIntro()
 
     if (mode == kGameBlitz || mode == kGameFrenzy)
         return;
+    // The callouts explain the screen itself, so they come whatever the tips option says.
     for (int i = 0; i < 4; i++) {
-        // Shown until the intro closes; where each stands comes with the tip rows.
-        TipParams params;
-        params.showMs = 0;
-        presentTip(calloutTip(mode, i), params);
+        const int tip = calloutTip(mode, i);
+        tips.present(tip, calloutParams(tip));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "game/Tips.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "Core/GameClock.h"
 #include "Core/String.h"
@@ -19,6 +20,13 @@ const int kBoardRows = 8;
 const int kMinFreeRows = 2;
 // Idle time is counted from a while after a bubble opens.
 const int kQuietAfterShowMs = 3000;
+// Open bubbles keep this far apart; a bubble is narrowed to stand beside another only down to this width.
+const float kBubbleGap = 4.0f;
+const int kNarrowestRoom = 90;
+// A narrowed bubble must still hold the spot its tail points at this far inside its left and right edges (the
+// right one as near as a bubble pointing at the hint button gets to the screen's edge).
+const int kAimInsetLeft = 12;
+const int kAimInsetRight = 16;
 
 bool rowIsEmpty(const Board& board, int y)
 {
@@ -28,13 +36,28 @@ bool rowIsEmpty(const Board& board, int y)
     return true;
 }
 
-// Still on screen and not yet asked to go.
-bool stillShowing(const MenuBubble* bubble)
+// On screen or still to come, fading out included.
+bool onScreen(const MenuBubble* bubble)
 {
-    if (!bubble || bubble->life.closing)
+    if (!bubble)
         return false;
     const int end = bubble->life.fadeOutEnd;
-    return end == 0 || bubble->life.gameAge() - bubble->life.delay < end;
+    return end == 0 || bubble->life.age() - bubble->life.delay < end;
+}
+
+// On screen and not yet asked to go.
+bool stillShowing(const MenuBubble* bubble)
+{
+    return onScreen(bubble) && !bubble->life.closing;
+}
+
+// Where a bubble's tail points, or its middle when it has none.
+float aimX(const MenuBubble& bubble)
+{
+    if (bubble.style->anchorX != -1)
+        return (float)bubble.style->anchorX;
+    const BubbleRect r = bubble.rect();
+    return (r.left + r.right) / 2;
 }
 
 }  // namespace
@@ -43,24 +66,26 @@ int tipPlaceOverBoard(const Board* board)
 {
     if (!board)
         return -1;
-    int bestStart = 0, bestEnd = 0;  // end is the first row after the run
+    int longest = 0;
+    int lastStart = -1, lastEnd = -1;  // end is the first row after the run
     int start = -1;
     for (int y = 0; y <= kBoardRows; y++) {
         const bool empty = y < kBoardRows && rowIsEmpty(*board, y);
         if (empty && start < 0)
             start = y;
         if (!empty && start >= 0) {
-            if (y - start > bestEnd - bestStart) {
-                bestStart = start;
-                bestEnd = y;
-            }
+            longest = std::max(longest, y - start);
+            lastStart = start;
+            lastEnd = y;
             start = -1;
         }
     }
-    if (bestEnd - bestStart <= kMinFreeRows)
+    // The bottom row free alone leaves no room between the furballs and the bottom bar.
+    const bool bottomRowAlone = lastStart == kBoardRows - 1;
+    if (longest <= kMinFreeRows || bottomRowAlone)
         return -1;
-    const int startBottom = kBoardTop + kCellPixels * bestStart + kCellPixels;
-    const int endY = kBoardTop + kCellPixels * bestEnd;
+    const int startBottom = kBoardTop + kCellPixels * lastStart + kCellPixels;
+    const int endY = kBoardTop + kCellPixels * lastEnd;
     return (startBottom + endY) / 2;
 }
 
@@ -166,9 +191,31 @@ void Tips::present(int id, const TipParams& params)
                                         String(params.body));
     bubble->tag = id;
     bubble->removable = params.dismissOnTouch ? 1 : 0;
-    bubble->view.scaleX = params.scale;
+    bubble->scale = params.scale;
+    keepApart(bubble);
     bubbles.add(bubble);
     quietFrom_ = gGameClock.now() + kQuietAfterShowMs;
+}
+
+void Tips::keepApart(MenuBubble* bubble) const
+{
+    for (const MenuBubble* other : bubbles.bubbles) {
+        if (!onScreen(other))
+            continue;
+        const BubbleRect theirs = other->rect();
+        if (!bubble->rect().near(theirs, kBubbleGap))
+            continue;
+        // The room on the side of the other bubble where this one points.
+        BubbleBounds room;
+        if (aimX(*bubble) >= (theirs.left + theirs.right) / 2)
+            room.left = std::max(room.left, (int)std::ceil(theirs.right + kBubbleGap));
+        else
+            room.right = std::min(room.right, (int)std::floor(theirs.left - kBubbleGap));
+        const int aim = (int)aimX(*bubble);
+        if (room.width() >= kNarrowestRoom && room.left <= aim - kAimInsetLeft && aim + kAimInsetRight <= room.right)
+            bubble->fitWithin(room);
+        return;
+    }
 }
 
 CustomAlertView* Tips::showWithText(int id, const char* buttonText, AlertViewCallbackI* listener)
@@ -256,7 +303,7 @@ bool Tips::isOpen(int id) const
 bool Tips::anyBubble() const
 {
     for (const MenuBubble* bubble : bubbles.bubbles)
-        if (stillShowing(bubble))
+        if (onScreen(bubble))
             return true;
     return false;
 }

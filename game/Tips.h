@@ -106,8 +106,11 @@ public:
 
 private:
     static bool counted(int id) { return id >= 0 && id < kTipCount; }
-    // A bubble on screen that is not fading out blocks the show rules.
+    // A bubble on screen, or fading out, or waiting out its delay blocks the show rules.
     bool anyBubble() const;
+    // A new bubble that would come near one on screen is narrowed to the room beside it, on the side its tail
+    // points to; when that room is too narrow it stays as it is.
+    void keepApart(MenuBubble* bubble) const;
     bool allow(int id);
     bool refuse(int id);
 
@@ -121,10 +124,11 @@ private:
     TipParams lastParams_;
 };
 
-// Where a tip without a place of its own stands over the board: within the
-// longest run of empty rows when it spans more than two rows, midway between
-// the lower edge of its first row and the lower edge of its last, else -1
-// (the bubble's own default).
+// Where a tip without a place of its own stands over the board, as the
+// vertical centre of its bubble: within the last (lowest) run of empty rows,
+// midway between the lower edge of its first row and the lower edge of its
+// last; -1 (the bubble's own default) unless some run spans more than two
+// rows, and when the last run is the bottom row alone.
 int tipPlaceOverBoard(const Board* board);
 
 #endif

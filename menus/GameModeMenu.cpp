@@ -14,6 +14,8 @@
 #include "menus/widgets/LevelSelect.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
+#include "ui/BubbleHost.h"
+#include "ui/BubbleTail.h"
 #include "ui/IndexElement.h"
 
 namespace {
@@ -60,6 +62,8 @@ const int kStartText = 117;
 const int kStartTag = 0;
 const int kBackTag = 1;
 const int kButtonGap = 20;
+// Between the options heading's box and the tip of a description bubble's tail.
+const int kUnderHeadingGap = 6;
 
 // The opening hint stays about 5 s: its countdown gets this on the first frame, and a bubble starts to fade
 // kBubbleShowMs after the last release.
@@ -124,6 +128,7 @@ GameModeMenu::GameModeMenu(ModeChoiceHostI* progressHost, int leftScreen)
         difficultyTiles[spec.tag] = makeTile(&atlas, spec);
 
     build(0, true, 50);
+    aimBubbles();
 
     // Only the modes with a tile can show their description.
     ModeOption* tile = static_cast<ModeOption*>(modeTile(selectedMode));
@@ -137,6 +142,38 @@ GameModeMenu::GameModeMenu(ModeChoiceHostI* progressHost, int leftScreen)
 ViewElementI* GameModeMenu::modeTile(int mode) const
 {
     return mode >= 0 && mode < kModeTileCount ? modeTiles[mode].get() : nullptr;
+}
+
+// The record of the inner view that holds the element, or null.
+const ViewChild* GameModeMenu::recordOf(const ViewElementI* element) const
+{
+    for (const ViewChild& child : inner.children)
+        if (child.element.get() == element)
+            return &child;
+    return nullptr;
+}
+
+// Each description hangs below what it describes, clear of both headings: the options heading sits right under
+// the mode tiles and the modes' heading right over them, so a mode's bubble stands under the options heading,
+// pointing up its tile's column; a difficulty's stands under its tile's picture, over the buttons.
+void GameModeMenu::aimBubbles()
+{
+    const ViewChild* heading = recordOf(optionsHeading);
+    const ViewChild* options = recordOf(optionsPanel);
+    if (!heading || !options)
+        return;
+    // The tail's tip, which reaches above the spot, stops a little under the heading's letters (whose shading
+    // runs a few pixels past the heading's box).
+    const int tailReach = bubbleTailReach(gBubbleHost ? gBubbleHost->bubbleTail().height : 0);
+    const int underHeading =
+        (int)inner.childScreenPosition(*heading).y + optionsHeading->height() + kUnderHeadingGap + tailReach;
+    for (const TileSpec& spec : kModeTiles)
+        static_cast<ModeOption*>(modeTiles[spec.tag].get())->bubbleAnchorY = underHeading;
+    const int optionsTop = (int)inner.childScreenPosition(*options).y;
+    for (const TileSpec& spec : kDifficultyTiles) {
+        ModeOption* tile = static_cast<ModeOption*>(difficultyTiles[spec.tag].get());
+        tile->bubbleAnchorY = optionsTop + tile->pictureBottom();
+    }
 }
 
 bool GameModeMenu::selectedModeHasLevels() const { return modeHasLevels(selectedMode); }

@@ -65,6 +65,8 @@ private:
     void drawStar();
     void runBubbleCountdown();
     void addButtons(int row);
+    const ViewChild* recordOf(const ViewElementI* element) const;
+    void aimBubbles();
 };
 
 // Alpha of the Frenzy star's glow at game time tMs: a pulse between about 0.083 and 0.5, period about 2.2 s.

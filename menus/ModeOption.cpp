@@ -74,12 +74,19 @@ void ModeOption::openBubble()
     const bool replacing = !gModeBubble.isNull();
     deleteModeBubble();
     const int anchorX = x + width() / 2;
-    const int anchorY = y > kLowerHalfY ? y + kLowerAnchorDrop : y;
-    MenuBubble* bubble = createMenuBubble(description, anchorX, anchorY, 0, kBubbleWidth,
+    const bool aimed = bubbleAnchorY >= 0;
+    const int anchorY = aimed ? bubbleAnchorY : y > kLowerHalfY ? y + kLowerAnchorDrop : y;
+    MenuBubble* bubble = createMenuBubble(description, anchorX, anchorY, aimed ? 1 : 0, kBubbleWidth,
                                           replacing ? -1 : kFirstFadeInMs, 1.0f, 0);
     bubble->life.onRunningClock = 1;
     gModeBubble.reset(bubble);
     bubbleRequested = 0;
+}
+
+int ModeOption::pictureBottom()
+{
+    const ViewChild& picture = view.children[view.children.size() - 1];
+    return picture.y + (picture.element.isNull() ? 0 : picture.element->height());
 }
 
 int ModeOption::handleTouch(int phase, int px, int py, bool* consumed)

@@ -34,9 +34,15 @@ public:
     // Always -1; a press or drag over the tile asks for the bubble and stops the bubble's close countdown.
     int handleTouch(int phase, int x, int y, bool* consumed) override;
 
+    // From the tile's top to the bottom of its picture.
+    int pictureBottom();
+
     MyView view;
     String description;
     unsigned char bubbleRequested = 0;
+    // Screen y of the spot the bubble points up at from below, chosen by the menu to keep the bubble off its
+    // headings; -1: the bubble stands above the tile's top edge.
+    int bubbleAnchorY = -1;
 
 private:
     ModeOption() = default;

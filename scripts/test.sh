@@ -31,9 +31,10 @@ say() { echo "== $* (at $(((SECONDS - began) / 60)) min $(((SECONDS - began) % 6
 # Sets $cpu to the CPU seconds (user + system) of every process this shell has waited for. `times` runs in
 # this shell, not in a command substitution, whose own children would be none.
 read_cpu() {
-  times >"$logs/.times.$BASHPID"
+  local file="$logs/.times.$BASHPID"
+  times >"$file"
   cpu="$(awk 'NR == 2 { for (i = 1; i <= 2; i++) { split($i, part, "m"); total += part[1] * 60 + part[2] } }
-              END { printf "%d", total }' "$logs/.times.$BASHPID")"
+              END { printf "%d", total }' "$file")"
 }
 
 # stage <lane> <what> <command...>: one stage of a lane, its output added to the lane's log.

@@ -3,6 +3,13 @@
 #include "graphics/GlState.h"
 #include "ui/ElementDrawParams.h"
 
+namespace {
+
+// The two placements' child offsets (+1 below the anchor, -9 above) differ by this much.
+const int kTurnedTailDrop = 8;
+
+}  // namespace
+
 void BubbleTail::render(float x, float y, float scaleX, float scaleY, float alpha, float angle, bool selected)
 {
     (void)selected;
@@ -19,6 +26,6 @@ void BubbleTail::render(float x, float y, float scaleX, float scaleY, float alph
     // Hanging down, the tail runs from the frame over the anchor; turned up it must run the other way, so it
     // is drawn its own height higher, less those 8 px: the two placements mirror each other about the gap.
     if (upsideDown)
-        y -= (float)picture.height * p.effectiveScaleY() - 8.0f;
+        y -= (float)picture.height * p.effectiveScaleY() - (float)kTurnedTailDrop;
     picture.draw(x, y, p);
 }

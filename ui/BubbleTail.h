@@ -19,4 +19,8 @@ public:
     bool mirrored;
 };
 
+// How far above its anchor the tip of an unlengthened tail reaches, for a bubble standing below the anchor: the
+// turned picture is drawn from 1 px under the anchor, raised by its height less 8 px.
+inline int bubbleTailReach(int pictureHeight) { return pictureHeight > 0 ? pictureHeight - 9 : 0; }
+
 #endif

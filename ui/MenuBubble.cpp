@@ -76,7 +76,8 @@ MenuBubble::MenuBubble(BubbleStyle* bubbleStyle, int fadeOutEnd, int delay, int 
     const String title = pickText(titleText, style->titleId);
     const String body = pickText(bodyText, style->bodyId);
     // Without a title the body begins at the top, with no empty first line.
-    build(title.length() > 0 ? title + "\n" + body : body);
+    content = title.length() > 0 ? title + "\n" + body : body;
+    build();
 }
 
 MenuBubble::~MenuBubble()
@@ -85,10 +86,12 @@ MenuBubble::~MenuBubble()
     delete style;
 }
 
-void MenuBubble::build(const String& text)
+void MenuBubble::build()
 {
     const int fontSize = baseFontSize() + style->fontSizeOffset;
-    textElement = new BubbleText(text.c_str(), fontSize, style->wrapWidth, revealSpeed);
+    // Wrapped so that the frame fits between the bounds.
+    const int wrapWidth = std::min(style->wrapWidth, bounds.width() - 2 * kPadX);
+    textElement = new BubbleText(content.c_str(), fontSize, wrapWidth, revealSpeed);
     Ref<ViewElementI> textRef(textElement);
     const InkRect& ink = textElement->ink;
     const int textCentre = textElement->width() / 2;
@@ -112,9 +115,11 @@ void MenuBubble::build(const String& text)
         addFooter(kPadTop + inkHeight);
 
     const SpriteRef tail = gBubbleHost ? gBubbleHost->bubbleTail() : SpriteRef();
-    BubbleLayout layout = layoutBubble(*style, frameWidth, frameHeight, yOverride, tail.height);
+    BubbleLayout layout = layoutBubble(*style, frameWidth, frameHeight, yOverride, tail.height, bounds);
     viewX = layout.x;
     viewY = layout.y;
+    pivotX = layout.hasTail ? style->anchorX : viewX + frameWidth / 2;
+    pivotY = layout.hasTail ? style->anchorY : viewY + frameHeight / 2;
     if (layout.hasTail && tail.firstRegion >= 0) {
         ViewChild& tailChild = view.addChild();
         tailChild.element.reset(new BubbleTail(tail, layout.tailMirrored));
@@ -146,6 +151,23 @@ void MenuBubble::addFooter(int contentBottom)
     life.footerDelay = (int)((float)(tutorialDone ? 0 : kind - 2) * factor);
 }
 
+void MenuBubble::fitWithin(const BubbleBounds& room)
+{
+    hide();
+    bounds = room;
+    build();
+}
+
+BubbleRect MenuBubble::rect() const
+{
+    BubbleRect r;
+    r.left = drawnX();
+    r.top = drawnY();
+    r.right = r.left + (float)frameWidth * scale;
+    r.bottom = r.top + (float)frameHeight * scale;
+    return r;
+}
+
 void MenuBubble::hide()
 {
     view.removeAllChildren();
@@ -173,7 +195,7 @@ bool MenuBubble::render()
     if (footerChild >= 0)
         view.children[footerChild].alpha = life.footerDue(typingDone()) ? 1.0f : 0.0f;
     const float raise = wobble ? life.wobbleOffset() : 0.0f;
-    view.render((float)viewX, (float)viewY - raise, 1.0f, -1.0f, f.factor * maxAlpha, 0.0f, false);
+    view.render(drawnX(), drawnY() - raise, scale, -1.0f, f.factor * maxAlpha, 0.0f, false);
     return true;
 }
 

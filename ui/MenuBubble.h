@@ -4,6 +4,7 @@
 #include "Core/Ref.h"
 #include "Core/String.h"
 #include "graphics/AnimationList.h"
+#include "ui/BubbleLayout.h"
 #include "ui/BubbleLife.h"
 #include "ui/BubbleStyle.h"
 #include "ui/MyView.h"
@@ -38,6 +39,11 @@ public:
     bool animating() const;
     // With the experiment "ttb" above 1, a tap completes the typing at once.
     void finishTyping();
+    // Builds the bubble anew within the columns of `room`, its text wrapped narrower where the room needs it:
+    // so it can stand beside another bubble.
+    void fitWithin(const BubbleBounds& room);
+    // The frame as drawn at the bubble's scale (without the bob).
+    BubbleRect rect() const;
     // A late footer that has not shown yet.
     bool footerPending() const;
     bool typingDone() const;
@@ -67,6 +73,12 @@ public:
     int viewY = 0;
     int frameWidth = 0;
     int frameHeight = 0;
+    // Drawn at this scale about the anchor, or about the frame's centre when there is none, so a smaller tip
+    // still points at its spot.
+    float scale = 1.0f;
+    int pivotX = 0;
+    int pivotY = 0;
+    BubbleBounds bounds;            // the columns the frame stays within
     int yOverride;
     uint8_t removable = 1;
     int tag = -1;                   // 56: the bubble that stays on the play screen
@@ -76,7 +88,11 @@ public:
     int footerChild = -1;           // the late footer's child index; -1 none
 
 private:
-    void build(const String& text);
+    void build();
+    float drawnX() const { return (float)pivotX + (float)(viewX - pivotX) * scale; }
+    float drawnY() const { return (float)pivotY + (float)(viewY - pivotY) * scale; }
+
+    String content;                 // the title and body as drawn
     void addFooter(int contentBottom);
 };
 

@@ -91,7 +91,7 @@ TEST(Thread, DestructorStopsAndJoinsTheThread)
 
 TEST(Thread, AThreadThatCannotBeMadeIsNotLeftRunning)
 {
-#ifdef __SANITIZE_ADDRESS__
+#ifdef KELZO_SANITIZED
     GTEST_SKIP() << "the sanitizer's own address space is far above any limit this test sets";
 #else
     // In a child whose address space has no room for more thread stacks, pthread_create fails.

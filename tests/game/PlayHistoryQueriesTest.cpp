@@ -35,6 +35,9 @@ protected:
     void SetUp() override
     {
         TempFolderTest::SetUp();
+        // Whatever an earlier test of the program left loaded is dropped: the bests come from this folder.
+        gChallengeBests.clear();
+        gFrenzyBests.clear();
         gSettingsSaveSuppressed = true;
         settings.levelRepeatsVariation = -1;
         settings.freeSkipsVariation = 0;

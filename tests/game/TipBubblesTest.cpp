@@ -123,11 +123,25 @@ TEST_F(TipBubblesTest, NothingShowsWhileABubbleIsOpenUnlessForced)
     EXPECT_TRUE(tips.shouldShow(69, 5, true));
     EXPECT_TRUE(tips.shouldShowBelowTwice(69, 5, true));
 
-    // Once it fades out the rules answer again.
+    // Dismissed, it still blocks while it fades out (600 ms), and no longer once it has faded.
     tips.dismiss(12);
     EXPECT_FALSE(tips.isOpen(12));
     EXPECT_EQ(tips.openCount(), 1);
+    at(599);
+    EXPECT_FALSE(tips.shouldShow(69, 5, false));
+    EXPECT_FALSE(tips.shouldShowSpaced(69, 5, 5, 5));
+    EXPECT_FALSE(tips.shouldShowBackoff(69, 5, 5, 5));
+    EXPECT_TRUE(tips.shouldShow(69, 5, true));
+    at(600);
+    EXPECT_TRUE(tips.shouldShow(69, 5, false));
     EXPECT_TRUE(tips.shouldShowSpaced(69, 5, 5, 5));
+
+    // A bubble still waiting out its delay blocks as well.
+    tips.removeAll();
+    TipParams later;
+    later.delayMs = 2000;
+    tips.show(65, later);
+    EXPECT_FALSE(tips.shouldShow(69, 5, false));
 }
 
 TEST_F(TipBubblesTest, ABubbleOutlivedByItsShowTimeNoLongerBlocks)
@@ -167,22 +181,30 @@ TEST_F(TipBubblesTest, TutorialTipsShowWithTheTipsOptionOff)
     EXPECT_TRUE(tips.isOpen(12));
 }
 
-// The automatic place: the middle of the longest run of empty rows, only when
-// it spans more than two rows.
-TEST_F(TipBubblesTest, PlaceOverTheLongestRunOfEmptyRows)
+// The automatic place: the middle of the last (lowest) run of empty rows, once some run spans more than two
+// rows, and not when that last run is the bottom row alone.
+TEST_F(TipBubblesTest, PlaceOverTheLastRunOfEmptyRows)
 {
     struct Case {
         const char* what;
         std::initializer_list<int> filled;
         int place;
     };
-    const int top = kBoardTop;
+    // The lower edge of row r, and the middle between the lower edges of two rows.
+    auto bottom = [](int row) { return kBoardTop + 45 * row + 45; };
+    auto between = [&](int first, int last) { return (bottom(first) + bottom(last)) / 2; };
     const Case cases[] = {
-        {"empty board", {}, (top + 45 + top + 8 * 45) / 2},
-        {"three free rows at the top", {3, 4, 5, 6, 7}, (top + 45 + top + 3 * 45) / 2},
-        {"the longer of two runs", {0, 3}, (top + 45 * 4 + 45 + top + 8 * 45) / 2},
-        {"the first of two equal runs", {0, 4}, (top + 45 + 45 + top + 4 * 45) / 2},
+        {"empty board", {}, between(0, 7)},
+        {"three free rows at the top", {3, 4, 5, 6, 7}, between(0, 2)},
+        {"the last run, which is the longer", {0, 3}, between(4, 7)},
+        {"the last run, shorter than the first", {4, 5}, between(6, 7)},
+        {"the last of two equal runs", {0, 4}, between(5, 7)},
+        {"a last run of one row above the bottom", {4, 6, 7}, between(5, 5)},
+        {"the last run down to the bottom row", {2}, between(3, 7)},
+        {"the bottom row alone after a long run", {5, 6}, -1},
+        {"the bottom row alone after two", {3, 6}, -1},
         {"two free rows at most", {0, 3, 6}, -1},
+        {"two free rows at most, none at the bottom", {2, 5, 7}, -1},
         {"full board", {0, 1, 2, 3, 4, 5, 6, 7}, -1},
     };
     for (const Case& c : cases) {
@@ -250,7 +272,7 @@ TEST_F(TipBubblesTest, PresentAppliesTheParametersToACopyOfTheRow)
     EXPECT_EQ(bubble->style->below, 0);        // the row's arrow flag, turned
     EXPECT_EQ(bubble->style->footerKind, 0);   // no "tap to close" when a tap does not close it
     EXPECT_EQ(bubble->removable, 0);
-    EXPECT_FLOAT_EQ(bubble->view.scaleX, 0.75f);
+    EXPECT_FLOAT_EQ(bubble->scale, 0.75f);
     EXPECT_EQ(bubble->life.fadeOutEnd, 4000);
     EXPECT_EQ(bubble->life.delay, 100);
     EXPECT_EQ(tips.quietFrom(), 10500 + 3000);
@@ -274,6 +296,64 @@ TEST_F(TipBubblesTest, AllDismissedAsksTheShowingBubblesToGoOneByOne)
     EXPECT_FALSE(tips.allDismissed());
     EXPECT_TRUE(tips.allDismissed());
     EXPECT_EQ(tips.openCount(), 2);  // still fading; the frame deletes them
+}
+
+// Tips drawn smaller keep their scale through the frames that draw them.
+TEST_F(TipBubblesTest, ASmallerTipIsDrawnAtItsScale)
+{
+    for (float scale : {0.75f, 0.7f, 0.84f, 0.72f}) {
+        TipParams params;
+        params.scale = scale;
+        params.x = 120;
+        params.y = 200;
+        tips.present(58, params);
+        tips.bubbles.render();
+        tips.bubbles.render();
+        MenuBubble* bubble = only();
+        ASSERT_NE(bubble, nullptr);
+        EXPECT_FLOAT_EQ(bubble->view.scaleX, scale);
+        const BubbleRect r = bubble->rect();
+        EXPECT_NEAR(r.right - r.left, bubble->frameWidth * scale, 0.01f) << scale;
+        tips.removeAll();
+    }
+}
+
+// Two tips open at once never cover each other: the later one stands in the room beside the earlier one, on
+// the side its tail points to.
+TEST_F(TipBubblesTest, ALaterBubbleStandsBesideAnOpenOne)
+{
+    TipParams wide;
+    wide.showMs = 0;
+    wide.body = "A long sentence that fills the whole width of a bubble, over and over again, on the left.";
+    wide.x = 60;
+    wide.y = 100;
+    tips.present(38, wide);
+    TipParams other = wide;
+    other.body = "Another long sentence that would like to be wide as well, pointing to the right side.";
+    other.x = 290;
+    other.y = 90;
+    tips.present(39, other);
+    ASSERT_EQ(tips.openCount(), 2);
+    MenuBubble* first = tips.bubbles.bubbles[0];
+    MenuBubble* second = tips.bubbles.bubbles[1];
+    EXPECT_FALSE(first->rect().near(second->rect(), 4.0f));
+    EXPECT_GE(second->rect().left, first->rect().right + 4.0f) << "on its tail's side";
+    EXPECT_LE(second->rect().right, 316.0f);
+
+    // No room beside a bubble as wide as the screen, nor room beside it that holds the spot pointed at: the
+    // later one stays as it would be alone.
+    for (int pointsAt : {290, 160}) {
+        tips.removeAll();
+        other.x = pointsAt;
+        tips.present(39, other);
+        const int alone = tips.bubbles.bubbles[0]->frameWidth;
+        tips.removeAll();
+        wide.x = pointsAt == 290 ? 160 : 60;
+        tips.present(pointsAt == 290 ? 19 : 38, wide);
+        tips.present(39, other);
+        ASSERT_EQ(tips.openCount(), 2);
+        EXPECT_EQ(tips.bubbles.bubbles[1]->frameWidth, alone) << pointsAt;
+    }
 }
 
 // The application is its tips' host: the settings' tips option gates them and

@@ -220,6 +220,7 @@ TEST_F(GameTouchTest, AnUndoOffTheHintedPathRemindsOfTheWaitingHint)
         int ddh;
         bool hintWaiting;
         bool tip;
+        bool wrongMoveTipOpen = false;
     } cases[] = {
         {kGameArcade, 0, true, true},
         {kGameArcade, 9, true, true},
@@ -227,15 +228,22 @@ TEST_F(GameTouchTest, AnUndoOffTheHintedPathRemindsOfTheWaitingHint)
         {kGameArcade, 0, false, false},
         {kGameFreePlay, 0, true, false},
         {kGameFrenzy, 0, true, false},
+        {kGameArcade, 0, true, false, true},   // the tip the undo dismissed still fades: not over it
     };
     for (const Case& c : cases) {
         gAbSettings.ddh = c.ddh;
         game.tips.removeAll();
         game.tips.resetAllCounters(0);
         NotingGame* noting = play(c.mode, ScreenPlaying);
+        if (c.wrongMoveTipOpen)
+            game.tips.present(13, TipParams());
         noting->board->hintedThrough = c.hintWaiting ? 1 : 0;
         touch(tap(20, 460));
         EXPECT_EQ(1, noting->undos);
-        EXPECT_EQ(c.tip, game.tips.isOpen(10)) << "mode " << c.mode << " ddh " << c.ddh;
+        EXPECT_EQ(c.tip, game.tips.isOpen(10)) << "mode " << c.mode << " ddh " << c.ddh << " tip 13 open "
+                                                << c.wrongMoveTipOpen;
+        if (c.wrongMoveTipOpen) {
+            EXPECT_FALSE(game.tips.isOpen(13)) << "dismissed by the undo";
+        }
     }
 }

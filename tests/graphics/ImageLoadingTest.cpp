@@ -281,7 +281,7 @@ TEST(ImageLoadingTest, DecodeIntoPartOfAPicture) {
     EXPECT_FALSE(decodePng(bytes.data(), (int)bytes.size() - 30, 0, 0, dst.data(), 6, 6, -1, -1));
 }
 
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(KELZO_SANITIZED)
 const bool kUnderAddressSanitizer = true;
 #else
 const bool kUnderAddressSanitizer = false;

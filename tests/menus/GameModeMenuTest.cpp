@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "menus/GameModeMenu.h"
 #include "menus/ModeOption.h"
 #include "menus/widgets/LevelSelect.h"
+#include "ui/MainHeading.h"
 #include "tests/menus/ModeChoiceFixture.h"
 
 namespace {
@@ -305,6 +307,51 @@ TEST_F(GameModeMenuTest, BubbleStaysWhileTheFingerIsDownAndClosesThreeSecondsAft
     menu->render();
     EXPECT_TRUE(gModeBubble.isNull());
     EXPECT_EQ(0, menu->render());
+}
+
+// A drawn element's rectangle on the screen, as the bubble rectangles are.
+BubbleRect drawnRect(ViewElementI* element)
+{
+    BubbleRect r;
+    r.left = (float)element->x;
+    r.top = (float)element->y;
+    r.right = r.left + (float)element->width();
+    r.bottom = r.top + (float)element->height();
+    return r;
+}
+
+// In every language, the description of every tile lies inside the screen less its margin and off both
+// headings: a mode's below the options heading, a difficulty's below its tile.
+TEST_F(GameModeMenuTest, EveryDescriptionInsideTheScreenAndOffTheHeadings)
+{
+    ASSERT_NO_FATAL_FAILURE(linkDataFiles({"german.txt", "spanish.txt", "french.txt", "italian.txt"}));
+    settings.gameMode = kGameArcade;
+    for (int language = 0; language < kLanguageCount; language++) {
+        unloadLanguage();
+        gLanguage = new Language(language);
+        const int modes[] = {kGameArcade, kGameFreePlay, kGameChallenge, kGameFrenzy};
+        for (int i = 0; i < 7; i++) {
+            open();
+            ViewElementI* tile = i < 4 ? menu->modeTile(modes[i]) : menu->optionsPanel->children[i - 4].element.get();
+            ViewElementI* modesHeading = menu->cellChild(&menu->cellAt(2, 0))->element.get();
+            ASSERT_STREQ(getText(111).c_str(), static_cast<MainHeading*>(modesHeading)->text.c_str());
+            int x, y;
+            centreOf(tile, &x, &y);
+            menu->handleTouch(TouchDown, x, y);
+            menu->render();
+            ASSERT_FALSE(gModeBubble.isNull());
+            const BubbleRect r = gModeBubble->rect();
+            const std::string which = std::string(gLanguageNames[language]) + " tile " + std::to_string(i);
+            EXPECT_GE(r.left, kBubbleScreenMargin) << which;
+            EXPECT_GE(r.top, kBubbleScreenMargin) << which;
+            EXPECT_LE(r.right, kBubbleScreenWidth - kBubbleScreenMargin) << which;
+            EXPECT_LE(r.bottom, kBubbleScreenHeight - kBubbleScreenMargin) << which;
+            EXPECT_FALSE(r.near(drawnRect(modesHeading), 0.0f)) << which;
+            EXPECT_FALSE(r.near(drawnRect(menu->optionsHeading), 0.0f)) << which;
+            EXPECT_GT(r.top, (float)tile->y) << which << ": below what it describes";
+            menu->handleTouch(TouchUp, x, y);
+        }
+    }
 }
 
 TEST_F(GameModeMenuTest, TheNextMenuDeletesABubbleStillOpen)

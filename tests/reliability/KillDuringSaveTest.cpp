@@ -131,7 +131,7 @@ protected:
     }
 };
 
-#ifdef __SANITIZE_ADDRESS__
+#ifdef KELZO_SANITIZED
 const int kLatestKillUs = 30000;
 #else
 const int kLatestKillUs = 8000;

@@ -28,7 +28,8 @@ TEST(BubbleLayout, AnchorStaysInsideTheFrame)
         {160, 60},
         {238, 60},   // 22 px inside the right edge already
         {239, 61},   // 21 px: moved
-        {300, 122},
+        {290, 112},  // 22 px inside at x 112; the right edge at 312 is inside the screen's margin
+        {300, 116},  // 22 px inside would take the right edge to 322, past the screen: kept 4 px in
     };
     for (const Case& c : cases) {
         BubbleLayout l = layoutBubble(anchored(c.anchorX, 200, true), 200, 80, -1, 26);
@@ -89,6 +90,49 @@ TEST(BubbleLayout, WithoutAnchor)
         EXPECT_FALSE(l.hasTail) << c.name;
         EXPECT_EQ(l.x, c.x) << c.name;
         EXPECT_EQ(l.y, c.y) << c.name;
+    }
+}
+
+// Whatever its style asks, a frame stays inside the screen less its 4-px margin (or the narrower bounds its
+// owner gives); an anchored bubble without room on its side of the anchor goes to the other side.
+TEST(BubbleLayout, KeptInsideTheScreen)
+{
+    struct Case {
+        const char* name;
+        int anchorX, anchorY;
+        bool below;
+        int xOffset, yOverride;
+        int width, height;
+        BubbleBounds bounds;
+        int x, y;
+        bool staysBelow;
+    };
+    const BubbleBounds screen;
+    const BubbleBounds rightOfAnother{190, 316};
+    const Case cases[] = {
+        {"anchor near the left edge", 10, 200, true, 0, -1, 200, 80, screen, 4, 207, true},
+        {"offset past the left edge", 67, 61, true, -74, -1, 189, 60, screen, 4, 68, true},
+        {"offset past the right edge", 256, 59, true, 84, -1, 180, 60, screen, 136, 66, true},
+        {"too wide for the screen: centred", 160, 200, true, 0, -1, 330, 80, screen, -5, 207, true},
+        {"no room above the anchor: below", 125, 60, false, 0, -1, 200, 80, screen, 60, 67, true},
+        {"no room below the anchor: above", 125, 420, true, 0, -1, 200, 80, screen, 60, 333, false},
+        {"room on neither side: as asked", 125, 240, true, 0, -1, 200, 300, screen, 60, 247, true},
+        {"a free bubble's centre too low", -1, -1, false, 0, 460, 200, 80, screen, 60, 396, false},
+        {"a free bubble's top too high", -1, 0, false, 0, -1, 200, 80, screen, 60, 4, false},
+        {"within narrower bounds", 256, 59, true, 84, -1, 110, 60, rightOfAnother, 190, 66, true},
+    };
+    for (const Case& c : cases) {
+        BubbleStyle s = anchored(c.anchorX, c.anchorY, c.below);
+        s.xOffset = c.xOffset;
+        const BubbleLayout l = layoutBubble(s, c.width, c.height, c.yOverride, 26, c.bounds);
+        EXPECT_EQ(l.x, c.x) << c.name;
+        EXPECT_EQ(l.y, c.y) << c.name;
+        if (!l.hasTail)
+            continue;
+        EXPECT_EQ(l.below, c.staysBelow) << c.name;
+        // The tail still starts at the anchor.
+        EXPECT_EQ(l.x + l.tailX, c.anchorX + (c.anchorX < 160 ? -3 : -12)) << c.name;
+        EXPECT_EQ(l.y + l.tailY, c.anchorY + (l.below ? 1 : -9)) << c.name;
     }
 }
 

@@ -315,4 +315,69 @@ TEST_F(MenuBubbleTest, DrawsUntilFinishedAndNothingOnceHidden)
     EXPECT_EQ(after.r + after.g + after.b, 0);
 }
 
+// A tip drawn smaller keeps the scale its owner set from frame to frame, shrunk about the spot its tail points
+// at (or about its middle when it has none), so that it still points there.
+TEST_F(MenuBubbleTest, DrawnAtTheScaleItsOwnerSet)
+{
+    struct Case {
+        const char* name;
+        int anchorX, anchorY;
+        float scale;
+    };
+    const Case cases[] = {
+        {"pointing, three quarters", 100, 150, 0.75f},
+        {"pointing, half", 220, 150, 0.5f},
+        {"free, seven tenths", -1, -1, 0.7f},
+    };
+    for (const Case& c : cases) {
+        std::unique_ptr<MenuBubble> b(createMenuBubble(String(kTwoLines), c.anchorX, c.anchorY, 1, 220, -1, 1.0f, 0));
+        b->scale = c.scale;
+        clearFrame(0, 0, 0, 1);
+        EXPECT_TRUE(b->render()) << c.name;
+        EXPECT_FLOAT_EQ(b->view.scaleX, c.scale) << c.name;
+        EXPECT_TRUE(b->render()) << c.name;
+        EXPECT_FLOAT_EQ(b->view.scaleX, c.scale) << c.name << ": the next frame too";
+
+        const BubbleRect r = b->rect();
+        EXPECT_NEAR(r.right - r.left, b->frameWidth * c.scale, 0.01f) << c.name;
+        EXPECT_NEAR(r.bottom - r.top, b->frameHeight * c.scale, 0.01f) << c.name;
+        const float pivotX = c.anchorX != -1 ? (float)c.anchorX : b->viewX + b->frameWidth / 2;
+        const float pivotY = c.anchorY != -1 ? (float)c.anchorY : b->viewY + b->frameHeight / 2;
+        EXPECT_NEAR(r.left, pivotX + (b->viewX - pivotX) * c.scale, 0.01f) << c.name;
+        EXPECT_NEAR(r.top, pivotY + (b->viewY - pivotY) * c.scale, 0.01f) << c.name;
+
+        // The frame shows within the smaller rectangle and nowhere else of the full-size one.
+        const RGBA inside = pixel((int)((r.left + r.right) / 2), (int)r.top + 3);
+        EXPECT_GT(inside.r + inside.g + inside.b, 0) << c.name;
+        // At full size the frame would cover a point 4 px inside its edge farthest from the pivot.
+        int farX = b->viewX + b->frameWidth / 2, farY = b->viewY + b->frameHeight - 4;
+        if (c.anchorX != -1) {
+            farX = c.anchorX < 160 ? b->viewX + b->frameWidth - 4 : b->viewX + 4;
+            farY = b->viewY + b->frameHeight / 2;
+        }
+        const RGBA outside = pixel(farX, farY);
+        EXPECT_EQ(outside.r + outside.g + outside.b, 0) << c.name << " at " << farX << "," << farY;
+    }
+}
+
+// However wide its owner asks for, a bubble's frame fits the screen less its margins, or the narrower room it is
+// given beside another bubble.
+TEST_F(MenuBubbleTest, FrameFitsTheScreenOrTheRoomGiven)
+{
+    std::unique_ptr<MenuBubble> wide(createMenuBubble(String(kTwoLines) + " " + kTwoLines, 160, 300, 0, 295, -1,
+                                                      1.0f, 0));
+    EXPECT_LE(wide->frameWidth, kBubbleScreenWidth - 2 * kBubbleScreenMargin);
+    EXPECT_GE(wide->viewX, kBubbleScreenMargin);
+    EXPECT_LE(wide->viewX + wide->frameWidth, kBubbleScreenWidth - kBubbleScreenMargin);
+
+    const int tallBefore = wide->frameHeight;
+    wide->fitWithin(BubbleBounds{170, 316});
+    EXPECT_GE(wide->viewX, 170);
+    EXPECT_LE(wide->viewX + wide->frameWidth, 316);
+    EXPECT_GT(wide->frameHeight, tallBefore) << "narrower, so more lines";
+    const ViewChild& tail = wide->view.children[wide->view.children.size() - 1];
+    ASSERT_NE(dynamic_cast<BubbleTail*>(tail.element.get()), nullptr) << "rebuilt with its tail";
+    EXPECT_EQ(wide->viewX + tail.x, 160 - 12) << "still pointing at its anchor";
+}
+
 }  // namespace

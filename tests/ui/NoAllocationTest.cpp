@@ -23,7 +23,7 @@ std::atomic<int> gAllocations{0};
 
 // The sanitizer build brings its own operator new (and a malloc hook would count the GL library's
 // allocations too), so only the normal build counts.
-#if !defined(__SANITIZE_ADDRESS__)
+#if !defined(KELZO_SANITIZED)
 #define KELZO_COUNTS_ALLOCATIONS 1
 void* operator new(std::size_t size)
 {
