@@ -14,7 +14,7 @@ function(kelzo_link_dependencies target)
 endfunction()
 
 # What every test program shares: the library, GoogleTest, the folders it finds its files in. The normal build
-# compiles test code at -O1 without debug information (the library keeps the build's own flags): test code
+# compiles test code at -O0 without debug information (the library keeps the build's own flags): test code
 # was two thirds of the build's compile time at -O2 -g.
 function(kelzo_test_settings target)
   target_link_libraries(${target} PRIVATE kelzo_lib GTest::gtest GTest::gtest_main GTest::gmock)
@@ -23,7 +23,7 @@ function(kelzo_test_settings target)
     KELZO_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     KELZO_TEST_DIR="${CMAKE_SOURCE_DIR}/tests")
   if(NOT KELZO_SANITIZE)
-    target_compile_options(${target} PRIVATE -O1 -g0)
+    target_compile_options(${target} PRIVATE -O0 -g0)
   endif()
 endfunction()
 
