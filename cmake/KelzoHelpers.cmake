@@ -13,9 +13,11 @@ function(kelzo_link_dependencies target)
     PkgConfig::GLES PkgConfig::EGL PkgConfig::XLIB PkgConfig::PNG PkgConfig::ZLIB Threads::Threads)
 endfunction()
 
-# What every test program shares: the library, GoogleTest, the folders it finds its files in. The normal build
-# compiles test code at -O0 without debug information (the library keeps the build's own flags): test code
-# was two thirds of the build's compile time at -O2 -g.
+# What every test program shares: the library, GoogleTest, the folders it finds its files in. Test code is
+# compiled at -O0 (the library keeps the build's own flags): it was two thirds of the normal build's compile
+# time at -O2 -g. The sanitizer build keeps its line tables for the reports' stacks, and leaves out the
+# coverage hooks, which only the library's code needs to steer the fuzzer: -O0 without them compiles its
+# test code in a quarter of the time, and the tests, whose time is spent in the library, run as fast.
 function(kelzo_test_settings target)
   target_link_libraries(${target} PRIVATE kelzo_lib GTest::gtest GTest::gtest_main GTest::gmock)
   target_compile_definitions(${target} PRIVATE
@@ -24,6 +26,10 @@ function(kelzo_test_settings target)
     KELZO_TEST_DIR="${CMAKE_SOURCE_DIR}/tests")
   if(NOT KELZO_SANITIZE)
     target_compile_options(${target} PRIVATE -O0 -g0)
+  elseif(KELZO_FUZZ_TARGETS)
+    target_compile_options(${target} PRIVATE -O0 -fno-sanitize=fuzzer-no-link)
+  else()
+    target_compile_options(${target} PRIVATE -O0)
   endif()
 endfunction()
 

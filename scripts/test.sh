@@ -5,7 +5,10 @@
 #              corpus;
 #   sanitizer  clang under AddressSanitizer and UndefinedBehaviorSanitizer with libFuzzer's coverage hooks, in
 #              unity batches (cmake/SanitizerBuild.cmake), compiled at low priority so that the normal lane
-#              goes first; then the same tests, and every fuzz target for 5 seconds (a finding fails the run).
+#              goes first; then the same tests, and beside them every fuzz target for 5 seconds (a finding
+#              fails the run), at low priority: the smoke is all CPU, the tests mostly wait on a display.
+# Tests run two more at once than there are cores: most of a lane's test time is end-to-end scripts waiting
+# on the wall clock, which leave their cores idle.
 # Each stage says when it began, and when it ended its wall time and the CPU time (user + system) of all it
 # ran. The lanes' output goes to build-logs/<lane>.log; a lane that fails shows the end of its log.
 set -euo pipefail
@@ -52,7 +55,7 @@ stage() {
 
 run_tests() (
   cd "$1"
-  ctest --output-on-failure -j "$jobs" "${retry[@]}"
+  ctest --output-on-failure -j "$((jobs + 2))" "${retry[@]}"
 )
 
 run_sanitized_tests() {
@@ -70,8 +73,15 @@ normal_lane() {
 
 sanitizer_lane() {
   stage sanitizer build nice -n 10 "$root/scripts/build.sh" --sanitizer || return 1
-  stage sanitizer tests run_sanitized_tests || return 1
-  stage sanitizer "fuzz smoke (libFuzzer, 5 s a target)" "$root/scripts/fuzz.sh" --smoke || return 1
+  stage fuzz "fuzz smoke (libFuzzer, 5 s a target)" nice -n 10 "$root/scripts/fuzz.sh" --smoke &
+  local smoke=$! status=0
+  stage sanitizer tests run_sanitized_tests || status=1
+  if ! wait "$smoke"; then
+    echo "---- the fuzz smoke failed; the end of $logs/fuzz.log:"
+    tail -n 100 "$logs/fuzz.log"
+    status=1
+  fi
+  return "$status"
 }
 
 # Asynchronous commands ignore Ctrl-C here, so a stopped run takes the lanes down itself.
@@ -105,7 +115,9 @@ while [ "${#lanes[@]}" -gt 0 ]; do
     tail -n 200 "$logs/$lane.log"
     exit 1
   fi
-  grep -h -e "tests passed" -e "^fuzz: " "$logs/$lane.log" | sed "s/^/   $lane: /"
+  summaries=("$logs/$lane.log")
+  [ "$lane" = sanitizer ] && summaries+=("$logs/fuzz.log")
+  grep -h -e "tests passed" -e "^fuzz: " "${summaries[@]}" | sed "s/^/   $lane: /"
 done
 rm -f "$logs"/.times.*
 say "done"
