@@ -215,3 +215,35 @@ TEST_F(KelzoGameFrameTest, TheTutorialsCaptionIsCachedOnTheScoreBoard)
     EXPECT_FALSE(gScoreBoard.rebuilding()) << "no piece is rendered again in later frames";
     gGameGraphics = nullptr;
 }
+
+// A pressed heads-up area of the play screen glows over the score board, where its control is seen.
+TEST_F(KelzoGameFrameTest, APressedHeadsUpAreaGlowsOverTheScoreBoard)
+{
+    KelzoGame game;
+    loadCommonGraphics(game.graphics);
+    gGameGraphics = &game.graphics;
+    settings.gameMode = kGameFrenzy;
+    playing(game, kGameFrenzy);
+    game.currentScreen = ScreenPlaying;
+    game.previousScreen = ScreenMainMenu;
+    game.createGlower();
+    auto areaLight = [&game]() {
+        game.drawFrame();
+        game.drawFrame();
+        long lit = 0;
+        for (int y = 10; y < 58; y += 2)
+            for (int x = 162; x < 198; x += 2) {
+                const RGBA p = pixel(x, y);
+                lit += p.r + p.g + p.b;
+            }
+        return lit;
+    };
+    const long resting = areaLight();
+    bool consumed = false;
+    game.hudView.handleTouch(0, 180, 45, &consumed);
+    ASSERT_NE(-1, game.hudView.armedTag) << "the level box is part of its area";
+    const long pressed = areaLight();
+    saveFrame("hud_area_pressed");
+    EXPECT_GT(pressed, resting + resting / 10);
+    gGameGraphics = nullptr;
+}
