@@ -35,6 +35,8 @@ protected:
         savedFph = gAbSettings.fph;
         savedLb = gAbSettings.lb;
         gAbSettings.lb = -1;
+        // A test without a GL context may have made the shared textures before: they are made again here.
+        releaseSharedMenuTextures();
         loadSharedMenuTextures();
         // A cross-fade left running by an earlier test would keep every frame moving.
         gScreenFader.capturePending = 0;
@@ -46,6 +48,7 @@ protected:
         gAbSettings.fph = savedFph;
         gAbSettings.lb = savedLb;
         gSettings = savedSettings;
+        releaseSharedMenuTextures();
         DataFolderGlTest::TearDown();
     }
 
