@@ -7,7 +7,6 @@
 #include "board/Board.h"
 #include "board/BoardHost.h"
 #include "board/BoardServices.h"
-#include "board/GameType.h"
 #include "board/BoardViewServices.h"
 #include "board/ExplodeFurballAnimation.h"
 #include "board/GameGraphics.h"
@@ -94,8 +93,7 @@ bool effectsRun(GameGraphics& g, Board& board, int offsetX)
 
 void reportSolved(Board& board)
 {
-    // A Frenzy board down to one furball is not a solved puzzle: drops keep coming.
-    if (board.furballCount() != 1 || boardGameType() == kGameFrenzy) {
+    if (board.furballCount() != 1) {
         board.finishReported = 0;
         return;
     }

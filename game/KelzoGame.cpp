@@ -397,7 +397,7 @@ int KelzoGame::hintsLeft() { return currentGame ? currentGame->hintsLeft() : 0; 
 
 void KelzoGame::puzzleFinished()
 {
-    if (!currentGame)
+    if (!currentGame || !currentGame->takesFinishedBoard())
         return;
     logPrintf("LOG", "board solved");
     currentGame->onPuzzleFinished();

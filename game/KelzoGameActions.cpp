@@ -23,9 +23,11 @@ const int kThemeChosenBase = 100;      // the theme screen answers 100 + theme f
 const int kHudLevelSelect = 4;
 const int kHudSkip = 5;
 const int kHudLevelInfo = 6;
+// An area runs from its label at the top of the score board down over the control beneath it (the level
+// number's box, the restart or mode picture), whose foot lies near y 60.
 const int kHudAreaY = 5;
 const int kHudAreaWidth = 44;
-const int kHudAreaHeight = 34;
+const int kHudAreaHeight = 57;
 const int kHudHitMarginX = 10;
 const int kLevelInfoTip = 57;
 

@@ -111,8 +111,6 @@ bool KelzoGame::drawPlayScreen()
             moving = currentGame->board->drawHintArrow(graphics, currentScreen) != 0 || moving;   // it bobs
     }
     moving = updateAnimations(gAnimationList) || moving;
-    if (currentScreen == ScreenPlaying)
-        hudView.render(0.0f, 0.0f, 1.0f, 1.0f, 1.0f, 0.0f, false);   // a pressed heads-up area glows
     moving = drawTutorial() || moving;   // the demonstration finger and the pointers
     if (!currentGame || currentGame->type() != kGameTwoPlayer)
         graphics.common[kEntryTopBanner].draw(0.0f, 70.0f, DrawParams());
@@ -121,6 +119,9 @@ bool KelzoGame::drawPlayScreen()
                                        currentScreen == ScreenHowToPlay));
         currentGame->drawHud();
     }
+    // A pressed heads-up area glows over the score board, where its label and control are.
+    if (currentScreen == ScreenPlaying)
+        hudView.render(0.0f, 0.0f, 1.0f, 1.0f, 1.0f, 0.0f, false);
     return moving;
 }
 

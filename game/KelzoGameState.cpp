@@ -65,6 +65,17 @@ bool readRecord(StreamIn& in, HistoryRecord* record)
     return true;
 }
 
+// An earlier build closed a kept Free Play game with a mark of its own before the slot's tag. Two tags in a
+// row can only be that (a slot begins with a presence byte of 0 or 1), so the second is taken as well and
+// its kept games still load; anything else is left unread.
+void skipEarlierFreePlayMark(StreamIn& in)
+{
+    const int at = in.tell();
+    int tag = 0;
+    if (!readInt(in, &tag) || tag != KelzoGame::kStateTag)
+        in.seek(at);
+}
+
 } // namespace
 
 String KelzoGame::playerStatePath() const
@@ -235,6 +246,8 @@ bool KelzoGame::readGameModeState(StreamIn& in)
         int tag = 0;
         if (!readInt(in, &tag) || tag != kStateTag)
             return false;
+        if (type == kGameFreePlay)
+            skipEarlierFreePlayMark(in);
     }
     if (inProgress && typeUsed >= 0 && typeUsed < kKeptGameTypes)
         setCurrentGame(keptGames[typeUsed].get());

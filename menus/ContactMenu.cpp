@@ -155,26 +155,25 @@ int ContactMenu::takeLeaveCode()
     return code;
 }
 
-void ContactMenu::hideFields(bool hide)
+void ContactMenu::highlightFields(bool on)
 {
     for (TextEntryField* entry : {emailField, feedbackField})
-        if (entry->field)
-            entry->field->setRenderFlag(hide);
+        entry->setHighlighted(on);
 }
 
 void ContactMenu::alertButtonClicked(int buttonIndex, CustomAlertView* alert)
 {
     (void)buttonIndex, (void)alert;
     if (emailField && feedbackField)
-        hideFields(false);
+        highlightFields(false);
 }
 
 int ContactMenu::send()
 {
     const String address = emailValue();
     if (!isWellFormedAddress(address)) {
-        // The fields stay hidden (and take no taps) until the alert is answered.
-        hideFields(true);
+        // Both fields stay marked until the alert is answered.
+        highlightFields(true);
         showFormAlert(this, 133, 134);
         return -1;
     }

@@ -58,7 +58,7 @@ public:
 
 private:
     int send();
-    void hideFields(bool hide);
+    void highlightFields(bool on);
     void saveForm();
 
     Settings& settings_;

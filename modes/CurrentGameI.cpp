@@ -175,8 +175,12 @@ void CurrentGameI::endLevel()
     board.reset();
 }
 
+bool CurrentGameI::takesFinishedBoard() { return true; }
+
 void CurrentGameI::onPuzzleFinished()
 {
+    if (!takesFinishedBoard())
+        return;
     gAbSettings.count(StatSolvedPuz);
     if (!board.isNull() && !(board->givenUp && type() != kGameFreePlay))
         board->recordPlayedPuzzle(true, false, type());

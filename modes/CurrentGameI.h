@@ -61,6 +61,8 @@ public:
     virtual bool loadState(StreamIn& in) = 0;
     // The current puzzle was solved or given up; the mode may clear either flag.
     virtual void puzzleSolved(bool* advance, bool* deleteBoard) = 0;
+    // Whether a board down to one furball ends the puzzle now (default: true).
+    virtual bool takesFinishedBoard();
     virtual bool isInputBlocked();              // false
     // Flags the board given up and solved, its time run out.
     virtual void giveUp();

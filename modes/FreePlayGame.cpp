@@ -131,17 +131,16 @@ int FreePlayGame::puzzleSize() { return freePlayLevelSize(level, settings.levelR
 
 int FreePlayGame::movesLeft() { return gGameHost ? gGameHost->puzzlesLeftInLevel() : puzzleSize(); }
 
-// The earlier build kept a mark after every game it saved; keeping it lets
-// those files and these read alike.
-bool FreePlayGame::saveState(StreamOut& out)
+// Free Play keeps nothing of its own past the common body: its progress is
+// the play history.
+bool FreePlayGame::saveState(StreamOut&)
 {
-    return writeInt32(out, kTag);
+    return true;
 }
 
-bool FreePlayGame::loadState(StreamIn& in)
+bool FreePlayGame::loadState(StreamIn&)
 {
-    int tag = 0;
-    return readInt(in, &tag) && tag == kTag;
+    return true;
 }
 
 // The moves hints showed on this board: none for a clean solve. Hints that

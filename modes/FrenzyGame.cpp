@@ -49,6 +49,11 @@ const int kLevelCompleteText = 248;
 const int kBoardFullText = 493;
 const int kFrenchLanguage = 3;
 
+// The next drop grows into its cell at this opacity, faint beside the furballs in play.
+const float kNextDropAlpha = 0.3f;
+// The lesson's cleared total has five digits: a lesson never clears 100,000 furballs.
+const int kLessonTotalDivisor = 100000;
+
 // Popup layout.
 const int kPopupBody = 10;
 const int kPopupDelayMs = 100;
@@ -140,6 +145,7 @@ void FrenzyGame::startLevel()
             gAbSettings.count(StatNdtPuzzles);
         }
     }
+    carriedMs = 0;
     if (gGameHost) {
         gGameHost->nextPuzzle(false);
     } else {
@@ -154,6 +160,11 @@ void FrenzyGame::startNewLevel(const LevelRecord*, const LevelRecord*, const Lev
     const int colours = frenzyColourCount(level, gAbSettings);
     board.reset(Board::createRandom(frenzyStartFilling(colours, gAbSettings), colours));
     board->level = level;
+    board->startTime = clockMinus(board->startTime, carriedMs);
+    carriedMs = 0;
+    // The chosen drop keeps its colour but needs a cell that is empty on this board.
+    if (nextColour() >= 1)
+        chooseSpawn(true);
 }
 
 void FrenzyGame::chooseSpawn(bool keepColour)
@@ -186,11 +197,13 @@ int FrenzyGame::currentMedal(float* progress) const
     return frenzyMedalForTime(level, board->elapsedMs(), settings, gAbSettings, progress);
 }
 
-void FrenzyGame::puzzleSolved(bool* advance, bool* deleteBoard)
+void FrenzyGame::puzzleSolved(bool*, bool*)
 {
-    *advance = false;
-    *deleteBoard = false;
+    // The level's time is the board's; the next board goes on from it.
+    carriedMs = board.isNull() ? 0 : board->elapsedMs();
 }
+
+bool FrenzyGame::takesFinishedBoard() { return movesRemaining >= 1 && restartTime == -1; }
 
 int FrenzyGame::isAnimating()
 {
@@ -272,15 +285,12 @@ bool FrenzyGame::undo()
     gAbSettings.count(StatFUndoAtt);
     if (restartTime != -1)
         return false;
-    const int quotaBefore = movesRemaining;
     if (!CurrentGameI::undo())
         return false;
     undoUsed = true;
-    if (quotaBeforeMove >= 0) {
+    // The quota comes back; the cleared total is what the player has cleared so far, undone or not.
+    if (quotaBeforeMove >= 0)
         movesRemaining = quotaBeforeMove;
-        // A furball back on the board is no longer cleared.
-        clearedTotal -= std::max(0, movesRemaining - quotaBefore);
-    }
     gAbSettings.count(StatFUndoSucc);
     return true;
 }
@@ -498,7 +508,7 @@ void FrenzyGame::drawNextDrop(float progress)
     if (nextColour() < 1 || progress <= 0.01f || !graphics || !inBoard(spawnX, spawnY))
         return;
     BoardCell cell = nextFurball;
-    drawFurballAtCell(*graphics, &cell, spawnX, spawnY, 0.2f + 0.8f * progress, 0, std::max(0.3f, progress));
+    drawFurballAtCell(*graphics, &cell, spawnX, spawnY, 0.2f + 0.8f * progress, 0, kNextDropAlpha);
 }
 
 void FrenzyGame::drawHud()
@@ -515,7 +525,7 @@ void FrenzyGame::drawHud()
     if (level == -1) {
         drawHudLabel(getText(266), 128, 9, 6, 18, 15);
         NumberDisplay total;
-        total.init(clearedTotal, kHudSixDigits, false, 45, 36, 1.0f);
+        total.init(clearedTotal, kLessonTotalDivisor, false, 45, 36, 1.0f);
         total.draw();
     } else {
         drawBar(barOffset, labelX);

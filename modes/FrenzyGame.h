@@ -37,8 +37,10 @@ public:
     void tick() override;
     bool saveState(StreamOut& out) override;
     bool loadState(StreamIn& in) override;
-    // A board down to one furball ends nothing here: the board stays.
+    // A board down to one furball gets a fresh board; the level's quota, drop clock and time go on.
     void puzzleSolved(bool* advance, bool* deleteBoard) override;
+    // Not once the quota is cleared or the level is lost: the level's own end follows.
+    bool takesFinishedBoard() override;
     bool isInputBlocked() override { return restartTime != -1; }
     // Drops grow and fall while a level runs, so every frame is drawn.
     int isAnimating() override;
@@ -76,6 +78,8 @@ public:
     int32_t restartTime = -1;
     int32_t nextSpawnTime = 0;
     int32_t clearedTotal = 0;
+    // The level's play time on the boards before the current one, handed to the next board.
+    int32_t carriedMs = 0;
 
 private:
     void levelStart();

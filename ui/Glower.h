@@ -4,7 +4,8 @@
 #include "ui/ViewElementI.h"
 
 // The glow of the common pictures, shown only while its child is armed (a pressed option lights up). Always
-// drawn fully opaque, whatever opacity the container gives; its size is what its owner sets.
+// drawn fully opaque, whatever opacity the container gives; it is stretched over the size its owner sets, so
+// it lights the area that was pressed.
 class Glower : public ViewElementI {
 public:
     Glower() = default;

@@ -28,7 +28,18 @@ const char* const kMeasureLine = "abcdefghijklmnopqrstuvwxyz";
 const int kCursorWidth = 2;
 const int kCursorInset = 1;
 const RGBA kTextColour = {255, 255, 255, 255};
+// The warning tint under a highlighted field, premultiplied: a translucent red the white text reads on.
+const RGBA kHighlightTint = {120, 18, 12, 130};
 const int kOneLine = 2;  // TextStyle wrap mode: one line, never wrapped
+
+Texture* textFieldFill(int width, int height, RGBA colour)
+{
+    Bitmap* bitmap = new Bitmap(width, height, true);
+    for (int row = 0; row < height; row++)
+        for (int column = 0; column < width; column++)
+            bitmap->at(column, row) = colour;
+    return new Texture(bitmap, false, false);
+}
 
 TextStyle fieldStyle(const char* fontName)
 {
@@ -249,13 +260,10 @@ void MyTextField::rebuildTexture()
     textTexture.reset(shown.empty() ? nullptr
                                     : new Texture(shown.c_str(), fieldWidth, fieldHeight, fontSize,
                                                   fieldStyle(fontName.length() ? fontName.c_str() : nullptr), false));
-    if (!cursorTexture) {
-        Bitmap* bar = new Bitmap(kCursorWidth, fontSize + 2, true);
-        for (int row = 0; row < bar->height; row++)
-            for (int column = 0; column < kCursorWidth; column++)
-                bar->at(column, row) = kTextColour;
-        cursorTexture.reset(new Texture(bar, false, false));
-    }
+    if (!cursorTexture)
+        cursorTexture.reset(textFieldFill(kCursorWidth, fontSize + 2, kTextColour));
+    if (!highlightTexture)
+        highlightTexture.reset(textFieldFill(fieldWidth, fieldHeight, kHighlightTint));
 }
 
 void MyTextField::render(float px, float py, float scaleX, float scaleY, float alpha, float angle, bool selected)
@@ -273,6 +281,8 @@ void MyTextField::render(float px, float py, float scaleX, float scaleY, float a
     params.scaleX = scaleX;
     params.scaleY = scaleY;
     const float sy = params.effectiveScaleY();
+    if (highlighted && highlightTexture)
+        drawTexture(highlightTexture.get(), px, py, params);
     if (textTexture)
         drawTexture(textTexture.get(), px, py + (float)textYOffset * sy, params);
     if (!focused || !cursorTexture || !cursorShown(GameClock::wallMs() - blinkStartMs))

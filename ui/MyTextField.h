@@ -57,6 +57,8 @@ public:
     std::string visibleText() const { return text.substr(firstVisible); }
     // While set, render draws nothing.
     void setRenderFlag(bool hide) { hidden = hide ? 1 : 0; }
+    // While set, the field is drawn over a warning tint (a text that needs the player's attention).
+    void setHighlighted(bool on) { highlighted = on ? 1 : 0; }
     // Whether the cursor shows at `elapsedMs` after the last key or tap: on for kBlinkMs, off for as long.
     static bool cursorShown(unsigned int elapsedMs) { return (elapsedMs / kBlinkMs) % 2 == 0; }
 
@@ -72,6 +74,7 @@ public:
     unsigned char shiftOnce = 0;
     unsigned char optionOnce = 0;
     unsigned char hidden = 0;
+    unsigned char highlighted = 0;
     // The text is a prompt ("Tap to enter"), not the player's: the first key that edits replaces it.
     unsigned char showsPreset = 0;
     MyTextFieldCallbackI* listener;  // not owned; may be null
@@ -93,6 +96,7 @@ private:
 
     OwnedPtr<Texture> textTexture;
     OwnedPtr<Texture> cursorTexture;
+    OwnedPtr<Texture> highlightTexture;
     char unicodeBytes[4] = {0, 0, 0, 0};
 };
 

@@ -90,8 +90,16 @@ void TextEntryField::build(int px, int py)
     field.reset(new MyTextField(listener, kFieldFont, kFieldFontSize, text.c_str(), kFieldRoom - room, kFieldHeight,
                                 revealWhenSettled || startHidden));
     field->showsPreset = showsPreset;
+    field->setHighlighted(highlighted != 0);
     field->x = room + kFieldLeft;
     field->y = (int)((float)py + kFieldTop);
+}
+
+void TextEntryField::setHighlighted(bool on)
+{
+    highlighted = on ? 1 : 0;
+    if (field)
+        field->setHighlighted(on);
 }
 
 void TextEntryField::setPosition(int ix, int iy, float fx, float fy)

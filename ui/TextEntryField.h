@@ -33,6 +33,8 @@ public:
 
     // The label's room plus 12 px in the languages other than English.
     int labelRoom() const;
+    // Draws the keyboard field over a warning tint, or no longer; a field built later is drawn the same way.
+    void setHighlighted(bool on);
 
     SpriteRef picture;      // sheet null until built
     SpriteSheet* atlas;     // the menu's; not owned
@@ -45,6 +47,7 @@ public:
     unsigned char revealWhenSettled = 0;
     MyTextFieldCallbackI* listener = nullptr;  // not owned
     unsigned char showsPreset = 0;  // text is a prompt: the field's first edit replaces it
+    unsigned char highlighted = 0;
     int fieldKind = KindText;
     float lastScaleX = 1.0f;
     float lastScaleY = -1.0f;

@@ -210,6 +210,15 @@ TEST_F(BoardDrawTest, SolvedBoardIsReportedOncePerBoard)
     EXPECT_EQ(3, host.solved);
 }
 
+// A Frenzy board down to one furball is reported like any other: the game deals the next one.
+TEST_F(BoardDrawTest, AFrenzyBoardDownToOneFurballIsReported)
+{
+    settings.gameMode = kGameFrenzy;
+    placeDiagram(board(), rowDiagram(4, "..3...."));
+    drawFrame();
+    EXPECT_EQ(1, host.solved);
+}
+
 TEST_F(BoardDrawTest, HalfTurnedSmallBoardAndTwoPlayerBoards)
 {
     placeDiagram(board(), kAllColours);

@@ -476,3 +476,52 @@ TEST_F(GameStateFileTest, AStandInArcadeGameIsDroppedAndTheKeptGamesAfterItLoad)
     EXPECT_EQ(7, game.keptGame(kGameFreePlay)->level);
     EXPECT_EQ(game.keptGame(kGameFreePlay), game.currentGame);
 }
+
+// A kept Free Play game is its common body alone; files of an earlier build close it with one more mark.
+// Either way the Challenge game kept after it loads; a damaged mark or a file cut there keeps what came whole.
+TEST_F(GameStateFileTest, TheKeptGameAfterFreePlayLoadsFromEitherLayout)
+{
+    const std::string freePlay = savedGame(kGameFreePlay, [](CurrentGameI& g) { g.level = 7; });
+    const std::string challenge = savedGame(kGameChallenge, [](CurrentGameI& g) { g.level = 5; });
+    struct Case {
+        const char* what;
+        std::string freePlayEntry;
+        int entryCount;   // 3: the file ends after the Free Play slot
+        bool whole;
+        bool challengeKept;
+    } cases[] = {
+        {"body alone", freePlay, 4, true, true},
+        {"earlier build's mark", freePlay + "10rf", 4, true, true},
+        {"body alone, file ends after it", freePlay, 3, true, false},
+        {"earlier build's mark, file ends after it", freePlay + "10rf", 3, true, false},
+        {"damaged mark", freePlay + "10rx", 4, false, false},
+        {"cut mark", freePlay + "10", 4, false, false},
+    };
+    for (const Case& c : cases) {
+        const std::string entries[4] = {"", "", c.freePlayEntry, challenge};
+        KelzoGame game;
+        EXPECT_EQ(c.whole, readPlayerFile(game, playerFile(kGameChallenge, true, entries, c.entryCount))) << c.what;
+        ASSERT_NE(nullptr, game.keptGame(kGameFreePlay)) << c.what;
+        EXPECT_EQ(7, game.keptGame(kGameFreePlay)->level) << c.what;
+        if (c.challengeKept) {
+            ASSERT_NE(nullptr, game.keptGame(kGameChallenge)) << c.what;
+            EXPECT_EQ(5, game.keptGame(kGameChallenge)->level) << c.what;
+            EXPECT_EQ(game.keptGame(kGameChallenge), game.currentGame) << c.what;
+        } else {
+            EXPECT_EQ(nullptr, game.keptGame(kGameChallenge)) << c.what;
+        }
+    }
+}
+
+// What this build writes for a Free Play game ends with the common body's check value and closing tag.
+TEST_F(GameStateFileTest, AWrittenFreePlayGameIsTheCommonBodyAlone)
+{
+    settings.gameMode = kGameFreePlay;
+    OwnedPtr<CurrentGameI> game(CurrentGameI::create(nullptr, false));
+    game->level = 9;
+    MemoryStreamOut out;
+    ASSERT_TRUE(game->save(out));
+    const std::string bytes(out.data(), out.size());
+    ASSERT_GT(bytes.size(), 8u);
+    EXPECT_EQ(int32Bytes(game->checkValue()) + "10rf", bytes.substr(bytes.size() - 8));
+}

@@ -35,6 +35,8 @@ protected:
         savedFph = gAbSettings.fph;
         savedLb = gAbSettings.lb;
         gAbSettings.lb = -1;
+        // A test without a GL context may have made the shared textures before: they are made again here.
+        releaseSharedMenuTextures();
         loadSharedMenuTextures();
         // A cross-fade left running by an earlier test would keep every frame moving.
         gScreenFader.capturePending = 0;
@@ -46,6 +48,7 @@ protected:
         gAbSettings.fph = savedFph;
         gAbSettings.lb = savedLb;
         gSettings = savedSettings;
+        releaseSharedMenuTextures();
         DataFolderGlTest::TearDown();
     }
 
@@ -213,5 +216,37 @@ TEST_F(KelzoGameFrameTest, TheTutorialsCaptionIsCachedOnTheScoreBoard)
     EXPECT_EQ(gScoreBoard.key, 100);
     EXPECT_EQ(gScoreBoard.sheet.regionCount(), 1);
     EXPECT_FALSE(gScoreBoard.rebuilding()) << "no piece is rendered again in later frames";
+    gGameGraphics = nullptr;
+}
+
+// A pressed heads-up area of the play screen glows over the score board, where its control is seen.
+TEST_F(KelzoGameFrameTest, APressedHeadsUpAreaGlowsOverTheScoreBoard)
+{
+    KelzoGame game;
+    loadCommonGraphics(game.graphics);
+    gGameGraphics = &game.graphics;
+    settings.gameMode = kGameFrenzy;
+    playing(game, kGameFrenzy);
+    game.currentScreen = ScreenPlaying;
+    game.previousScreen = ScreenMainMenu;
+    game.createGlower();
+    auto areaLight = [&game]() {
+        game.drawFrame();
+        game.drawFrame();
+        long lit = 0;
+        for (int y = 10; y < 58; y += 2)
+            for (int x = 162; x < 198; x += 2) {
+                const RGBA p = pixel(x, y);
+                lit += p.r + p.g + p.b;
+            }
+        return lit;
+    };
+    const long resting = areaLight();
+    bool consumed = false;
+    game.hudView.handleTouch(0, 180, 45, &consumed);
+    ASSERT_NE(-1, game.hudView.armedTag) << "the level box is part of its area";
+    const long pressed = areaLight();
+    saveFrame("hud_area_pressed");
+    EXPECT_GT(pressed, resting + resting / 10);
     gGameGraphics = nullptr;
 }

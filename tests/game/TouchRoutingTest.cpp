@@ -182,6 +182,41 @@ TEST_F(GameTouchTest, ThePlayScreensHeadsUpAreasByMode)
     }
 }
 
+// The areas reach down over what the player sees under each label: the level number's box, the restart
+// icon, Free Play's mode picture and its count of puzzles left; a tap on the board below does nothing.
+TEST_F(GameTouchTest, TheControlsUnderTheHeadsUpLabelsAnswerToo)
+{
+    struct Case {
+        const char* name;
+        int mode;
+        int x, y;
+        ScreenId after;
+        int alert;
+    } cases[] = {
+        {"Free Play level box", kGameFreePlay, 172, 50, ScreenLevelSelect, -1},
+        {"Free Play mode picture", kGameFreePlay, 268, 45, ScreenPlaying, AlertSkipPuzzle},
+        {"Free Play puzzles left", kGameFreePlay, 74, 50, ScreenLevelSelect, -1},
+        {"Challenge level box", kGameChallenge, 177, 50, ScreenLevelSelect, -1},
+        {"Challenge restart icon, top", kGameChallenge, 253, 40, ScreenPlaying, AlertRestartLevel},
+        {"Challenge restart icon, foot", kGameChallenge, 253, 58, ScreenPlaying, AlertRestartLevel},
+        {"Frenzy level box", kGameFrenzy, 192, 50, ScreenLevelSelect, -1},
+        {"Frenzy restart icon", kGameFrenzy, 263, 50, ScreenPlaying, AlertRestartLevel},
+        {"Frenzy, the board below", kGameFrenzy, 192, 75, ScreenPlaying, -1},
+    };
+    for (const Case& c : cases) {
+        gAbSettings.bfp = 3;   // Free Play's puzzles left open the level page
+        gAbSettings.ncm = 1;   // Challenge shows its restart
+        gAbSettings.ncp = 0;
+        gAbSettings.fsp = 0;   // Frenzy shows its restart
+        play(c.mode, ScreenPlaying);
+        game.currentAlertId = -1;
+        touch(tap(c.x, c.y));
+        EXPECT_EQ(c.after, game.currentScreen) << c.name;
+        EXPECT_EQ(c.alert, game.currentAlertId) << c.name;
+        gMenuStack.deleteAllMenus();
+    }
+}
+
 TEST_F(GameTouchTest, ATapMovesTheTutorialOnOnlyPastItsGate)
 {
     struct Case {

@@ -226,10 +226,15 @@ TEST_F(ContactMenuTest, OnlyWellFormedAddressesAreSent)
             CustomAlertView* alert = dynamic_cast<CustomAlertView*>(gMenuStack.top());
             ASSERT_NE(alert, nullptr);
             EXPECT_EQ(alert->callback, menu.get()) << "the address alert answers to the form";
-            EXPECT_EQ(menu->emailField->field->hidden, 1) << "fields stay out of the way under the alert";
+            for (TextEntryField* entry : {menu->emailField, menu->feedbackField}) {
+                EXPECT_EQ(entry->field->highlighted, 1) << "both fields are marked while the alert is up";
+                EXPECT_EQ(entry->field->hidden, 0) << "and their texts still show";
+            }
             menu->alertButtonClicked(0, alert);
-            EXPECT_EQ(menu->emailField->field->hidden, 0);
-            EXPECT_EQ(menu->feedbackField->field->hidden, 0);
+            for (TextEntryField* entry : {menu->emailField, menu->feedbackField}) {
+                EXPECT_EQ(entry->field->highlighted, 0);
+                EXPECT_EQ(entry->field->hidden, 0);
+            }
         }
         gMenuStack.deleteAllMenus();
     }

@@ -158,7 +158,8 @@ TEST_F(ElementsTest, MarginWrapperOwnsItsChildAndAddsUnscaledMargins)
     EXPECT_EQ(-1, wrapper->handleTouch(TouchDown, 101, 201, &consumed));
 }
 
-TEST_F(ElementsTest, GlowShowsOnlyWhileArmedAndAlwaysOpaque)
+// The glow is stretched over the size its owner gives it, so a tall area lights from top to foot.
+TEST_F(ElementsTest, GlowShowsOnlyWhileArmedAlwaysOpaqueOverItsWholeArea)
 {
     GameGraphics graphics;
     SpriteSheet sheet(64, 64, false);
@@ -168,9 +169,13 @@ TEST_F(ElementsTest, GlowShowsOnlyWhileArmedAndAlwaysOpaque)
     Glower glow(1.0f, 8, 8);
     glow.render(0, 0, 1.0f, -1.0f, 0.3f, 0.0f, false);
     glow.render(20, 0, 1.0f, -1.0f, 0.3f, 0.0f, true);
+    Glower tall(1.0f, 16, 24);
+    tall.render(40, 0, 1.0f, -1.0f, 1.0f, 0.0f, true);
     gGameGraphics = nullptr;
     EXPECT_TRUE(pixelNear(pixel(4, 4), RGBA{0, 0, 0, 255}));
     EXPECT_TRUE(pixelNear(pixel(24, 4), RGBA{0, 255, 0, 255}));
+    EXPECT_TRUE(pixelNear(pixel(53, 20), RGBA{0, 255, 0, 255}));
+    EXPECT_TRUE(pixelNear(pixel(58, 26), RGBA{0, 0, 0, 255}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <SDL/SDL_keysym.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Core/Random.h"
@@ -310,6 +311,30 @@ TEST_F(MyTextFieldTest, CursorBlinksAndHiddenFieldDrawsNothing)
     EXPECT_GT(lit, 20) << "the text shows";
 }
 
+// A highlighted field lies over a red tint with its text still on it; unhighlighted it is plain again.
+TEST_F(MyTextFieldTest, AHighlightedFieldShowsItsTextOverAWarningTint)
+{
+    MyTextField field(nullptr, "Helvetica-Bold", 16, "WWW", 150, 28, false);
+    auto drawn = [&field]() {
+        clearFrame(0, 0, 0, 1);
+        field.render(40, 100, 1.0f, -1.0f, 1.0f, 0.0f, false);
+        int textLit = 0;
+        for (int x = 40; x < 40 + widthOf("WWW"); x++)
+            for (int y = 100; y < 128; y++)
+                textLit += pixel(x, y).g > 128;
+        return std::make_pair(pixel(180, 114), textLit);
+    };
+    const auto plain = drawn();
+    field.setHighlighted(true);
+    const auto marked = drawn();
+    field.setHighlighted(false);
+    const auto again = drawn();
+    EXPECT_TRUE(pixelNear(plain.first, RGBA{0, 0, 0, 255}));
+    EXPECT_GT(marked.first.r, marked.first.g + 40) << "red beside the text";
+    EXPECT_GT(marked.second, 20) << "the text shows over the tint";
+    EXPECT_TRUE(pixelNear(again.first, RGBA{0, 0, 0, 255}));
+}
+
 class TextEntryFieldTest : public MyTextFieldTest {
 protected:
     void SetUp() override
@@ -381,3 +406,16 @@ TEST_F(TextEntryFieldTest, FieldRevealedOnlyOnceTheMenuHasSettled)
 }
 
 }  // namespace
+
+// A row marked before its keyboard field is made hands the mark on to it; a mark taken back reaches the field.
+TEST_F(TextEntryFieldTest, TheRowsHighlightReachesItsFieldWhenEverItIsMade)
+{
+    SpriteSheet atlas(512, 512, false);
+    TextEntryField row(&atlas, "Name", "Kim", false);
+    row.setHighlighted(true);
+    row.setPosition(10, 20, 10.0f, 20.0f);
+    ASSERT_NE(nullptr, row.field.get());
+    EXPECT_EQ(1, row.field->highlighted);
+    row.setHighlighted(false);
+    EXPECT_EQ(0, row.field->highlighted);
+}
