@@ -251,7 +251,7 @@ void KelzoGame::startFurballEntrance(bool fast)
     Board& board = *currentGame->board;
     logPrintf("LOG", "puzzle %d of level %d", board.puzzleId, currentGame->level);
     logFurballs(board);
-    ::startFurballEntrance(board, fast, settingsMode() == kGameBlitz, gGameClock.current, timedEvents);
+    ::startFurballEntrance(board, fast, settingsMode() == kGameBlitz, gGameClock.running(), timedEvents);
 }
 
 void KelzoGame::logBoardFurballs()

@@ -333,9 +333,10 @@ public:
     int32_t tutorialStep = -1;         // 42..54 during the guided instruction
     HiScoreTable hiScores;
     Mutex frameMutex;                  // held while a frame updates and draws
-    TimedEventQueue timedEvents{frameMutex, [] { return gGameClock.now(); }};
-    int32_t lastTransitionSoundMs = -1;
-    int32_t gameOverMs = -1;   // ms since the program started, at the last silent game over; -1 none
+    // Timed sounds fall due on the running clock: a game over or a record is heard while a menu shows.
+    TimedEventQueue timedEvents{frameMutex, [] { return gGameClock.running(); }};
+    int32_t lastTransitionSoundMs = -1;   // running clock; -1 never
+    int32_t gameOverMs = -1;   // running clock at the last silent game over; -1 none
     Tips tips;
     PraiseDisplay praise;              // the word over a solved board
     // The tutorial (its step is tutorialStep): game time its step began (-1 none), demonstration periods
@@ -355,7 +356,7 @@ public:
     int32_t lastReleaseX = -1;
     int32_t lastReleaseY = -1;
     int32_t frameCount = 0;
-    int32_t lastClickMs = -1;          // game time of the last menu click
+    int32_t lastClickMs = -1;          // running clock at the last menu click; -1 none
     // How often each of the suggestion kinds was offered; the maintainers' console reports them.
     static constexpr int kSuggestionKinds = 80;
     int32_t suggestionCounts[kSuggestionKinds] = {};

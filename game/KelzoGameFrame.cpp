@@ -184,8 +184,8 @@ bool KelzoGame::drawFrame()
         helpTips.frame(gGameClock.now(), tips, *currentGame, gMenuStack.size() > 0);
     dropStaleBarTap();
     gGameClock.update();
-    if (currentScreen == ScreenGameOver && gameOverMs >= 0 &&
-        static_cast<int32_t>(microsSinceStart() / 1000) - gameOverMs >= kGameOverAlertDelayMs) {
+    if (currentScreen == ScreenGameOver && gameOverMs != -1 &&
+        gameTimeDiff(gGameClock.running(), gameOverMs) >= kGameOverAlertDelayMs) {
         gameOverMs = -1;
         gameOver(true, false);
     }

@@ -10,7 +10,6 @@
 #include "game/AlertId.h"
 #include "game/KelzoGame.h"
 #include "game/SelectedMode.h"
-#include "game/MainLoop.h"
 #include "graphics/ScreenFader.h"
 #include "graphics/GlState.h"
 #include "modes/BlitzRules.h"
@@ -26,7 +25,7 @@
 
 namespace {
 
-const int kClickSpacingMs = 301;
+const int kTransitionClickSpacingMs = 301;
 const int kHiScoreRanks = 12;          // a score ranking below these gets no entry screen
 const int kFreePlaySlot = 7;
 const int kYayEffect = 3;
@@ -151,8 +150,8 @@ void KelzoGame::showMenu(ScreenId id, bool newHiScore)
     buildScreen(id, newHiScore);
 
     if (id != ScreenTitle && id != ScreenGameOverAlert && id != ScreenGameOver) {
-        const int32_t now = gGameClock.now();
-        if (lastTransitionSoundMs == -1 || gameTimeDiff(now, lastTransitionSoundMs) >= kClickSpacingMs) {
+        const int32_t now = gGameClock.running();
+        if (lastTransitionSoundMs == -1 || gameTimeDiff(now, lastTransitionSoundMs) >= kTransitionClickSpacingMs) {
             soundPlayer.playMenuClickEffect();
             lastTransitionSoundMs = now;
         }
@@ -301,8 +300,8 @@ void KelzoGame::gameOver(bool withAlert, bool silent)
         showMenu(ScreenGameOver);
         if (soundPlayer.gameOverMode != 1)
             scheduleEvent(kGameOverEffect, 200);
-        // Off the play screen the game clock stands still: the wait for what follows is real time.
-        gameOverMs = static_cast<int32_t>(microsSinceStart() / 1000);
+        // Off the play screen game time stands still: the wait for what follows is on the running clock.
+        gameOverMs = gGameClock.running();
         pauseClockIfRunning();
         return;
     }

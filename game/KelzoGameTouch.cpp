@@ -16,7 +16,7 @@
 
 namespace {
 
-const int kClickSpacingMs = 301;
+const int kMenuClickSpacingMs = 301;
 const int kBubbleTouchAgeMs = 1350;    // a touch closes the touch-dismissed tips this old
 
 const int kUndoDismissedTips[] = {6, 20, 13, 14, 30, 58, 61, 62, 59, 60};
@@ -185,8 +185,8 @@ void KelzoGame::dropStaleBarTap() { barTap.abandonIfOld(gGameClock.now()); }
 void KelzoGame::playClick()
 {
     MutexLock lock(&frameMutex);
-    const int32_t now = gGameClock.now();
-    if (lastClickMs != -1 && gameTimeDiff(now, lastClickMs) < kClickSpacingMs)
+    const int32_t now = gGameClock.running();
+    if (lastClickMs != -1 && gameTimeDiff(now, lastClickMs) < kMenuClickSpacingMs)
         return;
     soundPlayer.playMenuClickEffect();
     lastClickMs = now;

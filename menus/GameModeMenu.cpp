@@ -134,7 +134,7 @@ GameModeMenu::GameModeMenu(ModeChoiceHostI* progressHost, int leftScreen)
     ModeOption* tile = static_cast<ModeOption*>(modeTile(selectedMode));
     if (tile && host->tipShownCount(kTipHintCounter) < kOpeningHints) {
         tile->bubbleRequested = 1;
-        gModeBubbleTimer = gGameClock.current;
+        gModeBubbleTimer = gGameClock.running();
         host->countTipShown(kTipHintCounter);
     }
 }
@@ -253,7 +253,7 @@ int GameModeMenu::handleTouch(int phase, int x, int y)
     const int r = TiledMenu::handleTouch(phase, x, y);
     if (phase != TouchUp)
         return r;
-    gModeBubbleTimer = gGameClock.current;
+    gModeBubbleTimer = gGameClock.running();
     if (r == kStartTag)
         return startPressed();
     switchMode();
@@ -316,7 +316,7 @@ void GameModeMenu::drawStar()
     const float tx = (float)tile->x, ty = (float)tile->y;
     DrawParams glow;
     glow.blendMode = BlendAlpha;
-    glow.alpha = newStarGlowAlpha(gGameClock.current);
+    glow.alpha = newStarGlowAlpha(gGameClock.running());
     drawTexture(newStarGlowTexture.get(), tx + kGlowDx, ty + kGlowDy, glow);
     drawTexture(newStarTexture.get(), tx + kStarDx, ty + kStarDy, DrawParams());
     drawTexture(newStarGlowTexture.get(), tx + kGlowDx, ty + kGlowDy, glow);
@@ -326,7 +326,7 @@ void GameModeMenu::runBubbleCountdown()
 {
     if (gModeBubbleTimer == -1)
         return;
-    if (gameTimeDiff(gGameClock.current, gModeBubbleTimer) > kBubbleShowMs) {
+    if (gameTimeDiff(gGameClock.running(), gModeBubbleTimer) > kBubbleShowMs) {
         if (gModeBubble)
             gModeBubble->close(kBubbleFadeMs, false);
         gModeBubbleTimer = -1;

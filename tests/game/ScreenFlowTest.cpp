@@ -114,6 +114,46 @@ TEST_F(ScreenFlowTest, TwoSwitchesWithin300MsClickOnce)
     }
 }
 
+// Off the play screen game time stands still; clicks and timed sounds go by the running clock.
+TEST_F(ScreenFlowTest, MenusLeftFromPlayKeepClickingAndSoundingOnTime)
+{
+    game.currentScreen = ScreenPlaying;
+    game.showMenu(ScreenMainMenu);
+    ASSERT_TRUE(gGameClock.paused);
+    const int32_t gameTime = gGameClock.now();
+    int32_t last = game.lastTransitionSoundMs;
+    for (int i = 1; i <= 3; i++) {
+        gGameClock.updateAt(10000 + 400 * i);
+        game.showMenu(i % 2 ? ScreenSettings : ScreenMainMenu);
+        EXPECT_EQ(10000 + 400 * i, game.lastTransitionSoundMs) << i;
+        EXPECT_NE(last, game.lastTransitionSoundMs) << i;
+        last = game.lastTransitionSoundMs;
+        game.playClick();
+        EXPECT_EQ(10000 + 400 * i, game.lastClickMs) << i;
+    }
+    EXPECT_EQ(gameTime, gGameClock.now());
+
+    // A silent game over: its sound falls due 200 ms on (less the frame's lead) while the clock is paused.
+    game.currentScreen = ScreenPlaying;
+    gGameClock.resumeAt(20000);
+    gGameClock.updateAt(20000);
+    game.gameOver(true, true);
+    ASSERT_TRUE(gGameClock.paused);
+    ASSERT_EQ(1, game.timedEvents.size());
+    std::vector<int> played;
+    auto play = [&](int kind) {
+        played.push_back(kind);
+        return true;
+    };
+    gGameClock.updateAt(20099);
+    game.timedEvents.runDue(play);
+    EXPECT_TRUE(played.empty());
+    gGameClock.updateAt(20100);
+    game.timedEvents.runDue(play);
+    EXPECT_EQ(std::vector<int>{kEventGameOver}, played);
+    EXPECT_EQ(20000, game.gameOverMs);
+}
+
 TEST_F(ScreenFlowTest, CrossFadesExceptOverRunningPictures)
 {
     struct Case {
