@@ -350,8 +350,8 @@ public:
     ScreenFactoryI* screenFactory = nullptr;   // not owned; without one, screens have no menu
     OwnedPtr<MenuBaseI> currentMenu;   // the current screen's menu, null for none
     OwnedPtr<Texture> launchImage;     // "Default.png" while the title shows
-    bool fromNewHiScore = false;
-    bool languageFirst = false;        // the first start's title is the language choice, until it is made       // the tables were opened with a new entry
+    bool fromNewHiScore = false;       // the tables were opened with a new entry
+    bool languageFirst = false;        // the first start's title is the language choice, until it is made
     String lastEnteredName;            // the name last typed for a high score
     int32_t lastReleaseX = -1;
     int32_t lastReleaseY = -1;
@@ -374,6 +374,8 @@ public:
     MyView hudView;
 
 private:
+    // The first start's language offer: the title for an English device, else the language choice.
+    void offerDeviceLanguage();
     // The play screen under the menus: background, idle furballs, bar, board,
     // bursts, banner, score board and heads-up display; true while it moves.
     bool drawPlayScreen();

@@ -6,6 +6,7 @@
 #include "Core/GameClock.h"
 #include "Core/Language.h"
 #include "Core/Log.h"
+#include "Core/Platform.h"
 #include "board/Board.h"
 #include "game/AlertId.h"
 #include "game/KelzoGame.h"
@@ -112,10 +113,22 @@ bool KelzoGame::gameInProgress() const
     return currentGame && !currentGame->board.isNull();
 }
 
+void KelzoGame::offerDeviceLanguage()
+{
+    // An English device goes straight to the title; any other is asked, with its own language in the middle
+    // when the game has it. Only the answer is stored in "lang.dat": an offer is not a choice.
+    const int device = languageOfCode(getDeviceLanguage());
+    languageFirst = device != kEnglish;
+    if (device > kEnglish)
+        useLanguage(device);
+}
+
 void KelzoGame::showFirstScreen()
 {
     Settings* settings = gSettings;
-    languageFirst = gAbSettings.realRuns == 0;
+    languageFirst = false;
+    if (gAbSettings.realRuns == 0)
+        offerDeviceLanguage();
     if (gAbSettings.realRuns <= 2 || !settings) {
         if (settings)
             settings->hiScoreValue2 = 1;   // the theme-introduction flag
@@ -225,14 +238,14 @@ void KelzoGame::buildScreen(ScreenId id, bool newHiScore)
     case ScreenRating:
         gAbSettings.count(StatViewedStats);
         break;
-    case ScreenHistory:
-        gAbSettings.count(StatViewedtHist);
-        break;
     case ScreenModeMenu:
         gAbSettings.count(StatGameModeMenu);
         break;
     case ScreenAds:
         gAbSettings.count(StatMoreGames);
+        break;
+    case ScreenHistory:
+        gAbSettings.count(StatViewedtHist);
         break;
     default:
         break;

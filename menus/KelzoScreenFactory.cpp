@@ -64,17 +64,8 @@ void KelzoScreenFactory::bindHosts(KelzoGame& game)
 
 MenuBaseI* KelzoScreenFactory::makeFirstLanguageMenu()
 {
-    // The device's language is chosen to begin with when it is one of the game's.
-    const String device = getDeviceLanguage();
-    static const struct {
-        const char* code;
-        int language;
-    } kOffered[] = {{"en", kEnglish}, {"de", kGerman}, {"es", kSpanish}, {"fr", kFrench}, {"it", kItalian}};
-    if (device.length() >= 2)
-        for (const auto& offered : kOffered)
-            if (device.c_str()[0] == offered.code[0] && device.c_str()[1] == offered.code[1])
-                setLanguage(offered.language);
-    // The shell draws the launch picture under the title screen.
+    // The shell has put the device's language in the middle when it is one of the game's, and draws the
+    // launch picture under the title screen.
     return new LanguageSelectMenu(menuHost_.get(), false);
 }
 

@@ -5,13 +5,18 @@
 
 #include <vector>
 
+#include "Core/File.h"
 #include "Core/GameClock.h"
+#include "Core/Language.h"
 #include "board/Board.h"
 #include "game/AlertId.h"
 #include "game/KelzoGame.h"
 #include "graphics/ScreenFader.h"
 #include "tests/modes/PlainTestGame.h"
+#include "settings/AbSettings.h"
 #include "settings/Settings.h"
+#include "tests/support/LocaleVariables.h"
+#include "tests/support/TempFolder.h"
 #include "ui/MenuBaseI.h"
 #include "ui/MenuStack.h"
 
@@ -40,16 +45,22 @@ public:
     std::vector<int> asked;
 };
 
-class ScreenFlowTest : public ::testing::Test {
+// In a folder of its own: some switches save the state, and the first start must leave no "lang.dat".
+class ScreenFlowTest : public TempFolderTest {
 protected:
     void SetUp() override
     {
+        TempFolderTest::SetUp();
         gGameClock = GameClock();
         gGameClock.updateAt(10000);
         gScreenFader.capturePending = 0;
         game.screenFactory = &screens;
     }
-    void TearDown() override { gMenuStack.deleteAllMenus(); }
+    void TearDown() override
+    {
+        gMenuStack.deleteAllMenus();
+        TempFolderTest::TearDown();
+    }
 
     // A tap that the current screen's menu answers with `code`.
     void answer(int code)
@@ -243,15 +254,46 @@ TEST_F(ScreenFlowTest, AStoredHighScoreEndsTheGameItCameFrom)
     EXPECT_TRUE(played->ended);   // saved as ended: a restart does not offer it again
 }
 
-TEST_F(ScreenFlowTest, TheFirstStartsTitleIsTheLanguageChoiceThenTheTitle)
+// The first start by the device's language: English opens the title, any other the language choice (the
+// game's own languages in the middle), whose answer goes on past the title. Only the answer stores a language.
+TEST_F(ScreenFlowTest, TheFirstStartAsksForTheLanguageUnlessTheDeviceSpeaksEnglish)
 {
-    game.languageFirst = true;
-    game.showMenu(ScreenTitle);
-    answer(1);
-    EXPECT_EQ(ScreenTitle, game.currentScreen);
+    struct Case {
+        const char* locale;
+        bool tutorialDone;
+        bool asked;
+        int offered;
+        ScreenId afterAnswer;
+    } cases[] = {
+        {"en_GB.UTF-8", false, false, kEnglish, ScreenHowToPlay}, {"en_US", true, false, kEnglish, ScreenModeMenu},
+        {"de_DE.UTF-8", false, true, kGerman, ScreenHowToPlay},   {"es_ES", false, true, kSpanish, ScreenHowToPlay},
+        {"fr_FR.UTF-8", true, true, kFrench, ScreenModeMenu},     {"it_IT", false, true, kItalian, ScreenHowToPlay},
+        {"nl_NL.UTF-8", false, true, kEnglish, ScreenHowToPlay},  {"x", true, true, kEnglish, ScreenModeMenu},
+    };
+    LocaleVariables locale;
+    const int runs = gAbSettings.realRuns;
+    for (const Case& c : cases) {
+        useLanguage(kEnglish);
+        locale.set(nullptr, nullptr, c.locale);
+        gAbSettings.realRuns = 0;
+        game.tutorialDone = c.tutorialDone;
+        game.showFirstScreen();
+        EXPECT_EQ(ScreenTitle, game.currentScreen) << c.locale;
+        EXPECT_EQ(c.asked, game.languageFirst) << c.locale;
+        EXPECT_EQ(c.offered, currentLanguage()) << c.locale;
+        EXPECT_FALSE(fileExists("lang.dat")) << c.locale;
+        answer(1);
+        EXPECT_EQ(c.afterAnswer, game.currentScreen) << c.locale;
+        EXPECT_FALSE(game.languageFirst) << c.locale;
+        gMenuStack.deleteAllMenus();
+    }
+    // Later starts open the title whatever the device speaks.
+    locale.set(nullptr, nullptr, "fr_FR");
+    gAbSettings.realRuns = 3;
+    game.showFirstScreen();
     EXPECT_FALSE(game.languageFirst);
-    answer(1);
-    EXPECT_EQ(ScreenHowToPlay, game.currentScreen);
+    gAbSettings.realRuns = runs;
+    useLanguage(kEnglish);
 }
 
 TEST_F(ScreenFlowTest, AlertAnswersDecideWhichGameIsPlayed)
