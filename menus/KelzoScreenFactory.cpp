@@ -42,7 +42,8 @@ RunningGame runningGameOf(KelzoGame& game)
     running.exists = true;
     running.started = current->hasStarted();
     running.hasBoard = !current->board.isNull();
-    running.boardLevel = current->level;
+    // A replayed history card's board may be of another level than its game.
+    running.boardLevel = running.hasBoard ? current->board->level : current->level;
     running.gameType = current->type();
     running.modeName = current->modeName();
     running.difficultyName = difficultyNameText(current->settings);
