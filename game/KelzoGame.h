@@ -222,6 +222,8 @@ public:
     void touchEnded(int x, int y);
     // The menu click, at most one per 301 ms of game time.
     void playClick();
+    // The loop's idle question: true once the current menu's wished-for frame is due.
+    bool needsFrame() override;
     // The bar's undo: tips about the move go, the board steps back.
     void undoPressed();
     // The bar's hint: tips about hints go, the game plays its hint.
@@ -357,6 +359,8 @@ public:
     int32_t lastReleaseY = -1;
     int32_t frameCount = 0;
     int32_t lastClickMs = -1;          // running clock at the last menu click; -1 none
+    bool menuFrameWanted = false;      // the current menu wants a frame at menuFrameDueMs (running clock)
+    int32_t menuFrameDueMs = 0;
     // How often each of the suggestion kinds was offered; the maintainers' console reports them.
     static constexpr int kSuggestionKinds = 80;
     int32_t suggestionCounts[kSuggestionKinds] = {};
@@ -374,6 +378,8 @@ public:
     MyView hudView;
 
 private:
+    // Notes when the current menu wants its next frame (MenuBaseI::frameWantedInMs).
+    void takeMenuFrameWish();
     // The first start's language offer: the title for an English device, else the language choice.
     void offerDeviceLanguage();
     // The play screen under the menus: background, idle furballs, bar, board,

@@ -143,6 +143,7 @@ bool KelzoGame::drawMenus()
         }
         moving = currentMenu->render() != 0;
     }
+    takeMenuFrameWish();
     moving = updateAnimations(gBubbleAnimations) || moving;
     moving = gMenuStack.render() != 0 || moving;
     if (screenFactory) {

@@ -44,6 +44,21 @@ void KelzoGame::handleTouch(int phase, TouchPoint at, TouchPoint)
         else if (currentGame)
             currentGame->handleTouch(1, at.x, at.y);
     }
+    takeMenuFrameWish();
+}
+
+void KelzoGame::takeMenuFrameWish()
+{
+    const int inMs = currentMenu ? currentMenu->frameWantedInMs() : -1;
+    menuFrameWanted = inMs >= 0;
+    if (menuFrameWanted)
+        menuFrameDueMs = int32_t(uint32_t(gGameClock.running()) + uint32_t(inMs));
+}
+
+bool KelzoGame::needsFrame()
+{
+    // Asked on every pass of the loop, between frames: the running clock is read afresh.
+    return menuFrameWanted && gameTimeDiff(gGameClock.scaledElapsed(), menuFrameDueMs) >= 0;
 }
 
 void KelzoGame::touchBegan(int x, int y)

@@ -302,9 +302,8 @@ int GameModeMenu::render()
             gModeBubbleTimer += kFirstFrameExtraMs;
     }
     runBubbleCountdown();
-    // A bubble that has faded out is let go. Only a bubble that is fading asks for frames: one that rests
-    // fully shown, or has faded out and waits to be let go, looks the same on the loop's idle frames, which
-    // also run the countdown.
+    // A bubble that has faded out is let go. A fading bubble or a gliding slider asks for every frame; the
+    // star's pulse and the countdown go on at the slower pace of frameWantedInMs.
     if (gModeBubble && !gModeBubble->render())
         deleteModeBubble();
     return levelSelect->scroller.isMoving() || (gModeBubble && gModeBubble->animating()) ? 1 : 0;

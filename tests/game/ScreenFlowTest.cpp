@@ -29,7 +29,9 @@ public:
     int render() override { return 0; }
     int hitTest(int, int) override { return -1; }
     int handleTouch(int phase, int, int) override { return phase == 2 ? code : -1; }
+    int frameWantedInMs() override { return frameIn; }
     int code;
+    int frameIn = -1;
 };
 
 // Makes a menu answering `code` for every screen it is asked for, and notes the screens asked.
@@ -163,6 +165,27 @@ TEST_F(ScreenFlowTest, MenusLeftFromPlayKeepClickingAndSoundingOnTime)
     game.timedEvents.runDue(play);
     EXPECT_EQ(std::vector<int>{kEventGameOver}, played);
     EXPECT_EQ(20000, game.gameOverMs);
+}
+
+// The loop's idle question follows what the current menu wants, as read after its last frame or touch.
+TEST_F(ScreenFlowTest, TheLoopDrawsWhenTheMenuWantsAFrame)
+{
+    EXPECT_FALSE(game.needsFrame()) << "no menu";
+    struct Case {
+        int frameIn;
+        bool due;
+    } cases[] = {{-1, false}, {0, true}, {40 * 60 * 1000, false}};
+    for (const Case& c : cases) {
+        AnsweringMenu* menu = new AnsweringMenu(-1);
+        menu->frameIn = c.frameIn;
+        game.currentMenu.reset(menu);
+        gGameClock.update();
+        game.handleTouch(0, TouchPoint{160, 200}, TouchPoint{-1, -1});
+        EXPECT_EQ(c.due, game.needsFrame()) << c.frameIn;
+        menu->frameIn = -1;   // at rest again after its next touch
+        game.handleTouch(2, TouchPoint{160, 200}, TouchPoint{-1, -1});
+        EXPECT_FALSE(game.needsFrame()) << c.frameIn;
+    }
 }
 
 TEST_F(ScreenFlowTest, CrossFadesExceptOverRunningPictures)
