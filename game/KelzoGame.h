@@ -294,6 +294,8 @@ public:
     void alignBoardTimers();
     void maybeAskForRating(int level, int delayMs);
     void showRatingPrompt(int delayMs);
+    // The rating prompt's message: text 277, or the English plea to a player asked before.
+    String ratingPromptMessage() const;
     // Up to four unsent Free Play records, for the score upload; each is
     // marked as sent.
     String historySample() override;
