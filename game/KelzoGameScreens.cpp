@@ -244,8 +244,7 @@ void KelzoGame::buildScreen(ScreenId id, bool newHiScore)
     case ScreenAds:
         gAbSettings.count(StatMoreGames);
         break;
-    case ScreenHistory:
-        gAbSettings.count(StatViewedtHist);
+    case ScreenHistory:   // the history page counts its own openings
         break;
     default:
         break;
