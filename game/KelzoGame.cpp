@@ -46,11 +46,12 @@ void logFurballs(const Board& board)
     logPrintf("LOG", "%s", line.c_str());
 }
 
-// The music fader's timed events come from its own thread (the queue takes the frame lock).
+// The music fader's timed events come from its own thread (the queue takes the frame lock). Due exactly
+// when asked: the title music comes back 3500 ms after the game-over tune began.
 void scheduleFromFader(int kind, int delayMs)
 {
     if (gGame)
-        gGame->scheduleEvent(kind, delayMs);
+        gGame->appendTimedEvent(kind, delayMs);
 }
 
 int settingsMode()
