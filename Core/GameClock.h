@@ -2,14 +2,22 @@
 
 #include <cstdint>
 
-// The game's millisecond clock. It stops while the application is paused (game logic never sees
-// the paused interval) and runs scaled by gGameClockScale. All arithmetic wraps as 32-bit
-// unsigned values, never as signed overflow.
+// The game's millisecond clocks, both scaled by gGameClockScale and refreshed by update():
+// - now(), game time: stands still while paused (off the play screen, under a tip, in the
+//   background), so the game's rules never see the paused interval;
+// - running(), the running clock: goes on while paused, for what the player hears and sees on
+//   any screen (timed sounds, clicks, the waits and pulses of menus).
+// All arithmetic wraps as 32-bit unsigned values, never as signed overflow.
+//
+//     gGameClock.update();                         // once per frame
+//     int32_t due = gGameClock.running() + 200;    // a sound that must play on a menu too
 struct GameClock {
     GameClock();
 
-    // Game time: the value every subsystem compares and stores.
+    // Game time: the value the game's rules compare and store.
     int32_t now() const;
+    // The running clock: the last update()'s reading, paused or not.
+    int32_t running() const { return current; }
 
     // Refresh `current`: once per frame, at start-up and before resume().
     void update();
@@ -29,7 +37,7 @@ struct GameClock {
     int32_t startMs;
     int32_t pausedTotal = 0;
     int32_t pausedAt = 0;
-    int32_t current = 0;  // the view toolkit reads this directly for its animations
+    int32_t current = 0;  // running() reads it; the view toolkit reads it directly for its animations
     bool paused = false;
 };
 

@@ -214,9 +214,22 @@ int currentLanguage() { return gLanguage ? gLanguage->id : kEnglish; }
 
 bool isLanguage(int id) { return gLanguage && gLanguage->id == id; }
 
+void useLanguage(int id) { makeCurrent(new Language(id)); }
+
+int languageOfCode(const String& code)
+{
+    static const char* const kCodes[kLanguageCount] = {"en", "de", "es", "fr", "it"};
+    if (code.length() < 2)
+        return -1;
+    for (int id = 0; id < kLanguageCount; id++)
+        if (code.c_str()[0] == kCodes[id][0] && code.c_str()[1] == kCodes[id][1])
+            return id;
+    return -1;
+}
+
 bool setLanguage(int id)
 {
-    makeCurrent(new Language(id));
+    useLanguage(id);
     bool ok = false;
     File file(dataFilePath(kLanguageChoiceFile), false, false, true, &ok);
     ok = ok && writeInt32(file, gLanguage->id) && file.commit();

@@ -51,6 +51,11 @@ int currentLanguage();     // 0 (English) when none is loaded
 bool isLanguage(int id);
 // Loads the language, makes it current and stores the choice; false when "lang.dat" could not be written.
 bool setLanguage(int id);
+// Loads the language and makes it current without storing it: a language offered, not yet chosen.
+void useLanguage(int id);
+// The game's language of a device language code ("fr_CA" -> French, by its first two letters); -1 when the
+// game has none for it or the code is shorter than two letters.
+int languageOfCode(const String& code);
 // Loads the language stored in "lang.dat", else English; false when there was no valid choice.
 bool loadLanguageChoice();
 void unloadLanguage();  // also done by itself at program exit

@@ -46,11 +46,12 @@ void logFurballs(const Board& board)
     logPrintf("LOG", "%s", line.c_str());
 }
 
-// The music fader's timed events come from its own thread (the queue takes the frame lock).
+// The music fader's timed events come from its own thread (the queue takes the frame lock). Due exactly
+// when asked: the title music comes back 3500 ms after the game-over tune began.
 void scheduleFromFader(int kind, int delayMs)
 {
     if (gGame)
-        gGame->scheduleEvent(kind, delayMs);
+        gGame->appendTimedEvent(kind, delayMs);
 }
 
 int settingsMode()
@@ -251,7 +252,7 @@ void KelzoGame::startFurballEntrance(bool fast)
     Board& board = *currentGame->board;
     logPrintf("LOG", "puzzle %d of level %d", board.puzzleId, currentGame->level);
     logFurballs(board);
-    ::startFurballEntrance(board, fast, settingsMode() == kGameBlitz, gGameClock.current, timedEvents);
+    ::startFurballEntrance(board, fast, settingsMode() == kGameBlitz, gGameClock.running(), timedEvents);
 }
 
 void KelzoGame::logBoardFurballs()

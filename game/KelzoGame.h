@@ -222,6 +222,8 @@ public:
     void touchEnded(int x, int y);
     // The menu click, at most one per 301 ms of game time.
     void playClick();
+    // The loop's idle question: true once the current menu's wished-for frame is due.
+    bool needsFrame() override;
     // The bar's undo: tips about the move go, the board steps back.
     void undoPressed();
     // The bar's hint: tips about hints go, the game plays its hint.
@@ -292,6 +294,8 @@ public:
     void alignBoardTimers();
     void maybeAskForRating(int level, int delayMs);
     void showRatingPrompt(int delayMs);
+    // The rating prompt's message: text 277, or the English plea to a player asked before.
+    String ratingPromptMessage() const;
     // Up to four unsent Free Play records, for the score upload; each is
     // marked as sent.
     String historySample() override;
@@ -333,9 +337,10 @@ public:
     int32_t tutorialStep = -1;         // 42..54 during the guided instruction
     HiScoreTable hiScores;
     Mutex frameMutex;                  // held while a frame updates and draws
-    TimedEventQueue timedEvents{frameMutex, [] { return gGameClock.now(); }};
-    int32_t lastTransitionSoundMs = -1;
-    int32_t gameOverMs = -1;   // ms since the program started, at the last silent game over; -1 none
+    // Timed sounds fall due on the running clock: a game over or a record is heard while a menu shows.
+    TimedEventQueue timedEvents{frameMutex, [] { return gGameClock.running(); }};
+    int32_t lastTransitionSoundMs = -1;   // running clock; -1 never
+    int32_t gameOverMs = -1;   // running clock at the last silent game over; -1 none
     Tips tips;
     PraiseDisplay praise;              // the word over a solved board
     // The tutorial (its step is tutorialStep): game time its step began (-1 none), demonstration periods
@@ -349,13 +354,15 @@ public:
     ScreenFactoryI* screenFactory = nullptr;   // not owned; without one, screens have no menu
     OwnedPtr<MenuBaseI> currentMenu;   // the current screen's menu, null for none
     OwnedPtr<Texture> launchImage;     // "Default.png" while the title shows
-    bool fromNewHiScore = false;
-    bool languageFirst = false;        // the first start's title is the language choice, until it is made       // the tables were opened with a new entry
+    bool fromNewHiScore = false;       // the tables were opened with a new entry
+    bool languageFirst = false;        // the first start's title is the language choice, until it is made
     String lastEnteredName;            // the name last typed for a high score
     int32_t lastReleaseX = -1;
     int32_t lastReleaseY = -1;
     int32_t frameCount = 0;
-    int32_t lastClickMs = -1;          // game time of the last menu click
+    int32_t lastClickMs = -1;          // running clock at the last menu click; -1 none
+    bool menuFrameWanted = false;      // the current menu wants a frame at menuFrameDueMs (running clock)
+    int32_t menuFrameDueMs = 0;
     // How often each of the suggestion kinds was offered; the maintainers' console reports them.
     static constexpr int kSuggestionKinds = 80;
     int32_t suggestionCounts[kSuggestionKinds] = {};
@@ -373,6 +380,10 @@ public:
     MyView hudView;
 
 private:
+    // Notes when the current menu wants its next frame (MenuBaseI::frameWantedInMs).
+    void takeMenuFrameWish();
+    // The first start's language offer: the title for an English device, else the language choice.
+    void offerDeviceLanguage();
     // The play screen under the menus: background, idle furballs, bar, board,
     // bursts, banner, score board and heads-up display; true while it moves.
     bool drawPlayScreen();

@@ -121,12 +121,9 @@ void KelzoGame::screenAction(int action)
         return;
     case ScreenTitle:
     case ScreenLanguage:
-        if (currentScreen == ScreenTitle && languageFirst) {
-            // The language is chosen: the title itself follows.
+        // The first start's language answer goes on as the title's does.
+        if (currentScreen == ScreenTitle)
             languageFirst = false;
-            showMenu(ScreenTitle);
-            return;
-        }
         if (currentScreen == ScreenLanguage && previousScreen == ScreenSettings)
             showMenu(ScreenSettings);
         else

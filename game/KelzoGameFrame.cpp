@@ -144,6 +144,7 @@ bool KelzoGame::drawMenus()
         }
         moving = currentMenu->render() != 0;
     }
+    takeMenuFrameWish();
     moving = updateAnimations(gBubbleAnimations) || moving;
     moving = gMenuStack.render() != 0 || moving;
     if (screenFactory) {
@@ -185,8 +186,8 @@ bool KelzoGame::drawFrame()
         helpTips.frame(gGameClock.now(), tips, *currentGame, gMenuStack.size() > 0);
     dropStaleBarTap();
     gGameClock.update();
-    if (currentScreen == ScreenGameOver && gameOverMs >= 0 &&
-        static_cast<int32_t>(microsSinceStart() / 1000) - gameOverMs >= kGameOverAlertDelayMs) {
+    if (currentScreen == ScreenGameOver && gameOverMs != -1 &&
+        gameTimeDiff(gGameClock.running(), gameOverMs) >= kGameOverAlertDelayMs) {
         gameOverMs = -1;
         gameOver(true, false);
     }

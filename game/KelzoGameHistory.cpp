@@ -25,6 +25,10 @@ const int kAnsweredRatingVersion = 161;
 const int kRatingVersion = 162;
 const int kRatingMinLevel = 8;
 const int kRatingMinPlaySeconds = 3600;
+const int kRatingMessageFontSize = 16;
+const char kRatingAskedAgainMessage[] =
+    "If you are enjoying this latest update, we'd really appreciate it if you could help us out again, by taking "
+    "just one minute to visit the AppStore and create/update your review for Kelzo in iTunes :)";
 const int kLastChallengeLevel = 29;
 const int kLastFrenzyLevel = 36;
 const int kNoMoreLevels = 30;
@@ -244,10 +248,20 @@ void KelzoGame::maybeAskForRating(int level, int delayMs)
     showRatingPrompt(delayMs);
 }
 
-void KelzoGame::showRatingPrompt(int)
+String KelzoGame::ratingPromptMessage() const
 {
-    // Asked again: the message that names the store is this game's own text 277 in every language.
-    showAlert(kAlertRating, getText(276), getText(277), getText(278), getText(279));
+    // A player asked before (a rating version is stored) reads, in English, a plea to come back to the review.
+    const bool askedBefore = gSettings && gSettings->ratingValue2 >= 1;
+    if (askedBefore && isLanguage(kEnglish))
+        return String(kRatingAskedAgainMessage);
+    return getText(277);
+}
+
+void KelzoGame::showRatingPrompt(int delayMs)
+{
+    const String message = ratingPromptMessage();
+    showAlert(kAlertRating, getText(276).c_str(), message.c_str(), getText(278).c_str(), getText(279).c_str(),
+              delayMs, kRatingMessageFontSize);
     gAbSettings.count(StatShowedRateMe);
 }
 

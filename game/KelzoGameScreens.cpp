@@ -6,11 +6,11 @@
 #include "Core/GameClock.h"
 #include "Core/Language.h"
 #include "Core/Log.h"
+#include "Core/Platform.h"
 #include "board/Board.h"
 #include "game/AlertId.h"
 #include "game/KelzoGame.h"
 #include "game/SelectedMode.h"
-#include "game/MainLoop.h"
 #include "graphics/ScreenFader.h"
 #include "graphics/GlState.h"
 #include "modes/BlitzRules.h"
@@ -26,7 +26,7 @@
 
 namespace {
 
-const int kClickSpacingMs = 301;
+const int kTransitionClickSpacingMs = 301;
 const int kHiScoreRanks = 12;          // a score ranking below these gets no entry screen
 const int kFreePlaySlot = 7;
 const int kYayEffect = 3;
@@ -113,10 +113,22 @@ bool KelzoGame::gameInProgress() const
     return currentGame && !currentGame->board.isNull();
 }
 
+void KelzoGame::offerDeviceLanguage()
+{
+    // An English device goes straight to the title; any other is asked, with its own language in the middle
+    // when the game has it. Only the answer is stored in "lang.dat": an offer is not a choice.
+    const int device = languageOfCode(getDeviceLanguage());
+    languageFirst = device != kEnglish;
+    if (device > kEnglish)
+        useLanguage(device);
+}
+
 void KelzoGame::showFirstScreen()
 {
     Settings* settings = gSettings;
-    languageFirst = gAbSettings.realRuns == 0;
+    languageFirst = false;
+    if (gAbSettings.realRuns == 0)
+        offerDeviceLanguage();
     if (gAbSettings.realRuns <= 2 || !settings) {
         if (settings)
             settings->hiScoreValue2 = 1;   // the theme-introduction flag
@@ -151,8 +163,8 @@ void KelzoGame::showMenu(ScreenId id, bool newHiScore)
     buildScreen(id, newHiScore);
 
     if (id != ScreenTitle && id != ScreenGameOverAlert && id != ScreenGameOver) {
-        const int32_t now = gGameClock.now();
-        if (lastTransitionSoundMs == -1 || gameTimeDiff(now, lastTransitionSoundMs) >= kClickSpacingMs) {
+        const int32_t now = gGameClock.running();
+        if (lastTransitionSoundMs == -1 || gameTimeDiff(now, lastTransitionSoundMs) >= kTransitionClickSpacingMs) {
             soundPlayer.playMenuClickEffect();
             lastTransitionSoundMs = now;
         }
@@ -226,14 +238,13 @@ void KelzoGame::buildScreen(ScreenId id, bool newHiScore)
     case ScreenRating:
         gAbSettings.count(StatViewedStats);
         break;
-    case ScreenHistory:
-        gAbSettings.count(StatViewedtHist);
-        break;
     case ScreenModeMenu:
         gAbSettings.count(StatGameModeMenu);
         break;
     case ScreenAds:
         gAbSettings.count(StatMoreGames);
+        break;
+    case ScreenHistory:   // the history page counts its own openings
         break;
     default:
         break;
@@ -301,8 +312,8 @@ void KelzoGame::gameOver(bool withAlert, bool silent)
         showMenu(ScreenGameOver);
         if (soundPlayer.gameOverMode != 1)
             scheduleEvent(kGameOverEffect, 200);
-        // Off the play screen the game clock stands still: the wait for what follows is real time.
-        gameOverMs = static_cast<int32_t>(microsSinceStart() / 1000);
+        // Off the play screen game time stands still: the wait for what follows is on the running clock.
+        gameOverMs = gGameClock.running();
         pauseClockIfRunning();
         return;
     }

@@ -16,7 +16,7 @@
 
 namespace {
 
-const int kClickSpacingMs = 301;
+const int kMenuClickSpacingMs = 301;
 const int kBubbleTouchAgeMs = 1350;    // a touch closes the touch-dismissed tips this old
 
 const int kUndoDismissedTips[] = {6, 20, 13, 14, 30, 58, 61, 62, 59, 60};
@@ -44,6 +44,21 @@ void KelzoGame::handleTouch(int phase, TouchPoint at, TouchPoint)
         else if (currentGame)
             currentGame->handleTouch(1, at.x, at.y);
     }
+    takeMenuFrameWish();
+}
+
+void KelzoGame::takeMenuFrameWish()
+{
+    const int inMs = currentMenu ? currentMenu->frameWantedInMs() : -1;
+    menuFrameWanted = inMs >= 0;
+    if (menuFrameWanted)
+        menuFrameDueMs = int32_t(uint32_t(gGameClock.running()) + uint32_t(inMs));
+}
+
+bool KelzoGame::needsFrame()
+{
+    // Asked on every pass of the loop, between frames: the running clock is read afresh.
+    return menuFrameWanted && gameTimeDiff(gGameClock.scaledElapsed(), menuFrameDueMs) >= 0;
 }
 
 void KelzoGame::touchBegan(int x, int y)
@@ -185,8 +200,8 @@ void KelzoGame::dropStaleBarTap() { barTap.abandonIfOld(gGameClock.now()); }
 void KelzoGame::playClick()
 {
     MutexLock lock(&frameMutex);
-    const int32_t now = gGameClock.now();
-    if (lastClickMs != -1 && gameTimeDiff(now, lastClickMs) < kClickSpacingMs)
+    const int32_t now = gGameClock.running();
+    if (lastClickMs != -1 && gameTimeDiff(now, lastClickMs) < kMenuClickSpacingMs)
         return;
     soundPlayer.playMenuClickEffect();
     lastClickMs = now;

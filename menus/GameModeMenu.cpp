@@ -134,7 +134,7 @@ GameModeMenu::GameModeMenu(ModeChoiceHostI* progressHost, int leftScreen)
     ModeOption* tile = static_cast<ModeOption*>(modeTile(selectedMode));
     if (tile && host->tipShownCount(kTipHintCounter) < kOpeningHints) {
         tile->bubbleRequested = 1;
-        gModeBubbleTimer = gGameClock.current;
+        gModeBubbleTimer = gGameClock.running();
         host->countTipShown(kTipHintCounter);
     }
 }
@@ -253,7 +253,7 @@ int GameModeMenu::handleTouch(int phase, int x, int y)
     const int r = TiledMenu::handleTouch(phase, x, y);
     if (phase != TouchUp)
         return r;
-    gModeBubbleTimer = gGameClock.current;
+    gModeBubbleTimer = gGameClock.running();
     if (r == kStartTag)
         return startPressed();
     switchMode();
@@ -302,9 +302,8 @@ int GameModeMenu::render()
             gModeBubbleTimer += kFirstFrameExtraMs;
     }
     runBubbleCountdown();
-    // A bubble that has faded out is let go. Only a bubble that is fading asks for frames: one that rests
-    // fully shown, or has faded out and waits to be let go, looks the same on the loop's idle frames, which
-    // also run the countdown.
+    // A bubble that has faded out is let go. A fading bubble or a gliding slider asks for every frame; the
+    // star's pulse and the countdown go on at the slower pace of frameWantedInMs.
     if (gModeBubble && !gModeBubble->render())
         deleteModeBubble();
     return levelSelect->scroller.isMoving() || (gModeBubble && gModeBubble->animating()) ? 1 : 0;
@@ -316,7 +315,7 @@ void GameModeMenu::drawStar()
     const float tx = (float)tile->x, ty = (float)tile->y;
     DrawParams glow;
     glow.blendMode = BlendAlpha;
-    glow.alpha = newStarGlowAlpha(gGameClock.current);
+    glow.alpha = newStarGlowAlpha(gGameClock.running());
     drawTexture(newStarGlowTexture.get(), tx + kGlowDx, ty + kGlowDy, glow);
     drawTexture(newStarTexture.get(), tx + kStarDx, ty + kStarDy, DrawParams());
     drawTexture(newStarGlowTexture.get(), tx + kGlowDx, ty + kGlowDy, glow);
@@ -326,7 +325,7 @@ void GameModeMenu::runBubbleCountdown()
 {
     if (gModeBubbleTimer == -1)
         return;
-    if (gameTimeDiff(gGameClock.current, gModeBubbleTimer) > kBubbleShowMs) {
+    if (gameTimeDiff(gGameClock.running(), gModeBubbleTimer) > kBubbleShowMs) {
         if (gModeBubble)
             gModeBubble->close(kBubbleFadeMs, false);
         gModeBubbleTimer = -1;

@@ -34,6 +34,9 @@ public:
 
     int render() override;
     int handleTouch(int phase, int x, int y) override;
+    // The Frenzy star pulses and the bubble's countdown runs while the menu shows: a frame every 40 ms.
+    int frameWantedInMs() override { return kPulseFrameMs; }
+    static const int kPulseFrameMs = 40;
     void addContents() override;
 
     // Shows the options for the selected mode: the difficulty tiles or the slider, under its heading.

@@ -36,7 +36,14 @@ KelzoMainMenuNew::KelzoMainMenuNew(const MainMenuSetup& menuSetup)
 
 int KelzoMainMenuNew::render()
 {
+    touchedSinceFrame = false;
     return TiledMenu::render();
+}
+
+int KelzoMainMenuNew::handleTouch(int phase, int x, int y)
+{
+    touchedSinceFrame = true;
+    return TiledMenu::handleTouch(phase, x, y);
 }
 
 void KelzoMainMenuNew::addContents()

@@ -13,8 +13,8 @@ struct MainMenuSetup {
 
 // The main menu: a wooden frame of six or seven engraved entries with a divider between each two, and while a
 // game is in progress a resume button on a panel below the frame. A tap on an entry returns its row id
-// (MainMenuEntries.h), the resume button 7. Nothing on it moves by itself, so it asks for no frames: a pressed
-// entry's glow shows on the main loop's next idle frame, as on every resting screen.
+// (MainMenuEntries.h), the resume button 7. Nothing on it moves by itself, so it rests between touches; a
+// touch asks for the next frame, so that a pressed entry glows (and stops glowing) at once.
 //
 //   MainMenuSetup setup;  setup.selectedMode = gSettings->gameMode;  ...
 //   KelzoMainMenuNew* menu = new KelzoMainMenuNew(setup);
@@ -27,6 +27,8 @@ public:
     explicit KelzoMainMenuNew(const MainMenuSetup& setup);
 
     int render() override;
+    int handleTouch(int phase, int x, int y) override;
+    int frameWantedInMs() override { return touchedSinceFrame ? 0 : -1; }
     void addContents() override;
     // One entry (and a divider row above it unless it is the first), from *rowCounter on.
     void addButtonRow(int* rowCounter, int rowId);
@@ -35,6 +37,7 @@ public:
     int frameMinimum;
     int buttonCount = 0;
     int firstEntryChild = -1;  // the first entry's child record
+    bool touchedSinceFrame = false;
 
 private:
     void addResumeButton();

@@ -17,7 +17,7 @@ int KelzoModeChoiceHost::currentGameVariant() { return game.currentGame ? game.c
 
 void KelzoModeChoiceHost::playClick()
 {
-    const int32_t now = gGameClock.current;
+    const int32_t now = gGameClock.running();
     if (lastClickMs != -1 && gameTimeDiff(now, lastClickMs) < kClickSpacingMs)
         return;
     lastClickMs = now;

@@ -42,7 +42,8 @@ RunningGame runningGameOf(KelzoGame& game)
     running.exists = true;
     running.started = current->hasStarted();
     running.hasBoard = !current->board.isNull();
-    running.boardLevel = current->level;
+    // A replayed history card's board may be of another level than its game.
+    running.boardLevel = running.hasBoard ? current->board->level : current->level;
     running.gameType = current->type();
     running.modeName = current->modeName();
     running.difficultyName = difficultyNameText(current->settings);
@@ -64,17 +65,8 @@ void KelzoScreenFactory::bindHosts(KelzoGame& game)
 
 MenuBaseI* KelzoScreenFactory::makeFirstLanguageMenu()
 {
-    // The device's language is chosen to begin with when it is one of the game's.
-    const String device = getDeviceLanguage();
-    static const struct {
-        const char* code;
-        int language;
-    } kOffered[] = {{"en", kEnglish}, {"de", kGerman}, {"es", kSpanish}, {"fr", kFrench}, {"it", kItalian}};
-    if (device.length() >= 2)
-        for (const auto& offered : kOffered)
-            if (device.c_str()[0] == offered.code[0] && device.c_str()[1] == offered.code[1])
-                setLanguage(offered.language);
-    // The shell draws the launch picture under the title screen.
+    // The shell has put the device's language in the middle when it is one of the game's, and draws the
+    // launch picture under the title screen.
     return new LanguageSelectMenu(menuHost_.get(), false);
 }
 

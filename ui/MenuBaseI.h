@@ -17,6 +17,9 @@ public:
     // Phase as TouchPhase: a press arms the option under it, a release reports it when it is the armed one.
     virtual int handleTouch(int phase, int x, int y);
     virtual void auxHook() {}
+    // At rest, how many ms from now the menu wants its next frame (read after each frame and each touch): a
+    // pressed glow to show, a pulse to go on; -1 none, the loop then rests.
+    virtual int frameWantedInMs() { return -1; }
 
     int hookCalled = 0;   // 1 once onFirstDraw has been called
     int armedIndex = -1;  // the option pressed, -1 none

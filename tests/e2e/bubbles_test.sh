@@ -76,10 +76,9 @@ for lang in en_US de_DE es_ES fr_FR it_IT; do
     short="${lang%%_*}"
     copy_data_folder
     log="$out/kelzo-$short.log"
-    launch_game LANG="$lang.UTF-8"
-    # The first start asks for the language, with the device's selected: OK.
-    tap_to_screen screen 0 1 0
-    walk_first_title_to_main_menu
+    launch_game "$lang.UTF-8"
+    # The first start asks for the language, with the device's selected (OK), unless the device speaks English.
+    walk_first_start_to_main_menu
     tap_to_screen screen 3 0 15
     shot "${short}_mode_menu_hint"
     pause 5   # the opening hint goes

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Walks the real program through every screen a player reaches, on a desktop (openbox in a virtual X display)
-# with the loopback score server: the language choice of the first start, the title, the how-to-play screen
+# with the loopback score server: the title of an English first start, the how-to-play screen
 # (its tutorial left at the first step),
 # the main menu, the game-mode menu with its level choice and a game of Arcade, Challenge, Frenzy and Free
 # Play (a move in each, one Free Play puzzle played to its end), pause and resume through the focus, the high
@@ -90,9 +90,8 @@ drawn_shot() {
 # ---- the first start
 start_game
 grep -q "servers at 127.0.0.1:$port" "$log" || fail "the game did not take KELZO_SERVER_HOST"
-grep -q "screen 0 taps:" "$log" || fail "the first start did not open the language choice"
-menu_shot language_first_start 320x480+0+0
-tap_to_screen screen 0 1 0
+# An English device's first start opens on the title (the language choice is menus_test.sh's).
+grep -q "screen 0 taps:" "$log" && fail "an English first start asked for the language"
 menu_shot title 320x480+0+0
 # The first start's how-to-play screen: its alert, the tutorial's first step, left by the bar's double tap.
 tap_xy_to_screen 160 240 6

@@ -91,8 +91,7 @@ start_mode() {
 
 # ---- Challenge
 start_game first
-walk_language_to_title "$out"
-walk_first_title_to_main_menu
+walk_first_start_to_main_menu "$out"
 popups="$(log_count "alert -1 taps")"
 start_mode 3
 wait_more "alert -1 taps" "$popups" || fail "no Challenge level intro"

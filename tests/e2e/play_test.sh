@@ -20,7 +20,7 @@ launch_game
 eval "$(xdotool getwindowgeometry --shell "$window")"
 echo "window $window at $X,$Y size ${WIDTH}x$HEIGHT"
 [ "$WIDTH" = 320 ] && [ "$HEIGHT" = 480 ] || fail "window is ${WIDTH}x$HEIGHT, not 320x480"
-walk_language_to_title "$out"
+walk_first_start_to_how_to_play "$out"
 walk_tutorial_to_play "$out"
 sleep 1   # the cross-fade into the play screen ends
 

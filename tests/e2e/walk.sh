@@ -137,22 +137,44 @@ wait_first_screen() {
     fail "no screen $1 within 30 s"
 }
 
-# A fresh start walked to the play screen: the language choice over the launch picture, OK, the title, the
-# how-to-play screen and its Back, the main menu, Play, the game-mode menu, Start, the game intro, a tap, the
+# A fresh start walked to the play screen: the first screen and the how-to-play screen (as
+# walk_first_start_to_main_menu), the main menu, Play, the game-mode menu, Start, the game intro, a tap, the
 # board. With $1, a screenshot of each screen goes into that folder.
 walk_fresh_start_to_play() {
-    walk_language_to_title "${1:-}"
-    walk_title_to_play "${1:-}"
+    walk_first_start_to_main_menu "${1:-}"
+    walk_main_menu_to_play "${1:-}"
 }
 
-# The first start's language choice, OK, and the title.
-walk_language_to_title() {
+# The first screen of a first start, by the game's locale (launch_game's; English when none was given): an
+# English device sees the title, and stays there; any other the language choice over the launch picture, whose
+# OK leads to the how-to-play screen. "lang.dat" (in the working folder) waits for that OK.
+walk_first_screen() {
     local shots="${1:-}"
     wait_first_screen 0
-    grep -q "screen 0 taps:" "$log" || fail "the first start did not open the language choice"
-    shoot_screen "$shots" language
-    tap_to_screen screen 0 1 0
-    shoot_screen "$shots" title
+    case "${game_locale:-en_US.UTF-8}" in
+    en*)
+        grep -q "screen 0 taps:" "$log" && fail "an English first start asked for the language"
+        shoot_screen "$shots" title
+        ;;
+    *)
+        grep -q "screen 0 taps:" "$log" || fail "the first start did not open the language choice"
+        shoot_screen "$shots" language
+        [ -e "${work:-.}/data/lang.dat" ] && fail "lang.dat was written before the language was chosen"
+        tap_to_screen screen 0 1 6
+        ;;
+    esac
+}
+
+# A first start on to the how-to-play screen: the first screen, and the title's tap when it is the title.
+walk_first_start_to_how_to_play() {
+    walk_first_screen "${1:-}"
+    grep -q "screen 6 shown" "$log" || tap_xy_to_screen 160 240 6
+}
+
+# A first start on to the main menu: the how-to-play screen, left as walk_how_to_play_to_main_menu.
+walk_first_start_to_main_menu() {
+    walk_first_start_to_how_to_play "${1:-}"
+    walk_how_to_play_to_main_menu "${1:-}"
 }
 
 # The bottom bar's double tap, between its buttons; on the tutorial its taps count only within 900 ms.
@@ -173,11 +195,17 @@ ask_to_leave_tutorial() {
     fi
 }
 
-# From the title of a first start to the main menu: the how-to-play tutorial comes next, and is left by the bar's
-# double tap and the question it raises.
+# From the title of a start without a saved state to the main menu: the how-to-play screen comes next (see
+# walk_how_to_play_to_main_menu).
 walk_first_title_to_main_menu() {
-    local shots="${1:-}"
     tap_xy_to_screen 160 240 6
+    walk_how_to_play_to_main_menu "${1:-}"
+}
+
+# From the how-to-play screen to the main menu: its alert answered, the tutorial left by the bar's double tap
+# and the question it raises.
+walk_how_to_play_to_main_menu() {
+    local shots="${1:-}"
     wait_more "alert 6 taps:" 0 || fail "the how-to-play screen did not open with its alert"
     shoot_screen "$shots" how_to_play
     tap_to_alert_answer 6 0
@@ -214,8 +242,13 @@ leave_game_intro() {
 
 # From the title (a first start's: the tutorial comes next) to the play screen.
 walk_title_to_play() {
+    walk_first_title_to_main_menu "${1:-}"
+    walk_main_menu_to_play "${1:-}"
+}
+
+# From the main menu to the play screen: Play, the game-mode menu, Start, the game intro and its leaving.
+walk_main_menu_to_play() {
     local shots="${1:-}"
-    walk_first_title_to_main_menu "$shots"
     tap_to_screen screen 3 0 15
     shoot_screen "$shots" mode_menu
     tap_to_screen screen 15 0 1 last    # Start (the mode tiles use the same tags)
@@ -264,12 +297,11 @@ swipe_cell() {
     swipe $((3 + 45 * $1 + 22)) $((73 + 45 * $2 + 22)) "$3" "$4"
 }
 
-# From a first start's title through the whole tutorial into a game of the selected mode, and on to the play
-# screen: taps move it on while its demonstrations play, a throw from the wrong furball is taken back with the
-# bar's undo (the step comes again), then the two right throws and the last taps.
+# From a first start's how-to-play screen through the whole tutorial into a game of the selected mode, and on to
+# the play screen: taps move it on while its demonstrations play, a throw from the wrong furball is taken back
+# with the bar's undo (the step comes again), then the two right throws and the last taps.
 walk_tutorial_to_play() {
     local shots="${1:-}" step again shown_intro shown_modes
-    tap_xy_to_screen 160 240 6
     wait_more "alert 6 taps:" 0 || fail "the how-to-play screen did not open with its alert"
     shoot_screen "$shots" how_to_play
     tap_to_alert_answer 6 0

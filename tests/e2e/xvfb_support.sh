@@ -78,11 +78,18 @@ start_window_manager() {
     wait_for 100 wmctrl -m || fail "openbox did not start"
 }
 
-# Starts the game in $work/data, in English and without sound, its output going to $log, with the
-# environment settings given as arguments (NAME=value ...); waits for its first screen and sets game_pid and
-# window. The game does not hold the loopback server's input open, so that the server can be stopped under it.
+# Starts the game in $work/data without sound, its output going to $log: in the locale given first (a LANG value
+# such as fr_FR.UTF-8; English when the first argument is a setting), with the environment settings given as the
+# other arguments (NAME=value ...); waits for its first screen and sets game_locale, game_pid and window. The
+# game does not hold the loopback server's input open, so that the server can be stopped under it.
 launch_game() {
-    (cd "$work/data" && exec env LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy "$@" "$kelzo") >"$log" 2>&1 5>&- &
+    game_locale=en_US.UTF-8
+    if [ $# -gt 0 ] && [[ "$1" != *=* ]]; then
+        game_locale="$1"
+        shift
+    fi
+    (cd "$work/data" && exec env -u LC_ALL -u LC_MESSAGES LANG="$game_locale" SDL_AUDIODRIVER=dummy "$@" \
+        "$kelzo") >"$log" 2>&1 5>&- &
     game_pid=$!
     wait_first_screen 0
     window="$(xdotool search --name '^Kelzo$' | head -n1)"

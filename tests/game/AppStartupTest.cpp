@@ -12,6 +12,7 @@
 
 #include "Core/File.h"
 #include "Core/GameClock.h"
+#include "Core/Language.h"
 #include "board/Board.h"
 #include "board/GameGraphics.h"
 #include "game/AppStartup.h"
@@ -27,6 +28,7 @@
 #include "tests/graphics/GlTestContext.h"
 #include "platform/ServerAddresses.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/LocaleVariables.h"
 #include "tests/support/LoopbackServer.h"
 #include "ui/BubbleHost.h"
 #include "ui/CustomAlertView.h"
@@ -135,6 +137,9 @@ TEST_F(AppStartupTest, StartsOnTheTitleLeadsToAPlayableBoardAndShutsDownInOrder)
     enterOwnFolder();
     copyDataFolder();
 
+    // A device language the game lacks: the first start asks for the language, English in the middle.
+    LocaleVariables locale;
+    locale.set(nullptr, nullptr, "nl_NL.UTF-8");
     BvGameI* app = appStartup(nullptr, nullptr);
     ASSERT_NE(app, nullptr);
     ASSERT_NE(gGame, nullptr);
@@ -150,6 +155,7 @@ TEST_F(AppStartupTest, StartsOnTheTitleLeadsToAPlayableBoardAndShutsDownInOrder)
     EXPECT_TRUE(gGameClock.paused);   // only the play screen runs it
 
     // The first start opens on the title screen, as the language choice; the launch picture is drawn there.
+    EXPECT_EQ(currentLanguage(), kEnglish);
     EXPECT_EQ(gGame->currentScreen, ScreenTitle);
     EXPECT_TRUE(gGame->languageFirst);
     app->drawFrame();

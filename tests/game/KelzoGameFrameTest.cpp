@@ -16,6 +16,7 @@
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "ui/MenuBaseI.h"
+#include "ui/MenuStack.h"
 #include "ui/SharedMenuTextures.h"
 
 namespace {
@@ -35,7 +36,7 @@ protected:
         savedFph = gAbSettings.fph;
         savedLb = gAbSettings.lb;
         gAbSettings.lb = -1;
-        // A test without a GL context may have made the shared textures before: they are made again here.
+        // Made afresh: textures an earlier test's GL context made are not this context's.
         releaseSharedMenuTextures();
         loadSharedMenuTextures();
         // A cross-fade left running by an earlier test would keep every frame moving.
@@ -154,6 +155,23 @@ TEST_F(KelzoGameFrameTest, WhatTheFrameAnswersAndTheDimming)
     gGameClock.pause();
     EXPECT_FALSE(game.drawFrame()) << "paused";
     gGameGraphics = nullptr;
+}
+
+// After a silent game over the alert follows 700 ms later on the running clock: game time stands still there.
+TEST_F(KelzoGameFrameTest, TheSilentGameOversAlertWaitsOnTheRunningClock)
+{
+    KelzoGame game;
+    game.currentScreen = ScreenGameOver;
+    gGameClock.pause();
+    game.gameOverMs = gGameClock.scaledElapsed() + 600000;   // ten minutes on: not yet
+    game.drawFrame();
+    EXPECT_EQ(ScreenGameOver, game.currentScreen);
+    game.gameOverMs = gGameClock.scaledElapsed() - 5000;     // long gone by
+    game.drawFrame();
+    EXPECT_EQ(ScreenGameOverAlert, game.currentScreen);
+    EXPECT_EQ(-1, game.gameOverMs);
+    EXPECT_TRUE(gGameClock.paused);
+    gMenuStack.deleteAllMenus();   // the game-over alert
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "Core/GameClock.h"
+#include "Core/Language.h"
 #include "board/Board.h"
 #include "game/KelzoGame.h"
 #include "modes/ChallengeBests.h"
@@ -15,6 +16,7 @@
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "settings/Statistics.h"
+#include "ui/CustomAlertView.h"
 #include "ui/MenuStack.h"
 #include "tests/support/TempFolder.h"
 
@@ -192,6 +194,28 @@ TEST_F(PlayHistoryQueriesTest, RatingGates)
         }
     }
     EXPECT_EQ(2, gAbSettings.counter(StatShowedRateMe));
+}
+
+// The prompt comes after its caller's delay; a player asked before reads the English plea to review again.
+TEST_F(PlayHistoryQueriesTest, RatingPromptWaitsItsDelayAndAsksAgainInItsOwnWords)
+{
+    struct Case {
+        int version, language, delayMs;
+        bool plea;
+    } cases[] = {{-1, kEnglish, 500, false}, {1, kEnglish, 1000, true}, {1, kFrench, 500, false}};
+    for (const Case& c : cases) {
+        useLanguage(c.language);
+        settings.ratingValue2 = c.version;
+        const bool plea = strstr(game.ratingPromptMessage().c_str(), "help us out again") != nullptr;
+        EXPECT_EQ(c.plea, plea) << c.version << " " << c.language;
+        gMenuStack.deleteAllMenus();
+        game.showRatingPrompt(c.delayMs);
+        CustomAlertView* alert = dynamic_cast<CustomAlertView*>(gMenuStack.top());
+        ASSERT_NE(nullptr, alert);
+        EXPECT_EQ(c.delayMs, alert->startDelayMs);
+        EXPECT_EQ(22, game.currentAlertId);
+    }
+    useLanguage(kEnglish);
 }
 
 TEST_F(PlayHistoryQueriesTest, AskedBeforeStopsAskingTwiceInThree)

@@ -5,13 +5,18 @@
 
 #include <vector>
 
+#include "Core/File.h"
 #include "Core/GameClock.h"
+#include "Core/Language.h"
 #include "board/Board.h"
 #include "game/AlertId.h"
 #include "game/KelzoGame.h"
 #include "graphics/ScreenFader.h"
 #include "tests/modes/PlainTestGame.h"
+#include "settings/AbSettings.h"
 #include "settings/Settings.h"
+#include "tests/support/LocaleVariables.h"
+#include "tests/support/TempFolder.h"
 #include "ui/MenuBaseI.h"
 #include "ui/MenuStack.h"
 
@@ -24,7 +29,9 @@ public:
     int render() override { return 0; }
     int hitTest(int, int) override { return -1; }
     int handleTouch(int phase, int, int) override { return phase == 2 ? code : -1; }
+    int frameWantedInMs() override { return frameIn; }
     int code;
+    int frameIn = -1;
 };
 
 // Makes a menu answering `code` for every screen it is asked for, and notes the screens asked.
@@ -40,16 +47,22 @@ public:
     std::vector<int> asked;
 };
 
-class ScreenFlowTest : public ::testing::Test {
+// In a folder of its own: some switches save the state, and the first start must leave no "lang.dat".
+class ScreenFlowTest : public TempFolderTest {
 protected:
     void SetUp() override
     {
+        TempFolderTest::SetUp();
         gGameClock = GameClock();
         gGameClock.updateAt(10000);
         gScreenFader.capturePending = 0;
         game.screenFactory = &screens;
     }
-    void TearDown() override { gMenuStack.deleteAllMenus(); }
+    void TearDown() override
+    {
+        gMenuStack.deleteAllMenus();
+        TempFolderTest::TearDown();
+    }
 
     // A tap that the current screen's menu answers with `code`.
     void answer(int code)
@@ -111,6 +124,67 @@ TEST_F(ScreenFlowTest, TwoSwitchesWithin300MsClickOnce)
     for (ScreenId quiet : {ScreenTitle, ScreenGameOver}) {
         game.showMenu(quiet);
         EXPECT_EQ(first + 301, game.lastTransitionSoundMs) << quiet;
+    }
+}
+
+// Off the play screen game time stands still; clicks and timed sounds go by the running clock.
+TEST_F(ScreenFlowTest, MenusLeftFromPlayKeepClickingAndSoundingOnTime)
+{
+    game.currentScreen = ScreenPlaying;
+    game.showMenu(ScreenMainMenu);
+    ASSERT_TRUE(gGameClock.paused);
+    const int32_t gameTime = gGameClock.now();
+    int32_t last = game.lastTransitionSoundMs;
+    for (int i = 1; i <= 3; i++) {
+        gGameClock.updateAt(10000 + 400 * i);
+        game.showMenu(i % 2 ? ScreenSettings : ScreenMainMenu);
+        EXPECT_EQ(10000 + 400 * i, game.lastTransitionSoundMs) << i;
+        EXPECT_NE(last, game.lastTransitionSoundMs) << i;
+        last = game.lastTransitionSoundMs;
+        game.playClick();
+        EXPECT_EQ(10000 + 400 * i, game.lastClickMs) << i;
+    }
+    EXPECT_EQ(gameTime, gGameClock.now());
+
+    // A silent game over: its sound falls due 200 ms on (less the frame's lead) while the clock is paused.
+    game.currentScreen = ScreenPlaying;
+    gGameClock.resumeAt(20000);
+    gGameClock.updateAt(20000);
+    game.gameOver(true, true);
+    ASSERT_TRUE(gGameClock.paused);
+    ASSERT_EQ(1, game.timedEvents.size());
+    std::vector<int> played;
+    auto play = [&](int kind) {
+        played.push_back(kind);
+        return true;
+    };
+    gGameClock.updateAt(20099);
+    game.timedEvents.runDue(play);
+    EXPECT_TRUE(played.empty());
+    gGameClock.updateAt(20100);
+    game.timedEvents.runDue(play);
+    EXPECT_EQ(std::vector<int>{kEventGameOver}, played);
+    EXPECT_EQ(20000, game.gameOverMs);
+}
+
+// The loop's idle question follows what the current menu wants, as read after its last frame or touch.
+TEST_F(ScreenFlowTest, TheLoopDrawsWhenTheMenuWantsAFrame)
+{
+    EXPECT_FALSE(game.needsFrame()) << "no menu";
+    struct Case {
+        int frameIn;
+        bool due;
+    } cases[] = {{-1, false}, {0, true}, {40 * 60 * 1000, false}};
+    for (const Case& c : cases) {
+        AnsweringMenu* menu = new AnsweringMenu(-1);
+        menu->frameIn = c.frameIn;
+        game.currentMenu.reset(menu);
+        gGameClock.update();
+        game.handleTouch(0, TouchPoint{160, 200}, TouchPoint{-1, -1});
+        EXPECT_EQ(c.due, game.needsFrame()) << c.frameIn;
+        menu->frameIn = -1;   // at rest again after its next touch
+        game.handleTouch(2, TouchPoint{160, 200}, TouchPoint{-1, -1});
+        EXPECT_FALSE(game.needsFrame()) << c.frameIn;
     }
 }
 
@@ -203,15 +277,46 @@ TEST_F(ScreenFlowTest, AStoredHighScoreEndsTheGameItCameFrom)
     EXPECT_TRUE(played->ended);   // saved as ended: a restart does not offer it again
 }
 
-TEST_F(ScreenFlowTest, TheFirstStartsTitleIsTheLanguageChoiceThenTheTitle)
+// The first start by the device's language: English opens the title, any other the language choice (the
+// game's own languages in the middle), whose answer goes on past the title. Only the answer stores a language.
+TEST_F(ScreenFlowTest, TheFirstStartAsksForTheLanguageUnlessTheDeviceSpeaksEnglish)
 {
-    game.languageFirst = true;
-    game.showMenu(ScreenTitle);
-    answer(1);
-    EXPECT_EQ(ScreenTitle, game.currentScreen);
+    struct Case {
+        const char* locale;
+        bool tutorialDone;
+        bool asked;
+        int offered;
+        ScreenId afterAnswer;
+    } cases[] = {
+        {"en_GB.UTF-8", false, false, kEnglish, ScreenHowToPlay}, {"en_US", true, false, kEnglish, ScreenModeMenu},
+        {"de_DE.UTF-8", false, true, kGerman, ScreenHowToPlay},   {"es_ES", false, true, kSpanish, ScreenHowToPlay},
+        {"fr_FR.UTF-8", true, true, kFrench, ScreenModeMenu},     {"it_IT", false, true, kItalian, ScreenHowToPlay},
+        {"nl_NL.UTF-8", false, true, kEnglish, ScreenHowToPlay},  {"x", true, true, kEnglish, ScreenModeMenu},
+    };
+    LocaleVariables locale;
+    const int runs = gAbSettings.realRuns;
+    for (const Case& c : cases) {
+        useLanguage(kEnglish);
+        locale.set(nullptr, nullptr, c.locale);
+        gAbSettings.realRuns = 0;
+        game.tutorialDone = c.tutorialDone;
+        game.showFirstScreen();
+        EXPECT_EQ(ScreenTitle, game.currentScreen) << c.locale;
+        EXPECT_EQ(c.asked, game.languageFirst) << c.locale;
+        EXPECT_EQ(c.offered, currentLanguage()) << c.locale;
+        EXPECT_FALSE(fileExists("lang.dat")) << c.locale;
+        answer(1);
+        EXPECT_EQ(c.afterAnswer, game.currentScreen) << c.locale;
+        EXPECT_FALSE(game.languageFirst) << c.locale;
+        gMenuStack.deleteAllMenus();
+    }
+    // Later starts open the title whatever the device speaks.
+    locale.set(nullptr, nullptr, "fr_FR");
+    gAbSettings.realRuns = 3;
+    game.showFirstScreen();
     EXPECT_FALSE(game.languageFirst);
-    answer(1);
-    EXPECT_EQ(ScreenHowToPlay, game.currentScreen);
+    gAbSettings.realRuns = runs;
+    useLanguage(kEnglish);
 }
 
 TEST_F(ScreenFlowTest, AlertAnswersDecideWhichGameIsPlayed)

@@ -7,6 +7,8 @@
 #include "board/NewLevelData.h"
 #include "menus/HistoryCard.h"
 #include "menus/HistoryMenu.h"
+#include "menus/KelzoScreenFactory.h"
+#include "game/KelzoGame.h"
 #include "menus/widgets/CustomMultiSelect.h"
 #include "settings/AbSettings.h"
 #include "settings/Statistics.h"
@@ -183,6 +185,19 @@ TEST_F(HistoryMenuTest, AnEmptyFirstPageOpensOnAll)
     HistoryMenu allSolved(host, nullptr, 0);
     EXPECT_EQ(allSolved.filter, HistoryMenu::kFilterAll);
     EXPECT_EQ(allSolved.cardCount(), 2);
+}
+
+// The shell's switch to the history screen counts the visit once: the page counts its own opening.
+TEST_F(HistoryMenuTest, TheShellsSwitchCountsOneVisit)
+{
+    KelzoScreenFactory screens;
+    KelzoGame shell;
+    shell.screenFactory = &screens;
+    const int viewed = gAbSettings.counter(StatViewedtHist);
+    shell.showMenu(ScreenHistory);
+    ASSERT_NE(nullptr, dynamic_cast<HistoryMenu*>(shell.currentMenu.get()));
+    EXPECT_EQ(viewed + 1, gAbSettings.counter(StatViewedtHist));
+    shell.currentMenu.reset();
 }
 
 TEST_F(HistoryMenuTest, OpeningAndReplayingAreCounted)

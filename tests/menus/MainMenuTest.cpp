@@ -274,4 +274,18 @@ TEST_F(MainMenuTest, TapReturnsTheEntrysRowIdAndATapMovingToAnotherEntryNothing)
     EXPECT_EQ(-1, tap(menu, 7, 11));
 }
 
+// The menu rests between touches, but a touch asks for the next frame: the pressed glow shows at once.
+TEST_F(MainMenuTest, ATouchAsksForTheNextFrameAndTheFrameRestsTheMenuAgain)
+{
+    KelzoMainMenuNew menu(setupOf(kGameArcade, false, false));
+    menu.render();
+    EXPECT_EQ(-1, menu.frameWantedInMs());
+    for (int phase : {TouchDown, TouchMove, TouchUp}) {
+        menu.handleTouch(phase, 160, 200);
+        EXPECT_EQ(0, menu.frameWantedInMs()) << phase;
+        EXPECT_EQ(0, menu.render()) << phase;
+        EXPECT_EQ(-1, menu.frameWantedInMs()) << phase;
+    }
+}
+
 }  // namespace

@@ -1,6 +1,10 @@
 #include "tests/menus/ScreenTestSupport.h"
 
+#include "board/Board.h"
 #include "board/GameType.h"
+#include "game/KelzoGame.h"
+#include "menus/KelzoScreenFactory.h"
+#include "tests/modes/PlainTestGame.h"
 #include "menus/TitleScreen.h"
 
 namespace {
@@ -117,3 +121,20 @@ TEST_F(TitleScreenTest, ResumeMessageNamesTheDifficultyOnlyForArcadeAndChallenge
 }
 
 }  // namespace
+
+// The resume message names the level of the board left, which after a replayed history card is not the game's.
+TEST_F(TitleScreenTest, TheShellsGameNamesItsBoardsLevel)
+{
+    KelzoGame shell;
+    EXPECT_FALSE(runningGameOf(shell).exists);
+    PlainTestGame* game = new PlainTestGame(nullptr, false);
+    shell.ownedGame.reset(game);
+    shell.setCurrentGame(game);
+    game->level = 12;
+    EXPECT_EQ(12, runningGameOf(shell).boardLevel) << "no board: the game's level";
+    game->board.reset(new Board());
+    game->board->level = 4;
+    const RunningGame running = runningGameOf(shell);
+    EXPECT_TRUE(running.hasBoard);
+    EXPECT_EQ(4, running.boardLevel);
+}

@@ -52,8 +52,7 @@ for scenario in $scenarios; do
     start_loopback_server "$server_script" "$work/$scenario.server" "$scenario" --lifetime 120
     copy_data_folder
     launch_game KELZO_SERVER_HOST="127.0.0.1:$port"
-    walk_language_to_title
-    walk_first_title_to_main_menu
+    walk_first_start_to_main_menu
 
     # The Free Play high scores: the online list, and the name the player types for it.
     tap_to_screen screen 3 1 9

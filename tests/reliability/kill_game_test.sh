@@ -61,8 +61,7 @@ cycle_focus() {
 start_game "$out/round0.log"
 runs="$(runs_on_disk)"
 [ -n "$runs" ] || fail "no whole settings2b.dat after the start"
-walk_language_to_title
-walk_first_title_to_main_menu
+walk_first_start_to_main_menu
 tap_to_screen screen 3 4 4
 xdotool mousemove --window "$window" 234 98 mousedown 1
 for x in 200 160 120; do xdotool mousemove --window "$window" "$x" 98; sleep 0.05; done
