@@ -58,7 +58,7 @@ void Sound::reset() {
 void Sound::play(bool restart, int delayMs) {
     if (!effectsEnabled()) return;
     MutexLock lock(&stateMutex);
-    int32_t now = gGameClock.now();
+    int32_t now = gGameClock.running();
     bool playing = impl->isPlaying();
     if (playing && !restart) return;
     if ((restart || playing) && lastStart != -1 && gameTimeDiff(now, lastStart) <= delayMs) return;
@@ -118,7 +118,7 @@ void Sound::fadeIn(int durationMs) {
     fadingIn = true;
     fadingOut = false;
     fadeDuration = durationMs;
-    fadeStart = gGameClock.now();
+    fadeStart = gGameClock.running();
 }
 
 void Sound::fadeOut(int durationMs) {
@@ -127,7 +127,7 @@ void Sound::fadeOut(int durationMs) {
     fadingIn = false;
     fadingOut = true;
     fadeDuration = durationMs;
-    fadeStart = gGameClock.now();
+    fadeStart = gGameClock.running();
 }
 
 void Sound::setFilter(SoundFilterI* filter) {
@@ -149,7 +149,7 @@ void Sound::runFilters(void* stream, int length) {
 void Sound::update() {
     if (!effectsEnabled()) return;
     MutexLock lock(&stateMutex);
-    int32_t now = gGameClock.now();
+    int32_t now = gGameClock.running();
     if (delayedStart != -1 && gameTimeDiff(now, delayedStart) >= 0) {
         delayedStart = -1;
         impl->play();

@@ -192,7 +192,7 @@ void SoundManager::crossFadeTo(const String& name, const String& ext, int delayM
     requestedMusic.name = name;
     requestedMusic.extension = ext;
     requestedMusic.volume = volume;
-    fadeStart = static_cast<int32_t>(static_cast<uint32_t>(gGameClock.now()) + static_cast<uint32_t>(delayMs));
+    fadeStart = static_cast<int32_t>(static_cast<uint32_t>(gGameClock.running()) + static_cast<uint32_t>(delayMs));
     fadeDuration = durationMs;
     fading = true;
     fadeOutPhase = true;
@@ -254,7 +254,7 @@ void SoundManager::tick() {
 }
 
 void SoundManager::stepFade() {
-    int32_t now = gGameClock.now();
+    int32_t now = gGameClock.running();
     int32_t elapsed = gameTimeDiff(now, fadeStart);
     if (elapsed < 1) return;
     float duration = fadeDuration > 0 ? static_cast<float>(fadeDuration) : 1.0f;

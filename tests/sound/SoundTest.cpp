@@ -106,6 +106,35 @@ TEST_F(SoundTest, FadeInRisesToTheStoredVolume) {
     EXPECT_FLOAT_EQ(fake->volume, 0.5f);
 }
 
+// What the player hears goes on while game time stands still (a menu, a tip): delays, restart spacing and
+// fades all read the running clock.
+TEST_F(SoundTest, DelaysRestartsAndFadesGoOnWhileGameTimeIsPaused) {
+    gGameClock.pauseAt(5000);
+    auto passPausedAt = [&](int32_t time) {
+        gGameClock.updateAt(time);
+        manager->tick();
+    };
+    sound->play(false, 300);
+    passPausedAt(5300);
+    ASSERT_EQ(gGameClock.now(), 5000);  // game time stood still
+    EXPECT_EQ(plays(), 1);
+
+    sound->play(true, 200);
+    EXPECT_EQ(plays(), 2);  // 300 ms after the last start
+    passPausedAt(5400);
+    sound->play(true, 200);
+    EXPECT_EQ(plays(), 2);  // within 200 ms of it
+    passPausedAt(5501);
+    sound->play(true, 200);
+    EXPECT_EQ(plays(), 3);
+
+    sound->fadeOut(400);
+    passPausedAt(5701);
+    EXPECT_NEAR(fake->volume, 0.4f, 1e-2);
+    passPausedAt(5901);
+    EXPECT_FALSE(fake->playing);
+}
+
 TEST_F(SoundTest, PrepareComesBeforeTheFirstStartOnly) {
     Sound* prepared = manager->createSound("p", "wav", 1.0f, true);
     FakeSound* p = backEnd->sound("p");
