@@ -261,6 +261,11 @@ TextSize* measureWrappedText(TextSize* out, const char* text, int fontSize, Text
     return out;
 }
 
+int textLineHeight(TextStyle style, int fontSize) {
+    TTF_Font* font = resolveFont(style.fontName, fontSize);
+    return font ? TTF_FontHeight(font) : 0;
+}
+
 void renderTextBitmap(Bitmap* dest, const char* text, int fontSize, TextStyle style, int x, int y, int w, int h) {
     if (!dest || !dest->pixels) return;
     if (w == -1) w = dest->width;
