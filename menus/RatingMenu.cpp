@@ -20,6 +20,7 @@ const int kCellGap = 65;
 // The title shares its row with a floating Back button: centred, it keeps this far from the button.
 const int kRowWidth = 268;
 const int kTitleGap = 10;
+const int kOwnBackRowDrop = 8;
 
 }  // namespace
 
@@ -54,7 +55,9 @@ int RatingMenu::titleSizeBeside(const char* title, int backWidth)
 
 RatingMenu::RatingMenu(const RatingFacts& facts) : TiledMenu(512, 512, -1, -1), facts_(facts)
 {
-    build(0, true, 50);
+    // With Back on a row of its own the page is a row taller: it goes lower, so that its top stays below the
+    // heads-up display's number boxes.
+    build(backButtonFloats(currentLanguage()) ? 0 : kOwnBackRowDrop, true, 50);
 }
 
 void RatingMenu::addCountsRow(int row, int solved, int unsolved)

@@ -161,6 +161,19 @@ TEST_F(RatingMenuTest, TheTitleShrinksToKeepClearOfAFloatingBackButton)
         << "the title shares the Back button's row";
 }
 
+TEST_F(RatingMenuTest, ThePageStartsBelowTheHeadsUpNumbersInEveryLanguage)
+{
+    // The heads-up number boxes reach down to y 60; where Back takes a row of its own the page is taller.
+    RatingFacts facts;
+    for (int language = 0; language < kLanguageCount; language++) {
+        useLanguage(language);
+        RatingMenu menu(facts);
+        ASSERT_NE(menu.frameChild, nullptr);
+        EXPECT_GE(menu.frameChild->y, 61) << gLanguageNames[language];
+        EXPECT_LE(menu.frameChild->y + menu.frameChild->element->height(), 480) << gLanguageNames[language];
+    }
+}
+
 TEST_F(RatingMenuTest, NegativePuzzlesLeftShowAsZero)
 {
     RatingFacts facts;
