@@ -168,14 +168,19 @@ String getText(int id)
 {
     if (!gLanguage)
         return String("?");
-    String text = textOf(gLanguage->texts, id);
+    return withThemeWord(textOf(gLanguage->texts, id));
+}
+
+String withThemeWord(const String& text)
+{
+    String out = text;
     int theme = gChosenThemeCounter ? *gChosenThemeCounter : 0;
-    if (gLanguage->id == kEnglish && theme != 0) {
+    if (gLanguage && gLanguage->id == kEnglish && theme != 0) {
         String word = textOf(gLanguage->texts, kThemeWordText + theme);
         if (!word.isEmpty() && !(word == "?"))
-            text.replaceAll("furball", word);
+            out.replaceAll("furball", word);
     }
-    return text;
+    return out;
 }
 
 String groupedNumberText(int value)

@@ -36,6 +36,9 @@ void setLanguageCounters(int* languageCounter, const int* chosenThemeCounter);
 
 // A copy of text `id`; "?" when no language is loaded or the id is not in the file.
 String getText(int id);
+// The text with "furball" swapped for the chosen theme's word, as getText does for English texts;
+// for sentences the game writes itself rather than reading them from the language file.
+String withThemeWord(const String& text);
 // Text `id` as a printf format with the values, at most 1023 bytes. The text files are data, so a
 // text is formatted only when its conversions are exactly the kinds of the values passed (worked out
 // from their C++ types below); widths, precisions, %n and positional arguments are never accepted.

@@ -1,5 +1,6 @@
 #include <cstdlib>
 
+#include "Core/Language.h"
 #include "board/Board.h"
 #include "board/BoardHost.h"
 #include "board/BoardServices.h"
@@ -40,8 +41,10 @@ void showWrongMoveTip(int id, int delayMs, int lvtBit, const char* englishText)
     params.showMs = 10000;
     params.delayMs = delayMs;
     int lvt = boardVariation("lvt");
+    // The sentence names furballs, so it takes the theme's word like every text from the language file.
+    const String body = withThemeWord(englishText);
     if (lvt >= 0 && (lvt & lvtBit) && boardLanguage() == 0)
-        params.body = englishText;
+        params.body = body.c_str();
     gBoardHost->showTip(id, params);
 }
 

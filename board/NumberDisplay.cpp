@@ -15,6 +15,11 @@
 
 namespace {
 
+const int kHudLabelFontSize = 15;
+const int kHudLabelY = 6;
+const int kHudLabelHeight = 18;
+const int kHudRowWidth = 320;
+
 // Score board texts are short labels: wrapped at half the board's first page, as its labels are.
 const int kScoreBoardTextWidth = 128;
 const int kScoreBoardTextFontSize = 15;
@@ -85,13 +90,32 @@ void drawNumberDigits(int value, int divisor, float x, float y, float alpha, flo
     }
 }
 
+namespace {
+
+int numberBoxIndex(int divisor, bool levelStyle)
+{
+    return levelStyle ? kBoxLevel : (divisor == 100 ? kBoxTwoDigit : kBoxTimer);
+}
+
+float numberBoxShift(int divisor) { return divisor == 100000 ? 0.0f : -2.0f; }
+
+} // namespace
+
 void drawNumberBox(int divisor, float x, float y, bool levelStyle)
 {
     if (!gGameGraphics)
         return;
-    Bitmap* box = gGameGraphics->boxBitmaps[levelStyle ? kBoxLevel : (divisor == 100 ? kBoxTwoDigit : kBoxTimer)];
-    float dx = divisor == 100000 ? 0.0f : -2.0f;
-    gScoreBoard.compose(box, static_cast<int>(x + dx), static_cast<int>(y - 4), 1.0f, true);
+    Bitmap* box = gGameGraphics->boxBitmaps[numberBoxIndex(divisor, levelStyle)];
+    gScoreBoard.compose(box, static_cast<int>(x + numberBoxShift(divisor)), static_cast<int>(y - 4), 1.0f, true);
+}
+
+float numberBoxCentre(int divisor, float x, bool levelStyle)
+{
+    // The widths of the pictures the art tool draws, for when they are not loaded.
+    const int index = numberBoxIndex(divisor, levelStyle);
+    const Bitmap* box = gGameGraphics ? gGameGraphics->boxBitmaps[index] : nullptr;
+    const int width = box ? box->width : (index == kBoxLevel ? 36 : (index == kBoxTwoDigit ? 33 : 80));
+    return x + numberBoxShift(divisor) + width / 2.0f;
 }
 
 void NumberDisplay::init(int newValue, int newDivisor, bool newLevelStyle, float newX, float newY, float newAlpha)
@@ -137,12 +161,6 @@ void drawTextIntoScoreBoard(const String& text, float x, float y)
     delete piece;
 }
 
-int hudLabelRoomBefore(int x, int nextX, int width)
-{
-    const int kGap = 4;
-    return std::max(0, std::min(width, nextX - kGap - x));
-}
-
 int hudLabelFontSize(const char* text, int width, int fontSize)
 {
     const int kSmallest = 9;
@@ -155,6 +173,33 @@ int hudLabelFontSize(const char* text, int width, int fontSize)
             return size;
     }
     return kSmallest;
+}
+
+void layOutHudLabels(HudLabel* labels, int count, int rowLeft, int rowRight)
+{
+    const int kGap = 3;   // kept free on each side of a label's share
+    TextStyle oneLine = defaultTextStyle();
+    oneLine.wrapMode = 2;
+    for (int i = 0; i < count; i++) {
+        HudLabel& label = labels[i];
+        const float left = i == 0 ? float(rowLeft) : (labels[i - 1].centre + label.centre) / 2.0f;
+        const float right = i == count - 1 ? float(rowRight) : (label.centre + labels[i + 1].centre) / 2.0f;
+        const int from = int(left) + kGap, to = int(right) - kGap;
+        label.fontSize = hudLabelFontSize(label.text.c_str(), to - from, kHudLabelFontSize);
+        TextSize measured{0, 0};
+        measureWrappedText(&measured, label.text.c_str(), label.fontSize, oneLine, -1, -1);
+        label.width = std::min(measured.width, to - from);
+        label.x = std::clamp(int(label.centre - label.width / 2.0f + 0.5f), from, to - label.width);
+    }
+}
+
+void drawHudLabels(HudLabel* labels, int count, int rowLeft)
+{
+    layOutHudLabels(labels, count, rowLeft, kHudRowWidth);
+    for (int i = 0; i < count; i++) {
+        // One pixel more for the engraving's light copy.
+        drawHudLabel(labels[i].text, labels[i].width + 1, labels[i].x, kHudLabelY, kHudLabelHeight, labels[i].fontSize);
+    }
 }
 
 void drawHudLabel(const String& text, int width, int x, int y, int height, int fontSize)

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-class String;
+#include "Core/String.h"
 
 // A number shown above the board: a box picture composed into the score
 // board and a row of digits drawn over it every frame.
@@ -49,11 +49,26 @@ void drawTextIntoScoreBoard(const String& text, float x, float y);
 // font size steps down from `fontSize` until the text fits the width on one line (the desktop's free fonts run
 // wider than the phone's).
 void drawHudLabel(const String& text, int width, int x, int y, int height, int fontSize);
-// The width a heads-up label at x may take when the next label starts at nextX: up to a small gap before it,
-// never more than `width`. A long word ("Niveau", "Livello") then shrinks instead of running into its neighbour.
-int hudLabelRoomBefore(int x, int nextX, int width);
 // The font size drawHudLabel uses: `fontSize`, or smaller until the text fits `width` (never below 9).
 int hudLabelFontSize(const char* text, int width, int fontSize);
+// The centre of the box a number of that kind is drawn in at x (NumberDisplay::init's x).
+float numberBoxCentre(int divisor, float x, bool levelStyle);
+
+// A label of the heads-up display over the thing it names (a number's box, the clock, the medal) centred at
+// `centre`. Labels are laid out together: each keeps to its share of the row, up to halfway to the centres of its
+// neighbours, and is shrunk until it fits there; within its share it sits centred over its thing when it can.
+struct HudLabel {
+    String text;
+    float centre = 0.0f;
+    int x = 0;          // laid out: the left edge and the font size
+    int fontSize = 0;
+    int width = 0;
+};
+// Lays out the labels, given left to right, in the row from x = rowLeft to rowRight.
+void layOutHudLabels(HudLabel* labels, int count, int rowLeft, int rowRight);
+// Lays them out across the screen, from rowLeft on, and engraves them into the score board.
+void drawHudLabels(HudLabel* labels, int count, int rowLeft = 0);
+
 // The Free Play picture of the heads-up display, its top-left corner at (x, y) (the board's offset added).
 void drawFreePlayPicture(float x, float y);
 // A picture file engraved into the score board at (x, y) the same way: read only while the board rebuilds.

@@ -275,7 +275,9 @@ void KelzoGame::buildGameIntro()
     } else if (mode == kGameBlitz) {
         const int variant = currentGame ? currentGame->difficulty() : 0;
         const String title = getText(388);
-        const String message = formatText(389, int(blitzTimeLimitMs(variant) / 60000.0f));
+        // "1 minute", "3 minutes": the count with its own word, singular or plural.
+        const int minutes = int(blitzTimeLimitMs(variant) / 60000.0f);
+        const String message = formatText(389, formatDurationText(minutes * 60).c_str());
         logAlert(AlertGameIntro, title.c_str(),
                  new CustomAlertView(this, title.c_str(), message.c_str(), introText.c_str(), nullptr, nullptr,
                                      AlertOptions()));

@@ -107,6 +107,7 @@ void wrapLine(TTF_Font* font, std::vector<std::string>& lines, size_t i, int fon
 
     std::string cur, prev;
     int count = 0, lineHeight = 0;
+    bool split = false;
     while (!words.empty()) {
         std::string word = words.front();
         words.pop_front();
@@ -126,6 +127,7 @@ void wrapLine(TTF_Font* font, std::vector<std::string>& lines, size_t i, int fon
             int n = fitPrefix(font, cur.data(), (int)cur.size(), maxWidth);
             if (n == 0) n = charLength(cur.data(), (int)cur.size(), 0);
             if (n < (int)cur.size()) words.push_front(cur.substr(n));
+            split = n < (int)cur.size();
             cur.resize(n);
             out.width = std::max(out.width, cw);
             lineHeight = std::max(lineHeight, ch);
@@ -135,7 +137,9 @@ void wrapLine(TTF_Font* font, std::vector<std::string>& lines, size_t i, int fon
         std::string overflow = word;
         for (const std::string& w : words) overflow += " " + w;
         overflow += " ";
-        if (i + 1 < lines.size() && !lines[i + 1].empty())
+        // The rest of a cut word keeps the line break written after it; joined to the next line, the
+        // break would be lost.
+        if (!split && i + 1 < lines.size() && !lines[i + 1].empty())
             lines[i + 1] = overflow + lines[i + 1];
         else
             lines.insert(lines.begin() + i + 1, overflow);
@@ -255,6 +259,11 @@ TextSize* measureWrappedText(TextSize* out, const char* text, int fontSize, Text
     out->width = maxWidth != -1 && layout.width > maxWidth ? maxWidth : layout.width;
     out->height = maxHeight != -1 && layout.height > maxHeight ? maxHeight : layout.height;
     return out;
+}
+
+int textLineHeight(TextStyle style, int fontSize) {
+    TTF_Font* font = resolveFont(style.fontName, fontSize);
+    return font ? TTF_FontHeight(font) : 0;
 }
 
 void renderTextBitmap(Bitmap* dest, const char* text, int fontSize, TextStyle style, int x, int y, int w, int h) {

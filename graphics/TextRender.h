@@ -24,6 +24,10 @@ struct TextSize {
 TextSize* measureWrappedText(TextSize* out, const char* text, int fontSize, TextStyle style, int maxWidth,
                              int maxHeight);
 
+// The height of one line of the style's font at that size: ascent and descent, what a box needs so that no
+// letter loses its bottom ("g", "p", "Q"). 0 when the font cannot be opened.
+int textLineHeight(TextStyle style, int fontSize);
+
 // Draws the text in the style's colour over the RGBA bitmap, in the box (x, y, w, h); w and h of -1 reach to the
 // bitmap's visible edge. The result stays premultiplied.
 void renderTextBitmap(Bitmap* dest, const char* text, int fontSize, TextStyle style, int x, int y, int w, int h);

@@ -1,11 +1,14 @@
 #include "menus/HistoryMenu.h"
 
+#include <algorithm>
+
 #include "Core/Language.h"
 #include "board/BoardDraw.h"
 #include "board/GameGraphics.h"
 #include "graphics/DrawParams.h"
 #include "graphics/GlState.h"
 #include "graphics/ImageLoading.h"
+#include "graphics/TextRender.h"
 #include "menus/MenuAlertLog.h"
 #include "menus/widgets/CustomMultiSelect.h"
 #include "settings/AbSettings.h"
@@ -31,6 +34,12 @@ const char* const kDefaultFont = "Insanibu";
 const char* const kCardFont = "Helvetica-Bold";
 const char* const kMessageFont = "AmericanTypewriter";
 
+// The page sits lower than the centre, its top below the heads-up display's number boxes; the spaces above the
+// cards' window are 12 px tighter to keep the page's foot on the screen, so the window moves down half the drop.
+const int kPageDrop = 12;
+const int kTopSpace = 2;
+const int kControlSpace = 6;
+const int kCardDrop = 6;
 // Where a card's parts sit below the menu's top.
 const int kCardTop = 156;
 const int kBadge1Top = 252;
@@ -43,9 +52,13 @@ const int kMessageY = 280;
 const float kPictureScale = 0.45f;
 const int kPictureCentreY = 245;
 
+// Drawn from their top: a box raised to one whole line of its font keeps the letters' feet.
 Texture* textTexture(const char* text, int width, int height, const char* font, int fontSize, int wrapMode)
 {
-    return new Texture(text, width, height, 1, font, fontSize, wrapMode, 1.0f, false, nullptr, false, true, 0);
+    TextStyle style;
+    style.fontName = font;
+    const int whole = std::max(height, textLineHeight(style, fontSize));
+    return new Texture(text, width, whole, 1, font, fontSize, wrapMode, 1.0f, false, nullptr, false, true, 0);
 }
 
 bool filterKeeps(int filter, int flags)
@@ -66,14 +79,14 @@ bool filterKeeps(int filter, int flags)
 }  // namespace
 
 HistoryMenu::HistoryMenu(HistoryHostI& host, GameGraphics* graphics, int topOffset)
-    : TiledMenu(512, 512, -1, -1), host_(host), graphics_(graphics), topOffset_(topOffset)
+    : TiledMenu(512, 512, -1, -1), host_(host), graphics_(graphics), topOffset_(topOffset + kCardDrop)
 {
     scroller.bandTop = kBandTop;
     scroller.bandBottom = kBandBottom;
     scroller.pageWidth = kCardPitch;
     scroller.friction = 0.85f;
     scroller.flickFactor = 1.0f;
-    build(0, true, 50);
+    build(kPageDrop, true, 50);
     gAbSettings.count(StatViewedtHist);
 }
 
@@ -100,15 +113,15 @@ void HistoryMenu::resetScroller()
 void HistoryMenu::addContents()
 {
     resetScroller();
-    addVerticalSpace(0, 6);
+    addVerticalSpace(0, kTopSpace);
     addBackButton(kTagBack, 1, false);
-    addVerticalSpace(2, 10);
+    addVerticalSpace(2, kControlSpace);
     const String captions[3] = {getText(185), getText(186), getText(187)};
     filterControl = new CustomMultiSelect(this, captions, 3);
     ViewChild* control = addElement(-1, 3, false);
     control->element.reset(filterControl);
     control->centred = 1;
-    addVerticalSpace(4, 10);
+    addVerticalSpace(4, kControlSpace);
     // The window is as wide as the strip's view; centred, so the frame round it stays even on both sides.
     windowImage = new ImageElement(loadStretchedBitmap(kWindowPicture, kWindowStretch, kWindowStretch),
                                    ImageElement::ModePremultiplied);

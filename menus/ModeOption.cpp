@@ -36,13 +36,15 @@ ModeOption* ModeOption::create(SpriteSheet* atlas, const char* caption, const ch
     tile->description = String(description ? description : "");
     TextStyle style = defaultTextStyle();
     style.align = 1;
+    // A caption of two long lines ("Heraus-" "forderung") is drawn smaller rather than cut at the bottom.
+    const int fontSize = fittedFontSize(caption, kCaptionWidth, kCaptionHeight, kCaptionFontSize, style);
     TextSize measured;
-    measureWrappedText(&measured, caption, kCaptionFontSize, style, kCaptionWidth, kCaptionHeight);
+    measureWrappedText(&measured, caption, fontSize, style, kCaptionWidth, kCaptionHeight);
     // One line is as tall as the font makes a line, which depends on the face; measured, not assumed.
     TextSize line;
-    measureWrappedText(&line, "A", kCaptionFontSize, style, kCaptionWidth, kCaptionHeight);
+    measureWrappedText(&line, "A", fontSize, style, kCaptionWidth, kCaptionHeight);
     SpriteRef captionPicture;
-    makeTextTexture(&captionPicture, atlas, caption, kCaptionWidth, kCaptionHeight, kCaptionFontSize, style);
+    makeTextTexture(&captionPicture, atlas, caption, kCaptionWidth, kCaptionHeight, fontSize, style);
     tile->view.children.reserve(2);
     addPicture(tile->view, captionPicture, measured.height <= line.height ? kOneLineY : 0);
     addPicture(tile->view, atlas->addImage(pictureName, 1.0f), kPictureY);

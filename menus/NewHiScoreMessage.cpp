@@ -11,6 +11,7 @@ const int kScoreText = 191;
 const int kPlaceText = 192;
 const int kFirstSuffix = 193;  // 194 second, 195 third, 196 any other place
 const int kNameRequestText = 197;
+const int kAndText = 500;   // joins the minutes to the seconds
 
 String countWithUnit(int count, int singularText)
 {
@@ -25,7 +26,7 @@ String hiScoreTimeText(int milliseconds)
     const int minutes = seconds / 60;
     String text;
     if (minutes > 0)
-        text = countWithUnit(minutes, kMinuteText) + " ";
+        text = countWithUnit(minutes, kMinuteText) + " " + getText(kAndText) + " ";
     return text + countWithUnit(seconds % 60, kSecondText);
 }
 

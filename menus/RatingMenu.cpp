@@ -3,6 +3,8 @@
 #include "Core/Language.h"
 #include "board/Board.h"
 #include "menus/TextAndValue.h"
+#include "ui/EngravedText.h"
+#include "ui/MenuTextStyle.h"
 
 namespace {
 
@@ -15,6 +17,10 @@ const int kNumberSize = 15;
 const int kSelectedLevelSize = 18;
 const int kCellIndent = 36;
 const int kCellGap = 65;
+// The title shares its row with a floating Back button: centred, it keeps this far from the button.
+const int kRowWidth = 268;
+const int kTitleGap = 10;
+const int kOwnBackRowDrop = 8;
 
 }  // namespace
 
@@ -39,9 +45,19 @@ bool RatingMenu::backButtonFloats(int language)
     return language == kEnglish || language == kFrench;
 }
 
+int RatingMenu::titleSizeBeside(const char* title, int backWidth)
+{
+    TextStyle oneLine = defaultTextStyle();
+    oneLine.wrapMode = 2;
+    const int room = kRowWidth - 2 * (backWidth + kTitleGap);
+    return fittedFontSize(title, room, textLineHeight(oneLine, kTitleSize), kTitleSize, oneLine);
+}
+
 RatingMenu::RatingMenu(const RatingFacts& facts) : TiledMenu(512, 512, -1, -1), facts_(facts)
 {
-    build(0, true, 50);
+    // With Back on a row of its own the page is a row taller: it goes lower, so that its top stays below the
+    // heads-up display's number boxes.
+    build(backButtonFloats(currentLanguage()) ? 0 : kOwnBackRowDrop, true, 50);
 }
 
 void RatingMenu::addCountsRow(int row, int solved, int unsolved)
@@ -61,10 +77,11 @@ void RatingMenu::addContents()
     int row = 0;
     addVerticalSpace(row++, 4);
     const bool floats = backButtonFloats(currentLanguage());
-    addBackButton(kTagBack, row, floats);
+    ViewChild* back = addBackButton(kTagBack, row, floats);
     if (!floats)
         row++;
-    addTextLine(getText(167).c_str(), row++, kTitleSize);
+    const String title = getText(167);
+    addTextLine(title.c_str(), row++, floats && back ? titleSizeBeside(title.c_str(), back->element->width()) : kTitleSize);
     addVerticalSpace(row++, 14);
     addHeading(getText(168).c_str(), row++);
     addVerticalSpace(row++, 10);

@@ -39,6 +39,9 @@ public:
     // Row of the title line: the back button floats beside it in English and
     // French, and takes a row of its own in the other languages.
     static bool backButtonFloats(int language);
+    // The title's font size on the row of a floating Back button that wide: 24, or smaller until, centred, it
+    // keeps clear of the button.
+    static int titleSizeBeside(const char* title, int backWidth);
 
 private:
     void addCountsRow(int row, int solved, int unsolved);

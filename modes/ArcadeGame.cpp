@@ -16,6 +16,7 @@ namespace {
 
 const int kModeNameText = 16;
 const int kScoreLabelText = 266;
+const float kArcadeScoreX = 40.0f;
 const int kBonusTip = 56;
 const int kHurryTip = 31;
 const float kHurryTipFrom = 0.78f;
@@ -206,9 +207,8 @@ void ArcadeGame::drawHud()
         level < kHurryTipBelowLevel && gGameHost->shouldShowGameTip(kHurryTip, 3, false))
         gGameHost->showTip(kHurryTip, TipParams());
 
-    drawHudLabel(getText(kScoreLabelText), 128, 9, 6, 18, 15);
     NumberDisplay shown;
-    shown.init(shownScore == -1 ? scoreValue : shownScore, kHudSixDigits, false, 40, 36, 1.0f);
+    shown.init(shownScore == -1 ? scoreValue : shownScore, kHudSixDigits, false, kArcadeScoreX, 36, 1.0f);
     shown.draw();
-    drawLevelAndClock(*this, used);
+    drawLevelAndClock(*this, used, getText(kScoreLabelText), numberBoxCentre(kHudSixDigits, kArcadeScoreX, false));
 }

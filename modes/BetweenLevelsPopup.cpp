@@ -21,6 +21,8 @@ const int kLineHeight = 18;
 const int kLineFontSize = 16;
 const int kLinesMaxLeft = kTextWidth - 60;   // room for a short value at the right
 const int kMedalSpace = 12;
+const int kMedalGap = 6;
+const char* const kMedalPictures[3] = {"PopupMedal0_18x26.png", "PopupMedal1_18x26.png", "PopupMedal2_18x26.png"};
 const int kTipFontSize = 14;
 const char* const kPopupFont = "AmericanTypewriter-Bold";
 
@@ -78,9 +80,18 @@ void BetweenLevelsPopup::forgetCallback(AlertViewCallbackI* callback)
     }
 }
 
-int linesLeftEdge(int bodyParam)
+int linesLeftEdge(const Array<String>& lines)
 {
-    return std::min(std::max(135 - (bodyParam + 3) / 2, 0), kLinesMaxLeft);
+    TextStyle oneLine = defaultTextStyle();
+    oneLine.fontName = kPopupFont;
+    oneLine.wrapMode = 2;
+    int widest = 0;
+    for (const String& line : lines) {
+        TextSize size{0, 0};
+        measureWrappedText(&size, line.c_str(), kLineFontSize, oneLine, -1, -1);
+        widest = std::max(widest, size.width);
+    }
+    return std::clamp((kTextWidth - widest) / 2, 0, kLinesMaxLeft);
 }
 
 BetweenLevelsPopup* BetweenLevelsPopup::show(const String& title, const Array<String>* lines,
@@ -131,8 +142,39 @@ void BetweenLevelsPopup::addBody(int* nextRow)
 
 void BetweenLevelsPopup::addGradeLines(int* row)
 {
-    for (const String& line : medalLines(grade, newBest))
-        addTextRow(row, line, kMessageFontSize);
+    const Array<String> gradeLines = medalLines(grade, newBest);
+    for (int i = 0; i < gradeLines.size(); i++) {
+        if (i == 0)
+            addMedalLine((*row)++, gradeLines[i]);
+        else
+            addTextRow(row, gradeLines[i], kMessageFontSize);
+    }
+}
+
+void BetweenLevelsPopup::addMedalLine(int row, const String& line)
+{
+    // The medal's picture, then the line (wrapped beside it when long), centred together.
+    const SpriteRef medal = atlas.addImage(kMedalPictures[grade], 1.0f);
+    if (medal.firstRegion < 0) {
+        addCutText(row, line.c_str(), kTextWidth, -1, kMessageFontSize, kTextMarginY);
+        return;
+    }
+    TextStyle style = defaultTextStyle();
+    style.fontName = kPopupFont;
+    style.align = 1;
+    const int room = kTextWidth - medal.width - kMedalGap;
+    TextSize size{0, 0};
+    measureWrappedText(&size, line.c_str(), kMessageFontSize, style, room, -1);
+    SpriteRef text;
+    makeTextTexture(&text, &atlas, line.c_str(), size.width + 1, -1, kMessageFontSize, style);
+    addHorizontalSpace(row, (room - size.width) / 2);
+    ViewChild* picture = addElement(-1, row, false);
+    if (picture)
+        picture->element.reset(new IndexElement(medal, false));
+    addHorizontalSpace(row, kMedalGap);
+    ViewChild* words = addElement(-1, row, false);
+    if (words)
+        words->element.reset(new IndexElement(text, true));
 }
 
 void BetweenLevelsPopup::addTextRow(int* row, const String& text, int fontSize)
@@ -144,7 +186,7 @@ void BetweenLevelsPopup::addLines(int* row)
 {
     if (!lines)
         return;
-    const int left = linesLeftEdge(bodyParam);
+    const int left = linesLeftEdge(*lines);
     TextStyle style = defaultTextStyle();
     style.fontName = kPopupFont;
     for (const String& line : *lines) {

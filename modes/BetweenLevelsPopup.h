@@ -17,8 +17,9 @@ class BetweenLevelsPopup : public CustomAlertView {
 public:
     static constexpr int kNoMedal = 3;
 
-    // grade: 0 bronze, 1 silver, 2 gold, 3 none. An empty tipText shows no tip panel. bodyParam places the
-    // block of lines (120 Challenge, 10 Frenzy); delayMs holds the popup back after it is made.
+    // grade: 0 bronze, 1 silver, 2 gold, 3 none. An empty tipText shows no tip panel. bodyParam (120
+    // Challenge, 10 Frenzy) is kept but no longer places the lines: they centre as a block (linesLeftEdge);
+    // delayMs holds the popup back after it is made.
     static BetweenLevelsPopup* show(const String& title, const Array<String>* lines, const String& secondText,
                                     const String& thirdText, const String& tipText, AlertViewCallbackI* callback,
                                     const char* button1, const char* button2, int bodyParam, int delayMs,
@@ -42,6 +43,7 @@ public:
 private:
     explicit BetweenLevelsPopup(AlertOptions options) : CustomAlertView(options) {}
     void addGradeLines(int* row);
+    void addMedalLine(int row, const String& line);
     void addLines(int* row);
     void addTextRow(int* row, const String& text, int fontSize);
 };
@@ -60,7 +62,8 @@ void appendLabelledLine(Array<String>* lines, int labelTextId, const String& val
 // earlier best (its own label). `earlierBest` is empty when the run beat none.
 void appendRunLines(Array<String>* lines, const String& runTime, const String& best, const String& earlierBest);
 
-// Where the block of lines starts: 135 less half the caller's width (plus 3), kept inside the popup.
-int linesLeftEdge(int bodyParam);
+// Where the block of lines starts in the popup's text width: the block, as wide as its widest line, centred,
+// its lines left-aligned within it (label over value reads as one tidy column).
+int linesLeftEdge(const Array<String>& lines);
 
 #endif

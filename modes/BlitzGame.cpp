@@ -8,6 +8,12 @@
 #include "modes/GameHost.h"
 #include "modes/TimeBank.h"
 
+namespace {
+
+const float kBlitzPeakX = 45.0f;
+
+} // namespace
+
 BlitzGame::BlitzGame(GameGraphics* graphics) : CurrentGameI(graphics)
 {
     hintsRemaining = kBlitzStartHints;
@@ -80,9 +86,8 @@ void BlitzGame::drawHud()
 {
     soundLowTimeAlarm(*this, bankMs, fullBankMs());
     const float used = bankUsedForHud(*this, bankMs, fullBankMs());
-    drawHudLabel("Peak Level Solved", 128, 1, 6, 18, 15);
     NumberDisplay shown;
-    shown.init(peak, kHudSixDigits, false, 45, 36, 1.0f);
+    shown.init(peak, kHudSixDigits, false, kBlitzPeakX, 36, 1.0f);
     shown.draw();
-    drawLevelAndClock(*this, used);
+    drawLevelAndClock(*this, used, String("Peak Level Solved"), numberBoxCentre(kHudSixDigits, kBlitzPeakX, false));
 }

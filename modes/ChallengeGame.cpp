@@ -58,17 +58,18 @@ void appendEvent(int kind, int delayMs)
         gGameHost->appendTimedEvent(kind, delayMs);
 }
 
-// Heads-up labels: 18 pixels high, at font size 15 or smaller until they fit their width.
-void drawLabel(int textId, int width, int x)
-{
-    drawHudLabel(getText(textId), width, x, 6, 18, 15);
-}
+// The heads-up display's places: the numbers' boxes, the clock and the restart button.
+const float kChallengeLeftX = 64.0f;
+const float kChallengeLevelX = 161.0f;
+const int kChallengeClockX = 242;
+const int kChallengeClockSize = 36;
+const int kChallengeRestartX = 237;
+const int kChallengeRestartWidth = 33;
 
-void drawLabelledNumber(int textId, int labelWidth, int labelX, int value, float numberX, bool levelStyle)
+void drawNumber(int value, float x, bool levelStyle)
 {
-    drawLabel(textId, labelWidth, labelX);
     NumberDisplay number;
-    number.init(value, 100, levelStyle, numberX, 36, 1.0f);
+    number.init(value, 100, levelStyle, x, 36, 1.0f);
     number.draw();
 }
 
@@ -366,22 +367,30 @@ void ChallengeGame::drawHud()
         gGameHost->shouldShowGameTip(kTipHurryEarly, 3, false))
         gGameHost->showTip(kTipHurryEarly, TipParams());
 
-    const int kTimeLabelX = 228, kRestartLabelX = 193, kLevelLabelX = 142;
-    int nextLabelX = kMedalLabelX;
+    HudLabel labels[3];
+    labels[0].text = getText(264);
+    labels[0].centre = numberBoxCentre(100, kChallengeLeftX, false);
+    labels[1].text = getText(265);
+    labels[1].centre = numberBoxCentre(100, kChallengeLevelX, true);
     if (!medalsOn()) {
-        nextLabelX = kTimeLabelX;
-        drawLabel(263, 64, kTimeLabelX);
-        drawTimeCircle(running && fraction < 1.0f ? clockGaugeFrame(fraction) : kGaugeEmpty, 242, 26, 1.0f, onPlay,
+        labels[2].text = getText(263);
+        labels[2].centre = kChallengeClockX + kChallengeClockSize / 2.0f;
+        drawHudLabels(labels, 3);
+        drawTimeCircle(running && fraction < 1.0f ? clockGaugeFrame(fraction) : kGaugeEmpty, kChallengeClockX, 26, 1.0f, onPlay,
                        false);
     } else if (gAbSettings.ncp < 1) {
-        nextLabelX = kRestartLabelX;
-        drawLabel(269, 128, kRestartLabelX);
-        drawPictureIntoScoreBoard("Restart_33x27.png", 237, 31);
+        labels[2].text = getText(269);
+        labels[2].centre = kChallengeRestartX + kChallengeRestartWidth / 2.0f;
+        drawHudLabels(labels, 3);
+        drawPictureIntoScoreBoard("Restart_33x27.png", kChallengeRestartX, 31);
     } else {
+        labels[2].text = getText(kMedalLabelText);
+        labels[2].centre = kMedalCentre;
+        drawHudLabels(labels, 3);
         float progress = 0.5f;
         const int grade = currentMedal(&progress);
         drawMedalIndicator(grade, progress);
     }
-    drawLabelledNumber(264, 128, 13, howToPlay ? 0 : std::max(int(movesRemaining), 0), 64, false);
-    drawLabelledNumber(265, hudLabelRoomBefore(kLevelLabelX, nextLabelX, 64), kLevelLabelX, level, 161, true);
+    drawNumber(howToPlay ? 0 : std::max(int(movesRemaining), 0), kChallengeLeftX, false);
+    drawNumber(level, kChallengeLevelX, true);
 }

@@ -59,6 +59,12 @@ const int kReplayingText2 = 272;
 const int kChooseLevelText = 273;
 const int kNumberKind = 100;
 const float kReplayNumberScale = 0.6f;
+// The heads-up display's places: the two numbers, the unlimited-hints picture, the end of the replay note.
+const float kFreePlayLeftX = 58.0f;
+const float kFreePlayLevelX = 156.0f;
+const float kFreePlayPictureX = 250.0f;
+const int kFreePlayPictureWidth = 40;
+const int kFreePlayNoteRight = 136;
 
 int secondsOf(int ms) { return ms / 1000; }
 
@@ -327,17 +333,28 @@ void FreePlayGame::drawHud()
 
     if (scoreBoardRebuilding())
         dropLevelSelectButton();
-    if (replaying && gAbSettings.bfp == 1) {
+    // With the two-line replay note the row's left part is the note's; the labels share the rest.
+    const bool note = replaying && gAbSettings.bfp == 1;
+    if (note) {
         drawLabel(kReplayingText, 128, 8, 3, 32, 12);
         drawLabel(kReplayingText2, 128, 8, 16, 32, 12);
         drawLevelSelectButton();
-    } else {
-        drawLabel(kPuzzlesLeftText, 128, 9, 6, 18, 15);
-        drawNumber(shown, 58.0f, 36.0f, false, replaying ? kReplayNumberScale : 1.0f);
+    }
+    HudLabel labels[3];
+    int count = 0;
+    if (!note) {
+        labels[count].text = getText(kPuzzlesLeftText);
+        labels[count++].centre = numberBoxCentre(kNumberKind, kFreePlayLeftX, false);
+    }
+    labels[count].text = getText(kLevelText);
+    labels[count++].centre = numberBoxCentre(kNumberKind, kFreePlayLevelX, true);
+    labels[count].text = getText(kModeText);
+    labels[count++].centre = kFreePlayPictureX + kFreePlayPictureWidth / 2.0f;
+    drawHudLabels(labels, count, note ? kFreePlayNoteRight : 0);
+    if (!note) {
+        drawNumber(shown, kFreePlayLeftX, 36.0f, false, replaying ? kReplayNumberScale : 1.0f);
         dropLevelSelectButton();
     }
-    drawLabel(kLevelText, 64, 139, 6, 18, 15);
-    drawNumber(level, 156.0f, 36.0f, true, 1.0f);
-    drawLabel(kModeText, 80, 221, 6, 18, 15);
-    drawFreePlayPicture(250.0f, 31.0f);
+    drawNumber(level, kFreePlayLevelX, 36.0f, true, 1.0f);
+    drawFreePlayPicture(kFreePlayPictureX, 31.0f);
 }

@@ -27,6 +27,12 @@
 
 namespace {
 
+// The heads-up display's places: the cleared total's box, the middle of the quota bar, the restart button.
+const float kFrenzyTotalX = 45.0f;
+const float kFrenzyBarCentre = 80.0f;
+const int kFrenzyRestartX = 247;
+const int kFrenzyRestartWidth = 33;
+
 const int kFirstDropAfterMs = 2000;
 const int kRestartAfterMs = 1800;
 const int kDropPopInKind = 1;
@@ -486,9 +492,8 @@ void FrenzyGame::stepBar(int now)
     }
 }
 
-void FrenzyGame::drawBar(float offset, float labelX)
+void FrenzyGame::drawBar(float offset)
 {
-    drawHudLabel(getText(268), 128, int(labelX), 6, 18, 15);
     drawPictureIntoScoreBoard("Right_140x9.png", offset + 10, 40);
     const int quota = levelQuota();
     const float fraction = quota > 0 ? std::clamp(float(barShown) / float(quota), 0.0f, 1.0f) : 0.0f;
@@ -517,27 +522,29 @@ void FrenzyGame::drawHud()
     const float progress = howToPlay ? 0.0f : timeFraction();
     stepBar(boardNow());
     const bool shifted = boardLanguage() == kFrenchLanguage && gAbSettings.fsp < 1;
-    const float labelX = shifted ? 17 : 19;
     const float barOffset = shifted ? -2 : 0;
-    const float levelOffset = shifted ? -9 : 0;
-    const float levelLabelX = shifted ? 148 : 159;
+    const float levelX = 176 + (shifted ? -9 : 0);
 
+    HudLabel labels[3];
+    labels[0].text = getText(level == -1 ? 266 : 268);
+    labels[0].centre = level == -1 ? numberBoxCentre(kLessonTotalDivisor, kFrenzyTotalX, false) : barOffset + kFrenzyBarCentre;
+    labels[1].text = getText(265);
+    labels[1].centre = numberBoxCentre(100, levelX, true);
+    labels[2].text = getText(gAbSettings.fsp < 1 ? 269 : kMedalLabelText);
+    labels[2].centre = gAbSettings.fsp < 1 ? kFrenzyRestartX + kFrenzyRestartWidth / 2.0f : kMedalCentre;
+    drawHudLabels(labels, 3);
     if (level == -1) {
-        drawHudLabel(getText(266), 128, 9, 6, 18, 15);
         NumberDisplay total;
-        total.init(clearedTotal, kLessonTotalDivisor, false, 45, 36, 1.0f);
+        total.init(clearedTotal, kLessonTotalDivisor, false, kFrenzyTotalX, 36, 1.0f);
         total.draw();
     } else {
-        drawBar(barOffset, labelX);
+        drawBar(barOffset);
     }
-    // The restart label and the medal corner both start at kMedalLabelX.
-    drawHudLabel(getText(265), hudLabelRoomBefore(int(levelLabelX), kMedalLabelX, 64), int(levelLabelX), 6, 18, 15);
     NumberDisplay levelNumber;
-    levelNumber.init(std::max(0, int(level)), 100, true, 176 + levelOffset, 36, 1.0f);
+    levelNumber.init(std::max(0, int(level)), 100, true, levelX, 36, 1.0f);
     levelNumber.draw();
     if (gAbSettings.fsp < 1) {
-        drawHudLabel(getText(269), 128, kMedalLabelX, 6, 18, 15);
-        drawPictureIntoScoreBoard("Restart_33x27.png", 247, 31);
+        drawPictureIntoScoreBoard("Restart_33x27.png", kFrenzyRestartX, 31);
     } else {
         float medalProgress = 0.5f;
         const int grade = currentMedal(&medalProgress);

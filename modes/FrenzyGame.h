@@ -90,7 +90,7 @@ private:
     void completeLevel();
     void showColourRuleTip();
     void stepBar(int now);
-    void drawBar(float offset, float labelX);
+    void drawBar(float offset);
     void drawNextDrop(float progress);
 };
 

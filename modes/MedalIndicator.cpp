@@ -8,8 +8,6 @@
 
 namespace {
 
-const int kMedalLabel = 270;
-
 const float kBarHeight = 31.8f;
 const float kBarBottom = 59.0f;
 const float kBarX = 278.2f;
@@ -28,7 +26,6 @@ void drawHudFrame(int frame, float x, float y, float scaleX, float scaleY)
 
 void drawMedalIndicator(int grade, float progress)
 {
-    drawHudLabel(getText(kMedalLabel), 128, kMedalLabelX, 6, 18, 15);
     if (!gGameGraphics || grade < 0 || grade > 3)
         return;
     drawHudFrame(kHudFirstMedal + grade, grade == 0 ? 253.3f : 250.5f, 26.0f, 0.74f, 0.74f);

@@ -11,7 +11,10 @@
 
 namespace {
 
-const int kGaugeEmpty = 99;
+const int kBankDialAtRest = 0;   // the gauge frame with no time used
+const float kBankLevelX = 148.0f;
+const int kBankClockX = 228;
+const int kBankClockSize = 36;
 
 bool onHowToPlay()
 {
@@ -54,16 +57,23 @@ float bankUsedForHud(CurrentGameI& game, int bankMs, float referenceMs)
     return bankUsedFraction(bankMs, elapsed, referenceMs);
 }
 
-void drawLevelAndClock(CurrentGameI& game, float usedFraction)
+void drawLevelAndClock(CurrentGameI& game, float usedFraction, const String& firstLabel, float firstCentre)
 {
-    drawHudLabel(getText(265), 64, 131, 6, 18, 15);
+    HudLabel labels[3];
+    labels[0].text = firstLabel;
+    labels[0].centre = firstCentre;
+    labels[1].text = getText(265);
+    labels[1].centre = numberBoxCentre(100, kBankLevelX, true);
+    labels[2].text = getText(263);
+    labels[2].centre = kBankClockX + kBankClockSize / 2.0f;
+    drawHudLabels(labels, 3);
     NumberDisplay level;
-    level.init(game.level, 100, true, 148, 36, 1.0f);
+    level.init(game.level, 100, true, kBankLevelX, 36, 1.0f);
     level.draw();
-    drawHudLabel(getText(263), 64, 214, 6, 18, 15);
-    const bool empty = game.board.isNull() || game.board->givenUp || usedFraction >= 1.0f;
-    const bool animated = gGameHost && gGameHost->onPlayScreen();
-    drawTimeCircle(empty ? kGaugeEmpty : clockGaugeFrame(usedFraction), 228, 26, 1.0f, animated, true);
+    // Before play and once the time is up the dial rests, whole and still, rather than an empty disc.
+    const bool resting = game.board.isNull() || game.board->givenUp || usedFraction >= 1.0f;
+    const bool animated = !resting && gGameHost && gGameHost->onPlayScreen();
+    drawTimeCircle(resting ? kBankDialAtRest : clockGaugeFrame(usedFraction), kBankClockX, 26, 1.0f, animated, true);
 }
 
 bool endOnGivenUpBoard(CurrentGameI& game, bool* advance, bool* deleteBoard)

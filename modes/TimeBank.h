@@ -1,6 +1,8 @@
 #ifndef KELZO_MODES_TIMEBANK_H
 #define KELZO_MODES_TIMEBANK_H
 
+#include "Core/String.h"
+
 class CurrentGameI;
 
 // What Arcade and Blitz share about their time bank: the time-up rule, the
@@ -20,9 +22,10 @@ void soundLowTimeAlarm(CurrentGameI& game, int bankMs, float referenceMs);
 // how-to-play screen.
 float bankUsedForHud(CurrentGameI& game, int bankMs, float referenceMs);
 
-// The level box and the clock gauge at the right of the score board. The
-// gauge is empty without a board, for a given-up board or a used-up bank.
-void drawLevelAndClock(CurrentGameI& game, float usedFraction);
+// The labels, the level box and the clock gauge of the score board. The
+// dial rests without a board, for a given-up board or a used-up bank.
+// The first label is the caller's (score, peak level), centred at firstCentre over its number.
+void drawLevelAndClock(CurrentGameI& game, float usedFraction, const String& firstLabel, float firstCentre);
 
 // A given-up board ends the game: endGame moves on by itself (or ends the
 // game), so the board is neither advanced a second time nor deleted, and no

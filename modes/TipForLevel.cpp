@@ -22,9 +22,11 @@ const int kHeadingY = 12;
 const int kHeadingWidth = 256;
 const int kHeadingHeight = 32;
 const int kHeadingFontSize = 18;
-const int kTextX = 10;
+// The text keeps off the frame's border as the icon does.
+const int kTextInset = 14;
+const int kTextX = kFrameX + kTextInset;
 const int kTextY = kHeadingY + kHeadingHeight;
-const int kTextWidth = 260;
+const int kTextWidth = 273 - 2 * kTextInset;
 const int kTextMaxHeight = 512;
 const int kBottomMargin = 14;
 

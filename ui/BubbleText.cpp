@@ -72,7 +72,8 @@ TextStyle BubbleText::style()
     return s;
 }
 
-BubbleText::BubbleText(const char* text, int fontSize, int wrapWidth, float revealSpeed) : cursor(InkRect(), 0.0f)
+BubbleText::BubbleText(const char* text, int pointSize, int wrapWidth, float revealSpeed)
+    : fontSize(pointSize), cursor(InkRect(), 0.0f)
 {
     TextSize size;
     measureWrappedText(&size, text, fontSize, style(), wrapWidth, -1);

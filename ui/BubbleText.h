@@ -51,6 +51,7 @@ public:
 
     Texture* texture = nullptr;  // owned, pixels kept
     InkRect ink;
+    int fontSize = 0;
     TypingCursor cursor;
     int lastStepTime = 0;
     bool started = false;        // the first draw has set the clock of the typing

@@ -24,9 +24,12 @@ const int kFramePictureSize = 50;
 const int kPadX = 16;
 const int kPadTop = 14;
 const int kPadBottom = 14;
-// How much taller a footer makes the frame.
+// How much taller a footer makes the frame, and the gap above its letters: the late footer ("Tap anywhere to
+// continue") stands a line below the text, not against it.
 const int kShortFooterRows = 12;
-const int kLateFooterRows = 14;
+const int kShortFooterGap = 2;
+const int kLateFooterGap = 8;
+const int kLateFooterRows = 14 + kLateFooterGap - kShortFooterGap;
 const float kShortFooterAlpha = 0.87f;
 const int kShortFooterText = 46;
 const int kLateFooterText = 47;
@@ -42,6 +45,12 @@ String pickText(const String& given, int id)
 {
     String text = given.length() > 0 ? given : (id != -1 ? getText(id) : String());
     return text == String("\n") ? String() : text;
+}
+
+// The footer is never drawn larger than the text it follows.
+int footerFontSize(const BubbleStyle& style)
+{
+    return std::min(kFooterFontSize, baseFontSize()) + style.fontSizeOffset;
 }
 
 // The footer of a kind: 1 the short one between dashes, 2 and more the late one.
@@ -99,7 +108,7 @@ void MenuBubble::build()
     const int inkHeight = ink.empty() ? 0 : ink.bottom + 1 - ink.top;
     const int footerKind = style->footerKind;
     const int footerRows = footerKind == 1 ? kShortFooterRows : (footerKind >= 2 ? kLateFooterRows : 0);
-    const int footerWidth = footerKind > 0 ? footerLineWidth(footerKind, kFooterFontSize + style->fontSizeOffset) : 0;
+    const int footerWidth = footerKind > 0 ? footerLineWidth(footerKind, footerFontSize(*style)) : 0;
     frameWidth = std::max({kFramePictureSize, 2 * halfInk + 2 * kPadX, footerWidth + 2 * kPadX});
     frameHeight = std::max(kFramePictureSize, inkHeight + footerRows + kPadTop + kPadBottom);
 
@@ -134,12 +143,12 @@ void MenuBubble::build()
 void MenuBubble::addFooter(int contentBottom)
 {
     const int kind = style->footerKind;
-    const int fontSize = kFooterFontSize + style->fontSizeOffset;
+    const int fontSize = footerFontSize(*style);
     BubbleText* footer = new BubbleText(footerLine(kind).c_str(), fontSize, frameWidth - 2 * kPadX, 0.0f);
     ViewChild& child = view.addChild();
     child.element.reset(footer);
     child.x = frameWidth / 2 - footer->width() / 2;
-    child.y = contentBottom + 2 - (footer->ink.empty() ? 0 : footer->ink.top);
+    child.y = contentBottom + (kind == 1 ? kShortFooterGap : kLateFooterGap) - (footer->ink.empty() ? 0 : footer->ink.top);
     if (kind == 1) {
         child.alpha = kShortFooterAlpha;
         return;

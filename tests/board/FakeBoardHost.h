@@ -1,6 +1,7 @@
 #ifndef KELZO_TESTS_BOARD_FAKEBOARDHOST_H
 #define KELZO_TESTS_BOARD_FAKEBOARDHOST_H
 
+#include <string>
 #include <vector>
 
 #include "Core/OwnedPtr.h"
@@ -46,6 +47,10 @@ public:
     {
         shownTips.push_back(id);
         lastTip = params;
+        // The tips keep their own copy of the texts: the caller's may be gone once this returns.
+        lastTipBody = params.body ? params.body : "";
+        lastTip.body = nullptr;
+        lastTip.title = nullptr;
     }
     void dismissTip(int id) override { dismissedTips.push_back(id); }
     void resetTipCounters(int now) override { tipResets.push_back(now); }
@@ -83,7 +88,8 @@ public:
     int solved = 0;
     std::vector<TipAsk> tipAsks;
     std::vector<int> shownTips;
-    TipParams lastTip;
+    TipParams lastTip;   // texts cleared: they are in lastTipBody
+    std::string lastTipBody;
     std::vector<int> dismissedTips;
     std::vector<int> tipResets;
     int hitSounds = 0;

@@ -1,5 +1,7 @@
 #include "BoardTestSupport.h"
 
+#include "Core/Language.h"
+
 namespace {
 
 struct MoveCase {
@@ -163,7 +165,7 @@ TEST_F(GameBoardTest, WrongMovesShowTheirTipSoundAndStatistic)
         EXPECT_EQ(0, board().tryMove(c.pos, 1, 0, false, 40, 1.3f));
         EXPECT_EQ((std::vector<FakeBoardHost::TipAsk>{{c.tip, 3, 6, 999}}), host.tipAsks);
         EXPECT_EQ(std::vector<int>{c.tip}, host.shownTips);
-        ASSERT_NE(nullptr, host.lastTip.body);
+        EXPECT_FALSE(host.lastTipBody.empty());
         EXPECT_EQ(10000, host.lastTip.showMs);
         EXPECT_EQ(c.tipDelay, host.lastTip.delayMs);
         EXPECT_EQ(1, boardStatistic(c.statistic));
@@ -173,7 +175,31 @@ TEST_F(GameBoardTest, WrongMovesShowTheirTipSoundAndStatistic)
         EXPECT_EQ(std::vector<bool>{false}, host.movesMade);
         EXPECT_EQ(0, board().history.size());
     }
-    EXPECT_STREQ("You can only kelzo furballs into other furballs! Undo if stuck!", host.lastTip.body);
+    EXPECT_EQ("You can only kelzo furballs into other furballs! Undo if stuck!", host.lastTipBody);
+}
+
+TEST_F(GameBoardTest, WrongMoveSentencesTakeTheThemeWord)
+{
+    char here[4096];
+    ASSERT_TRUE(getcwd(here, sizeof here) != nullptr);
+    ASSERT_EQ(0, chdir(KELZO_DATA_DIR));   // the English texts with the themes' words
+    unloadLanguage();
+    gLanguage = new Language(kEnglish);
+    int theme = 2;   // fruit
+    setLanguageCounters(nullptr, &theme);
+    gAbSettings.lvt = 3;
+    const CellPos throws[] = {{0, 1}, {1, 1}};   // a neighbour, then off the board
+    for (CellPos pos : throws) {
+        host = FakeBoardHost();
+        host.board.reset(new Board());
+        placeDiagram(board(), withRow(1, "12....."));
+        EXPECT_EQ(0, board().tryMove(pos, 1, 0, false, 0, 1.0f));
+        EXPECT_EQ(std::string::npos, host.lastTipBody.find("furball")) << host.lastTipBody;
+        EXPECT_NE(std::string::npos, host.lastTipBody.find("fruit")) << host.lastTipBody;
+    }
+    setLanguageCounters(nullptr, nullptr);
+    unloadLanguage();
+    ASSERT_EQ(0, chdir(here));
 }
 
 TEST_F(GameBoardTest, SilentWrongMoveDoesNothingAtAll)

@@ -77,30 +77,82 @@ TEST(NumberDisplayTest, HudLabelShrinksOnlyWhenItDoesNotFitItsWidth)
     EXPECT_EQ(9, tooLong);
 }
 
-TEST(NumberDisplayTest, LevelLabelEndsBeforeTheLabelRightOfItInEveryLanguage)
+TEST(NumberDisplayTest, HudLabelsSitOverTheirThingsApartAndOnScreenInEveryLanguage)
 {
-    // Challenge: level label at 142, restart label at 193 or the medal corner at 203; Frenzy: level label at
-    // 159 (148 in French with the restart button), the next at 203. "Niveau" and "Livello" ran into them.
-    const int places[][2] = {{142, 193}, {142, 203}, {159, 203}, {148, 203}};
+    // The label rows of the modes' heads-up displays (text ids, and the centres of what they name). "Niveau" was
+    // squeezed, "Left" stood far from its number, "Level Medal" and "Livello Ricomincia" ran together.
+    struct Row {
+        const char* name;
+        std::vector<int> texts;   // -1: "Peak Level Solved", which Blitz writes in English
+        std::vector<float> centres;
+    };
+    const Row rows[] = {
+        {"Arcade", {266, 265, 263}, {78.0f, 164.0f, 246.0f}},
+        {"Blitz", {-1, 265, 263}, {83.0f, 164.0f, 246.0f}},
+        {"Challenge, clock", {264, 265, 263}, {78.5f, 177.0f, 260.0f}},
+        {"Challenge, restart", {264, 265, 269}, {78.5f, 177.0f, 253.5f}},
+        {"Challenge, medal", {264, 265, 270}, {78.5f, 177.0f, 268.0f}},
+        {"Frenzy, restart", {268, 265, 269}, {80.0f, 192.0f, 263.5f}},
+        {"Frenzy, medal", {268, 265, 270}, {80.0f, 192.0f, 268.0f}},
+        {"Free Play", {264, 265, 267}, {72.5f, 172.0f, 270.0f}},
+    };
     char here[4096];
     ASSERT_TRUE(getcwd(here, sizeof here) != nullptr);
     ASSERT_EQ(0, chdir(KELZO_DATA_DIR));   // the language files and the font
-    TextStyle oneLine = defaultTextStyle();
-    oneLine.wrapMode = 2;
     for (int language = 0; language < kLanguageCount; language++) {
         unloadLanguage();
         gLanguage = new Language(language);
-        const String word = getText(265);
-        for (const auto& place : places) {
-            const int size = hudLabelFontSize(word.c_str(), hudLabelRoomBefore(place[0], place[1], 64), 15);
-            TextSize measured{0, 0};
-            measureWrappedText(&measured, word.c_str(), size, oneLine, -1, -1);
-            EXPECT_LT(place[0] + measured.width, place[1]) << word.c_str() << " at " << place[0] << ", size " << size;
-        }
-        if (language == kEnglish) {
-            EXPECT_EQ(15, hudLabelFontSize(word.c_str(), hudLabelRoomBefore(159, 203, 64), 15)) << "no need to shrink";
+        for (const Row& row : rows) {
+            std::vector<HudLabel> labels(row.texts.size());
+            for (size_t i = 0; i < labels.size(); i++) {
+                labels[i].text = row.texts[i] == -1 ? String("Peak Level Solved") : getText(row.texts[i]);
+                labels[i].centre = row.centres[i];
+            }
+            layOutHudLabels(labels.data(), int(labels.size()), 0, 320);
+            for (size_t i = 0; i < labels.size(); i++) {
+                const HudLabel& l = labels[i];
+                const std::string what = std::string(gLanguageNames[language]) + " " + row.name + " \"" + l.text.c_str() + "\"";
+                EXPECT_GE(l.x, 0) << what;
+                EXPECT_LE(l.x + l.width, 320) << what;
+                EXPECT_GE(l.fontSize, 9) << what;
+                TextStyle oneLine = defaultTextStyle();
+                oneLine.wrapMode = 2;
+                TextSize drawn{0, 0};
+                measureWrappedText(&drawn, l.text.c_str(), l.fontSize, oneLine, -1, -1);
+                EXPECT_LE(drawn.width, l.width) << what << " is cut";
+                // Over what it names: the thing's centre lies within the label.
+                EXPECT_LE(l.x, l.centre) << what;
+                EXPECT_GE(l.x + l.width, l.centre) << what;
+                if (i > 0) {
+                    EXPECT_GE(l.x - (labels[i - 1].x + labels[i - 1].width), 4) << what << " touches the label before";
+                }
+            }
+            // A short word keeps the full size: "Level", "Niveau" and "Left" have room enough.
+            EXPECT_EQ(15, labels[1].fontSize) << gLanguageNames[language] << " " << row.name << " "
+                                              << labels[1].text.c_str();
         }
     }
     unloadLanguage();
     ASSERT_EQ(0, chdir(here));
+}
+
+TEST(NumberDisplayTest, ALabelIsCentredOverItsNumberWhenItHasRoom)
+{
+    char here[4096];
+    ASSERT_TRUE(getcwd(here, sizeof here) != nullptr);
+    ASSERT_EQ(0, chdir(KELZO_DATA_DIR));
+    HudLabel labels[3];
+    labels[0].text = String("Left");
+    labels[0].centre = 78.5f;
+    labels[1].text = String("Level");
+    labels[1].centre = 177.0f;
+    labels[2].text = String("A label far too long to stay centred over its thing");
+    labels[2].centre = 300.0f;
+    layOutHudLabels(labels, 3, 0, 320);
+    ASSERT_EQ(0, chdir(here));
+    for (int i = 0; i < 2; i++)
+        EXPECT_NEAR(labels[i].x + labels[i].width / 2.0f, labels[i].centre, 1.0f) << labels[i].text.c_str();
+    EXPECT_EQ(9, labels[2].fontSize) << "shrunk as far as it goes";
+    EXPECT_EQ(320 - 3, labels[2].x + labels[2].width) << "kept on the screen, off-centre";
+    EXPECT_GE(labels[2].x, int((177.0f + 300.0f) / 2) + 3) << "and within its share of the row";
 }

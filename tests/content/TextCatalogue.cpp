@@ -43,6 +43,8 @@ bool parseBox(const std::string& text, TextBox* box) {
     else if (f[0] == "wrap") box->kind = TextBox::Wrap;
     else if (f[0] == "para") box->kind = TextBox::Para;
     else if (f[0] == "fit") box->kind = TextBox::Fit;
+    else if (f[0] == "shrink") box->kind = TextBox::Shrink;
+    else if (f[0] == "shrinkwrap") box->kind = TextBox::ShrinkWrap;
     else return false;
     box->font = f[1];
     box->size = f[2];

@@ -20,7 +20,7 @@ inline void PrintTo(const LanguageCase& c, std::ostream* os) { *os << c.file; }
 
 // One box a text must fit, e.g. "wrap:AmericanTypewriter-Bold:14/es12:280:0".
 struct TextBox {
-    enum Kind { Line, Wrap, Para, Fit };
+    enum Kind { Line, Wrap, Para, Fit, Shrink, ShrinkWrap };
     Kind kind = Line;
     std::string font;
     std::string size, width, height;  // a number, optionally with per-language overrides: "36/de52"

@@ -21,6 +21,11 @@ TTF_Font* TextFit::font(const std::string& name, int size) {
     return f;
 }
 
+int TextFit::lineHeight(const std::string& name, int size) {
+    TTF_Font* f = font(name, size);
+    return f ? TTF_FontHeight(f) : 0;
+}
+
 int TextFit::lineWidth(TTF_Font* f, const std::string& s, int* height) {
     int w = 0, h = 0;
     if (TTF_SizeUTF8(f, s.c_str(), &w, &h) != 0) w = h = 0;

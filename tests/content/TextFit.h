@@ -17,6 +17,7 @@ public:
 
     bool ready() const { return started; }
     TTF_Font* font(const std::string& name, int size);  // null when the file cannot be opened
+    int lineHeight(const std::string& name, int size);  // ascent and descent: what a line needs to be whole
 
     struct Size {
         int width = 0;   // widest line

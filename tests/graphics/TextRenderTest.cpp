@@ -137,6 +137,19 @@ TEST_F(TextRenderTest, WordWiderThanTheBoxIsCut) {
     EXPECT_EQ(fitTextPrefix("abcdefghijkl", kFont.c_str(), kSize, box), 8);
     EXPECT_EQ(render("abcdefghijkl", box), render("abcdefgh\nijkl", 200));
     EXPECT_EQ(measure("abcdefghijkl", box).width, box);
+    // The line break written after a cut word stays; only whole words flow on into the next line.
+    struct Case {
+        const char* text;
+        const char* brokenByHand;
+    } breaks[] = {
+        {"abcdefghijkl\nxy", "abcdefgh\nijkl\nxy"},
+        {"abcdefghijkl ab\nxy", "abcdefgh\nijkl ab\nxy"},
+        {"ab cd abcdefghijkl\nxy", "ab cd\nabcdefgh\nijkl xy"},  // the whole word flowed on first
+    };
+    for (const Case& c : breaks) {
+        EXPECT_EQ(render(c.text, box), render(c.brokenByHand, 200)) << c.text;
+        EXPECT_EQ(measure(c.text, box).height, measure(c.brokenByHand).height) << c.text;
+    }
 }
 
 TEST_F(TextRenderTest, FittingAPrefix) {

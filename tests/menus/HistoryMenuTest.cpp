@@ -336,3 +336,11 @@ TEST_F(HistoryMenuTest, TheCardShowsThePuzzlesFurballsOnItsGrass)
 }
 
 }  // namespace
+TEST_F(HistoryMenuTest, ThePageStartsBelowTheHeadsUpNumbers)
+{
+    // The heads-up number boxes reach from y 32 to 60; the page's frame cut them in half.
+    HistoryMenu menu(host, nullptr, 0);
+    ASSERT_NE(menu.frameChild, nullptr);
+    EXPECT_GE(menu.frameChild->y, 61);
+    EXPECT_LE(menu.frameChild->y + menu.frameChild->element->height(), 480);
+}

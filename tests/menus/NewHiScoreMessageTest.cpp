@@ -14,7 +14,7 @@ class NewHiScoreMessageTest : public TempFolderTest {
 protected:
     void useLanguage(int language, const std::vector<std::pair<int, std::string>>& texts)
     {
-        std::vector<std::string> lines(500);
+        std::vector<std::string> lines(501);
         for (const auto& t : texts)
             lines[t.first] = t.second;
         std::string text;
@@ -27,7 +27,7 @@ protected:
     void SetUp() override
     {
         TempFolderTest::SetUp();
-        useLanguage(kEnglish, {{39, "minute"}, {40, "minutes"}, {41, "second"}, {42, "seconds"},
+        useLanguage(kEnglish, {{39, "minute"}, {40, "minutes"}, {41, "second"}, {42, "seconds"}, {500, "and"},
                                {190, "Your time:"}, {191, "You scored %s points"}, {192, "\\nThat's %s place!"},
                                {193, "st"}, {194, "nd"}, {195, "rd"}, {196, "th"}, {197, "Type your name."}});
     }
@@ -38,23 +38,23 @@ protected:
     }
 };
 
-TEST_F(NewHiScoreMessageTest, TimeReadsInWholeMinutesAndSecondsWithoutAnAnd)
+TEST_F(NewHiScoreMessageTest, TimeReadsInWholeMinutesAndSeconds)
 {
     struct Case {
         int ms;
         const char* text;
-    } cases[] = {{61500, "1 minute 1 second"},   {60000, "1 minute 0 seconds"}, {59999, "59 seconds"},
-                 {0, "0 seconds"},               {5000, "5 seconds"},           {1000, "1 second"},
-                 {125000, "2 minutes 5 seconds"}, {3600000, "60 minutes 0 seconds"}};
+    } cases[] = {{61500, "1 minute and 1 second"},    {60000, "1 minute and 0 seconds"}, {59999, "59 seconds"},
+                 {0, "0 seconds"},                    {5000, "5 seconds"},               {1000, "1 second"},
+                 {125000, "2 minutes and 5 seconds"}, {3600000, "60 minutes and 0 seconds"}};
     for (const Case& c : cases)
         EXPECT_STREQ(c.text, hiScoreTimeText(c.ms).c_str()) << c.ms;
 }
 
 TEST_F(NewHiScoreMessageTest, TimeUsesTheLanguagesWords)
 {
-    useLanguage(kGerman, {{39, "Minute"}, {40, "Minuten"}, {41, "Sekunde"}, {42, "Sekunden"}});
-    EXPECT_STREQ("1 Minute 1 Sekunde", hiScoreTimeText(61500).c_str());
-    EXPECT_STREQ("2 Minuten 30 Sekunden", hiScoreTimeText(150000).c_str());
+    useLanguage(kGerman, {{39, "Minute"}, {40, "Minuten"}, {41, "Sekunde"}, {42, "Sekunden"}, {500, "und"}});
+    EXPECT_STREQ("1 Minute und 1 Sekunde", hiScoreTimeText(61500).c_str());
+    EXPECT_STREQ("2 Minuten und 30 Sekunden", hiScoreTimeText(150000).c_str());
 }
 
 TEST_F(NewHiScoreMessageTest, PlacesTakeTheirSuffixes)
@@ -77,7 +77,7 @@ TEST_F(NewHiScoreMessageTest, MessageJoinsResultPlaceAndRequest)
     } cases[] = {
         {1234567, false, 1, "You scored 1,234,567 points\nThat's 1st place!\n\nType your name."},
         {999, false, 12, "You scored 999 points\nThat's 12th place!\n\nType your name."},
-        {61500, true, 3, "Your time: 1 minute 1 second\nThat's 3rd place!\n\nType your name."},
+        {61500, true, 3, "Your time: 1 minute and 1 second\nThat's 3rd place!\n\nType your name."},
     };
     for (const Case& c : cases)
         EXPECT_STREQ(c.text, newHiScoreMessage(c.score, c.isTime, c.rank).c_str()) << c.score;

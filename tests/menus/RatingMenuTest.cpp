@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "menus/RatingMenu.h"
+#include "ui/IndexElement.h"
+#include "ui/MenuTextStyle.h"
 #include "menus/TextAndValue.h"
 #include "tests/ui/MenuPictures.h"
 #include "ui/ImageElement.h"
@@ -134,6 +136,42 @@ TEST_F(RatingMenuTest, RowsFollowTheLanguageAndTheCellsSitInTheCountRows)
     useLanguage(kFrench);
     RatingMenu french(facts);
     EXPECT_EQ(french.usedRows, 21);
+}
+
+TEST_F(RatingMenuTest, TheTitleShrinksToKeepClearOfAFloatingBackButton)
+{
+    // "Back" touched "Statistics": beside an 80 px button the centred title must stay within 268 - 2 x 90 px.
+    TextStyle oneLine = defaultTextStyle();
+    oneLine.wrapMode = 2;
+    struct Case {
+        const char* title;
+        bool shrinks;
+    } cases[] = {{"Statistics", true}, {"Statistiques", true}, {"Stats", false}};
+    for (const Case& c : cases) {
+        const int size = RatingMenu::titleSizeBeside(c.title, 80);
+        TextSize measured{0, 0};
+        measureWrappedText(&measured, c.title, size, oneLine, -1, -1);
+        EXPECT_LE(measured.width, 268 - 2 * (80 + 10)) << c.title;
+        EXPECT_EQ(c.shrinks, size < 24) << c.title;
+    }
+    RatingFacts facts;
+    RatingMenu menu(facts);
+    ASSERT_EQ(menu.rowCount(1), 2);
+    EXPECT_NE(dynamic_cast<IndexElement*>(menu.cellChild(&menu.cellAt(1, 1))->element.get()), nullptr)
+        << "the title shares the Back button's row";
+}
+
+TEST_F(RatingMenuTest, ThePageStartsBelowTheHeadsUpNumbersInEveryLanguage)
+{
+    // The heads-up number boxes reach down to y 60; where Back takes a row of its own the page is taller.
+    RatingFacts facts;
+    for (int language = 0; language < kLanguageCount; language++) {
+        useLanguage(language);
+        RatingMenu menu(facts);
+        ASSERT_NE(menu.frameChild, nullptr);
+        EXPECT_GE(menu.frameChild->y, 61) << gLanguageNames[language];
+        EXPECT_LE(menu.frameChild->y + menu.frameChild->element->height(), 480) << gLanguageNames[language];
+    }
 }
 
 TEST_F(RatingMenuTest, NegativePuzzlesLeftShowAsZero)

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "graphics/Texture.h"
 #include "menus/SmallModeOption.h"
+#include "ui/MenuTextStyle.h"
 #include "tests/ui/MenuTestFolder.h"
 
 namespace {
@@ -32,7 +35,10 @@ TEST_F(SmallModeOptionTest, ReportsItsOwnSizeWhateverCaptionAndPicture)
     EXPECT_EQ(tile.height(), 70);
     ASSERT_EQ(tile.view.children.size(), 2);
     EXPECT_EQ(tile.view.children[0].element->width(), 80);
-    EXPECT_EQ(tile.view.children[0].element->height(), 13);
+    // The caption's box holds a whole line of its 10 px font, engraving included, above the picture.
+    const int caption = tile.view.children[0].element->height();
+    EXPECT_EQ(caption, std::max(13, textLineHeight(defaultTextStyle(), 10) + 1));
+    EXPECT_LE(caption, tile.view.children[1].y);
     EXPECT_EQ(tile.view.children[1].y, 15);
     bool consumed = false;
     tile.render(100, 100, 1, -1, 1, 0, false);

@@ -10,6 +10,7 @@
 #include "settings/AbSettings.h"
 #include "tests/ui/MenuPictures.h"
 #include "ui/MenuStack.h"
+#include "ui/MenuTextStyle.h"
 
 namespace {
 
@@ -143,12 +144,30 @@ TEST_F(PopupTest, MedalNamesAndTheLinesOfEachGrade)
     }
 }
 
-TEST_F(PopupTest, LinesStartWhereTheCallersWidthPutsThem)
+TEST_F(PopupTest, LinesStandCentredAsABlock)
 {
-    EXPECT_EQ(74, linesLeftEdge(120));   // Challenge
-    EXPECT_EQ(129, linesLeftEdge(10));   // Frenzy
-    EXPECT_EQ(0, linesLeftEdge(400));
-    EXPECT_EQ(200, linesLeftEdge(-300)) << "a short value still fits at the right";
+    // The Frenzy result's label and value lines hung in a ragged column right of the middle.
+    TextStyle oneLine = defaultTextStyle();
+    oneLine.wrapMode = 2;
+    auto widthOf = [&](const char* text) {
+        TextSize size{0, 0};
+        measureWrappedText(&size, text, 16, oneLine, -1, -1);
+        return size.width;
+    };
+    Array<String> lines;
+    lines.append(String("Your time:"));
+    lines.append(String("1:12"));
+    lines.append(String("Previous best:"));
+    lines.append(String("1:30"));
+    const int left = linesLeftEdge(lines);
+    const int widest = widthOf("Previous best:");
+    EXPECT_NEAR(left + widest / 2.0, 130.0, 1.0) << "the widest line's middle is the popup's";
+    Array<String> shortLines;
+    shortLines.append(String("1:12"));
+    EXPECT_GT(linesLeftEdge(shortLines), left) << "a narrower block starts further right";
+    Array<String> wide;
+    wide.append(String("A line far wider than the popup's text width, which can only start at its left edge"));
+    EXPECT_EQ(0, linesLeftEdge(wide));
 }
 
 TEST_F(PopupTest, TipPanelIs280WideAndAsTallAsItsText)

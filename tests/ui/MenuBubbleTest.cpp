@@ -91,7 +91,7 @@ TEST_F(MenuBubbleTest, FrameIsStretchedAroundTheTextAndGrowsForFooters)
         int kind;
         int taller;
     };
-    const Case cases[] = {{1, 12}, {2, 14}, {2600, 14}};
+    const Case cases[] = {{1, 12}, {2, 20}, {2600, 20}};
     for (const Case& c : cases) {
         std::unique_ptr<MenuBubble> b(bubbleWith(c.kind));
         EXPECT_EQ(b->frameHeight - plain->frameHeight, c.taller) << "footer kind " << c.kind;
@@ -118,6 +118,23 @@ TEST_F(MenuBubbleTest, AFooterWiderThanAShortBodyStaysOnOneLineInsideTheFrame)
             EXPECT_LT(child.x + ink.right, b->frameWidth) << name << " footer " << kind;
             EXPECT_LT(child.y + ink.bottom, b->frameHeight) << name << " footer " << kind;
         }
+    }
+}
+
+TEST_F(MenuBubbleTest, TheLateFooterStandsALineBelowTheTextAndNoLargerThanIt)
+{
+    // "Tap anywhere to continue" sat 2 px under the lesson, and at 13 px under a 12 px lesson in three languages.
+    for (int language = 0; language < kLanguageCount; language++) {
+        useLanguage(language);
+        std::unique_ptr<MenuBubble> b(createMenuBubble(String(kTwoLines), -1, -1, 0, 220, -1, 1.0f, 2));
+        ASSERT_EQ(b->view.children.size(), 3);
+        const ViewChild& text = b->view.children[1];
+        const ViewChild& footer = b->view.children[2];
+        const BubbleText* lesson = static_cast<BubbleText*>(text.element.get());
+        const BubbleText* prompt = static_cast<BubbleText*>(footer.element.get());
+        const char* name = gLanguageNames[language];
+        EXPECT_LE(prompt->fontSize, lesson->fontSize) << name;
+        EXPECT_GE(footer.y + prompt->ink.top - (text.y + lesson->ink.bottom), lesson->fontSize / 2) << name;
     }
 }
 

@@ -59,10 +59,10 @@ TEST_F(MenuTextTest, AutoHeightIsTheDefaultStylesWrappedHeight)
     EXPECT_EQ(nextPowerOfTwo(width), own->allocW);
 }
 
-TEST_F(MenuTextTest, EngravedTextIsBlackOverALightCopyAndOnePixelTallIsOnlyBlack)
+TEST_F(MenuTextTest, EngravedTextIsBlackOverALightCopy)
 {
     SpriteSheet atlas(256, 256, false);
-    SpriteRef tall, flat;
+    SpriteRef tall;
     makeTextTexture(&tall, &atlas, "Menu", 100, 30, 20, defaultTextStyle());
     int inked = 0, light = 0;
     countInk(tall.pixelView(0), &inked, &light);
@@ -76,23 +76,70 @@ TEST_F(MenuTextTest, EngravedTextIsBlackOverALightCopyAndOnePixelTallIsOnlyBlack
             grey240 = grey240 || (p.a == 255 && p.r == 240 && p.g == 240 && p.b == 240);
         }
     EXPECT_TRUE(grey240);
-    // One row: the grey pass has no room, the black pass draws the letters' top row (these letters reach the top
-    // of the line in this font).
-    TextStyle tallLetters = defaultTextStyle();
-    tallLetters.fontName = "Helvetica-Bold";
-    const char* text = "\xE1\xBA\xAA\xE1\xBA\xA4";
-    makeTextTexture(&flat, &atlas, text, 100, 1, 28, tallLetters);
-    countInk(flat.pixelView(0), &inked, &light);
-    ASSERT_GT(inked, 0) << "the letters do not reach the top row";
-    EXPECT_EQ(0, light);
-    const PixelView one = flat.pixelView(0);
-    for (int x = 0; x < one.width; x++)
-        EXPECT_EQ(0, one.pixels[one.stride + x].a) << "nothing is drawn below the region, column " << x;
-    SpriteRef twoRows;
-    makeTextTexture(&twoRows, &atlas, text, 100, 2, 28, tallLetters);
-    countInk(twoRows.pixelView(0), &inked, &light);
-    EXPECT_GT(light, 0) << "with a second row the grey copy shows";
-    EXPECT_EQ(1, flat.height);
+}
+
+// The lowest row holding ink in a region, -1 for none.
+int lowestInkRow(const PixelView& view)
+{
+    for (int y = view.height - 1; y >= 0; y--)
+        for (int x = 0; x < view.width; x++)
+            if (view.pixels[y * view.stride + x].a != 0)
+                return y;
+    return -1;
+}
+
+TEST_F(MenuTextTest, ABoxLowerThanALineIsRaisedSoDescendersStayWhole)
+{
+    // Heads-up labels were 18 px boxes for 21 px lines: "Tiempo", "Medaglia" lost the feet of their p and g.
+    SpriteSheet atlas(512, 256, false);
+    const TextStyle style = defaultTextStyle();
+    const int line = textLineHeight(style, 15);
+    ASSERT_GT(line, 18) << "the font's line must be taller than the old box for this to show anything";
+    SpriteRef low, roomy;
+    makeTextTexture(&low, &atlas, "gypq", 100, 18, 15, style);
+    makeTextTexture(&roomy, &atlas, "gypq", 100, 40, 15, style);
+    EXPECT_EQ(line + 1, low.height) << "one line and the engraving's row";
+    EXPECT_EQ(40, roomy.height) << "a box tall enough is kept";
+    EXPECT_EQ(lowestInkRow(roomy.pixelView(0)), lowestInkRow(low.pixelView(0))) << "nothing cut off";
+    std::unique_ptr<Bitmap> own(renderWrappedTextBitmap("gypq", 100, 18, 15, style));
+    EXPECT_EQ(line + 1, own->height);
+}
+
+TEST_F(MenuTextTest, FittedSizeIsTheLargestThatKeepsEveryLineWhole)
+{
+    const TextStyle wrapped = defaultTextStyle();
+    TextStyle oneLine = wrapped;
+    oneLine.wrapMode = 2;
+    struct Case {
+        const char* text;
+        TextStyle style;
+        int width, height;
+    } cases[] = {
+        {"Heraus-\nforderung", wrapped, 84, 34},   // two lines at 13 take more than 34 px
+        {"Peak Level Solved", oneLine, 90, 22},
+        {"Short", oneLine, 200, 40},
+    };
+    for (const Case& c : cases) {
+        const int size = fittedFontSize(c.text, c.width, c.height, 13, c.style);
+        TextSize at{0, 0}, larger{0, 0};
+        measureWrappedText(&at, c.text, size, c.style, c.style.wrapMode == 0 ? c.width : -1, -1);
+        measureWrappedText(&larger, c.text, size + 1, c.style, c.style.wrapMode == 0 ? c.width : -1, -1);
+        EXPECT_LE(at.height, c.height) << c.text;
+        EXPECT_LE(at.width, c.width) << c.text;
+        if (size < 13) {
+            EXPECT_TRUE(larger.height > c.height || larger.width > c.width) << c.text << " could be " << size + 1;
+        }
+    }
+    EXPECT_LT(fittedFontSize("Heraus-\nforderung", 84, 34, 13, wrapped), 13);
+    EXPECT_EQ(13, fittedFontSize("Short", 200, 40, 13, oneLine));
+    EXPECT_EQ(kSmallestFittedSize, fittedFontSize("Far too long for a box this small", 20, 5, 13, oneLine));
+    // A word wider than the box would be cut in two: the size goes down until it fits whole.
+    const int word = fittedFontSize("Unbelievable", 70, 100, 15, wrapped);
+    TextStyle single = oneLine;
+    TextSize wordSize{0, 0};
+    measureWrappedText(&wordSize, "Unbelievable", word, single, -1, -1);
+    EXPECT_LE(wordSize.width, 70);
+    EXPECT_LT(word, 15);
 }
 
 // Two opaque white rows on top of a clear area: the blur spreads them down as shadow.
