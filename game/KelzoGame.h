@@ -357,7 +357,6 @@ public:
     OwnedPtr<Texture> launchImage;     // "Default.png" while the title shows
     bool fromNewHiScore = false;
     bool languageFirst = false;        // the first start's title is the language choice, until it is made       // the tables were opened with a new entry
-    String lastEnteredName;            // the name last typed for a high score
     int32_t lastReleaseX = -1;
     int32_t lastReleaseY = -1;
     int32_t frameCount = 0;
