@@ -25,6 +25,8 @@ namespace {
 
 const int kLocalRows = HiScoreTable::kShownEntries;
 const int kNeverDrawnRow = 1000;
+const int kNoConnectionText = 165;
+const int kOnlineScoresOffText = 501;
 // The list scrolls in units of 10 rows; a drag is taken within this of the screen's centre column.
 const int kScrollBandHalfWidth = 160;
 const float kScrollMargin = 0.3f;
@@ -82,7 +84,9 @@ HiScoresMenuBase::HiScoresMenuBase(HiScoreTable* scoreTable, bool afterNew, cons
     }
     onlineTexts_.resize(HiScoreRows::kMaxRows);
     arrowTexture_.reset(new Texture("Arrow_10x5.png", 1.0f, false));
-    noConnectionText_.reset(new Texture(getText(165).c_str(), 160, 128, 1, "Helvetica-Bold", 14, 0, 0.7f, false,
+    // With online scores off nothing was even tried: say so, not that the server is out of reach.
+    emptyListText_ = onlineScoresOn() ? kNoConnectionText : kOnlineScoresOffText;
+    noConnectionText_.reset(new Texture(getText(emptyListText_).c_str(), 160, 128, 1, "Helvetica-Bold", 14, 0, 0.7f, false,
                                         nullptr, false, true, 0));
     const int saved = gSettings ? gSettings->scoreTimeFilter : -1;
     if (saved != -1 && gAbSettings.rhc != 0) {

@@ -45,8 +45,9 @@ struct ScoreRowTextures {
 //
 // Threads: the fetch and the upload run on the score workers; everything here runs on the main thread and
 // takes this object's mutex, then the uploader's resultMutex, then gHiScoresMutex, never the other way round.
-// The uploader's result (the table's pending flags) is applied here, on the main thread. With online scores
-// switched off nothing is sent, no prompt opens, and the online list shows text 165.
+// The uploader's result (the table's pending flags) is applied here and by the application's frame, on the
+// main thread. With online scores switched off nothing is sent, no prompt opens, and the online list says that
+// they are off (text 501); text 165 is for a server out of reach.
 class HiScoresMenuBase : public SegmentedControlCallbackI, public AlertViewCallbackI, public HiScoresListenerI {
 public:
     static const int kPromptDelayMs = 2000;
@@ -95,6 +96,8 @@ public:
     // The list glided in the last update: the next frame must come.
     bool listGliding() const { return listGliding_; }
     bool noConnectionShown() const { return noConnection; }
+    // The text id said in place of an online list that did not come.
+    int emptyListText() const { return emptyListText_; }
     int shownSegment() const { return segment; }
     int shownSlot() const { return slot; }
     int shownTimeFilter() const { return timeFilter; }
@@ -155,6 +158,7 @@ private:
     ScoreRowTextures localTexts_[12];
     bool localBuilt_[12] = {};
     OwnedPtr<Texture> noConnectionText_;
+    int emptyListText_ = 0;
     OwnedPtr<MyBusyIndicator> busyIndicator;  // present while something is awaited
     bool noConnection = false;
     bool listGliding_ = false;

@@ -86,6 +86,7 @@ TEST_F(HiScoresLogicTest, WithOnlineScoresOffNoPromptOpensAndNothingIsSent)
     EXPECT_EQ(screen->longPrompt, nullptr);
     EXPECT_EQ(gMenuStack.size(), 0);
     EXPECT_TRUE(framesUntil(*screen, [&] { return screen->noConnectionShown(); }));
+    EXPECT_EQ(screen->emptyListText(), 501) << "online scores are off, not out of reach";
     EXPECT_FALSE(screen->busyShown());
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_TRUE(server->requests(0, 0).empty());
@@ -102,6 +103,7 @@ TEST_F(HiScoresLogicTest, TheOnlineListIsBusyUntilTheFetchEndsThenSaysThereIsNoC
     EXPECT_TRUE(screen->busyShown()) << "the fetch is on its way";
     EXPECT_FALSE(screen->noConnectionShown());
     ASSERT_TRUE(framesUntil(*screen, [&] { return screen->noConnectionShown(); }, 8000));
+    EXPECT_EQ(screen->emptyListText(), 165) << "the server is out of reach";
     EXPECT_FALSE(screen->busyShown());
     EXPECT_EQ(rowCount(), -1);
 }
