@@ -114,7 +114,7 @@ TEST_F(HiScoresLogicTest, ATapOnAnArrowExplainsItOnTheRelease)
     settings.switchA = false;
     settings.gameMode = 2;
     auto screen = open(false, 7);
-    screen->update(41, 120, 0);
+    screen->update(41, 152, 0);  // rows from 152: the lower arrow's place is 340, the upper one's 143
     screen->handleTouch(TouchDown, 160, 150);
     screen->handleTouch(TouchUp, 160, 150);
     EXPECT_TRUE(screen->hintAnimation.isNull()) << "no upper arrow at the top of the list";
