@@ -265,7 +265,13 @@ void HiScoresMenuBase::startUpload()
 
 bool HiScoresMenuBase::promptPending() const
 {
-    return promptTime != -1 && onlineScoresOn() && (afterNewScore || table->pendingEntry(slot) != nullptr);
+    return promptTime != -1 && onlineScoresOn() && (afterNewScore || scoreToOffer());
+}
+
+// A pending score of the slot, unless it is on its way already (sent from a screen left before the reply).
+bool HiScoresMenuBase::scoreToOffer() const
+{
+    return table->pendingEntry(slot) != nullptr && !uploader.isBusy();
 }
 
 void HiScoresMenuBase::segmentSelected(int tag, MyView* view)
@@ -317,11 +323,11 @@ void HiScoresMenuBase::openPrompt()
                                               getText(0).c_str(), nullptr, AlertOptions());
             logMenuAlert(getText(155).c_str(), shortPrompt);
         }
-    } else if (table->pendingEntry(slot) && onlineScoresOn()) {
+    } else if (scoreToOffer() && onlineScoresOn()) {
         longPrompt = new CustomAlertView(this, getText(155).c_str(), getText(157).c_str(), getText(158).c_str(),
                                          getText(0).c_str(), getText(159).c_str(), AlertOptions());
         logMenuAlert(getText(155).c_str(), longPrompt);
-    } else if (!table->pendingEntry(slot) && deferredRefetch) {
+    } else if (!scoreToOffer() && deferredRefetch) {
         restartFetch(2);
     }
     promptTime = -1;

@@ -171,6 +171,7 @@ protected:
 private:
     int initialSegment() const;
     bool promptPending() const;
+    bool scoreToOffer() const;
     void openPrompt();
     void takeUploadResult();
     void buildRows(int firstRow, int endRow);

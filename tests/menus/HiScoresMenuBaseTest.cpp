@@ -337,4 +337,24 @@ TEST_F(HiScoresLogicTest, LeavingDuringAnUploadTouchesNoFreedScreen)
     EXPECT_EQ(requestsOf("POST", 1).size(), 1u);
 }
 
+// A screen left before the server answered: the next screen does not offer the score on its way, and once the
+// answer is taken the score waits no more.
+TEST_F(HiScoresLogicTest, AScoreOnItsWayIsNotOfferedAgain)
+{
+    ASSERT_TRUE(startServer({"--modes", "late", "--late", "1"}));
+    auto first = openAndAcceptUpload();
+    ASSERT_TRUE(uploader.isBusy());
+    first.reset();
+    gMenuStack.deleteAllMenus();
+    const int opened = gGameClock.current;
+    auto second = open(false);
+    frameAt(*second, opened, 2001);
+    EXPECT_EQ(second->longPrompt, nullptr) << "the score is on its way";
+    EXPECT_EQ(second->handleTouch(TouchDown, 160, 300), 0) << "no prompt to bring forward either";
+    ASSERT_TRUE(framesUntil(*second, [&] { return !uploader.isBusy(); }));
+    second->update(41, 120, 0);
+    EXPECT_EQ(table.pendingEntry(0), nullptr);
+    EXPECT_EQ(requestsOf("POST", 2, 500).size(), 1u);
+}
+
 }  // namespace
