@@ -73,8 +73,26 @@ protected:
         fetcher.results().storeReply(reply, -1, "");
     }
 
+    // A drag up the list by a few rows, and frames until it rests: the arrow above the rows shows.
+    static void scrollDown(HiScoresMenu& menu)
+    {
+        menu.handleTouch(TouchDown, 160, 300);
+        for (int y = 290; y >= 230; y -= 10) {
+            gGameClock.current += 40;
+            menu.handleTouch(TouchMove, 160, y);
+            menu.render();
+        }
+        gGameClock.current += 300;  // held still before the release: no fling to the list's end
+        menu.handleTouch(TouchMove, 160, 230);
+        menu.handleTouch(TouchUp, 160, 230);
+        for (int frames = 0; frames < 500 && (frames == 0 || menu.listGliding()); frames++) {
+            gGameClock.current += 16;
+            menu.render();
+        }
+    }
+
     // The screen drawn twice (tiles and fields take their places at the first frame) in the mode and list.
-    std::vector<LaidOutRect> laidOut(int gameMode, bool online)
+    std::vector<LaidOutRect> laidOut(int gameMode, bool online, bool scrolled)
     {
         settings.gameMode = gameMode;
         const int slot = gameMode == kGameFreePlay ? 7 : 0;
@@ -85,11 +103,13 @@ protected:
         if (online)
             fillOnlineList();
         menu.render();
+        if (scrolled)
+            scrollDown(menu);
         glClear(GL_COLOR_BUFFER_BIT);
         menu.render();
         // To look at: build/tests/menus/<test folder>/layout_<language>_<mode>_<list>.png
         saveFrame(std::string("layout_") + gLanguageNames[gLanguage->id] + "_" + std::to_string(gameMode) +
-                  (online ? "_online" : "_local"));
+                  (online ? "_online" : "_local") + (scrolled ? "_scrolled" : ""));
         return menu.laidOut();
     }
 };
@@ -100,15 +120,18 @@ TEST_F(HiScoresLayoutTest, NothingOverlapsInAnyLanguageOrMode)
         const char* name;
         int gameMode;
         bool online;
+        bool scrolled;
         int rows;
-    } modes[] = {{"local list", kGameArcade, false, 12},
-                 {"online list", kGameArcade, true, 10},
-                 {"Free Play", kGameFreePlay, true, 10}};
+    } modes[] = {{"local list", kGameArcade, false, false, 12},
+                 {"online list", kGameArcade, true, false, 10},
+                 {"online list scrolled", kGameArcade, true, true, 10},
+                 {"Free Play", kGameFreePlay, true, false, 10},
+                 {"Free Play scrolled", kGameFreePlay, true, true, 10}};
     for (int language = 0; language < kLanguageCount; language++) {
         useLanguage(language);
         for (const Mode& m : modes) {
             const std::string where = std::string(gLanguageNames[language]) + ", " + m.name;
-            const std::vector<LaidOutRect> rects = laidOut(m.gameMode, m.online);
+            const std::vector<LaidOutRect> rects = laidOut(m.gameMode, m.online, m.scrolled);
             const LaidOutRect* frame = nullptr;
             int rows = 0;
             for (const LaidOutRect& r : rects) {
@@ -116,6 +139,10 @@ TEST_F(HiScoresLayoutTest, NothingOverlapsInAnyLanguageOrMode)
                 rows += startsWith(r.what, "row ") && r.what.find(" name") != std::string::npos;
             }
             ASSERT_NE(frame, nullptr) << where;
+            int arrows = 0;
+            for (const LaidOutRect& r : rects)
+                arrows += startsWith(r.what, "list arrow");
+            EXPECT_EQ(arrows, m.online ? (m.scrolled ? 2 : 1) : 0) << where << ": the list's arrows";
             EXPECT_EQ(rows, m.rows) << where;
             const LaidOutRect screen{"screen", 0, 0, 320, 480};
             for (size_t i = 0; i < rects.size(); i++) {
