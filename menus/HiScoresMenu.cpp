@@ -115,12 +115,12 @@ void HiScoresMenu::addContents()
     }
 
     ViewChild* frame = addElement(-1, 4, true);
-    frame->element.reset(new ImageElementExt(loadStretchedBitmap("Overlay_shrunk.png", kFrameHeightStretch, kFrameWidthStretch), 0));
+    frame->element.reset(
+        new ImageElementExt(loadStretchedBitmap("Overlay_shrunk.png", kFrameHeightStretch, kFrameWidthStretch), 0));
     frame->centred = 1;
     overlayChildIndex_ = inner.children.size() - 1;
-    auto* shadow = new IndexElementExt(atlas.addBitmap(loadStretchedBitmap("HighScoreShadow_shrunk.png", kShadowHeightStretch,
-                                                                           kShadowWidthStretch),
-                                                       true, 0));
+    Bitmap* shadowPicture = loadStretchedBitmap("HighScoreShadow_shrunk.png", kShadowHeightStretch, kShadowWidthStretch);
+    auto* shadow = new IndexElementExt(atlas.addBitmap(shadowPicture, true, 0));
     shadow->padX = 1;
     shadow->extraHeight = 150;
     ViewChild* shadowChild = addElement(-1, 4, false);

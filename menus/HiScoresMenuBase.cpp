@@ -103,8 +103,8 @@ HiScoresMenuBase::HiScoresMenuBase(HiScoreTable* scoreTable, bool afterNew, cons
     arrowTexture_.reset(new Texture("Arrow_10x5.png", 1.0f, false));
     // With online scores off nothing was even tried: say so, not that the server is out of reach.
     emptyListText_ = onlineScoresOn() ? kNoConnectionText : kOnlineScoresOffText;
-    noConnectionText_.reset(new Texture(getText(emptyListText_).c_str(), 160, 128, 1, "Helvetica-Bold", 14, 0, 0.7f, false,
-                                        nullptr, false, true, 0));
+    noConnectionText_.reset(new Texture(getText(emptyListText_).c_str(), 160, 128, 1, "Helvetica-Bold", 14, 0, 0.7f,
+                                        false, nullptr, false, true, 0));
     const int saved = gSettings ? gSettings->scoreTimeFilter : -1;
     if (saved != -1 && gAbSettings.rhc != 0) {
         timeFilter = saved;
