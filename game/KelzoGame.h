@@ -71,6 +71,8 @@ public:
     static const int kMaxHistory = 1000000;
     // How long a quit waits for the reply to a score upload in flight.
     static const int kExitUploadWaitMs = 3000;
+    // Clicks of taps and of screen changes sound at least this far apart.
+    static const int kClickSpacingMs = 301;
 
     // A bare object, nothing loaded and nothing shown (tests).
     KelzoGame();

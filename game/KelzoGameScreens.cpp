@@ -26,7 +26,6 @@
 
 namespace {
 
-const int kClickSpacingMs = 301;
 const int kHiScoreRanks = 12;          // a score ranking below these gets no entry screen
 const int kFreePlaySlot = 7;
 const int kYayEffect = 3;

@@ -16,7 +16,6 @@
 
 namespace {
 
-const int kClickSpacingMs = 301;
 const int kBubbleTouchAgeMs = 1350;    // a touch closes the touch-dismissed tips this old
 
 const int kUndoDismissedTips[] = {6, 20, 13, 14, 30, 58, 61, 62, 59, 60};
