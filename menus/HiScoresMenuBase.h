@@ -69,14 +69,14 @@ public:
     static const int kVisibleRows = 10;
     static const int kRowHeight = 18;
     // A row's texts are boxes of one line, tall enough for the font's descenders (the comma in "6,000").
-    static const int kRowTextHeight = 22;
+    static constexpr int kRowTextHeight = 22;
     // Left and right ends of the list's texts: a name stops this far before its row's score.
-    static const int kListWidth = 238;
-    static const int kNameScoreGap = 8;
-    static const int kNameBoxWidth = 165;
-    static const int kScoreBoxWidth = 98;
+    static constexpr int kListWidth = 238;
+    static constexpr int kNameScoreGap = 8;
+    static constexpr int kNameBoxWidth = 165;
+    static constexpr int kScoreBoxWidth = 98;
     // The list's arrows sit this far above the first row and below the last one.
-    static const int kArrowGap = 4;
+    static constexpr int kArrowGap = 4;
 
     // The workers default to the program's two (gHiScoresUploader, gHiScoresFetcher).
     HiScoresMenuBase(HiScoreTable* table, bool afterNewScore, const HiScoreEntry* entry, int slot, bool timeScores,

@@ -188,7 +188,7 @@ TEST_F(HiScoresLayoutTest, ALongNameIsCutOnItsOwnLine)
     EXPECT_LT(shown.size(), std::string("3. ").size() + std::string(kLongName).size());
     ASSERT_NE(longRow.left.get(), nullptr);
     EXPECT_EQ(longRow.left->height, menu.shownRow(1).left->height) << "one line, as high as the others";
-    EXPECT_EQ(longRow.left->height, (int)HiScoresMenuBase::kRowTextHeight);
+    EXPECT_EQ(longRow.left->height, HiScoresMenuBase::kRowTextHeight);
     EXPECT_EQ(str(menu.shownRow(0).text.left), "1. Anna") << "a short name stays whole";
 }
 
@@ -200,7 +200,7 @@ TEST_F(HiScoresLayoutTest, ScoreBoxesHoldTheCommasTail)
         const TextInk digits = measureOneLineInk("6000", "AmericanTypewriter-Bold", size);
         EXPECT_GT(withComma.bottom, digits.bottom) << "the comma reaches below the digits";
         EXPECT_GT(withComma.bottom, 16) << "more than the 16 px box held";
-        EXPECT_LE(withComma.bottom, (int)HiScoresMenuBase::kRowTextHeight) << size;
+        EXPECT_LE(withComma.bottom, HiScoresMenuBase::kRowTextHeight) << size;
         EXPECT_GE(withComma.top, 0) << size;
     }
 }
