@@ -74,6 +74,7 @@ KelzoGame::KelzoGame()
 
 KelzoGame::KelzoGame(void* handle) : platformHandle(handle), ownsProgramState_(true)
 {
+    gHiScoresUploader.setIdleListener(this);
     tips.setHost(this);
     tips.resetAllCounters(gGameClock.now());
     gMusicCrossFader.setEventScheduler(scheduleFromFader);
@@ -84,6 +85,12 @@ KelzoGame::KelzoGame(void* handle) : platformHandle(handle), ownsProgramState_(t
 KelzoGame::~KelzoGame()
 {
     saveState(true);
+    if (ownsProgramState_) {
+        // A score the server accepted while the player quit must not be offered and sent again next run;
+        // the table saves itself as it goes.
+        gHiScoresUploader.setIdleListener(nullptr);
+        gHiScoresUploader.finishBeforeExit(hiScores, kExitUploadWaitMs);
+    }
     // The games and boards go with the members below: they must not call back.
     if (gBoardHost == this)
         gBoardHost = nullptr;
@@ -337,6 +344,11 @@ void KelzoGame::pause()
     gHiScoresUploader.detach();
     MutexLock lock(&gHiScoresMutex);
     gHiScoresFetcher.setListener(nullptr);
+}
+
+void KelzoGame::requestRedraw()
+{
+    gPlatformState.keepDrawing = true;
 }
 
 void KelzoGame::resume()

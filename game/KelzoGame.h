@@ -31,6 +31,7 @@
 #include "modes/GameHost.h"
 #include "modes/PraiseDisplay.h"
 #include "scores/HiScoreTable.h"
+#include "scores/HiScoresListenerI.h"
 #include "scores/HistorySampleSourceI.h"
 #include "settings/ReportFacts.h"
 #include "sound/SoundPlayer.h"
@@ -57,6 +58,7 @@ class KelzoGame : public BvGameI,
                   public GameHost,
                   public ReportFactsI,
                   public HistorySampleSourceI,
+                  public HiScoresListenerI,
                   public AlertViewCallbackI,
                   public TipsHost {
 public:
@@ -67,6 +69,8 @@ public:
     static const int kKeptRecentRecords = 799;
     static const int kMaxPlayers = 1000000;
     static const int kMaxHistory = 1000000;
+    // How long a quit waits for the reply to a score upload in flight.
+    static const int kExitUploadWaitMs = 3000;
 
     // A bare object, nothing loaded and nothing shown (tests).
     KelzoGame();
@@ -299,6 +303,8 @@ public:
     // Up to four unsent Free Play records, for the score upload; each is
     // marked as sent.
     String historySample() override;
+    // An upload ended while no score screen listens: the next frame applies it.
+    void requestRedraw() override;
     // Leaves the current puzzle to be played again later and plays the
     // record's puzzle in its place.
     void replayRecord(const HistoryRecord& record);
@@ -356,7 +362,6 @@ public:
     OwnedPtr<Texture> launchImage;     // "Default.png" while the title shows
     bool fromNewHiScore = false;       // the tables were opened with a new entry
     bool languageFirst = false;        // the first start's title is the language choice, until it is made
-    String lastEnteredName;            // the name last typed for a high score
     int32_t lastReleaseX = -1;
     int32_t lastReleaseY = -1;
     int32_t frameCount = 0;

@@ -80,8 +80,8 @@ void KelzoGame::screenAction(int action)
         return;
     case ScreenNewHiScore:
         if (action == 0 && currentGame && screenFactory) {
-            lastEnteredName = screenFactory->enteredText(currentMenu.get());
-            storeHiScore(lastEnteredName);
+            // The table keeps the name with the score and offers it the next time.
+            storeHiScore(screenFactory->enteredText(currentMenu.get()));
             showMenu(ScreenHiScores, true);
             // Its score is in the table now: a restart must not offer the finished game (and its score) again.
             currentGame->ended = true;

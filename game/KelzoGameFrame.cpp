@@ -24,6 +24,7 @@
 #include "graphics/GlState.h"
 #include "graphics/ScreenFader.h"
 #include "graphics/Texture.h"
+#include "scores/HiScoresExchange.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "sound/MusicCrossFader.h"
@@ -179,6 +180,8 @@ bool KelzoGame::drawFrame()
     if (frameCount == 3 && gSettings)
         soundPlayer.startMainTheme(gSettings->sliderB);
     playDueEvents();
+    // Whether or not a score screen still waits for it, an accepted upload stops being pending now.
+    gHiScoresUploader.applyResult(hiScores);
     stepTutorial();
     if (currentGame)
         currentGame->tick();

@@ -53,3 +53,12 @@ TTF_Font* resolveFont(const char* fontName, int size) {
     if (reported.insert(fontName).second) logPrintf("ERR", "font %s not found, using %s", fontName, gDefaultFontFile.c_str());
     return gDefaultFontFile.isEmpty() ? nullptr : getFont(gFontCache, gDefaultFontFile, size);
 }
+
+bool fontHasGlyph(const char* fontName, int size, int codePoint)
+{
+    const int kLastBmpCodePoint = 0xFFFF;
+    if (codePoint < 0 || codePoint > kLastBmpCodePoint)
+        return false;
+    TTF_Font* font = resolveFont(fontName, size);
+    return font && TTF_GlyphIsProvided(font, static_cast<Uint16>(codePoint)) != 0;
+}

@@ -37,3 +37,7 @@ static const char* const kSystemFontFolder = "/usr/share/fonts/";
 // working directory; a null name means the default font. A name that opens nowhere falls back to the default
 // font (and is logged once), so that text still shows. Null only when not even that opens.
 TTF_Font* resolveFont(const char* fontName, int size);
+
+// Whether the font resolved for the name and size has a glyph of its own for the character (a code point of the
+// Basic Multilingual Plane); false when no font opens.
+bool fontHasGlyph(const char* fontName, int size, int codePoint);

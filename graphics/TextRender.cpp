@@ -291,3 +291,27 @@ int fitTextPrefix(const char* text, const char* fontName, int fontSize, int maxW
     if (!text) return 0;
     return fitPrefix(resolveFont(fontName, fontSize), text, (int)strlen(text), maxWidth);
 }
+
+TextInk measureOneLineInk(const char* text, const char* fontName, int fontSize) {
+    TextInk ink{0, 0};
+    TTF_Font* font = resolveFont(fontName, fontSize);
+    if (!font || !text || !*text) return ink;
+    const int ascent = TTF_FontAscent(font);
+    bool first = true;
+    const int length = (int)strlen(text);
+    for (int i = 0; i < length; i += charLength(text, length, i)) {
+        const unsigned char* c = (const unsigned char*)text + i;
+        const int n = charLength(text, length, i);
+        int point = n == 1 ? c[0] : n == 2 ? ((c[0] & 0x1F) << 6) | (c[1] & 0x3F)
+                                 : n == 3 ? ((c[0] & 0x0F) << 12) | ((c[1] & 0x3F) << 6) | (c[2] & 0x3F) : -1;
+        int minX, maxX, minY, maxY, advance;
+        if (point < 0 || point > 0xFFFF || c[0] == ' ' ||
+            TTF_GlyphMetrics(font, (Uint16)point, &minX, &maxX, &minY, &maxY, &advance) != 0)
+            continue;
+        const int top = ascent - maxY, bottom = ascent - minY;
+        ink.top = first ? top : std::min(ink.top, top);
+        ink.bottom = first ? bottom : std::max(ink.bottom, bottom);
+        first = false;
+    }
+    return ink;
+}

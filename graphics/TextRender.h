@@ -40,3 +40,11 @@ void renderTextBitmapMono(MonoBitmap* dest, const char* text, int align, const c
 // A byte count of the text's first line that fits within maxWidth (-1: any width): two thirds of the text when
 // that fits, else the longest shorter prefix that does. Never splits a UTF-8 character; 0 when nothing fits.
 int fitTextPrefix(const char* text, const char* fontName, int fontSize, int maxWidth);
+
+// Where the letters of a one-line text reach, in pixels from the top of the line as the renderers draw it: the
+// top of the highest glyph and the bottom of the lowest descender. {0, 0} for an empty text or no font.
+struct TextInk {
+    int top;
+    int bottom;
+};
+TextInk measureOneLineInk(const char* text, const char* fontName, int fontSize);

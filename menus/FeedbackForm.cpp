@@ -1,14 +1,9 @@
 #include "menus/FeedbackForm.h"
 
 #include "Core/UrlEncode.h"
+#include "board/GameType.h"
 #include "menus/GameVersion.h"
 #include "scores/HiScoreTable.h"
-
-namespace {
-
-const int kFreePlay = 2;
-
-} // namespace
 
 bool isWellFormedAddress(const String& address)
 {
@@ -24,7 +19,7 @@ bool isWellFormedAddress(const String& address)
 
 int feedbackScoreSlot(int gameMode, int difficulty)
 {
-    return gameMode == kFreePlay ? HiScoreTable::kFreePlaySlot : difficulty;
+    return gameMode == kGameFreePlay ? HiScoreTable::kFreePlaySlot : difficulty;
 }
 
 String feedbackQuestion(const String& feedback, int scoreSlot, int startLevel, int difficulty)

@@ -1,6 +1,7 @@
 #include "menus/HiScoresMenu.h"
 
 #include <algorithm>
+#include <string>
 
 #include "Core/GameClock.h"
 #include "Core/Language.h"
@@ -33,6 +34,14 @@ const int kTitleWidth = 128;
 const int kTitleHeight = 20;
 const int kTitleWoodRow = 65;
 const float kPressedArrowScale = 1.5f;
+// The list frame is stretched from its 28 px picture to 262 px: twenty px above the rows, the twelve local rows
+// with their descenders, or ten online rows, the arrow below them and the 46 px period bar. The shadow's stretch
+// makes the frame's row just as tall (with the 12 px below it), so the source control comes below the frame.
+const int kFrameHeightStretch = 234;
+const int kFrameWidthStretch = 257;
+const int kShadowHeightStretch = -15;
+const int kShadowWidthStretch = 127;
+const int kTileCaptionSize = 10;
 
 struct SmallTile {
     int captionId;
@@ -106,11 +115,12 @@ void HiScoresMenu::addContents()
     }
 
     ViewChild* frame = addElement(-1, 4, true);
-    frame->element.reset(new ImageElementExt(loadStretchedBitmap("Overlay_shrunk.png", 203, 257), 0));
+    frame->element.reset(
+        new ImageElementExt(loadStretchedBitmap("Overlay_shrunk.png", kFrameHeightStretch, kFrameWidthStretch), 0));
     frame->centred = 1;
     overlayChildIndex_ = inner.children.size() - 1;
-    auto* shadow = new IndexElementExt(atlas.addBitmap(loadStretchedBitmap("HighScoreShadow_shrunk.png", -77, 127),
-                                                       true, 0));
+    Bitmap* shadowPicture = loadStretchedBitmap("HighScoreShadow_shrunk.png", kShadowHeightStretch, kShadowWidthStretch);
+    auto* shadow = new IndexElementExt(atlas.addBitmap(shadowPicture, true, 0));
     shadow->padX = 1;
     shadow->extraHeight = 150;
     ViewChild* shadowChild = addElement(-1, 4, false);
@@ -221,6 +231,7 @@ int HiScoresMenu::render()
     if (segment != 2) {
         prevZone.enabled = nextZone.enabled = 0;
         update(kListLeft, fy + kRowsBelowFrameTop, menuTopOffset);
+        noteControls(frame);
         return framesWanted();
     }
     if (!periodBackground) {
@@ -230,7 +241,38 @@ int HiScoresMenu::render()
     periodTop_ = fy + frame->height() - periodBackground->height;
     drawPeriodBar(fx, periodTop_);
     update(kListLeft, fy + kRowsBelowFrameTop, menuTopOffset);
+    noteControls(frame);
+    notePeriodBar(fx);
     return framesWanted();
+}
+
+// What the layout must keep apart, as drawn in this frame: the list's frame, the controls around it.
+void HiScoresMenu::noteControls(ViewElementI* frame)
+{
+    noteLaidOut("list frame", frame->x, frame->y, frame->width(), frame->height());
+    if (sourceControl)
+        noteLaidOut("local/online control", sourceControl->x, sourceControl->y, sourceControl->width(),
+                    sourceControl->height());
+    if (nameField)
+        noteLaidOut("name field", nameField->x, nameField->y, nameField->width(), nameField->height());
+    for (int i = 0; !freePlay() && i < modeRow->children.size(); i++) {
+        // What the tile shows: its caption's letters over its picture.
+        auto* tile = static_cast<SmallModeOption*>(modeRow->children[i].element.get());
+        ViewElementI* picture = tile->view.children[1].element.get();
+        const int captionWidth = menuTextWidth(getText(kTiles[i].captionId).c_str(), kTileCaptionSize);
+        const int w = std::max(captionWidth, picture->width());
+        noteLaidOut("difficulty tile " + std::to_string(i + 1), tile->x + (tile->width() - w) / 2, tile->y, w,
+                    SmallModeOption::kPictureTop + picture->height());
+    }
+}
+
+void HiScoresMenu::notePeriodBar(int fx)
+{
+    const int barWidth = periodBackground->width - 3;
+    noteLaidOut("period bar", fx + 1, periodTop_, barWidth, periodBackground->height);
+    const int side = (int)(std::max(arrowTexture_->width, arrowTexture_->height) * kPressedArrowScale);
+    noteLaidOut("period arrow left", 37 - side / 2, prevZone.centreY - side / 2, side, side);
+    noteLaidOut("period arrow right", 283 - side / 2, nextZone.centreY - side / 2, side, side);
 }
 
 // Frames while something on the screen moves: the list glides, the busy wheel turns, a period arrow eases. A

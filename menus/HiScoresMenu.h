@@ -72,6 +72,8 @@ private:
     void showFirstVisitTip();
     bool tipTakesTouch();
     void drawPeriodBar(int fx, int top);
+    void noteControls(ViewElementI* frame);
+    void notePeriodBar(int fx);
     int framesWanted() const;
     void makePeriodTitle(int top);
     void stepZone(TouchZone& zone, int phase, int x, int y, int step);

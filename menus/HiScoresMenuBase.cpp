@@ -1,6 +1,8 @@
 #include "menus/HiScoresMenuBase.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <string>
 
 #include "Core/GameClock.h"
 #include "Core/Language.h"
@@ -19,12 +21,16 @@
 #include "ui/CustomAlertView.h"
 #include "ui/MenuBubble.h"
 #include "ui/MenuStack.h"
+#include "ui/TextEllipsis.h"
 #include "ui/TiledMenu.h"
 
 namespace {
 
 const int kLocalRows = HiScoreTable::kShownEntries;
 const int kNeverDrawnRow = 1000;
+const int kNoConnectionText = 165;
+const int kHintReach = 13;  // a tap this far above or below a list arrow explains it
+const int kOnlineScoresOffText = 501;
 // The list scrolls in units of 10 rows; a drag is taken within this of the screen's centre column.
 const int kScrollBandHalfWidth = 160;
 const float kScrollMargin = 0.3f;
@@ -51,12 +57,25 @@ bool sameEntry(const HiScoreEntry& a, const HiScoreEntry& b)
     return a.score == b.score && a.gameId == b.gameId && a.name == b.name;
 }
 
-Texture* rowTexture(const String& text, int width, int height, const ScoreRowText& look, int align)
+const int kOneLine = 2;  // TextStyle wrap mode
+
+TextStyle rowStyle(const ScoreRowText& look, int align)
 {
     TextStyle style = TextStyle();
     style.align = align;
     style.a = look.alpha;
-    return new Texture(text.c_str(), width, height, look.fontSize, style, false);
+    style.wrapMode = kOneLine;
+    return style;
+}
+
+Texture* rowTexture(const String& text, int width, int height, const ScoreRowText& look, int align)
+{
+    return new Texture(text.c_str(), width, height, look.fontSize, rowStyle(look, align), false);
+}
+
+std::string str(const String& text)
+{
+    return std::string(text.c_str(), text.length());
 }
 
 void drawPlain(Texture* texture, float x, float y, int angle)
@@ -82,8 +101,10 @@ HiScoresMenuBase::HiScoresMenuBase(HiScoreTable* scoreTable, bool afterNew, cons
     }
     onlineTexts_.resize(HiScoreRows::kMaxRows);
     arrowTexture_.reset(new Texture("Arrow_10x5.png", 1.0f, false));
-    noConnectionText_.reset(new Texture(getText(165).c_str(), 160, 128, 1, "Helvetica-Bold", 14, 0, 0.7f, false,
-                                        nullptr, false, true, 0));
+    // With online scores off nothing was even tried: say so, not that the server is out of reach.
+    emptyListText_ = onlineScoresOn() ? kNoConnectionText : kOnlineScoresOffText;
+    noConnectionText_.reset(new Texture(getText(emptyListText_).c_str(), 160, 128, 1, "Helvetica-Bold", 14, 0, 0.7f,
+                                        false, nullptr, false, true, 0));
     const int saved = gSettings ? gSettings->scoreTimeFilter : -1;
     if (saved != -1 && gAbSettings.rhc != 0) {
         timeFilter = saved;
@@ -244,7 +265,13 @@ void HiScoresMenuBase::startUpload()
 
 bool HiScoresMenuBase::promptPending() const
 {
-    return promptTime != -1 && onlineScoresOn() && (afterNewScore || table->pendingEntry(slot) != nullptr);
+    return promptTime != -1 && onlineScoresOn() && (afterNewScore || scoreToOffer());
+}
+
+// A pending score of the slot, unless it is on its way already (sent from a screen left before the reply).
+bool HiScoresMenuBase::scoreToOffer() const
+{
+    return table->pendingEntry(slot) != nullptr && !uploader.isBusy();
 }
 
 void HiScoresMenuBase::segmentSelected(int tag, MyView* view)
@@ -296,11 +323,11 @@ void HiScoresMenuBase::openPrompt()
                                               getText(0).c_str(), nullptr, AlertOptions());
             logMenuAlert(getText(155).c_str(), shortPrompt);
         }
-    } else if (table->pendingEntry(slot) && onlineScoresOn()) {
+    } else if (scoreToOffer() && onlineScoresOn()) {
         longPrompt = new CustomAlertView(this, getText(155).c_str(), getText(157).c_str(), getText(158).c_str(),
                                          getText(0).c_str(), getText(159).c_str(), AlertOptions());
         logMenuAlert(getText(155).c_str(), longPrompt);
-    } else if (!table->pendingEntry(slot) && deferredRefetch) {
+    } else if (!scoreToOffer() && deferredRefetch) {
         restartFetch(2);
     }
     promptTime = -1;
@@ -364,8 +391,18 @@ ScoreRowText HiScoresMenuBase::rowText(const HiScoreEntry& row, int rank, bool h
 void HiScoresMenuBase::renderRow(ScoreRowTextures* out, const HiScoreEntry& row, int rank, bool highlight, bool large)
 {
     out->text = rowText(row, rank, highlight, large);
-    out->left.reset(rowTexture(out->text.left, 165, 32, out->text, 0));
-    out->right.reset(rowTexture(out->text.right, 98, 16, out->text, 2));
+    // A long name is cut where its row's score begins: one line per row, never wrapped into the next.
+    const TextStyle style = rowStyle(out->text, 0);
+    const int scoreWidth = oneLineWidth(str(out->text.right), out->text.fontSize, style);
+    const int nameRoom = std::min(kNameBoxWidth, kListWidth - scoreWidth - kNameScoreGap);
+    out->text.left = String(fitWithEllipsis(str(out->text.left), out->text.fontSize, style, nameRoom).c_str());
+    out->leftWidth = oneLineWidth(str(out->text.left), out->text.fontSize, style);
+    out->rightWidth = scoreWidth;
+    const TextInk nameInk = measureOneLineInk(out->text.left.c_str(), style.fontName, out->text.fontSize);
+    const TextInk scoreInk = measureOneLineInk(out->text.right.c_str(), style.fontName, out->text.fontSize);
+    out->ink = TextInk{std::min(nameInk.top, scoreInk.top), std::max(nameInk.bottom, scoreInk.bottom)};
+    out->left.reset(rowTexture(out->text.left, kNameBoxWidth, kRowTextHeight, out->text, 0));
+    out->right.reset(rowTexture(out->text.right, kScoreBoxWidth, kRowTextHeight, out->text, 2));
 }
 
 void HiScoresMenuBase::buildRows(int firstRow, int endRow)
@@ -408,24 +445,49 @@ void HiScoresMenuBase::buildRows(int firstRow, int endRow)
 
 void HiScoresMenuBase::drawRows(int originX, int rowsY, int textY, int firstRow, int endRow)
 {
+    (void)textY;
     Texture* arrow = arrowTexture_.get();
-    if (firstRow > 0 && arrow && arrow->width > 0)
-        drawPlain(arrow, (float)(159 - arrow->width), (float)(textY + 137), 180);
     const int stored = segment != 0 ? fetcher.results().storedCount() : localList.count();
-    if (segment != 0 && stored > endRow && arrow && arrow->width > 0)
-        drawPlain(arrow, (float)(160 - arrow->width / 2), (float)(textY + 343), 0);
+    const int shownRows = segment != 0 ? kVisibleRows : kLocalRows;
+    // Just above the first row and below the last one; their hint taps are taken there, shown or not.
+    const int arrowHeight = arrow ? arrow->height : 0;
+    upArrowY_ = rowsY - kArrowGap - arrowHeight;
+    downArrowY_ = rowsY + kRowHeight * (shownRows - 1) + kRowTextHeight + kArrowGap;
+    if (firstRow > 0 && arrow && arrow->width > 0) {
+        drawPlain(arrow, (float)(159 - arrow->width), (float)upArrowY_, 180);
+        noteLaidOut("list arrow up", 159 - arrow->width, upArrowY_, arrow->width, arrow->height);
+    }
+    if (segment != 0 && stored > endRow && arrow && arrow->width > 0) {
+        drawPlain(arrow, (float)(160 - arrow->width / 2), (float)downArrowY_, 0);
+        noteLaidOut("list arrow down", 160 - arrow->width / 2, downArrowY_, arrow->width, arrow->height);
+    }
     for (int i = firstRow, n = 0; i < endRow && i < stored && i < kNeverDrawnRow; i++, n++) {
         ScoreRowTextures& t = segment != 0 ? onlineTexts_[i] : localTexts_[i];
-        const float y = (float)(rowsY + kRowHeight * n);
+        const int y = rowsY + kRowHeight * n;
         if (t.left)
-            drawPlain(t.left.get(), (float)originX, y, 0);
+            drawPlain(t.left.get(), (float)originX, (float)y, 0);
         if (t.right)
-            drawPlain(t.right.get(), (float)(320 - originX - t.right->width), y, 0);
+            drawPlain(t.right.get(), (float)(320 - originX - t.right->width), (float)y, 0);
+        noteRow(n, t, originX, y);
     }
     if (busyIndicator)
         busyIndicator->render(160.0f, (float)(rowsY + kRowHeight * kVisibleRows / 2), GameClock::wallMs());
-    if (noConnection && noConnectionText_)
-        drawPlain(noConnectionText_.get(), 80.0f, (float)(textY + 217), 0);
+    if (noConnection && noConnectionText_) {
+        const int y = rowsY + kRowHeight * kVisibleRows / 2 - noConnectionText_->height / 2;
+        drawPlain(noConnectionText_.get(), 80.0f, (float)y, 0);
+        noteLaidOut("empty list text", 80, y, noConnectionText_->width, noConnectionText_->height);
+    }
+}
+
+// What a row shows, as wide as its texts' letters: the name from the left edge, the score to the right edge.
+void HiScoresMenuBase::noteRow(int n, const ScoreRowTextures& t, int originX, int y)
+{
+    const std::string row = "row " + std::to_string(n + 1);
+    const int inkHeight = t.ink.bottom - t.ink.top;
+    if (t.left)
+        noteLaidOut(row + " name", originX, y + t.ink.top, t.leftWidth, inkHeight);
+    if (t.right)
+        noteLaidOut(row + " score", 320 - originX - t.rightWidth, y + t.ink.top, t.rightWidth, inkHeight);
 }
 
 void HiScoresMenuBase::updateBusy()
@@ -448,6 +510,7 @@ void HiScoresMenuBase::updateBusy()
 void HiScoresMenuBase::update(int originX, int rowsY, int textY)
 {
     MutexLock lock(&mutex);
+    laidOut_.clear();
     MutexLock result(&uploader.resultMutex);
     MutexLock scores(&gHiScoresMutex);
     if (refetchOnFirstUpdate && mode == 2) {
@@ -495,10 +558,11 @@ void HiScoresMenuBase::handleHintTap(int phase, int x, int y)
         return;
     const int p = (int)(scroll->shownPosition() * kVisibleRows);
     int arrow = 0, anchorX = 0, anchorY = 0, side = 0;
-    if (y >= 140 && y <= 166 && p > 0) {
-        arrow = 1, anchorX = 162, anchorY = 137, side = 0;
-    } else if (y >= 334 && y <= 359 && p <= 989 && segment == 2) {
-        arrow = 2, anchorX = 163, anchorY = 351, side = 1;
+    // The taps are taken around where the arrows are drawn.
+    if (y >= upArrowY_ - kHintReach && y <= upArrowY_ + kHintReach && p > 0) {
+        arrow = 1, anchorX = 162, anchorY = upArrowY_, side = 0;
+    } else if (y >= downArrowY_ - kHintReach && y <= downArrowY_ + kHintReach && p <= 989 && segment == 2) {
+        arrow = 2, anchorX = 163, anchorY = downArrowY_ + kHintReach, side = 1;
     }
     if (arrow == 0)
         return;

@@ -1,12 +1,14 @@
 #ifndef KELZO_MENUS_HISCORESMENUBASE_H
 #define KELZO_MENUS_HISCORESMENUBASE_H
 
+#include <string>
 #include <vector>
 
 #include "Core/Mutex.h"
 #include "Core/OwnedPtr.h"
 #include "Core/Ref.h"
 #include "graphics/AnimationList.h"
+#include "graphics/TextRender.h"
 #include "graphics/Texture.h"
 #include "scores/HiScoreEntry.h"
 #include "scores/HiScoreList.h"
@@ -31,10 +33,20 @@ struct ScoreRowText {
     int fontSize = 15;
 };
 
+// Where the last frame drew one piece of the screen, in screen pixels, named for what it is ("row 3 name",
+// "period bar"): what the layout is checked against.
+struct LaidOutRect {
+    std::string what;
+    int x, y, w, h;
+};
+
 struct ScoreRowTextures {
     OwnedPtr<Texture> left;
     OwnedPtr<Texture> right;
     ScoreRowText text;   // what they show
+    int leftWidth = 0;   // the texts' widths in letters, not boxes
+    int rightWidth = 0;
+    TextInk ink{0, 0};   // how high and low their letters reach in the boxes
 };
 
 // Everything of the high-score screen but its layout: which list is shown (segment 0 the local table, 2 the
@@ -45,8 +57,9 @@ struct ScoreRowTextures {
 //
 // Threads: the fetch and the upload run on the score workers; everything here runs on the main thread and
 // takes this object's mutex, then the uploader's resultMutex, then gHiScoresMutex, never the other way round.
-// The uploader's result (the table's pending flags) is applied here, on the main thread. With online scores
-// switched off nothing is sent, no prompt opens, and the online list shows text 165.
+// The uploader's result (the table's pending flags) is applied here and by the application's frame, on the
+// main thread. With online scores switched off nothing is sent, no prompt opens, and the online list says that
+// they are off (text 501); text 165 is for a server out of reach.
 class HiScoresMenuBase : public SegmentedControlCallbackI, public AlertViewCallbackI, public HiScoresListenerI {
 public:
     static const int kPromptDelayMs = 2000;
@@ -55,6 +68,15 @@ public:
     static const int kThirdPage = 1001;
     static const int kVisibleRows = 10;
     static const int kRowHeight = 18;
+    // A row's texts are boxes of one line, tall enough for the font's descenders (the comma in "6,000").
+    static constexpr int kRowTextHeight = 22;
+    // Left and right ends of the list's texts: a name stops this far before its row's score.
+    static constexpr int kListWidth = 238;
+    static constexpr int kNameScoreGap = 8;
+    static constexpr int kNameBoxWidth = 165;
+    static constexpr int kScoreBoxWidth = 98;
+    // The list's arrows sit this far above the first row and below the last one.
+    static constexpr int kArrowGap = 4;
 
     // The workers default to the program's two (gHiScoresUploader, gHiScoresFetcher).
     HiScoresMenuBase(HiScoreTable* table, bool afterNewScore, const HiScoreEntry* entry, int slot, bool timeScores,
@@ -95,6 +117,10 @@ public:
     // The list glided in the last update: the next frame must come.
     bool listGliding() const { return listGliding_; }
     bool noConnectionShown() const { return noConnection; }
+    // What the last frame drew where: the rows, the list's arrows (and what the screen adds).
+    const std::vector<LaidOutRect>& laidOut() const { return laidOut_; }
+    // The text id said in place of an online list that did not come.
+    int emptyListText() const { return emptyListText_; }
     int shownSegment() const { return segment; }
     int shownSlot() const { return slot; }
     int shownTimeFilter() const { return timeFilter; }
@@ -137,13 +163,20 @@ protected:
     HiScoresFetcher& fetcher;
     HiScoresHostI* host;
 
+    void noteLaidOut(const std::string& what, int x, int y, int w, int h)
+    {
+        laidOut_.push_back(LaidOutRect{what, x, y, w, h});
+    }
+
 private:
     int initialSegment() const;
     bool promptPending() const;
+    bool scoreToOffer() const;
     void openPrompt();
     void takeUploadResult();
     void buildRows(int firstRow, int endRow);
     void drawRows(int originX, int rowsY, int textY, int firstRow, int endRow);
+    void noteRow(int n, const ScoreRowTextures& t, int originX, int y);
     void updateBusy();
     void handleHintTap(int phase, int x, int y);
     void clearRowTextures();
@@ -155,6 +188,10 @@ private:
     ScoreRowTextures localTexts_[12];
     bool localBuilt_[12] = {};
     OwnedPtr<Texture> noConnectionText_;
+    std::vector<LaidOutRect> laidOut_;
+    int upArrowY_ = -1000;     // where the list's arrows were drawn last, for their hint taps
+    int downArrowY_ = -1000;
+    int emptyListText_ = 0;
     OwnedPtr<MyBusyIndicator> busyIndicator;  // present while something is awaited
     bool noConnection = false;
     bool listGliding_ = false;

@@ -95,7 +95,8 @@ MenuBaseI* KelzoScreenFactory::makeMenu(KelzoGame& game, ScreenId id, bool fromN
         const bool isTime = current->type() == kGameBeatTheClock;
         const int slot = current->type() == kGameFreePlay ? kFreePlaySlot : current->difficulty();
         const int rank = game.hiScores.rankOf(slot, current->score(), isTime);
-        return new NewHiScoreMenu(game.lastEnteredName.c_str(), current->score(), isTime, rank);
+        // The name offered is the one stored with the last score, so it comes back after a restart.
+        return new NewHiScoreMenu(game.hiScores.lastName().c_str(), current->score(), isTime, rank);
     }
     case ScreenLevelSelect:
         return new LevelSelectMenu(modeHost_.get());

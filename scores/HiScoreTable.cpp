@@ -57,6 +57,11 @@ HiScoreTable::HiScoreTable()
     fillDefaults();
 }
 
+HiScoreTable::~HiScoreTable()
+{
+    save();
+}
+
 void HiScoreTable::fillDefaults()
 {
     int kind = defaultsKind();

@@ -11,9 +11,10 @@
 //
 // Every change is saved at once through File's safe save, so a crash or a
 // failed write never costs a score: the file holds either the old table or
-// the new one, and a failed write leaves the table in memory as it was.
-// Nothing is written while gSaveSuppressed is set, nor before load() has
-// named the file.
+// the new one, and a failed write leaves the table in memory as it was. The
+// destructor saves once more, so even a run that changed nothing leaves the
+// file. Nothing is written while gSaveSuppressed is set, nor before load()
+// has named the file.
 //
 //     HiScoreTable table;
 //     table.load("hiScores.dat");
@@ -28,13 +29,14 @@ public:
     static constexpr int kMaxStoredEntries = 1000;  // per slot, when reading
 
     HiScoreTable();
+    ~HiScoreTable();
 
     HiScoreTable(const HiScoreTable&) = delete;
     HiScoreTable& operator=(const HiScoreTable&) = delete;
 
     // Reads `path` and keeps it as the file every later change is saved to.
     // A missing file leaves the defaults; a damaged one gives the defaults
-    // and stays on disk until the next change replaces it. True when the
+    // and stays on disk until the next change or the destructor replaces it. True when the
     // table came from the file.
     bool load(const char* path);
     // True when the file now holds the table.

@@ -12,6 +12,7 @@ namespace {
 
 // One try only: the server may have stored a score whose reply timed out.
 const int kAttempts = 1;
+const int kExitPollMs = 10;
 
 } // namespace
 
@@ -80,6 +81,8 @@ bool HiScoresUploader::serveOne()
     busy_ = false;
     if (listener_)
         listener_->requestRedraw();
+    else if (idleListener_)
+        idleListener_->requestRedraw();
     return true;
 }
 
@@ -91,6 +94,13 @@ bool HiScoresUploader::applyResult(HiScoreTable& table)
     pendingToClear_ = false;
     table.clearPending(submission_.slot);
     return true;
+}
+
+bool HiScoresUploader::finishBeforeExit(HiScoreTable& table, int waitMs)
+{
+    for (int waited = 0; waited < waitMs && isBusy(); waited += kExitPollMs)
+        Thread::sleepMs(kExitPollMs);
+    return applyResult(table);
 }
 
 bool HiScoresUploader::isDone()
@@ -133,6 +143,12 @@ void HiScoresUploader::setListener(HiScoresListenerI* listener)
 {
     MutexLock lock(&resultMutex);
     listener_ = listener;
+}
+
+void HiScoresUploader::setIdleListener(HiScoresListenerI* listener)
+{
+    MutexLock lock(&resultMutex);
+    idleListener_ = listener;
 }
 
 void HiScoresUploader::detach()

@@ -18,7 +18,10 @@ class HiScoreTable;
 // taken on the caller's thread when it starts, so the screen that started it
 // may go at any time. It makes a single attempt: a retry after a time-out
 // could store the score twice. The table's pending flags are cleared on the
-// main thread, by applyResult(), never by the worker.
+// main thread, by applyResult(), never by the worker: the application calls
+// it every frame, so an accepted score stops waiting whether or not a screen
+// still looks at the upload, and finishBeforeExit() before the table's last
+// save, so a quit does not leave an accepted score to be sent again.
 //
 //     gHiScoresUploader.start(*entry, slot, this, gGame);
 //     ... each frame: gHiScoresUploader.applyResult(table); if done: show rank or the failure
@@ -38,6 +41,9 @@ public:
     // Main thread: after an accepted upload, clears the pending flags of its
     // slot in `table`, once. True when it did.
     bool applyResult(HiScoreTable& table);
+    // Main thread, at exit: gives an upload in flight up to `waitMs` to end,
+    // then applyResult(). True when an accepted upload was applied.
+    bool finishBeforeExit(HiScoreTable& table, int waitMs);
 
     // Under resultMutex (taken here; the screen may hold it already).
     bool isDone();
@@ -48,7 +54,11 @@ public:
     void clearDone();              // a new screen may upload again
     void setListener(HiScoresListenerI* listener);
     // The listener goes (screen closed, game paused): no call reaches it, rank forgotten.
+    // The idle listener (the application's frame request) is told instead.
     void detach();
+    // Told when an upload ends while no screen listens, so the application's
+    // next frame comes and applies the result.
+    void setIdleListener(HiScoresListenerI* listener);
 
     void setTimeout(int seconds) { timeoutSeconds_ = seconds; }
 
@@ -58,6 +68,7 @@ private:
     bool serveOne() override;
 
     HiScoresListenerI* listener_ = nullptr;
+    HiScoresListenerI* idleListener_ = nullptr;
     HiScoreEntry entry_;
     ScoreSubmission submission_;
     bool queued_ = false;

@@ -6,6 +6,7 @@
 
 #include "Core/GameClock.h"
 #include "graphics/DrawParams.h"
+#include "graphics/FontCache.h"
 #include "graphics/GlState.h"
 #include "graphics/TextRender.h"
 #include "ui/Utf8Step.h"
@@ -18,11 +19,12 @@ const char* const kOptionLayer[26] = {
     "?", "Ö", "-", "/", "2", "ß", "3", "ü", "9", "+", "7", "*", "(",
 };
 const char* const kOptionComma = "&";
-// The letters of Latin-1 and Latin Extended-A (À to ſ), but the two signs among them.
-const int kFirstLatinLetter = 0xC0;
-const int kLastLatinLetter = 0x17F;
-const int kTimesSign = 0xD7;
-const int kDivisionSign = 0xF7;
+// What a key event's character may not be: controls (C0, DEL and C1) and UTF-16 surrogate halves.
+const int kFirstPrintable = 0x20;
+const int kDelete = 0x7F;
+const int kLastC1Control = 0x9F;
+const int kFirstSurrogate = 0xD800;
+const int kLastSurrogate = 0xDFFF;
 
 const char* const kMeasureLine = "abcdefghijklmnopqrstuvwxyz";
 const int kCursorWidth = 2;
@@ -129,26 +131,43 @@ const char* MyTextField::characterFor(int sym, int mod, int unicode)
         // A held modifier counts like its one-shot key; option before shift, as the later one-shot clears the other.
         if (optionOnce || (mod & KMOD_ALT))
             return kOptionLayer[sym - 'a'];
+        // A letter key that types something else (AltGr, another layout) types that.
+        if (unicode != sym && unicode != sym - 'a' + 'A' && typeable(unicode))
+            return encode(unicode);
         unicodeBytes[0] = (char)(shiftOnce || (mod & KMOD_SHIFT) ? sym - 'a' + 'A' : sym);
         unicodeBytes[1] = 0;
         return unicodeBytes;
     }
-    if ((unicode >= '0' && unicode <= '9') || unicode == '@') {
+    // A desktop keyboard types signs, digits and accented letters directly: whatever printable character the
+    // key event carries goes in, when the field's font can draw it.
+    return typeable(unicode) ? encode(unicode) : nullptr;
+}
+
+bool MyTextField::typeable(int unicode) const
+{
+    const bool control = unicode < kFirstPrintable || (unicode >= kDelete && unicode <= kLastC1Control);
+    const bool surrogate = unicode >= kFirstSurrogate && unicode <= kLastSurrogate;
+    if (control || surrogate)
+        return false;
+    return fontHasGlyph(fontName.length() ? fontName.c_str() : nullptr, fontSize, unicode);
+}
+
+const char* MyTextField::encode(int unicode)
+{
+    if (unicode < 0x80) {
         unicodeBytes[0] = (char)unicode;
         unicodeBytes[1] = 0;
-        return unicodeBytes;
-    }
-    // A desktop keyboard types the accented letters of the game's languages (ü, é, ñ, à, ç) as characters of
-    // their own: they go in as UTF-8, as the option layer's do.
-    const bool latinLetter = unicode >= kFirstLatinLetter && unicode <= kLastLatinLetter && unicode != kTimesSign &&
-                             unicode != kDivisionSign;
-    if (latinLetter) {
+    } else if (unicode < 0x800) {
         unicodeBytes[0] = (char)(0xC0 | (unicode >> 6));
         unicodeBytes[1] = (char)(0x80 | (unicode & 0x3F));
         unicodeBytes[2] = 0;
-        return unicodeBytes;
+    } else {
+        unicodeBytes[0] = (char)(0xE0 | (unicode >> 12));
+        unicodeBytes[1] = (char)(0x80 | ((unicode >> 6) & 0x3F));
+        unicodeBytes[2] = (char)(0x80 | (unicode & 0x3F));
+        unicodeBytes[3] = 0;
     }
-    return nullptr;
+    return unicodeBytes;
 }
 
 void MyTextField::onKey(int sym, int mod, bool down, int unicode)

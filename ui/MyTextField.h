@@ -13,8 +13,9 @@
 // A one-line text field typed into from the keyboard (player names, the feedback and console line). A tap
 // inside takes the keyboard (the field becomes gKeyReceiver and the cursor goes to the character under the
 // finger); a tap outside gives it up. Keys insert at the cursor: letters, space, comma, full stop, "@", and
-// digits and "@" as SDL gives them; shift and option (Alt) work as one-shot keys, for one letter, or held.
-// Option gives the keyboard's second layer ("ä", "€", "ß", digits, signs). The arrows move the cursor,
+// every other printable character the key event carries (signs, digits, accented letters) that the field's
+// font draws; shift and option (Alt) work as one-shot keys, for one letter, or held, and any typed character
+// ends both one-shots. Option gives the keyboard's second layer ("ä", "€", "ß", digits, signs). The arrows move the cursor,
 // backspace deletes before it, and the view scrolls so that the cursor stays in sight. Every edit moves by
 // whole UTF-8 characters, so the text, and the part of it shown, stay valid UTF-8. The listener hears every key.
 //
@@ -92,6 +93,10 @@ private:
     void scrollToCursor();
     // The character to insert for the key, or null.
     const char* characterFor(int sym, int mod, int unicode);
+    // A printable character of the Basic Multilingual Plane that the field's font draws.
+    bool typeable(int unicode) const;
+    // The character as UTF-8 in unicodeBytes.
+    const char* encode(int unicode);
     void rebuildTexture();
 
     OwnedPtr<Texture> textTexture;

@@ -223,19 +223,20 @@ echo "paused and resumed: a move made after the focus came back"
 bar_to_main_menu
 menu_shot main_menu_in_game 280x290+20+55   # the panel, above the furballs that show by Resume
 
-# High scores of the Arcade game: the local list, the online one (fetched from the server), the next period.
+# High scores of the Arcade game: the local list, the online one (fetched from the server), the next period;
+# compared over the whole panel, from the back button to the source control below the list.
 tap_to_screen screen 3 1 9
-menu_shot hi_scores_local 280x340+20+65
+menu_shot hi_scores_local 280x405+20+32
 fetches="$(requests "GET /kelzo/top_scores_sql/")"
 # shellcheck disable=SC2046
 tap_at $(tap_point screen 9 1 last)   # Online
 wait_for 50 more_requests "GET /kelzo/top_scores_sql/" "$fetches" || fail "Online fetched no list"
-menu_shot hi_scores_online 280x340+20+65
+menu_shot hi_scores_online 280x405+20+32
 weekly="$(requests "GET /kelzo/top_scores_sql/.*tf=w")"
 tap_at 283 381   # the period bar's right arrow
 wait_for 50 more_requests "GET /kelzo/top_scores_sql/.*tf=w" "$weekly" ||
     fail "the period arrow fetched no weekly list"
-menu_shot hi_scores_online_week 280x340+20+65
+menu_shot hi_scores_online_week 280x405+20+32
 tap_to_screen screen 9 0 3
 
 # A ranking score: set by the console, then Play ends the game and asks for a name.

@@ -21,6 +21,7 @@
 #include "graphics/FontCache.h"
 #include "modes/ChallengeBests.h"
 #include "modes/FrenzyBests.h"
+#include "scores/HiScoresExchange.h"
 #include "settings/AbSettings.h"
 #include "settings/ReportFacts.h"
 #include "settings/Settings.h"
@@ -268,6 +269,39 @@ TEST_F(AppStartupTest, TheExitIsReportedOnceWhetherOrNotTheFocusWentFirst)
     }
     gStatisticsServerHost = kLoopbackServerHost;
     resetPlatformState();
+}
+
+// Shut-down writes the score table, also after a run that stored nothing, and takes in the answer to an upload
+// still on its way, so the next start has nothing to offer or send again.
+TEST_F(AppStartupTest, ShutDownSavesTheScoreTableAndTakesAnUploadStillOnItsWay)
+{
+    enterOwnFolder();
+    copyDataFolder();
+    ASSERT_NE(appStartup(nullptr, nullptr), nullptr);
+    appShutdown(false);
+    {
+        HiScoreTable firstRun;
+        EXPECT_TRUE(firstRun.load("hiScores.dat")) << "a run that stored nothing still leaves the file";
+    }
+
+    LoopbackServer server("loopback_score_server.py", {"--modes", "late", "--late", "1"});
+    ASSERT_TRUE(server.started());
+    const std::string host = server.host();
+    gScoreServerHost = host.c_str();
+    ASSERT_NE(appStartup(nullptr, nullptr), nullptr);
+    gSettings->switchA = true;
+    gGame->hiScores.addScore(7, 4500, "Bob", 1);
+    ASSERT_TRUE(gHiScoresUploader.start(*gGame->hiScores.pendingEntry(7), 7, nullptr, nullptr));
+    appShutdown(false);  // before the server answers
+    gScoreServerHost = kLoopbackServerHost;
+    gHiScoresUploader.clearDone();
+    HiScoreTable nextRun;
+    nextRun.load("hiScores.dat");
+    EXPECT_EQ(nextRun.pendingEntry(7), nullptr) << "accepted while the game quit";
+    int submissions = 0;
+    for (const LoggedRequest& request : server.requests(2, 300))
+        submissions += request.method == "POST";
+    EXPECT_EQ(submissions, 1);
 }
 
 namespace {

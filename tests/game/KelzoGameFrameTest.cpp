@@ -13,6 +13,8 @@
 #include "graphics/ScreenFader.h"
 #include "modes/ExplainingGame.h"
 #include "tests/modes/PlainTestGame.h"
+#include "tests/scores/ScoreServerFixture.h"
+#include "scores/HiScoresExchange.h"
 #include "settings/AbSettings.h"
 #include "settings/Settings.h"
 #include "ui/MenuBaseI.h"
@@ -266,5 +268,44 @@ TEST_F(KelzoGameFrameTest, APressedHeadsUpAreaGlowsOverTheScoreBoard)
     const long pressed = areaLight();
     saveFrame("hud_area_pressed");
     EXPECT_GT(pressed, resting + resting / 10);
+    gGameGraphics = nullptr;
+}
+
+// The program's uploader sends a score, its screen gone: the application's next frame takes the accepted reply
+// into the table.
+class KelzoGameUploadTest : public KelzoGameFrameTest, protected ScoreServerLink {
+protected:
+    void SetUp() override
+    {
+        KelzoGameFrameTest::SetUp();
+        settings.switchA = true;
+        settings.gameMode = kGameFreePlay;
+    }
+    void TearDown() override
+    {
+        gHiScoresUploader.detach();
+        gHiScoresUploader.clearDone();
+        shutDownScores();
+        KelzoGameFrameTest::TearDown();
+    }
+    bool uploadOf(KelzoGame& game)
+    {
+        game.hiScores.addScore(7, 4500, "Bob", 987654);
+        return gHiScoresUploader.start(*game.hiScores.pendingEntry(7), 7, nullptr, nullptr);
+    }
+};
+
+TEST_F(KelzoGameUploadTest, TheNextFrameTakesAnAcceptedUploadWithoutAScreen)
+{
+    ASSERT_TRUE(startServer({"--modes", "late", "--late", "0.3"}));
+    KelzoGame game;
+    loadCommonGraphics(game.graphics);
+    gGameGraphics = &game.graphics;
+    game.currentScreen = ScreenMainMenu;
+    ASSERT_TRUE(uploadOf(game));
+    ASSERT_TRUE(waitUntil([] { return gHiScoresUploader.isDone(); }));
+    EXPECT_NE(game.hiScores.pendingEntry(7), nullptr) << "the worker leaves the table alone";
+    game.drawFrame();
+    EXPECT_EQ(game.hiScores.pendingEntry(7), nullptr);
     gGameGraphics = nullptr;
 }

@@ -86,6 +86,7 @@ TEST_F(HiScoresLogicTest, WithOnlineScoresOffNoPromptOpensAndNothingIsSent)
     EXPECT_EQ(screen->longPrompt, nullptr);
     EXPECT_EQ(gMenuStack.size(), 0);
     EXPECT_TRUE(framesUntil(*screen, [&] { return screen->noConnectionShown(); }));
+    EXPECT_EQ(screen->emptyListText(), 501) << "online scores are off, not out of reach";
     EXPECT_FALSE(screen->busyShown());
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_TRUE(server->requests(0, 0).empty());
@@ -102,6 +103,7 @@ TEST_F(HiScoresLogicTest, TheOnlineListIsBusyUntilTheFetchEndsThenSaysThereIsNoC
     EXPECT_TRUE(screen->busyShown()) << "the fetch is on its way";
     EXPECT_FALSE(screen->noConnectionShown());
     ASSERT_TRUE(framesUntil(*screen, [&] { return screen->noConnectionShown(); }, 8000));
+    EXPECT_EQ(screen->emptyListText(), 165) << "the server is out of reach";
     EXPECT_FALSE(screen->busyShown());
     EXPECT_EQ(rowCount(), -1);
 }
@@ -112,7 +114,7 @@ TEST_F(HiScoresLogicTest, ATapOnAnArrowExplainsItOnTheRelease)
     settings.switchA = false;
     settings.gameMode = 2;
     auto screen = open(false, 7);
-    screen->update(41, 120, 0);
+    screen->update(41, 152, 0);  // rows from 152: the lower arrow's place is 340, the upper one's 143
     screen->handleTouch(TouchDown, 160, 150);
     screen->handleTouch(TouchUp, 160, 150);
     EXPECT_TRUE(screen->hintAnimation.isNull()) << "no upper arrow at the top of the list";
@@ -333,6 +335,26 @@ TEST_F(HiScoresLogicTest, LeavingDuringAnUploadTouchesNoFreedScreen)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_FALSE(uploader.isBusy());
     EXPECT_EQ(requestsOf("POST", 1).size(), 1u);
+}
+
+// A screen left before the server answered: the next screen does not offer the score on its way, and once the
+// answer is taken the score waits no more.
+TEST_F(HiScoresLogicTest, AScoreOnItsWayIsNotOfferedAgain)
+{
+    ASSERT_TRUE(startServer({"--modes", "late", "--late", "1"}));
+    auto first = openAndAcceptUpload();
+    ASSERT_TRUE(uploader.isBusy());
+    first.reset();
+    gMenuStack.deleteAllMenus();
+    const int opened = gGameClock.current;
+    auto second = open(false);
+    frameAt(*second, opened, 2001);
+    EXPECT_EQ(second->longPrompt, nullptr) << "the score is on its way";
+    EXPECT_EQ(second->handleTouch(TouchDown, 160, 300), 0) << "no prompt to bring forward either";
+    ASSERT_TRUE(framesUntil(*second, [&] { return !uploader.isBusy(); }));
+    second->update(41, 120, 0);
+    EXPECT_EQ(table.pendingEntry(0), nullptr);
+    EXPECT_EQ(requestsOf("POST", 2, 500).size(), 1u);
 }
 
 }  // namespace

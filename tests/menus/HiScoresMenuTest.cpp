@@ -20,11 +20,8 @@ protected:
     void SetUp() override
     {
         HiScoresScreenTest::SetUp();
-        ASSERT_NO_FATAL_FAILURE(linkDataFiles({"Overlay_shrunk.png", "HighScoreShadow_shrunk.png",
-                                               "PeriodBackground_284x46.png", "PageDot_4x4.png", "Easy_small.png",
-                                               "Medium_small.png", "Hard_small.png", "Left_69x30.png",
-                                               "Left_69x30_down.png", "Right_69x30.png", "Right_69x30_down.png",
-                                               "FieldBackground_281x47.png", "InstructionBubble_50x50_inverted.png"}));
+        ASSERT_NO_FATAL_FAILURE(linkScreenPictures());
+        ASSERT_NO_FATAL_FAILURE(linkDataFiles({"InstructionBubble_50x50_inverted.png"}));
         gChallengeScoresTipShown = true;
         gFreePlayScoresTipShown = true;
     }

@@ -40,6 +40,15 @@ public:
 
 class HiScoresScreenTest : public MenuTestFolder, protected ScoreServerLink {
 protected:
+    // The pictures the whole screen draws: frame, shadow, period bar, tiles, source control, name field.
+    static void linkScreenPictures()
+    {
+        linkDataFiles({"Overlay_shrunk.png", "HighScoreShadow_shrunk.png", "PeriodBackground_284x46.png",
+                       "PageDot_4x4.png", "Easy_small.png", "Medium_small.png", "Hard_small.png", "Left_69x30.png",
+                       "Left_69x30_down.png", "Right_69x30.png", "Right_69x30_down.png",
+                       "FieldBackground_281x47.png"});
+    }
+
     void SetUp() override
     {
         MenuTestFolder::SetUp();

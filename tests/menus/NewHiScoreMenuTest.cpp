@@ -1,11 +1,15 @@
 #include "tests/menus/ScreenTestSupport.h"
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "board/GameType.h"
+#include "game/KelzoGame.h"
+#include "menus/KelzoScreenFactory.h"
 #include "menus/NewHiScoreMenu.h"
 #include "scores/HiScoreTable.h"
+#include "tests/modes/PlainTestGame.h"
 #include "tests/ui/MenuPictures.h"
 
 namespace {
@@ -117,6 +121,32 @@ TEST_F(NewHiScoreMenuTest, ResultGoesToTheModesSlotAndBeatTheClockRanksLowerTime
     EXPECT_STREQ("Slow", table.slotList(0)[1].name.c_str());
     storeNewHiScore(table, "High", kGameArcade, 1, 100, 5);
     EXPECT_EQ(1, storeNewHiScore(table, "Low", kGameArcade, 1, 50, 6)) << "higher scores first elsewhere";
+}
+
+// The name stored with a score is in "hiScores.dat": the next run's entry offers it again.
+TEST_F(NewHiScoreMenuTest, TheNameStoredWithTheLastScoreComesBackAfterARestart)
+{
+    Settings settings;
+    Settings* const oldSettings = gSettings;
+    gSettings = &settings;
+    {
+        HiScoreTable firstRun;
+        firstRun.load("hiScores.dat");
+        storeNewHiScore(firstRun, "Zoë", kGameArcade, 1, 900, 7);
+    }
+    KelzoScreenFactory screens;
+    {
+        KelzoGame nextRun;
+        nextRun.hiScores.load("hiScores.dat");
+        nextRun.ownedGame.reset(new PlainTestGame(nullptr, false));
+        nextRun.setCurrentGame(nextRun.ownedGame.get());
+        std::unique_ptr<MenuBaseI> menu(screens.makeMenu(nextRun, ScreenNewHiScore, false));
+        NewHiScoreMenu* entry = dynamic_cast<NewHiScoreMenu*>(menu.get());
+        ASSERT_NE(entry, nullptr);
+        EXPECT_STREQ(entry->enteredName().c_str(), "Zoë");
+        EXPECT_STREQ(entry->nameField->text.c_str(), "Zoë") << "the field starts with it";
+    }
+    gSettings = oldSettings;
 }
 
 }  // namespace

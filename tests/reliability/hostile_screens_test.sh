@@ -57,9 +57,9 @@ for scenario in $scenarios; do
     # The Free Play high scores: the online list, and the name the player types for it.
     tap_to_screen screen 3 1 9
     sleep 0.5
-    tap_at 218 145   # the first touch puts away the first visit's tip
+    tap_at 218 114   # the first touch puts away the first visit's tip
     sleep 0.8
-    tap_at 218 145   # the online name field
+    tap_at 218 114   # the online name field (y 90 to 137, above the list frame)
     sleep 0.3
     xdotool type --delay 20 "Hostile"
     wait_for 50 holds hiScores.dat Hostile || fail "the typed online name was not saved"

@@ -109,6 +109,30 @@ TEST_F(HiScoreFileTest, EveryChangeIsSavedAtOnce)
     }
 }
 
+// A run that stores nothing still leaves the file, with the default tables, when the table goes; a damaged
+// file is replaced then.
+TEST_F(HiScoreFileTest, TheTableIsSavedWhenItGoes)
+{
+    settings.hiScoreDefaultsKind = 2;
+    for (const char* before : {"", "damaged"}) {
+        remove(kFile);
+        if (*before)
+            writeFile(kFile, before);
+        {
+            HiScoreTable table;
+            table.load(kFile);
+        }
+        HiScoreTable nextRun;
+        EXPECT_TRUE(nextRun.load(kFile)) << "file before: \"" << before << "\"";
+        EXPECT_EQ(describe(nextRun, 5, 2), "World Champion=5000 Champion=4000");
+    }
+    remove(kFile);
+    {
+        HiScoreTable unnamed;  // never loaded: it has no file to write
+    }
+    EXPECT_EQ(readFile(kFile), "<missing>");
+}
+
 TEST_F(HiScoreFileTest, RefusedFilesGiveTheDefaults)
 {
     settings.hiScoreDefaultsKind = 2;

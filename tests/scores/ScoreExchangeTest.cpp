@@ -282,6 +282,52 @@ TEST_F(UploadTest, LeavingTheScreenMidUploadTouchesNothingOfIt)
     ASSERT_TRUE(waitUntil([&] { return resultsReady(); }));
 }
 
+// The screen that started the upload is gone before the reply; the application's frame picks the result up.
+TEST_F(UploadTest, AnAcceptedUploadStaysAcceptedAfterItsScreenLeft)
+{
+    ASSERT_TRUE(startServer({"--modes", "late", "--late", "0.5"}));
+    CountingListener application;
+    uploader.setIdleListener(&application);
+    ASSERT_TRUE(startUpload());
+    uploader.detach();
+    ASSERT_TRUE(waitUntil([&] { return uploader.isDone(); }));
+    EXPECT_EQ(application.calls, 1) << "the application is asked for a frame";
+    EXPECT_EQ(listener.calls, 0);
+
+    EXPECT_TRUE(uploader.applyResult(table));
+    EXPECT_EQ(table.pendingEntry(7), nullptr);
+    HiScoreTable nextRun;
+    nextRun.load("hiScores.dat");
+    EXPECT_EQ(nextRun.pendingEntry(7), nullptr) << "nothing left to offer";
+    uploader.clearDone();
+    EXPECT_FALSE(uploader.start(nextRun.list(7)[0], 7, &listener, &history)) << "the entry is no longer pending";
+    EXPECT_EQ(requestsOf("POST", 2, 500).size(), 1u);
+    uploader.setIdleListener(nullptr);
+}
+
+TEST_F(UploadTest, AQuitBeforeTheReplyWaitsForItAndKeepsTheScoreAccepted)
+{
+    ASSERT_TRUE(startServer({"--modes", "late", "--late", "1"}));
+    ASSERT_TRUE(startUpload());
+    uploader.detach();
+    EXPECT_TRUE(uploader.finishBeforeExit(table, 10000));
+    EXPECT_FALSE(uploader.isBusy());
+    HiScoreTable nextRun;
+    nextRun.load("hiScores.dat");
+    EXPECT_EQ(nextRun.pendingEntry(7), nullptr);
+    EXPECT_EQ(requestsOf("POST", 2, 500).size(), 1u) << "the server counts one submission";
+}
+
+TEST_F(UploadTest, AQuitWaitsNoLongerThanItsLimitAndKeepsAnUnansweredScorePending)
+{
+    ASSERT_TRUE(startServer({"--modes", "hang", "--hang", "3"}));
+    ASSERT_TRUE(startUpload());
+    EXPECT_FALSE(uploader.finishBeforeExit(table, 100));
+    HiScoreTable nextRun;
+    nextRun.load("hiScores.dat");
+    EXPECT_NE(nextRun.pendingEntry(7), nullptr) << "no reply: the server may not have it";
+}
+
 TEST_F(ScoreServerTest, NothingIsSentWithOnlineScoresSwitchedOff)
 {
     ASSERT_TRUE(startServer({}));

@@ -120,11 +120,14 @@ TEST_F(MyTextFieldTest, KeysMakeTheRightCharacters)
         {"backspace on empty", {kBack, kBack}, ""},
         {"digits from the key's character", {Key{'1', 0, '1'}, Key{'0', 0, '0'}, Key{'9', 0, '9'}}, "109"},
         {"@ from its key or shifted 2", {Key{'2', KMOD_LSHIFT, '@'}, Key{MyTextField::KeyAt, 0, '@'}}, "@@"},
-        {"other shifted digits insert nothing", {Key{'3', KMOD_LSHIFT, '#'}, Key{'1', KMOD_LSHIFT, '!'}}, ""},
+        {"shifted digits type their signs", {Key{'3', KMOD_LSHIFT, '#'}, Key{'1', KMOD_LSHIFT, '!'}}, "#!"},
         {"accented letters of a desktop keyboard",
          {Key{252, 0, 0xFC}, Key{233, 0, 0xE9}, Key{241, KMOD_LSHIFT, 0xD1}, Key{0, 0, 0x153}},
          "\xC3\xBC\xC3\xA9\xC3\x91\xC5\x93"},
-        {"signs and other characters insert nothing", {Key{215, 0, 0xD7}, Key{0, 0, 0xA7}, Key{0, 0, 0x3B1}}, ""},
+        {"signs of Latin-1", {Key{215, 0, 0xD7}, Key{0, 0, 0xA7}}, "\xC3\x97\xC2\xA7"},
+        {"controls and characters the font lacks insert nothing",
+         {Key{9, 0, 9}, Key{127, 0, 127}, Key{0, 0, 0x85}, Key{0, 0, 0x4E2D}, Key{0, 0, 0xD800}}, ""},
+        {"a letter key that types something else (AltGr e)", {Key{'e', KMOD_MODE, 0x20AC}}, "\xE2\x82\xAC"},
         {"Return inserts nothing", {letter('a'), Key{MyTextField::KeyReturn, 0, 13}}, "a"},
         {"insert in the middle", {letter('a'), letter('c'), kLeft, letter('b')}, "abc"},
         {"delete in the middle", {letter('a'), kOption, letter('h'), letter('c'), kLeft, kBack}, "ac"},
@@ -137,6 +140,50 @@ TEST_F(MyTextFieldTest, KeysMakeTheRightCharacters)
         EXPECT_EQ(std::string(c.text), field.textBytes()) << c.name;
         EXPECT_TRUE(whole(field)) << c.name;
         EXPECT_EQ(0, field.shiftOnce) << c.name;
+    }
+}
+
+// A desktop keyboard (US layout) typing text as a player does: Shift pressed for capitals and signs, held while
+// the key comes, released before the next.
+std::vector<Key> typedOnADesktop(const std::string& text)
+{
+    const std::string shiftedSigns = "!:()?\"";
+    const std::string theirKeys = "1;90/'";
+    std::vector<Key> keys;
+    for (char c : text) {
+        const size_t sign = shiftedSigns.find(c);
+        if (c >= 'A' && c <= 'Z') {
+            keys.push_back(kShift);
+            keys.push_back(letter((char)(c - 'A' + 'a'), KMOD_LSHIFT));
+        } else if (sign != std::string::npos) {
+            keys.push_back(kShift);
+            keys.push_back(Key{theirKeys[sign], KMOD_LSHIFT, c});
+        } else {
+            keys.push_back(Key{c, 0, c});
+        }
+    }
+    return keys;
+}
+
+TEST_F(MyTextFieldTest, ADesktopKeyboardTypesPunctuationAsItIs)
+{
+    struct Case {
+        std::vector<Key> keys;
+        const char* text;
+    } cases[] = {
+        {typedOnADesktop("Jean-Luc O'Brien"), "Jean-Luc O'Brien"},
+        {typedOnADesktop("a:b"), "a:b"},
+        {typedOnADesktop("(x)"), "(x)"},
+        {typedOnADesktop("!k"), "!k"},  // the sign ends the shift: no capital after it
+        {typedOnADesktop("Is it 6,000? Yes!"), "Is it 6,000? Yes!"},
+        {{kOption, letter('p')}, "-"},  // the option column still works
+        {{kShift, Key{'1', KMOD_LSHIFT, '!'}, kOption, Key{'/', 0, '/'}, letter('o')}, "!/o"},
+    };
+    for (const Case& c : cases) {
+        MyTextField field(nullptr, "Helvetica-Bold", 16, "", 400, 28, false);
+        press(field, c.keys);
+        EXPECT_EQ(std::string(c.text), field.textBytes());
+        EXPECT_EQ(0, field.shiftOnce + field.optionOnce) << c.text;
     }
 }
 
