@@ -41,7 +41,6 @@ const int kFrameHeightStretch = 234;
 const int kFrameWidthStretch = 257;
 const int kShadowHeightStretch = -15;
 const int kShadowWidthStretch = 127;
-const int kTileCaptionSize = 10;
 
 struct SmallTile {
     int captionId;
@@ -230,7 +229,7 @@ int HiScoresMenu::render()
     arrowsEasing_ = false;
     if (segment != 2) {
         prevZone.enabled = nextZone.enabled = 0;
-        update(kListLeft, fy + kRowsBelowFrameTop, menuTopOffset);
+        update(kListLeft, fy + kRowsBelowFrameTop);
         noteControls(frame);
         return framesWanted();
     }
@@ -240,7 +239,7 @@ int HiScoresMenu::render()
     }
     periodTop_ = fy + frame->height() - periodBackground->height;
     drawPeriodBar(fx, periodTop_);
-    update(kListLeft, fy + kRowsBelowFrameTop, menuTopOffset);
+    update(kListLeft, fy + kRowsBelowFrameTop);
     noteControls(frame);
     notePeriodBar(fx);
     return framesWanted();
@@ -249,6 +248,8 @@ int HiScoresMenu::render()
 // What the layout must keep apart, as drawn in this frame: the list's frame, the controls around it.
 void HiScoresMenu::noteControls(ViewElementI* frame)
 {
+    if (!recordLayout)
+        return;
     noteLaidOut("list frame", frame->x, frame->y, frame->width(), frame->height());
     if (sourceControl)
         noteLaidOut("local/online control", sourceControl->x, sourceControl->y, sourceControl->width(),
@@ -259,7 +260,7 @@ void HiScoresMenu::noteControls(ViewElementI* frame)
         // What the tile shows: its caption's letters over its picture.
         auto* tile = static_cast<SmallModeOption*>(modeRow->children[i].element.get());
         ViewElementI* picture = tile->view.children[1].element.get();
-        const int captionWidth = menuTextWidth(getText(kTiles[i].captionId).c_str(), kTileCaptionSize);
+        const int captionWidth = menuTextWidth(getText(kTiles[i].captionId).c_str(), SmallModeOption::kCaptionFontSize);
         const int w = std::max(captionWidth, picture->width());
         noteLaidOut("difficulty tile " + std::to_string(i + 1), tile->x + (tile->width() - w) / 2, tile->y, w,
                     SmallModeOption::kPictureTop + picture->height());
@@ -268,6 +269,8 @@ void HiScoresMenu::noteControls(ViewElementI* frame)
 
 void HiScoresMenu::notePeriodBar(int fx)
 {
+    if (!recordLayout)
+        return;
     const int barWidth = periodBackground->width - 3;
     noteLaidOut("period bar", fx + 1, periodTop_, barWidth, periodBackground->height);
     const int side = (int)(std::max(arrowTexture_->width, arrowTexture_->height) * kPressedArrowScale);

@@ -443,9 +443,8 @@ void HiScoresMenuBase::buildRows(int firstRow, int endRow)
     }
 }
 
-void HiScoresMenuBase::drawRows(int originX, int rowsY, int textY, int firstRow, int endRow)
+void HiScoresMenuBase::drawRows(int originX, int rowsY, int firstRow, int endRow)
 {
-    (void)textY;
     Texture* arrow = arrowTexture_.get();
     const int stored = segment != 0 ? fetcher.results().storedCount() : localList.count();
     const int shownRows = segment != 0 ? kVisibleRows : kLocalRows;
@@ -468,7 +467,8 @@ void HiScoresMenuBase::drawRows(int originX, int rowsY, int textY, int firstRow,
             drawPlain(t.left.get(), (float)originX, (float)y, 0);
         if (t.right)
             drawPlain(t.right.get(), (float)(320 - originX - t.right->width), (float)y, 0);
-        noteRow(n, t, originX, y);
+        if (recordLayout)
+            noteRow(n, t, originX, y);
     }
     if (busyIndicator)
         busyIndicator->render(160.0f, (float)(rowsY + kRowHeight * kVisibleRows / 2), GameClock::wallMs());
@@ -507,7 +507,7 @@ void HiScoresMenuBase::updateBusy()
         busyIndicator.reset(new MyBusyIndicator);
 }
 
-void HiScoresMenuBase::update(int originX, int rowsY, int textY)
+void HiScoresMenuBase::update(int originX, int rowsY)
 {
     MutexLock lock(&mutex);
     laidOut_.clear();
@@ -544,7 +544,7 @@ void HiScoresMenuBase::update(int originX, int rowsY, int textY)
     }
     buildRows(firstRow < 0 ? 0 : firstRow, endRow);
     updateBusy();
-    drawRows(originX, rowsY, textY, firstRow < 0 ? 0 : firstRow, endRow);
+    drawRows(originX, rowsY, firstRow < 0 ? 0 : firstRow, endRow);
 }
 
 void HiScoresMenuBase::dropHint()

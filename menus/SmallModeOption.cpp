@@ -30,7 +30,7 @@ SmallModeOption::SmallModeOption(SpriteSheet* sheet, const char* caption, const 
     TextStyle style = defaultTextStyle();
     style.align = 1;
     SpriteRef captionRef;
-    makeTextTexture(&captionRef, sheet, caption, kCaptionWidth, kCaptionHeight, 10, style);
+    makeTextTexture(&captionRef, sheet, caption, kCaptionWidth, kCaptionHeight, kCaptionFontSize, style);
     ViewChild& label = view.addChild();
     label.element.reset(new IndexElement(captionRef));
     label.centred = 1;

@@ -18,6 +18,7 @@ public:
     static const int kHeight = 70;
     static const int kCaptionWidth = 80;
     static const int kCaptionHeight = 13;
+    static const int kCaptionFontSize = 10;
     static const int kPictureTop = 15;
 
     // The highlight is the common sheet's glow of the game's graphics (nothing drawn while they are not loaded).

@@ -97,6 +97,7 @@ protected:
         settings.gameMode = gameMode;
         const int slot = gameMode == kGameFreePlay ? 7 : 0;
         HiScoresMenu menu(&table, false, nullptr, slot, false, &scoresHost, &uploader, &fetcher);
+        menu.recordLayout = true;
         if (online && gameMode != kGameFreePlay)
             menu.restartFetch(2);
         menu.render();
@@ -150,10 +151,11 @@ TEST_F(HiScoresLayoutTest, NothingOverlapsInAnyLanguageOrMode)
                 const bool inList = startsWith(a.what, "row ") || startsWith(a.what, "list arrow") ||
                                     startsWith(a.what, "period") || a.what == "empty list text";
                 EXPECT_TRUE(contains(screen, a)) << where << ": " << describe(a);
-                if (inList)
+                if (inList) {
                     EXPECT_TRUE(contains(*frame, a)) << where << ": " << describe(a) << " outside the frame";
-                else if (&a != frame)
+                } else if (&a != frame) {
                     EXPECT_TRUE(apart(*frame, a)) << where << ": " << describe(a) << " on the frame";
+                }
                 for (size_t j = i + 1; j < rects.size(); j++) {
                     const LaidOutRect& b = rects[j];
                     // The period arrows are part of the bar; the frame holds the list.

@@ -31,7 +31,7 @@ protected:
     static void frameAt(LogicScreen& s, int openedAt, int ms)
     {
         gGameClock.current = openedAt + ms;
-        s.update(41, 120, 0);
+        s.update(41, 120);
     }
 
     // Bob's pending score, the screen opened on it and, two seconds on, its long prompt answered "upload".
@@ -99,7 +99,7 @@ TEST_F(HiScoresLogicTest, TheOnlineListIsBusyUntilTheFetchEndsThenSaysThereIsNoC
     settings.gameMode = 2;
     auto screen = open(false, 7);
     gGameClock.current += 10;
-    screen->update(41, 120, 0);
+    screen->update(41, 120);
     EXPECT_TRUE(screen->busyShown()) << "the fetch is on its way";
     EXPECT_FALSE(screen->noConnectionShown());
     ASSERT_TRUE(framesUntil(*screen, [&] { return screen->noConnectionShown(); }, 8000));
@@ -114,7 +114,7 @@ TEST_F(HiScoresLogicTest, ATapOnAnArrowExplainsItOnTheRelease)
     settings.switchA = false;
     settings.gameMode = 2;
     auto screen = open(false, 7);
-    screen->update(41, 152, 0);  // rows from 152: the lower arrow's place is 340, the upper one's 143
+    screen->update(41, 152);  // rows from 152: the lower arrow's place is 340, the upper one's 143
     screen->handleTouch(TouchDown, 160, 150);
     screen->handleTouch(TouchUp, 160, 150);
     EXPECT_TRUE(screen->hintAnimation.isNull()) << "no upper arrow at the top of the list";
@@ -210,7 +210,7 @@ TEST_F(HiScoresLogicTest, ScrollingAsksFor201And1001RowsOnceEach)
         for (int y = 400; y >= 60; y -= 20) {
             gGameClock.current += 40;
             screen->handleTouch(TouchMove, 160, y);
-            screen->update(41, 120, 0);
+            screen->update(41, 120);
         }
         screen->handleTouch(TouchUp, 160, 60);
         framesUntil(*screen, [&] { return resultsReady() && !screen->scroll->isMoving(); }, 3000);
@@ -265,7 +265,7 @@ TEST_F(HiScoresLogicTest, TheNewScoreStandsOutInTheLocalList)
     table.addScore(0, 4500, "Bob", 2);
     table.addScore(0, 900, "Cid", 3);  // the entry just added: third
     auto screen = open(true);
-    screen->update(41, 120, 0);
+    screen->update(41, 120);
     for (int i = 0; i < 3; i++) {
         const ScoreRowText& t = screen->shownRow(i).text;
         ASSERT_NE(screen->shownRow(i).left.get(), nullptr) << i;
@@ -275,7 +275,7 @@ TEST_F(HiScoresLogicTest, TheNewScoreStandsOutInTheLocalList)
     EXPECT_EQ(std::string(screen->shownRow(1).text.left.c_str()), "2. Cid");
 
     auto plain = open(false);
-    plain->update(41, 120, 0);
+    plain->update(41, 120);
     for (int i = 0; i < 12; i++) {
         EXPECT_EQ(plain->shownRow(i).text.alpha, 216) << i;
         EXPECT_EQ(plain->shownRow(i).text.fontSize, 15) << i;
@@ -352,7 +352,7 @@ TEST_F(HiScoresLogicTest, AScoreOnItsWayIsNotOfferedAgain)
     EXPECT_EQ(second->longPrompt, nullptr) << "the score is on its way";
     EXPECT_EQ(second->handleTouch(TouchDown, 160, 300), 0) << "no prompt to bring forward either";
     ASSERT_TRUE(framesUntil(*second, [&] { return !uploader.isBusy(); }));
-    second->update(41, 120, 0);
+    second->update(41, 120);
     EXPECT_EQ(table.pendingEntry(0), nullptr);
     EXPECT_EQ(requestsOf("POST", 2, 500).size(), 1u);
 }

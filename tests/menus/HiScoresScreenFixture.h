@@ -101,7 +101,7 @@ protected:
         auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
         for (;;) {
             gGameClock.current += 10;
-            screen.update(41, 120, 0);
+            screen.update(41, 120);
             if (done())
                 return true;
             if (std::chrono::steady_clock::now() > deadline)
