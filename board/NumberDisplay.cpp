@@ -193,9 +193,42 @@ void layOutHudLabels(HudLabel* labels, int count, int rowLeft, int rowRight)
     }
 }
 
+namespace {
+
+// The row last laid out: a heads-up display draws the same labels every frame, and laying them out measures
+// their texts, so a row seen before takes its layout from here.
+struct LaidOutRow {
+    static const int kMaxLabels = 4;
+    HudLabel labels[kMaxLabels];
+    int count = 0;
+    int rowLeft = 0;
+
+    bool holds(const HudLabel* row, int n, int left) const
+    {
+        if (n != count || left != rowLeft)
+            return false;
+        for (int i = 0; i < n; i++)
+            if (row[i].centre != labels[i].centre || row[i].text != labels[i].text)
+                return false;
+        return true;
+    }
+};
+LaidOutRow lastHudRow;
+
+}  // namespace
+
 void drawHudLabels(HudLabel* labels, int count, int rowLeft)
 {
-    layOutHudLabels(labels, count, rowLeft, kHudRowWidth);
+    if (lastHudRow.holds(labels, count, rowLeft)) {
+        std::copy(lastHudRow.labels, lastHudRow.labels + count, labels);
+    } else {
+        layOutHudLabels(labels, count, rowLeft, kHudRowWidth);
+        if (count <= LaidOutRow::kMaxLabels) {
+            std::copy(labels, labels + count, lastHudRow.labels);
+            lastHudRow.count = count;
+            lastHudRow.rowLeft = rowLeft;
+        }
+    }
     for (int i = 0; i < count; i++) {
         // One pixel more for the engraving's light copy.
         drawHudLabel(labels[i].text, labels[i].width + 1, labels[i].x, kHudLabelY, kHudLabelHeight, labels[i].fontSize);
