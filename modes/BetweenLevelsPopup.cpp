@@ -97,7 +97,7 @@ int linesLeftEdge(const Array<String>& lines)
 BetweenLevelsPopup* BetweenLevelsPopup::show(const String& title, const Array<String>* lines,
                                              const String& secondText, const String& thirdText,
                                              const String& tipText, AlertViewCallbackI* callback,
-                                             const char* button1, const char* button2, int bodyParam, int delayMs,
+                                             const char* button1, const char* button2, int delayMs,
                                              bool passed, int grade, bool newBest, const String& closingText)
 {
     AlertOptions options;
@@ -107,7 +107,6 @@ BetweenLevelsPopup* BetweenLevelsPopup::show(const String& title, const Array<St
     popup->secondText = secondText;
     popup->thirdText = thirdText;
     popup->tipText = tipText;
-    popup->bodyParam = bodyParam;
     popup->passed = passed;
     popup->grade = grade;
     popup->newBest = newBest;

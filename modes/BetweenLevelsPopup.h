@@ -12,17 +12,16 @@
 //   Array<String> lines;
 //   lines.append(formatText(493, level));
 //   BetweenLevelsPopup::show(getText(300), &lines, String(), String(), newLevelText(level), this,
-//                            getText(48).c_str(), nullptr, 120, 0, false, 3, false, String());
+//                            getText(48).c_str(), nullptr, 0, false, 3, false, String());
 class BetweenLevelsPopup : public CustomAlertView {
 public:
     static constexpr int kNoMedal = 3;
 
-    // grade: 0 bronze, 1 silver, 2 gold, 3 none. An empty tipText shows no tip panel. bodyParam (120
-    // Challenge, 10 Frenzy) is kept but no longer places the lines: they centre as a block (linesLeftEdge);
-    // delayMs holds the popup back after it is made.
+    // grade: 0 bronze, 1 silver, 2 gold, 3 none. An empty tipText shows no tip panel. The lines centre as a
+    // block (linesLeftEdge); delayMs holds the popup back after it is made.
     static BetweenLevelsPopup* show(const String& title, const Array<String>* lines, const String& secondText,
                                     const String& thirdText, const String& tipText, AlertViewCallbackI* callback,
-                                    const char* button1, const char* button2, int bodyParam, int delayMs,
+                                    const char* button1, const char* button2, int delayMs,
                                     bool passed, int grade, bool newBest, const String& closingText);
 
     void addBody(int* nextRow) override;
@@ -34,7 +33,6 @@ public:
     String secondText;
     String thirdText;
     String tipText;
-    int bodyParam = 0;
     bool passed = false;
     bool newBest = false;
     String closingText;

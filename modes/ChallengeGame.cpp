@@ -23,8 +23,7 @@ const int kEventHurry = 10;
 const int kResultEventDelayMs = 1200;
 const int kHurryRepeatMs = 1000;
 
-// Popup bodies and delays.
-const int kPopupBody = 120;
+// How long the result popup waits after the level ends.
 const int kResultDelayMs = 800;
 
 // Tips.
@@ -148,7 +147,7 @@ void ChallengeGame::showLevelIntro(bool resume)
     const String tip = settings.ltVariation != 0 ? newLevelText(level) : String();
     const String button = getText(resume ? 246 : 247);
     BetweenLevelsPopup::show(formatText(239, int(level)), &lines, String(), getText(medalsOn() ? 245 : 244), tip,
-                             this, button.c_str(), nullptr, kPopupBody, 0, resume, BetweenLevelsPopup::kNoMedal,
+                             this, button.c_str(), nullptr, 0, resume, BetweenLevelsPopup::kNoMedal,
                              false, String());
     introOpen_ = true;
     if (resume)
@@ -245,7 +244,7 @@ void ChallengeGame::showResult(int totalMs, bool givenUp, bool recorded, int old
     }
     const String closing = formatText(484, medalName(grade).c_str(), duration(seconds).c_str(), int(level));
     BetweenLevelsPopup::show(title, &lines, second, third, String(), this, button1.c_str(),
-                             button2.isEmpty() ? nullptr : button2.c_str(), kPopupBody, kResultDelayMs, false, grade,
+                             button2.isEmpty() ? nullptr : button2.c_str(), kResultDelayMs, false, grade,
                              newBest, closing);
     resultPending = 1;
     levelPassed = recorded ? 1 : 0;

@@ -60,8 +60,7 @@ const float kNextDropAlpha = 0.3f;
 // The lesson's cleared total has five digits: a lesson never clears 100,000 furballs.
 const int kLessonTotalDivisor = 100000;
 
-// Popup layout.
-const int kPopupBody = 10;
+// How long the result popup waits after the level ends.
 const int kPopupDelayMs = 100;
 
 bool inBoard(int x, int y) { return x >= 0 && x < Board::kColumns && y >= 0 && y < Board::kRows; }
@@ -382,7 +381,7 @@ void FrenzyGame::completeLevel()
     const String button1 = getText(lastLevel ? 260 : 261);
     const String button2 = getText(lastLevel ? 261 : 262);
     BetweenLevelsPopup::show(formatText(485, int(level)), &lines, getText(lastLevel ? 487 : 486), String(), String(),
-                             this, button1.c_str(), button2.c_str(), kPopupBody, kPopupDelayMs, false, grade,
+                             this, button1.c_str(), button2.c_str(), kPopupDelayMs, false, grade,
                              newBest, formatText(483, medalName(grade).c_str(), time.c_str(), int(level)));
     if (grade == kMedalGold)
         gAbSettings.count(StatFGold);

@@ -201,7 +201,7 @@ TEST_F(PopupTest, ResultPopupShowsItsPartsAnswersWithButtonIndexesAndPausesTheCl
     lines.append(String("Par: 0:50"));
     BetweenLevelsPopup* popup =
         BetweenLevelsPopup::show(String("Level 4"), &lines, String("Next up: level 5"), String("Well done"),
-                                 String("Throw the corner furballs first."), &answers, "Again", "Next", 120, 0,
+                                 String("Throw the corner furballs first."), &answers, "Again", "Next", 0,
                                  true, 1, true, String("unused"));
     EXPECT_EQ(popup, gMenuStack.top());
     EXPECT_TRUE(gGameClock.paused);
@@ -215,7 +215,7 @@ TEST_F(PopupTest, ResultPopupShowsItsPartsAnswersWithButtonIndexesAndPausesTheCl
     EXPECT_EQ(0, gMenuStack.size());
 
     BetweenLevelsPopup* again = BetweenLevelsPopup::show(String("Level 4"), &lines, String(), String(), String(),
-                                                         &answers, "Again", "Next", 120, 0, true, 1, true, String());
+                                                         &answers, "Again", "Next", 0, true, 1, true, String());
     drawAt(again, 700);
     EXPECT_EQ(0, tipPanels(again)) << "no tip text, no panel";
     EXPECT_EQ(0, tapButton(again, 0));
@@ -228,8 +228,8 @@ TEST_F(PopupTest, EachPartOfTheResultTakesItsRows)
     lines.append(String("Score: 120"));
     auto rowsFor = [&](int grade, const char* second, const char* third) {
         BetweenLevelsPopup* popup = BetweenLevelsPopup::show(String("Result"), &lines, String(second),
-                                                             String(third), String(), nullptr, "OK", nullptr, 10,
-                                                             0, true, grade, false, String());
+                                                             String(third), String(), nullptr, "OK", nullptr, 0,
+                                                             true, grade, false, String());
         const int rows = popup->usedRows;
         gMenuStack.deleteAllMenus();
         return rows;
@@ -243,7 +243,7 @@ TEST_F(PopupTest, EachPartOfTheResultTakesItsRows)
 TEST_F(PopupTest, ResultPopupWaitsForItsDelay)
 {
     BetweenLevelsPopup* popup = BetweenLevelsPopup::show(String("Level 2"), nullptr, String(), String(), String(),
-                                                         nullptr, "OK", nullptr, 120, 800, false, 3, false, String());
+                                                         nullptr, "OK", nullptr, 800, false, 3, false, String());
     popup->render();   // the first frames come as soon as it is made
     popup->render();
     clearFrame(0, 0, 0, 1);

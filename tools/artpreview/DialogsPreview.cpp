@@ -97,7 +97,7 @@ void drawResultPopup(SpriteSheet& common, int grade)
     const bool intro = grade == BetweenLevelsPopup::kNoMedal;
     BetweenLevelsPopup::show(String(intro ? "Level 6" : "Level 6 passed"), &lines,
                              String(intro ? "" : "On to level 7!"), String(), intro ? newLevelText(6) : String(),
-                             nullptr, intro ? "Play" : "Replay", intro ? nullptr : "Next Level", 120, 0, !intro,
+                             nullptr, intro ? "Play" : "Replay", intro ? nullptr : "Next Level", 0, !intro,
                              grade, grade == 1, String());
     drawSettledDialogs(common);
     gGameClock.resume();
