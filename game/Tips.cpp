@@ -167,6 +167,8 @@ void Tips::present(int id, const TipParams& params)
         return;
     countShown(id);
     lastParams_ = params;
+    // The texts are the caller's and may be gone once it returns: the bubble has copied them.
+    lastParams_.body = lastParams_.title = nullptr;
 
     BubbleStyle* style = new BubbleStyle(row(id));
     if (params.x != -1)

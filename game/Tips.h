@@ -99,6 +99,7 @@ public:
     int perLevelCount(int id) const { return counted(id) ? perLevel_[id] : 0; }
     int perMoveCount(int id) const { return counted(id) ? perMove_[id] : 0; }
     int refusedCount(int id) const { return counted(id) ? refused_[id] : 0; }
+    // The display options of the last tip shown, without its texts (body and title null).
     const TipParams& lastParams() const { return lastParams_; }
     int quietFrom() const { return quietFrom_; }
 
