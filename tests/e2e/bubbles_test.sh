@@ -21,31 +21,27 @@ shot() {
     shots+=("$1")
 }
 
-# The centre "x y" of the $4th child tagged $3 in the newest tap list of $1 $2 (tiles and buttons share tags).
-nth_tap_point() {
-    need_args 4 "$@"
-    grep -- "$1 $2 taps:" "$log" | tail -n1 | tap_items | grep -- "^$3:" | sed -n "$4p" | sed 's/^-*[0-9]*://; s/,/ /'
-}
-
 # Pixels of the strips 4 px wide along the left and right edges (menu rows 70..430) that differ between two
 # shots beyond a colour fuzz.
 edge_change() {
-    local sum=0 n crop
+    local sum=0 crop
     for crop in 4x360+0+70 4x360+316+70; do
-        n="$(compare -metric AE -fuzz 12% "$1[$crop]" "$2[$crop]" null: 2>&1 | cut -d' ' -f1)"
-        sum=$((sum + ${n%%.*}))
+        sum=$((sum + $(differing_pixels "$1[$crop]" "$2[$crop]")))
     done
     echo "$sum"
 }
 
 # Taps a tile of the game-mode menu at x y, shoots its description ($3), waits until it has faded (3 s after
-# the release and its fade) and shoots the screen again: the edges must be the same.
+# the release and its fade) and shoots the screen again: the two shots must differ (a bubble opened), their
+# edges must not.
 describe_tile() {
-    local x="$1" y="$2" name="$3" changed
+    local x="$1" y="$2" name="$3" shown changed
     tap_at "$x" "$y"
     shot "$name"
     pause 4.5
     shot "${name}_gone"
+    shown="$(differing_pixels "$out/$name.png" "$out/${name}_gone.png")"
+    [ "$shown" -gt 2000 ] 2>/dev/null || fail "the tap on $name opened no bubble ($shown pixels changed)"
     changed="$(edge_change "$out/$name.png" "$out/${name}_gone.png")"
     echo "$name: $changed edge pixels changed by the bubble"
     [ "$changed" -le 8 ] 2>/dev/null || fail "the bubble of $name reaches the screen's edge ($changed pixels)"
@@ -56,7 +52,7 @@ describe_tile() {
 intro_of() {
     local tile="$1" name="$2"
     # shellcheck disable=SC2046
-    tap_at $(nth_tap_point screen 15 "$tile" 1)
+    tap_at $(tap_point screen 15 "$tile" 1)
     pause 0.5
     tap_to_screen screen 15 0 1 last
     pause 1   # the callouts fade in
@@ -83,10 +79,10 @@ for lang in en_US de_DE es_ES fr_FR it_IT; do
     shot "${short}_mode_menu_hint"
     pause 5   # the opening hint goes
     # shellcheck disable=SC2046
-    describe_tile $(nth_tap_point screen 15 0 1) "${short}_mode_arcade"
+    describe_tile $(tap_point screen 15 0 1) "${short}_mode_arcade"
     # The difficulty tiles come after the mode tiles: Medium is the second child tagged 1 (Frenzy, Medium, Back).
     # shellcheck disable=SC2046
-    describe_tile $(nth_tap_point screen 15 1 2) "${short}_difficulty_medium"
+    describe_tile $(tap_point screen 15 1 2) "${short}_difficulty_medium"
     intro_of 2 "${short}_intro_free_play"
     tap_to_screen screen 3 0 15
     intro_of 0 "${short}_intro_arcade"

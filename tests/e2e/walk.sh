@@ -56,11 +56,11 @@ wait_more() {
     return 1
 }
 
-# awk code: point(line, tag, last) is the centre "x y" of the child tagged `tag` in a line's tap list (the first
-# so tagged, or with `last` the last), read only after "taps:", so the time stamp that begins every line
-# ("11:05:41.427") is never taken for tag 11; "" when the line has none. One awk instead of a pipeline: the
+# awk code: point(line, tag, which) is the centre "x y" of the child tagged `tag` in a line's tap list (the
+# `which`th so tagged, counting from 1, or with `which` 0 the last), read only after "taps:", so the time stamp
+# that begins every line ("11:05:41.427") is never taken for tag 11; "" when the line has none. One awk instead of a pipeline: the
 # tests look points up often, and every process started counts on a loaded machine.
-tap_awk='function point(line, tag, last,    n, i, items, part, found) {
+tap_awk='function point(line, tag, which,    n, i, items, part, found, seen) {
     if (!sub(/^.* taps: */, "", line))
         return ""
     n = split(line, items, " ")
@@ -68,21 +68,26 @@ tap_awk='function point(line, tag, last,    n, i, items, part, found) {
         split(items[i], part, ":")
         if (part[1] == tag) {
             found = part[2]
-            if (!last)
+            if (++seen == which)
                 break
         }
     }
+    if (which > seen)
+        return ""
     sub(/,/, " ", found)
     return found
 }'
 
 # The centre "x y" of the child tagged $3 in the newest tap list of $1 ("screen" or "alert") $2; with $4
-# "last", of the last child so tagged (a screen may use a tag in two groups, such as tiles and buttons).
+# "last", of the last child so tagged, with a number N, of the Nth (a screen may use a tag in two groups, such
+# as tiles and buttons).
 tap_point() {
     need_args 3 "$@"
-    awk -v key="$1 $2 taps:" -v tag="$3" -v last="${4:-}" "$tap_awk"'
+    local which="${4:-1}"
+    [ "$which" = last ] && which=0
+    awk -v key="$1 $2 taps:" -v tag="$3" -v which="$which" "$tap_awk"'
         $0 ~ key { line = $0 }
-        END { p = point(line, tag, last == "last"); if (p != "") print p }' "$log"
+        END { p = point(line, tag, which + 0); if (p != "") print p }' "$log"
 }
 
 # A press and release at x y, as a finger would. Gestures go in one xdotool run, which keeps their pauses:
@@ -223,7 +228,7 @@ intro_alert_point() {
     awk "$tap_awk"'
         / alert 7 taps:/ { pending = $0 }
         / screen [0-9]+ \(from / { if (/ screen 1 \(from /) intro = pending; pending = "" }
-        END { p = point(intro, 0, ""); if (p != "") print p }' "$log"
+        END { p = point(intro, 0, 1); if (p != "") print p }' "$log"
 }
 
 # From the game intro on to the play screen: its opening dialog answered by its button, or, when the intro
@@ -346,6 +351,15 @@ walk_tutorial_to_play() {
     leave_game_intro
 }
 
+# Pixels that differ between two pictures (ImageMagick's names, a crop "[WxH+X+Y]" allowed) beyond a colour fuzz
+# ($3, 12% by default).
+differing_pixels() {
+    need_args 2 "$@"
+    local n
+    n="$(compare -metric AE -fuzz "${3:-12%}" "$1" "$2" null: 2>&1 | cut -d' ' -f1)"
+    echo "${n%%.*}"
+}
+
 # A screenshot of the window as $2.png in folder $1 (nothing without a folder), once the screen has settled.
 shoot_screen() {
     [ -n "$1" ] || return 0
@@ -380,7 +394,7 @@ level_popup_point() {
         / alert 2 taps:/ { listed = $0; grown = 0; answered = 0 }
         / alert grown in/ { grown = 1 }
         / alert 2 answered/ { answered = 1 }
-        END { if (listed != "" && grown && !answered) { p = point(listed, 1, 0); if (p != "") print p } }' "$log"
+        END { if (listed != "" && grown && !answered) { p = point(listed, 1, 1); if (p != "") print p } }' "$log"
 }
 
 # Where play stands after the last move: "waiting" when it left the board's last furball and no board has been

@@ -36,6 +36,8 @@ for ((h = 0; h < 24; h++)); do
     } >"$log"
     expect "tag 11 at $hour:00" "160 300" "$(tap_point screen 3 11)"
     expect "last tag 11 at $hour:00" "170 310" "$(tap_point screen 3 11 last)"
+    expect "second tag 11 at $hour:00" "170 310" "$(tap_point screen 3 11 2)"
+    expect "a third tag 11 at $hour:00" "" "$(tap_point screen 3 11 3)"
     expect "tag $h at $hour:00" "40 50" "$(tap_point screen 4 "$h")"
     expect "tag 0 at $hour:00" "160 100" "$(tap_point screen 3 0)"
     expect "a tag not listed at $hour:00" "" "$(tap_point screen 3 99)"

@@ -37,7 +37,7 @@ cp -r "$data" "$work/data"
 
 start_game() {
     log="$out/$1.log"
-    (cd "$work/data" && LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy exec "$kelzo") >"$log" 2>&1 &
+    (cd "$work/data" && exec env -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8 SDL_AUDIODRIVER=dummy "$kelzo") >"$log" 2>&1 &
     game_pid=$!
     wait_first_screen 0
     window="$(xdotool search --name '^Kelzo$' | head -n1)"
