@@ -224,7 +224,7 @@ public:
     // ---- Touches (KelzoGameTouch.cpp)
     void touchBegan(int x, int y);
     void touchEnded(int x, int y);
-    // The menu click, at most one per 301 ms of game time.
+    // The menu click, at most one per 301 ms of the running clock.
     void playClick();
     // The loop's idle question: true once the current menu's wished-for frame is due.
     bool needsFrame() override;

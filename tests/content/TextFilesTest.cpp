@@ -8,6 +8,7 @@
 
 #include "TextCatalogue.h"
 #include "TextFit.h"
+#include "ui/EngravedText.h"
 
 namespace {
 
@@ -162,14 +163,15 @@ TEST_P(LanguageFileTest, BoxedTextsFit) {
                 continue;
             }
             if (box.kind == TextBox::Shrink || box.kind == TextBox::ShrinkWrap) {
-                // The game draws it at the largest size down to 9 at which every line is whole within the box.
+                // The game draws it at the largest size down to its smallest at which every line is whole within
+                // the box.
                 const int wrapWidth = box.kind == TextBox::ShrinkWrap ? width : -1;
                 int used = 0;
-                for (int tries = size; tries >= 9 && used == 0; tries--) {
+                for (int tries = size; tries >= kSmallestFittedSize && used == 0; tries--) {
                     TextFit::Size s = fit.measure(box.font, tries, text, wrapWidth);
                     if (!s.wordTooWide && s.width <= width && s.height <= height) used = tries;
                 }
-                EXPECT_NE(used, 0) << what << " does not fit " << width << "x" << height << " even at size 9";
+                EXPECT_NE(used, 0) << what << " does not fit " << width << "x" << height << " even at size " << kSmallestFittedSize;
                 if (used != 0 && used != size) {
                     ++fitted;
                     report << "  " << what << ": shrunk to size " << used << " to fit " << width << "x" << height << "\n";
